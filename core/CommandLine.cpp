@@ -1,0 +1,71 @@
+#include "CommandLine.h"
+
+#include <charconv>
+
+#include "base/AppInfo.h"
+
+namespace trumbel {
+
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+    CommandLine result;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--snapshot") {
+            if (i + 1 >= args.size()) {
+                error = "--snapshot needs a file name";
+                return result;
+            }
+            result.mode = RunMode::Snapshot;
+            result.snapshotPath = args[++i];
+        } else if (a == "--print-values") {
+            result.mode = RunMode::PrintValues;
+        } else if (a == "--ticks") {
+            int n = 0;
+            const std::string& v = i + 1 < args.size() ? args[i + 1] : std::string();
+            auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+            if (ec != std::errc() || p != v.data() + v.size() || n < 1) {
+                error = "--ticks needs a positive number";
+                return result;
+            }
+            result.ticks = n;
+            ++i;
+        } else {
+            result.words.push_back(a);
+        }
+    }
+    return result;
+}
+
+CommandLineFlags ReadCommandLine(const std::vector<std::string>& words, Ui& ui) {
+    CommandLineFlags flags;
+    std::string line;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        line += (i ? " " : "") + words[i];
+    }
+    const std::string title = std::string(kProductName) + " - 起動オプション";
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        std::size_t end = line.find(' ', start);
+        if (end == std::string::npos) {
+            end = line.size();
+        }
+        const std::string piece = line.substr(start, end - start);
+        if (piece == "/nosubclass") {
+            ui.MessageBox({title, "サブクラス不許可モードが指定されました｡", MsgIcon::Information,
+                           MsgButtons::Ok});
+            flags.subclassAllowed = false;
+        } else if (piece == "/checksubclass") {
+            if (ui.MessageBox({title, "サブクラス化を許可しますか｡", MsgIcon::Question,
+                               MsgButtons::YesNo}) != MsgAnswer::Yes) {
+                flags.subclassAllowed = false;
+            }
+        } else if (piece == "/noballoon") {
+            flags.noBalloon = true;
+        }
+        start = end + 1;
+    }
+    return flags;
+}
+
+} // namespace trumbel

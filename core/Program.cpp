@@ -1,0 +1,295 @@
+#include "Program.h"
+
+#include <cmath>
+#include <exception>
+
+#include "base/AppInfo.h"
+#include "base/RuntimeError.h"
+
+namespace trumbel {
+
+namespace {
+
+// A failing step of the tick is abandoned on its own; the periodic pass never reports.
+template <typename F> void Guarded(F&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    } catch (...) {
+    }
+}
+
+template <typename T> T& Pick(T* given, T& fallback) { return given ? *given : fallback; }
+
+} // namespace
+
+int DefaultInterval(TimerId id) {
+    switch (id) {
+    case TimerId::Timer1: return kRefreshIntervalMs;
+    case TimerId::Timer2: return kVisibilityIntervalMs;
+    case TimerId::Timer3: return kAutoSnapIntervalMs;
+    case TimerId::Timer4: return kTrayClickIntervalMs;
+    case TimerId::Timer5: return kDeferredExitIntervalMs;
+    }
+    return kRefreshIntervalMs;
+}
+
+Program::Program(Ui& ui, TimerHost& timers, Ports ports, ProgramEnvironment environment)
+    : ui_(ui), timers_(timers), environment_(std::move(environment)),
+      settingsPort(Pick(ports.settings, defaultSettings_)),
+      measure(Pick(ports.measure, defaultMeasure_)), skin(Pick(ports.skin, defaultSkin_)),
+      tray(Pick(ports.tray, defaultTray_)), hotKey(Pick(ports.hotKey, defaultHotKey_)),
+      menu(Pick(ports.menu, defaultMenu_)), clock(Pick(ports.clock, defaultClock_)),
+      options(Pick(ports.options, defaultOptions_)),
+      function(Pick(ports.function, defaultFunction_)),
+      window(Pick(ports.window, defaultWindow_)), shell(Pick(ports.shell, defaultShell_)) {
+    for (int i = 0; i < kTimerCount; ++i) {
+        timers_.SetInterval(static_cast<TimerId>(i), DefaultInterval(static_cast<TimerId>(i)));
+    }
+    // The auto-snap poll runs from the moment the window exists.
+    timers_.SetEnabled(TimerId::Timer3, true);
+}
+
+void Program::FormLoad(const std::vector<std::string>& commandWords) {
+    InitApplication(commandWords);
+    window.Show();
+    if (IsOn(settings.topmost)) {
+        window.SetTopMost(true);
+    }
+    timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
+    timers_.SetEnabled(TimerId::Timer1, true);
+    timers_.SetEnabled(TimerId::Timer2, true);
+    if (osPlatform == kOsPlatformNt) {
+        // Opacity is not a setting: every start begins opaque.
+        window.SetOpacity(255);
+    }
+    window.SetCaption(WindowCaption());
+}
+
+void Program::InitApplication(const std::vector<std::string>& commandWords) {
+    appFolder = environment_.appFolder;
+    if (appFolder.empty() || appFolder.back() != '/') {
+        appFolder += '/';
+    }
+    const CommandLineFlags flags = ReadCommandLine(commandWords, ui_);
+    subclassAllowed = flags.subclassAllowed;
+    noBalloon = flags.noBalloon;
+    osPlatform = kOsPlatformNt;
+    measure.Create();
+    if (environment_.queryConnectedState) {
+        connectedFlags = environment_.queryConnectedState();
+    }
+    counters.sampleFill = 0;
+    builtInFunctionNames = {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
+                            "コマンドプロンプトを開く"};
+    settingsPort.LoadSettings(settingsPort.SettingsFilePath(), LoadMode::Startup);
+    menu.LoadMenuWindow();
+    menu.SetShowBiggerChecked(IsOn(settings.doubleSize));
+    skin.ApplySkin();
+    tray.CreateIconObjects();
+    for (int i = 1; i <= kTrayIconMax; ++i) {
+        if (i <= settings.trayIconCount) {
+            tray.CreateIcon(i);
+        }
+    }
+    if (IsOn(settings.hotKeyEnabled)) {
+        hotKey.RegisterSkinHotKey();
+    }
+    if (IsOn(settings.adjustClockAtStart)) {
+        clock.LoadAdjustWindow();
+    }
+    if (shell.FileExists(appFolder + "TrumbelOption.hlp")) {
+        helpFile = appFolder + "TrumbelOption.hlp";
+        shell.SetHelpFile(helpFile);
+    }
+    menu.SetHelpEnabled(shell.FileExists(appFolder + "Trumbel.chm"));
+}
+
+void Program::OnTimer(TimerId id) {
+    switch (id) {
+    case TimerId::Timer1: RefreshTick(); break;
+    case TimerId::Timer2: VisibilityPoll(); break;
+    case TimerId::Timer3: AutoSnapPoll(); break;
+    case TimerId::Timer4: TrayClickTimer(); break;
+    case TimerId::Timer5: DeferredExitTimer(); break;
+    }
+}
+
+void Program::RefreshTick() {
+    TickCounters& c = counters;
+    Guarded([&] {
+        if (!measure.Exists()) {
+            measure.Create();
+        }
+    });
+    Guarded([&] { measure.RefreshParam(c.sampleCounter); });
+    Guarded([&] {
+        if (c.trayCounter == 0) {
+            for (int i = 1; i <= settings.trayIconCount; ++i) {
+                tray.UpdateIcon(i);
+            }
+        }
+    });
+    Guarded([&] {
+        c.sampleCounter = CheckedInt16(
+            CheckedMod(c.sampleCounter + 1, CheckedInt16(settings.historyUpdateSpeed + 1)));
+    });
+    Guarded([&] {
+        c.trayCounter = CheckedInt16(
+            CheckedMod(c.trayCounter + 1, CheckedInt16(settings.trayUpdateInterval + 1)));
+    });
+    Guarded([&] { c.hourTicks = CheckedInt16((c.hourTicks + 1) % 7200); });
+    Guarded([&] {
+        if (c.hourTicks == 0 && settings.adjustEveryHours >= 1) {
+            c.clockHours = CheckedInt16((c.clockHours + 1) % settings.adjustEveryHours);
+            if (c.clockHours == 0) {
+                clock.LoadAdjustWindow();
+            }
+        }
+    });
+    Guarded([&] {
+        if (c.sampleCounter == 0 && c.sampleFill >= 0 && c.sampleFill <= 60) {
+            ++c.sampleFill;
+        }
+    });
+    Guarded([&] {
+        if (c.sampleFill >= 60) {
+            c.sampleFill = -1;
+        }
+    });
+    Guarded([&] { skin.DrawSkin(); });
+}
+
+void Program::VisibilityPoll() {
+    if (onVisibilityPoll) {
+        onVisibilityPoll();
+    }
+}
+
+void Program::AutoSnapPoll() {
+    if (settings.autoSnapMode != 0) {
+        if (onAutoSnap) {
+            onAutoSnap();
+        }
+    } else if (onAutoSnapReturn) {
+        onAutoSnapReturn();
+    }
+}
+
+void Program::OnTrayMessage(TrayMessage message) {
+    switch (message) {
+    case TrayMessage::LeftUp:
+    case TrayMessage::RightUp:
+        timers_.SetEnabled(TimerId::Timer4, false);
+        timers_.SetEnabled(TimerId::Timer4, true);
+        trayClickPending = message == TrayMessage::LeftUp ? 1 : 3;
+        break;
+    case TrayMessage::LeftDouble:
+    case TrayMessage::RightDouble:
+        trayClickPending = message == TrayMessage::LeftDouble ? 2 : 4;
+        timers_.SetEnabled(TimerId::Timer4, false);
+        TrayClickTimer();
+        break;
+    }
+}
+
+void Program::TrayClickTimer() {
+    const int pending = trayClickPending;
+    // Disarm first: an action that opens a modal menu keeps the thread, and the timer must not
+    // fire the same click again meanwhile.
+    timers_.SetEnabled(TimerId::Timer4, false);
+    trayClickPending = 0;
+    if (pending >= 1 && pending <= 4) {
+        DoTrayAction(settings.trayClickActions[pending - 1]);
+    }
+}
+
+void Program::DoTrayAction(int action) {
+    window.FlashAndFocus();
+    auto popup = [&](MenuForm form) {
+        menu.Popup(form);
+        menu.DeleteFileList();
+    };
+    switch (action) {
+    case 1: popup(MenuForm::Main); break;
+    case 2: function.RunFunctionButton(); break;
+    case 3: popup(MenuForm::FunctionList); break;
+    case 4: popup(MenuForm::Favourites); break;
+    case 5: popup(MenuForm::SkinList); break;
+    case 6: options.OpenOptions(OptionsPort::kModeless); break;
+    case 7: options.OpenOptions(0); break;
+    case 8: options.OpenOptions(7); break;
+    case 9: options.OpenOptions(6); break;
+    case 10: options.OpenOptions(1); break;
+    case 11: options.OpenOptions(2); break;
+    case 12: options.OpenOptions(4); break;
+    case 13: options.OpenOptions(3); break;
+    case 14: options.OpenOptions(8); break;
+    case 15: popup(MenuForm::OptionFiles); break;
+    case 16: shell.Explore(appFolder); break;
+    case 17: shell.Explore(appFolder + "Function"); break;
+    case 18: shell.Explore(appFolder + "Skin/"); break;
+    default: break;
+    }
+}
+
+void Program::MenuEnd() {
+    for (TimerId id : {TimerId::Timer1, TimerId::Timer2, TimerId::Timer3, TimerId::Timer4}) {
+        timers_.SetEnabled(id, false);
+    }
+    timers_.SetEnabled(TimerId::Timer5, true);
+}
+
+void Program::DeferredExitTimer() {
+    timers_.SetEnabled(TimerId::Timer5, false);
+    EndApplication();
+    exitRequested_ = true;
+}
+
+void Program::RecordStartPosition() {
+    if (settings.startPositionMode == 0) {
+        const Point p = window.Position();
+        settings.startX = p.x;
+        settings.startY = p.y;
+    }
+}
+
+void Program::SaveSettingsFile() { settingsPort.SaveSettings(settingsPort.SettingsFilePath()); }
+
+void Program::EndApplication(ExitSave save) {
+    if (ended_) {
+        return; // the settings are written exactly once per exit
+    }
+    ended_ = true;
+    for (int i = 0; i < kTimerCount; ++i) {
+        timers_.SetEnabled(static_cast<TimerId>(i), false);
+    }
+    if (save == ExitSave::Write) {
+        RecordStartPosition();
+        SaveSettingsFile();
+    }
+    options.UnloadOptions();
+    menu.UnloadMenuWindow();
+    clock.UnloadAdjustWindow();
+    skin.UnloadSearchWindow();
+    window.Unload();
+    if (hotKey.IsRegistered()) {
+        hotKey.UnregisterSkinHotKey();
+    }
+    tray.ReleaseAll();
+    measure.Release();
+    window.ProcessPendingEvents();
+    skin.FreeSurfaces();
+}
+
+void Program::QueryUnload(UnloadMode mode) {
+    // The session manager may ask more than once (save request, then SIGTERM): one write.
+    if (mode != UnloadMode::SessionEnding || ended_ || sessionSaved_) {
+        return;
+    }
+    sessionSaved_ = true;
+    RecordStartPosition();
+    SaveSettingsFile();
+}
+
+} // namespace trumbel

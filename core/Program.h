@@ -1,0 +1,129 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "Ports.h"
+#include "Timers.h"
+#include "base/Ui.h"
+#include "platform/Connectivity.h"
+#include "settings/Settings.h"
+
+namespace trumbel {
+
+inline constexpr int kOsPlatformNt = 2;
+inline constexpr int kBuiltInFunctionCount = 5;
+
+// Tray callback message numbers, as the tray delivers them to the discrimination timer.
+enum class TrayMessage : int { LeftUp = 514, LeftDouble = 515, RightUp = 517, RightDouble = 518 };
+
+enum class UnloadMode : int { Form = 0, Code = 1, SessionEnding = 2, TaskManager = 3, Owner = 5 };
+enum class ExitSave { Write, AlreadySaved };
+
+// What start-up needs from outside the program object.
+struct ProgramEnvironment {
+    std::string appFolder; // with a trailing "/"
+    std::function<ConnectedState()> queryConnectedState;
+};
+
+// Counters of the refresh tick; all 16-bit, all 0 at start.
+struct TickCounters {
+    std::int16_t sampleCounter = 0;
+    std::int16_t trayCounter = 0;
+    std::int16_t hourTicks = 0;
+    std::int16_t clockHours = 0;
+    std::int16_t sampleFill = 0; // 0..60, then -1 once the history is full
+};
+
+// The program object: owns the program-wide records and flags and runs start-up, the five
+// timers' handlers and the orderly exit. The subsystems it drives are reached through ports.
+class Program {
+public:
+    Program(Ui& ui, TimerHost& timers, Ports ports, ProgramEnvironment environment);
+
+    // Start-up after the single-instance check: InitApplication, show, topmost, timers,
+    // opacity, caption.
+    void FormLoad(const std::vector<std::string>& commandWords);
+    void InitApplication(const std::vector<std::string>& commandWords);
+
+    // Timer handlers.
+    void OnTimer(TimerId id);
+    void RefreshTick();
+    void VisibilityPoll();
+    void AutoSnapPoll();
+    void TrayClickTimer();
+    void DeferredExitTimer();
+
+    void OnTrayMessage(TrayMessage message);
+    void DoTrayAction(int action);
+
+    // The popup menu's exit command: stop the work timers and leave through Timer5.
+    void MenuEnd();
+    void EndApplication(ExitSave save = ExitSave::Write);
+    void QueryUnload(UnloadMode mode);
+    bool Ended() const { return ended_; }
+    // Set when Timer5 has run the exit; the shell then ends the process.
+    bool ExitRequested() const { return exitRequested_; }
+
+    // Program-wide records and flags.
+    Settings settings;
+    std::string appFolder;
+    bool subclassAllowed = true;
+    bool noBalloon = false;
+    bool aboutBoxOpen = false;
+    int osPlatform = 0;
+    ConnectedState connectedFlags;
+    TickCounters counters;
+    std::array<std::string, kBuiltInFunctionCount> builtInFunctionNames;
+    std::int16_t trayClickPending = 0;
+    std::string helpFile;
+
+    // Hooks for the auto-snap and visibility rules that the window behaviour fills in.
+    std::function<void()> onVisibilityPoll;
+    std::function<void()> onAutoSnap;
+    std::function<void()> onAutoSnapReturn;
+
+private:
+    void RecordStartPosition();
+    void SaveSettingsFile();
+
+    Ui& ui_;
+    TimerHost& timers_;
+    ProgramEnvironment environment_;
+
+    SettingsPort defaultSettings_;
+    MeasurePort defaultMeasure_;
+    SkinPort defaultSkin_;
+    TrayPort defaultTray_;
+    HotKeyPort defaultHotKey_;
+    MenuPort defaultMenu_;
+    ClockPort defaultClock_;
+    OptionsPort defaultOptions_;
+    FunctionPort defaultFunction_;
+    WindowPort defaultWindow_;
+    ShellPort defaultShell_;
+
+public:
+    SettingsPort& settingsPort;
+    MeasurePort& measure;
+    SkinPort& skin;
+    TrayPort& tray;
+    HotKeyPort& hotKey;
+    MenuPort& menu;
+    ClockPort& clock;
+    OptionsPort& options;
+    FunctionPort& function;
+    WindowPort& window;
+    ShellPort& shell;
+
+private:
+    bool ended_ = false;
+    bool exitRequested_ = false;
+    bool sessionSaved_ = false;
+};
+
+} // namespace trumbel

@@ -1,0 +1,3 @@
+#include "qt/Application.h"
+
+int main(int argc, char** argv) { return trumbel::RunTrumbel(argc, argv); }

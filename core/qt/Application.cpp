@@ -1,0 +1,189 @@
+#include "Application.h"
+
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "Program.h"
+#include "QtTimerHost.h"
+#include "QtUi.h"
+#include "SkinWindow.h"
+#include "base/AppInfo.h"
+#include "platform/AppFolder.h"
+#include "platform/Connectivity.h"
+#include "platform/InstanceLock.h"
+
+namespace trumbel {
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int signo) {
+    const unsigned char b = static_cast<unsigned char>(signo);
+    [[maybe_unused]] auto n = ::write(signalPipe[1], &b, 1);
+}
+
+void InstallSignalPipe() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        return;
+    }
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int s : {SIGTERM, SIGHUP, SIGINT}) {
+        ::sigaction(s, &sa, nullptr);
+    }
+}
+
+bool HasDisplay() {
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (w && *w);
+}
+
+void ChoosePlatform(RunMode mode) {
+    if (std::getenv("QT_QPA_PLATFORM")) {
+        return; // the user's choice wins
+    }
+    if (mode != RunMode::Window) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        return;
+    }
+    // A Wayland client can neither place itself nor see other windows: go through XWayland.
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    if (w && *w) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+}
+
+ProgramEnvironment MakeEnvironment() {
+    ProgramEnvironment env;
+    env.appFolder = ResolveAppFolder();
+    env.queryConnectedState = [] { return QueryConnectedState("/proc"); };
+    return env;
+}
+
+int RunSnapshot(const CommandLine& cl) {
+    PrintingUi ui;
+    QtTimerHost timers;
+    SkinWindow window;
+    Ports ports;
+    ports.window = &window;
+    Program program(ui, timers, ports, MakeEnvironment());
+    program.FormLoad(cl.words);
+    const int ticks = cl.ticks.value_or(3);
+    for (int i = 0; i < ticks; ++i) {
+        if (i > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kRefreshIntervalMs));
+        }
+        program.RefreshTick();
+    }
+    QApplication::processEvents();
+    const QPixmap picture = window.grab();
+    if (!picture.save(QString::fromStdString(cl.snapshotPath), "PNG")) {
+        std::fprintf(stderr, "trumbel: cannot write %s\n", cl.snapshotPath.c_str());
+        return 1;
+    }
+    std::printf("trumbel: snapshot after %d ticks written to %s (%dx%d)\n", ticks,
+                cl.snapshotPath.c_str(), picture.width(), picture.height());
+    return 0;
+}
+
+int RunWindow(const CommandLine& cl) {
+    const std::string appFolder = ResolveAppFolder();
+    QtUi ui;
+    InstanceLock lock(InstanceLockPath(appFolder));
+    if (lock.TryAcquire() == LockResult::HeldByOther) {
+        ui.MessageBox({"エラー - " + std::string(kProductName),
+                       "二重起動です。\r\nプログラムを終了します｡", MsgIcon::Exclamation,
+                       MsgButtons::Ok});
+        return 1;
+    }
+    InstallSignalPipe();
+
+    QtTimerHost timers;
+    SkinWindow window;
+    ui.SetParent(nullptr);
+    Ports ports;
+    ports.window = &window;
+    ProgramEnvironment env = MakeEnvironment();
+    env.appFolder = appFolder;
+    Program program(ui, timers, ports, env);
+
+    timers.SetHandler([&](TimerId id) {
+        program.OnTimer(id);
+        if (program.ExitRequested()) {
+            QApplication::exit(0);
+        }
+    });
+    window.onCloseRequested = [&] {
+        program.EndApplication();
+        QApplication::exit(0);
+    };
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [&](QSessionManager&) {
+        program.QueryUnload(UnloadMode::SessionEnding);
+    });
+
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
+        unsigned char signo = 0;
+        if (::read(signalPipe[0], &signo, 1) != 1) {
+            return;
+        }
+        if (signo == SIGINT) {
+            program.EndApplication();
+        } else {
+            // The session is ending (or someone asked us to go): save once, then leave.
+            program.QueryUnload(UnloadMode::SessionEnding);
+            program.EndApplication(ExitSave::AlreadySaved);
+        }
+        QApplication::exit(0);
+    });
+
+    program.FormLoad(cl.words);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int RunTrumbel(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const CommandLine cl = ParseCommandLine(args, error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "trumbel: %s\n", error.c_str());
+        return 2;
+    }
+    if (cl.mode == RunMode::Window && !HasDisplay() && !std::getenv("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "trumbel: no display ($DISPLAY is not set); use --snapshot FILE.png to "
+                     "render the window headless\n");
+        return 2;
+    }
+    ChoosePlatform(cl.mode);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("trumbel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    switch (cl.mode) {
+    case RunMode::Snapshot: return RunSnapshot(cl);
+    case RunMode::PrintValues:
+        std::fprintf(stderr, "trumbel: --print-values is not available in this build\n");
+        return 2;
+    case RunMode::Window: break;
+    }
+    return RunWindow(cl);
+}
+
+} // namespace trumbel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace trumbel {
+
+inline constexpr std::uint32_t kConnectionModem = 0x01;
+inline constexpr std::uint32_t kConnectionLan = 0x02;
+inline constexpr std::uint32_t kConnectionOffline = 0x20;
+inline constexpr std::uint32_t kConnectionConfigured = 0x40;
+
+// The connection state taken once at start: flags as the Windows call reported them, and the
+// name of the connection (here the interface that carries the default route).
+struct ConnectedState {
+    bool connected = false;
+    std::uint32_t flags = kConnectionOffline;
+    std::string name;
+};
+
+// Online when an interface other than loopback carries an IPv4 or IPv6 default route that is up.
+// procRoot is "/proc" on a live system; tests pass a fixture tree.
+ConnectedState QueryConnectedState(const std::string& procRoot = "/proc");
+
+} // namespace trumbel

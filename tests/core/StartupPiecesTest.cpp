@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CommandLine.h"
+#include "base/ErrorReport.h"
+#include "platform/AppFolder.h"
+#include "platform/Connectivity.h"
+#include "platform/InstanceLock.h"
+
+namespace trumbel {
+namespace {
+
+TEST(ReadCommandLine, OptionsAreCaseSensitiveWholeWords) {
+    struct Case {
+        std::vector<std::string> words;
+        std::vector<MsgAnswer> answers;
+        bool subclassAllowed;
+        bool noBalloon;
+        int boxes;
+    };
+    const std::vector<Case> cases = {
+        {{}, {}, true, false, 0},
+        {{"/NOSUBCLASS"}, {}, true, false, 0},
+        {{"/nosubclassx", "x/noballoon"}, {}, true, false, 0},
+        {{"/nosubclass", "/noballoon"}, {}, false, true, 1},
+        {{"/nosubclass /noballoon"}, {}, false, true, 1}, // split at single blanks
+        {{"/checksubclass"}, {MsgAnswer::Yes}, true, false, 1},
+        {{"/checksubclass"}, {MsgAnswer::No}, false, false, 1},
+        {{"/noballoon", "other", "words"}, {}, true, true, 0},
+    };
+    for (const Case& c : cases) {
+        RecordingUi ui;
+        ui.answers = c.answers;
+        const CommandLineFlags flags = ReadCommandLine(c.words, ui);
+        EXPECT_EQ(flags.subclassAllowed, c.subclassAllowed);
+        EXPECT_EQ(flags.noBalloon, c.noBalloon);
+        EXPECT_EQ(static_cast<int>(ui.shown.size()), c.boxes);
+    }
+}
+
+TEST(ReadCommandLine, BoxTexts) {
+    RecordingUi ui;
+    ui.answers = {MsgAnswer::Ok, MsgAnswer::No};
+    ReadCommandLine({"/nosubclass", "/checksubclass"}, ui);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].title, "Velquor - 起動オプション");
+    EXPECT_EQ(ui.shown[0].text, "サブクラス不許可モードが指定されました｡");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(ui.shown[1].text, "サブクラス化を許可しますか｡");
+    EXPECT_EQ(ui.shown[1].icon, MsgIcon::Question);
+    EXPECT_EQ(ui.shown[1].buttons, MsgButtons::YesNo);
+}
+
+TEST(ParseCommandLine, RunModes) {
+    std::string error;
+    CommandLine cl = ParseCommandLine({"--snapshot", "/tmp/a b.png", "--ticks", "5", "/noballoon"}, error);
+    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(cl.mode, RunMode::Snapshot);
+    EXPECT_EQ(cl.snapshotPath, "/tmp/a b.png");
+    EXPECT_EQ(cl.ticks, 5);
+    EXPECT_EQ(cl.words, std::vector<std::string>{"/noballoon"});
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--snapshot"}, {"--ticks", "0"}, {"--ticks", "x"}, {"--ticks"}}) {
+        error.clear();
+        ParseCommandLine(bad, error);
+        EXPECT_FALSE(error.empty()) << bad[0];
+    }
+}
+
+TEST(ErrorReport, LayoutOfTheBox) {
+    RecordingUi ui;
+    ReportRuntimeError(ui, ErrorCategory::SkinRuntime,
+                       RuntimeError(ErrorNumber::SubscriptOutOfRange), "DrawSkin",
+                       "デフォルトスキンに切り換えます｡");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].title, "Skin実行時エラー - Velquor");
+    EXPECT_EQ(ui.shown[0].text,
+              "エラー発生\r\nエラー名 : 9 (インデックスが有効範囲にありません。)\r\n"
+              "エラー発生個所 : DrawSkinプロシージャ\r\nデフォルトスキンに切り換えます｡");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ErrorTitle(ErrorCategory::InfoUpdate), "情報更新時エラー - Velquor");
+    EXPECT_EQ(ErrorReportText(RuntimeError(ErrorNumber::DivisionByZero), "TransParam"),
+              "エラー発生\r\nエラー名 : 11 (0 で除算しました。)\r\nエラー発生個所 : "
+              "TransParamプロシージャ");
+}
+
+TEST(RuntimeErrors, CheckedArithmeticAndConversion) {
+    EXPECT_EQ(CheckedInt16(32767), 32767);
+    EXPECT_THROW(CheckedInt16(32768), RuntimeError);
+    EXPECT_EQ(CheckedMod(7, 4), 3);
+    try {
+        CheckedMod(1, 0);
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 11);
+    }
+    EXPECT_EQ(AsRuntimeError(std::out_of_range("x")).Number(), 9);
+    EXPECT_EQ(AsRuntimeError(std::bad_alloc()).Number(), 7);
+    EXPECT_EQ(AsRuntimeError(RuntimeError(ErrorNumber::TypeMismatch)).Number(), 13);
+}
+
+TEST(AppFolder, ChoiceOrder) {
+    AppFolderInputs in;
+    in.trumbelHome = "/tmp/th";
+    in.executableDir = "/opt/v";
+    in.executableDirWritable = true;
+    in.home = "/home/u";
+    EXPECT_EQ(ChooseAppFolder(in), "/tmp/th/");
+    in.trumbelHome.clear();
+    EXPECT_EQ(ChooseAppFolder(in), "/opt/v/");
+    in.executableDirWritable = false;
+    EXPECT_EQ(ChooseAppFolder(in), "/home/u/.config/velquor/");
+    in.xdgConfigHome = "/cfg/";
+    EXPECT_EQ(ChooseAppFolder(in), "/cfg/velquor/");
+    in.xdgConfigHome = "relative"; // not absolute: ignored
+    EXPECT_EQ(ChooseAppFolder(in), "/home/u/.config/velquor/");
+}
+
+TEST(Connectivity, DefaultRouteOutsideLoopback) {
+    const std::string data = TRUMBEL_TEST_DATA;
+    struct Case {
+        std::string root;
+        bool connected;
+        std::string name;
+    };
+    for (const Case& c : {Case{"/proc-online", true, "eth0"}, Case{"/proc-offline", false, ""},
+                          Case{"/proc-v6only", true, "wlan0"}, Case{"/no-such-proc", false, ""}}) {
+        const ConnectedState s = QueryConnectedState(data + c.root);
+        EXPECT_EQ(s.connected, c.connected) << c.root;
+        EXPECT_EQ((s.flags & kConnectionOffline) != 0, !c.connected) << c.root;
+        EXPECT_EQ(s.name, c.name) << c.root;
+    }
+}
+
+TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstGoes) {
+    const std::string path =
+        std::filesystem::temp_directory_path() / ("trumbel-lock-test-" + std::to_string(::getpid()));
+    {
+        InstanceLock first(path);
+        ASSERT_EQ(first.TryAcquire(), LockResult::Acquired);
+        InstanceLock second(path);
+        EXPECT_EQ(second.TryAcquire(), LockResult::HeldByOther);
+    }
+    InstanceLock again(path);
+    EXPECT_EQ(again.TryAcquire(), LockResult::Acquired);
+    std::filesystem::remove(path);
+    EXPECT_NE(InstanceLockPath("/a/"), InstanceLockPath("/b/"));
+    EXPECT_EQ(InstanceLockPath("/a/"), InstanceLockPath("/a/"));
+}
+
+} // namespace
+} // namespace trumbel
