@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "Settings.h"
+
+namespace trumbel {
+
+inline constexpr int kItemKindCount = 9;
+
+// The skin's standard style per item kind 0..8 (0..5: 1 and 4 remaining amount, 2 and 5 used).
+using StandardStyles = std::array<std::int16_t, kItemKindCount>;
+
+enum class StyleSet { IfChosen, Force };
+
+// Derives graphStyle and digitStyle of slot (c, s) from a style choice 0..5; 0 and 3 stand for
+// the kind's standard style. Without Force, a slot still at style 0 or 3 is left alone.
+// Throws the subscript error for a slot outside the layout or a kind outside 0..8.
+void SetSlotStyle(Settings& settings, const StandardStyles& standard, int c, int s, int style,
+                  StyleSet mode);
+
+} // namespace trumbel
