@@ -19,7 +19,7 @@ template <typename F> void Guarded(F&& step) {
     }
 }
 
-template <typename T> T& Pick(T* given, T& fallback) { return given ? *given : fallback; }
+template <typename T> T* Pick(T* given, T& fallback) { return given ? given : &fallback; }
 
 } // namespace
 
@@ -34,15 +34,9 @@ int DefaultInterval(TimerId id) {
     return kRefreshIntervalMs;
 }
 
-Program::Program(Ui& ui, TimerHost& timers, Ports ports, ProgramEnvironment environment)
-    : ui_(ui), timers_(timers), environment_(std::move(environment)),
-      settingsPort(Pick(ports.settings, defaultSettings_)),
-      measure(Pick(ports.measure, defaultMeasure_)), skin(Pick(ports.skin, defaultSkin_)),
-      tray(Pick(ports.tray, defaultTray_)), hotKey(Pick(ports.hotKey, defaultHotKey_)),
-      menu(Pick(ports.menu, defaultMenu_)), clock(Pick(ports.clock, defaultClock_)),
-      options(Pick(ports.options, defaultOptions_)),
-      function(Pick(ports.function, defaultFunction_)),
-      window(Pick(ports.window, defaultWindow_)), shell(Pick(ports.shell, defaultShell_)) {
+Program::Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment)
+    : ui_(ui), timers_(timers), environment_(std::move(environment)) {
+    Attach(Ports{});
     for (int i = 0; i < kTimerCount; ++i) {
         timers_.SetInterval(static_cast<TimerId>(i), DefaultInterval(static_cast<TimerId>(i)));
     }
@@ -50,20 +44,34 @@ Program::Program(Ui& ui, TimerHost& timers, Ports ports, ProgramEnvironment envi
     timers_.SetEnabled(TimerId::Timer3, true);
 }
 
+void Program::Attach(const Ports& ports) {
+    ports_.settings = Pick(ports.settings, defaultSettings_);
+    ports_.measure = Pick(ports.measure, defaultMeasure_);
+    ports_.skin = Pick(ports.skin, defaultSkin_);
+    ports_.tray = Pick(ports.tray, defaultTray_);
+    ports_.hotKey = Pick(ports.hotKey, defaultHotKey_);
+    ports_.menu = Pick(ports.menu, defaultMenu_);
+    ports_.clock = Pick(ports.clock, defaultClock_);
+    ports_.options = Pick(ports.options, defaultOptions_);
+    ports_.function = Pick(ports.function, defaultFunction_);
+    ports_.window = Pick(ports.window, defaultWindow_);
+    ports_.shell = Pick(ports.shell, defaultShell_);
+}
+
 void Program::FormLoad(const std::vector<std::string>& commandWords) {
     InitApplication(commandWords);
-    window.Show();
+    window().Show();
     if (IsOn(settings.topmost)) {
-        window.SetTopMost(true);
+        window().SetTopMost(true);
     }
     timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
     timers_.SetEnabled(TimerId::Timer1, true);
     timers_.SetEnabled(TimerId::Timer2, true);
     if (osPlatform == kOsPlatformNt) {
         // Opacity is not a setting: every start begins opaque.
-        window.SetOpacity(255);
+        window().SetOpacity(255);
     }
-    window.SetCaption(WindowCaption());
+    window().SetCaption(WindowCaption());
 }
 
 void Program::InitApplication(const std::vector<std::string>& commandWords) {
@@ -75,34 +83,34 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
     subclassAllowed = flags.subclassAllowed;
     noBalloon = flags.noBalloon;
     osPlatform = kOsPlatformNt;
-    measure.Create();
+    measure().Create();
     if (environment_.queryConnectedState) {
         connectedFlags = environment_.queryConnectedState();
     }
     counters.sampleFill = 0;
     builtInFunctionNames = {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
                             "コマンドプロンプトを開く"};
-    settingsPort.LoadSettings(settingsPort.SettingsFilePath(), LoadMode::Startup);
-    menu.LoadMenuWindow();
-    menu.SetShowBiggerChecked(IsOn(settings.doubleSize));
-    skin.ApplySkin();
-    tray.CreateIconObjects();
+    settingsPort().LoadSettings(settingsPort().SettingsFilePath(), LoadMode::Startup);
+    menu().LoadMenuWindow();
+    menu().SetShowBiggerChecked(IsOn(settings.doubleSize));
+    skin().ApplySkin();
+    tray().CreateIconObjects();
     for (int i = 1; i <= kTrayIconMax; ++i) {
         if (i <= settings.trayIconCount) {
-            tray.CreateIcon(i);
+            tray().CreateIcon(i);
         }
     }
     if (IsOn(settings.hotKeyEnabled)) {
-        hotKey.RegisterSkinHotKey();
+        hotKey().RegisterSkinHotKey();
     }
     if (IsOn(settings.adjustClockAtStart)) {
-        clock.LoadAdjustWindow();
+        clock().LoadAdjustWindow();
     }
-    if (shell.FileExists(appFolder + "TrumbelOption.hlp")) {
+    if (shell().FileExists(appFolder + "TrumbelOption.hlp")) {
         helpFile = appFolder + "TrumbelOption.hlp";
-        shell.SetHelpFile(helpFile);
+        shell().SetHelpFile(helpFile);
     }
-    menu.SetHelpEnabled(shell.FileExists(appFolder + "Trumbel.chm"));
+    menu().SetHelpEnabled(shell().FileExists(appFolder + "Trumbel.chm"));
 }
 
 void Program::OnTimer(TimerId id) {
@@ -118,15 +126,15 @@ void Program::OnTimer(TimerId id) {
 void Program::RefreshTick() {
     TickCounters& c = counters;
     Guarded([&] {
-        if (!measure.Exists()) {
-            measure.Create();
+        if (!measure().Exists()) {
+            measure().Create();
         }
     });
-    Guarded([&] { measure.RefreshParam(c.sampleCounter); });
+    Guarded([&] { measure().RefreshParam(c.sampleCounter); });
     Guarded([&] {
         if (c.trayCounter == 0) {
             for (int i = 1; i <= settings.trayIconCount; ++i) {
-                tray.UpdateIcon(i);
+                tray().UpdateIcon(i);
             }
         }
     });
@@ -143,7 +151,7 @@ void Program::RefreshTick() {
         if (c.hourTicks == 0 && settings.adjustEveryHours >= 1) {
             c.clockHours = CheckedInt16((c.clockHours + 1) % settings.adjustEveryHours);
             if (c.clockHours == 0) {
-                clock.LoadAdjustWindow();
+                clock().LoadAdjustWindow();
             }
         }
     });
@@ -157,7 +165,7 @@ void Program::RefreshTick() {
             c.sampleFill = -1;
         }
     });
-    Guarded([&] { skin.DrawSkin(); });
+    Guarded([&] { skin().DrawSkin(); });
 }
 
 void Program::VisibilityPoll() {
@@ -205,30 +213,30 @@ void Program::TrayClickTimer() {
 }
 
 void Program::DoTrayAction(int action) {
-    window.FlashAndFocus();
+    window().FlashAndFocus();
     auto popup = [&](MenuForm form) {
-        menu.Popup(form);
-        menu.DeleteFileList();
+        menu().Popup(form);
+        menu().DeleteFileList();
     };
     switch (action) {
     case 1: popup(MenuForm::Main); break;
-    case 2: function.RunFunctionButton(); break;
+    case 2: function().RunFunctionButton(); break;
     case 3: popup(MenuForm::FunctionList); break;
     case 4: popup(MenuForm::Favourites); break;
     case 5: popup(MenuForm::SkinList); break;
-    case 6: options.OpenOptions(OptionsPort::kModeless); break;
-    case 7: options.OpenOptions(0); break;
-    case 8: options.OpenOptions(7); break;
-    case 9: options.OpenOptions(6); break;
-    case 10: options.OpenOptions(1); break;
-    case 11: options.OpenOptions(2); break;
-    case 12: options.OpenOptions(4); break;
-    case 13: options.OpenOptions(3); break;
-    case 14: options.OpenOptions(8); break;
+    case 6: options().OpenOptions(OptionsPort::kModeless); break;
+    case 7: options().OpenOptions(0); break;
+    case 8: options().OpenOptions(7); break;
+    case 9: options().OpenOptions(6); break;
+    case 10: options().OpenOptions(1); break;
+    case 11: options().OpenOptions(2); break;
+    case 12: options().OpenOptions(4); break;
+    case 13: options().OpenOptions(3); break;
+    case 14: options().OpenOptions(8); break;
     case 15: popup(MenuForm::OptionFiles); break;
-    case 16: shell.Explore(appFolder); break;
-    case 17: shell.Explore(appFolder + "Function"); break;
-    case 18: shell.Explore(appFolder + "Skin/"); break;
+    case 16: shell().Explore(appFolder); break;
+    case 17: shell().Explore(appFolder + "Function"); break;
+    case 18: shell().Explore(appFolder + "Skin/"); break;
     default: break;
     }
 }
@@ -248,13 +256,13 @@ void Program::DeferredExitTimer() {
 
 void Program::RecordStartPosition() {
     if (settings.startPositionMode == 0) {
-        const Point p = window.Position();
+        const Point p = window().Position();
         settings.startX = p.x;
         settings.startY = p.y;
     }
 }
 
-void Program::SaveSettingsFile() { settingsPort.SaveSettings(settingsPort.SettingsFilePath()); }
+void Program::SaveSettingsFile() { settingsPort().SaveSettings(settingsPort().SettingsFilePath()); }
 
 void Program::EndApplication(ExitSave save) {
     if (ended_) {
@@ -268,18 +276,18 @@ void Program::EndApplication(ExitSave save) {
         RecordStartPosition();
         SaveSettingsFile();
     }
-    options.UnloadOptions();
-    menu.UnloadMenuWindow();
-    clock.UnloadAdjustWindow();
-    skin.UnloadSearchWindow();
-    window.Unload();
-    if (hotKey.IsRegistered()) {
-        hotKey.UnregisterSkinHotKey();
+    options().UnloadOptions();
+    menu().UnloadMenuWindow();
+    clock().UnloadAdjustWindow();
+    skin().UnloadSearchWindow();
+    window().Unload();
+    if (hotKey().IsRegistered()) {
+        hotKey().UnregisterSkinHotKey();
     }
-    tray.ReleaseAll();
-    measure.Release();
-    window.ProcessPendingEvents();
-    skin.FreeSurfaces();
+    tray().ReleaseAll();
+    measure().Release();
+    window().ProcessPendingEvents();
+    skin().FreeSurfaces();
 }
 
 void Program::QueryUnload(UnloadMode mode) {

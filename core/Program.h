@@ -43,7 +43,11 @@ struct TickCounters {
 // timers' handlers and the orderly exit. The subsystems it drives are reached through ports.
 class Program {
 public:
-    Program(Ui& ui, TimerHost& timers, Ports ports, ProgramEnvironment environment);
+    Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment);
+
+    // Port implementations are built after the program object, since they keep references to
+    // its records (settings, flags). Null members keep the do-nothing defaults.
+    void Attach(const Ports& ports);
 
     // Start-up after the single-instance check: InitApplication, show, topmost, timers,
     // opacity, caption.
@@ -106,19 +110,20 @@ private:
     FunctionPort defaultFunction_;
     WindowPort defaultWindow_;
     ShellPort defaultShell_;
+    Ports ports_;
 
 public:
-    SettingsPort& settingsPort;
-    MeasurePort& measure;
-    SkinPort& skin;
-    TrayPort& tray;
-    HotKeyPort& hotKey;
-    MenuPort& menu;
-    ClockPort& clock;
-    OptionsPort& options;
-    FunctionPort& function;
-    WindowPort& window;
-    ShellPort& shell;
+    SettingsPort& settingsPort() { return *ports_.settings; }
+    MeasurePort& measure() { return *ports_.measure; }
+    SkinPort& skin() { return *ports_.skin; }
+    TrayPort& tray() { return *ports_.tray; }
+    HotKeyPort& hotKey() { return *ports_.hotKey; }
+    MenuPort& menu() { return *ports_.menu; }
+    ClockPort& clock() { return *ports_.clock; }
+    OptionsPort& options() { return *ports_.options; }
+    FunctionPort& function() { return *ports_.function; }
+    WindowPort& window() { return *ports_.window; }
+    ShellPort& shell() { return *ports_.shell; }
 
 private:
     bool ended_ = false;

@@ -79,9 +79,10 @@ int RunSnapshot(const CommandLine& cl) {
     PrintingUi ui;
     QtTimerHost timers;
     SkinWindow window;
+    Program program(ui, timers, MakeEnvironment());
     Ports ports;
     ports.window = &window;
-    Program program(ui, timers, ports, MakeEnvironment());
+    program.Attach(ports);
     program.FormLoad(cl.words);
     const int ticks = cl.ticks.value_or(3);
     for (int i = 0; i < ticks; ++i) {
@@ -116,11 +117,12 @@ int RunWindow(const CommandLine& cl) {
     QtTimerHost timers;
     SkinWindow window;
     ui.SetParent(nullptr);
-    Ports ports;
-    ports.window = &window;
     ProgramEnvironment env = MakeEnvironment();
     env.appFolder = appFolder;
-    Program program(ui, timers, ports, env);
+    Program program(ui, timers, env);
+    Ports ports;
+    ports.window = &window;
+    program.Attach(ports);
 
     timers.SetHandler([&](TimerId id) {
         program.OnTimer(id);

@@ -160,14 +160,14 @@ struct Fixture {
     Program program;
 
     Fixture()
-        : program(ui, timers,
-                  Ports{&settings, &measure, &skin, &tray, &hotKey, &menu, &clock, &options,
-                        &function, &window, &shell},
-                  ProgramEnvironment{"/opt/velquor", [] {
-                                         ConnectedState s;
-                                         s.flags = kConnectionOffline;
-                                         return s;
-                                     }}) {}
+        : program(ui, timers, ProgramEnvironment{"/opt/velquor", [] {
+                                                     ConnectedState s;
+                                                     s.flags = kConnectionOffline;
+                                                     return s;
+                                                 }}) {
+        program.Attach(Ports{&settings, &measure, &skin, &tray, &hotKey, &menu, &clock, &options,
+                             &function, &window, &shell});
+    }
 
     bool Enabled(TimerId id) const { return timers.enabled[static_cast<int>(id)]; }
 };
