@@ -78,7 +78,7 @@ ProgramEnvironment MakeEnvironment() {
 int RunSnapshot(const CommandLine& cl) {
     PrintingUi ui;
     QtTimerHost timers;
-    SkinWindow window;
+    SkinWindow window(Presentation::Headless);
     Program program(ui, timers, MakeEnvironment());
     Ports ports;
     ports.window = &window;

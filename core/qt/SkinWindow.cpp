@@ -6,7 +6,7 @@
 
 namespace trumbel {
 
-SkinWindow::SkinWindow() {
+SkinWindow::SkinWindow(Presentation presentation) : presentation_(presentation) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -44,9 +44,17 @@ void SkinWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void SkinWindow::Show() { show(); }
+void SkinWindow::Show() {
+    // A headless run composes the same picture but never maps a window.
+    if (presentation_ == Presentation::OnScreen) {
+        show();
+    }
+}
 
 void SkinWindow::SetTopMost(bool on) {
+    if (presentation_ == Presentation::Headless) {
+        return;
+    }
     const bool visible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (visible) {
@@ -65,6 +73,9 @@ Point SkinWindow::Position() const { return {pos().x(), pos().y()}; }
 bool SkinWindow::IsVisible() const { return isVisible(); }
 
 void SkinWindow::FlashAndFocus() {
+    if (presentation_ == Presentation::Headless) {
+        return;
+    }
     QApplication::alert(this, 500);
     if (isVisible()) {
         activateWindow();

@@ -10,9 +10,11 @@ namespace trumbel {
 
 // The borderless skin window. It shows the picture the skin engine composed, at 1x or 2x,
 // and holds no state of its own beyond what it is given to show.
+enum class Presentation { OnScreen, Headless };
+
 class SkinWindow final : public QWidget, public WindowPort {
 public:
-    SkinWindow();
+    explicit SkinWindow(Presentation presentation = Presentation::OnScreen);
 
     // Wraps the composed pixels (0xAARRGGBB, not copied) and repaints once.
     void Present(const QImage& frame, int scale);
@@ -38,6 +40,7 @@ protected:
 private:
     QImage frame_;
     int scale_ = 1;
+    Presentation presentation_;
 };
 
 } // namespace trumbel

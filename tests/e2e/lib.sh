@@ -1,0 +1,47 @@
+# Shared helpers for the end-to-end tests: a private X server and waiting with a deadline.
+# Sourcing scripts exit 77 (ctest: skipped) when a tool they need is missing.
+
+need() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (scripts/setup installs it)"
+      exit 77
+    fi
+  done
+}
+
+start_xvfb() {
+  need Xvfb
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$fdfile" ]; then
+    echo "SKIP: Xvfb did not start"
+    exit 77
+  fi
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# wait_for SECONDS COMMAND...: retries the command until it succeeds or the time is up.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    if ((SECONDS >= deadline)); then
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}

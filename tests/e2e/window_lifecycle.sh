@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The window under a real X server: its title and frame, the second-instance refusal, and an
+# orderly end on SIGTERM.
+set -u
+trumbel=$1
+. "$(dirname "$0")/lib.sh"
+need xdotool xprop
+start_xvfb
+home=$(mktemp -d)
+export TRUMBEL_HOME=$home/
+export XDG_RUNTIME_DIR=$home/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null
+  kill "$XVFB_PID" 2>/dev/null
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+"$trumbel" >"$home/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
+win=$(xdotool search --name '^Velquor ver' | head -n1)
+title=$(xprop -id "$win" -notype _NET_WM_NAME | sed -e 's/^_NET_WM_NAME = "//' -e 's/"$//')
+[ "$title" = "Velquor ver.1.32  (Revision : 0083)" ] || fail "title is '$title'"
+# Frameless: the Motif hints ask for no decorations (third field).
+hints=$(xprop -id "$win" -notype _MOTIF_WM_HINTS)
+decorations=$(echo "$hints" | sed -e 's/.*= //' | cut -d, -f3 | tr -d ' ')
+[ "$decorations" = "0x0" ] || [ "$decorations" = "0" ] || fail "window has decorations: $hints"
+
+# A second copy for the same user and folder refuses to start and leaves the first alone.
+"$trumbel" >"$home/second.log" 2>&1 &
+second=$!
+pids+=("$second")
+wait_for 15 xdotool search --name '^エラー - Velquor$' || fail "no second-instance message box"
+box=$(xdotool search --name '^エラー - Velquor$' | head -n1)
+xdotool windowfocus --sync "$box" 2>/dev/null
+xdotool key --window "$box" Return
+wait_for 10 bash -c "! kill -0 $second" || fail "second copy did not end after its message"
+wait "$second"
+rc=$?
+[ "$rc" -ne 0 ] || fail "second copy exited with 0"
+kill -0 "$first" || fail "first copy died"
+
+# SIGTERM: an orderly end with exit code 0.
+kill -TERM "$first"
+wait_for 10 bash -c "! kill -0 $first" || fail "no exit after SIGTERM"
+wait "$first"
+rc=$?
+[ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
+echo "PASS"
