@@ -1,0 +1,73 @@
+#include "QtCalculatorUi.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+namespace sumora {
+
+namespace {
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+std::optional<std::string> QtCalculatorUi::InputBox(const std::string& prompt,
+                                                    const std::string& defaultText) {
+    QInputDialog dialog;
+    dialog.setWindowTitle(QString::fromUtf8(kTitle));
+    dialog.setLabelText(Shown(prompt));
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
+}
+
+BoxAnswer QtCalculatorUi::MessageBox(BoxIcon icon, BoxButtons buttons, const std::string& text) {
+    QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information : QMessageBox::Critical,
+                    QString::fromUtf8(kTitle), Shown(text));
+    struct Choice {
+        QMessageBox::StandardButton button;
+        const char* caption;
+        BoxAnswer answer;
+    };
+    std::vector<Choice> choices;
+    if (buttons == BoxButtons::YesNoCancel)
+        choices = {{QMessageBox::Yes, "はい(&Y)", BoxAnswer::Yes},
+                   {QMessageBox::No, "いいえ(&N)", BoxAnswer::No},
+                   {QMessageBox::Cancel, "キャンセル", BoxAnswer::Cancel}};
+    else
+        choices = {{QMessageBox::Retry, "再試行(&R)", BoxAnswer::Retry},
+                   {QMessageBox::Cancel, "キャンセル", BoxAnswer::Cancel}};
+    for (const Choice& c : choices)
+        box.addButton(c.button)->setText(QString::fromUtf8(c.caption));
+    box.setDefaultButton(choices.front().button);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int clicked = box.exec();
+    for (const Choice& c : choices)
+        if (clicked == c.button)
+            return c.answer;
+    return BoxAnswer::Cancel;
+}
+
+void CopyAndKeepServing(const std::string& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(text));
+    if (!clipboard->ownsClipboard())
+        return; // the platform keeps the text itself
+    QObject::connect(clipboard, &QClipboard::changed, qApp, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard())
+            QCoreApplication::quit();
+    });
+    QApplication::exec();
+}
+
+} // namespace sumora

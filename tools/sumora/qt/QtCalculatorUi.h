@@ -1,0 +1,25 @@
+#pragma once
+
+#include "../Calculator.h"
+
+#include <optional>
+#include <string>
+
+namespace sumora {
+
+// Real boxes: an input dialog and message boxes with Japanese button captions.
+class QtCalculatorUi final : public CalculatorUi {
+public:
+    std::optional<std::string> InputBox(const std::string& prompt,
+                                        const std::string& defaultText) override;
+    BoxAnswer MessageBox(BoxIcon icon, BoxButtons buttons, const std::string& text) override;
+    void CopyToClipboard(const std::string& text) override { copied = text; }
+
+    std::optional<std::string> copied;
+};
+
+// Puts text on the clipboard and keeps serving it until another program owns the clipboard:
+// on X11 a clipboard dies with its owner, and a copied result must outlive the boxes.
+void CopyAndKeepServing(const std::string& text);
+
+} // namespace sumora
