@@ -1,0 +1,34 @@
+#pragma once
+
+#include "../Search.h"
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+namespace dorvik {
+
+using UrlOpener = std::function<void(const std::string& url)>;
+
+// The desktop's default browser, or the program named by DORVIK_OPEN_COMMAND when it is set.
+UrlOpener DefaultOpener();
+
+class DorvikWindow final : public QDialog {
+public:
+    DorvikWindow(const Startup& start, UrlOpener opener);
+
+private:
+    void SelectTarget(Target target);
+    void Search();
+
+    UrlOpener opener_;
+    QLineEdit* text1_;
+    QButtonGroup* option1_;
+    QCheckBox* check1_;
+};
+
+} // namespace dorvik

@@ -1,0 +1,23 @@
+#include "DorvikWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        words.emplace_back(argv[i]);
+    const dorvik::Startup start =
+        dorvik::ReadSwitches(words, QGuiApplication::clipboard()->text().toStdString());
+    const dorvik::UrlOpener opener = dorvik::DefaultOpener();
+    if (start.direct) {
+        opener(dorvik::DirectUrl(start.keyword));
+        return 0;
+    }
+    dorvik::DorvikWindow window(start, opener);
+    window.show();
+    window.exec();
+    return 0;
+}
