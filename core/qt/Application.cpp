@@ -19,6 +19,8 @@
 #include "QtUi.h"
 #include "SkinWindow.h"
 #include "base/AppInfo.h"
+#include "measure/PrintValues.h"
+#include "measure/SystemMeasure.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
@@ -80,8 +82,10 @@ int RunSnapshot(const CommandLine& cl) {
     QtTimerHost timers;
     SkinWindow window(Presentation::Headless);
     Program program(ui, timers, MakeEnvironment());
+    SystemMeasure measure(program.settings);
     Ports ports;
     ports.window = &window;
+    ports.measure = &measure;
     program.Attach(ports);
     program.FormLoad(cl.words);
     const int ticks = cl.ticks.value_or(3);
@@ -99,6 +103,21 @@ int RunSnapshot(const CommandLine& cl) {
     }
     std::printf("trumbel: snapshot after %d ticks written to %s (%dx%d)\n", ticks,
                 cl.snapshotPath.c_str(), picture.width(), picture.height());
+    return 0;
+}
+
+// Measures without a window: N passes 500 ms apart, then every value as tab-separated lines.
+int RunPrintValues(const CommandLine& cl) {
+    Settings settings;
+    clsSystemInfo info(settings);
+    const int ticks = cl.ticks.value_or(2);
+    int sampleCounter = 0;
+    for (int i = 0; i < ticks; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kRefreshIntervalMs));
+        info.RefreshParam(sampleCounter);
+        sampleCounter = (sampleCounter + 1) % (settings.historyUpdateSpeed + 1);
+    }
+    std::fputs(FormatValues(info).c_str(), stdout);
     return 0;
 }
 
@@ -120,8 +139,10 @@ int RunWindow(const CommandLine& cl) {
     ProgramEnvironment env = MakeEnvironment();
     env.appFolder = appFolder;
     Program program(ui, timers, env);
+    SystemMeasure measure(program.settings);
     Ports ports;
     ports.window = &window;
+    ports.measure = &measure;
     program.Attach(ports);
 
     timers.SetHandler([&](TimerId id) {
@@ -174,15 +195,16 @@ int RunTrumbel(int argc, char** argv) {
                      "render the window headless\n");
         return 2;
     }
+    if (cl.mode == RunMode::PrintValues) {
+        return RunPrintValues(cl);
+    }
     ChoosePlatform(cl.mode);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trumbel"));
     QApplication::setQuitOnLastWindowClosed(false);
     switch (cl.mode) {
     case RunMode::Snapshot: return RunSnapshot(cl);
-    case RunMode::PrintValues:
-        std::fprintf(stderr, "trumbel: --print-values is not available in this build\n");
-        return 2;
+    case RunMode::PrintValues: break; // handled above, without Qt
     case RunMode::Window: break;
     }
     return RunWindow(cl);

@@ -1,0 +1,64 @@
+#include "measure/ItemKinds.h"
+
+#include <array>
+
+namespace trumbel {
+
+namespace {
+
+constexpr std::array<std::string_view, kItemKindCount> kCaptions{"物理メモリー情報",
+                                                                 "ページファイル情報",
+                                                                 "CPU情報",
+                                                                 "リソース情報",
+                                                                 "ネットワーク受信量(bps)",
+                                                                 "ネットワーク送信量(bps)",
+                                                                 "ネットワーク受信量(B/S)",
+                                                                 "ネットワーク送信量(B/S)",
+                                                                 "ディスク容量情報"};
+constexpr std::array<int, kItemKindCount> kParamIds{0, 1, 2, 3, 4, 5, 4, 5, 6};
+
+constexpr std::array<std::string_view, 7> kDriveTexts{"(判別できません)",
+                                                      "",
+                                                      "(リムーバブルディスク)",
+                                                      "(ハードディスク･ローカルドライブ)",
+                                                      "(リモート(ネットワーク)ドライブ)",
+                                                      "(CD-ROMドライブなど)",
+                                                      "(RAMディスク)"};
+constexpr std::array<std::string_view, 7> kDriveIcons{
+    "icon_unknowndisk", "icon_nodisk", "icon_removable", "icon_hdd",
+    "icon_netres",      "icon_cddvd",  "icon_ramdisk"};
+
+bool IsKind(int kind) {
+    return kind >= 0 && kind < kItemKindCount;
+}
+bool IsDriveType(int type) {
+    return type >= 0 && type < 7;
+}
+
+} // namespace
+
+std::string_view ItemKindCaption(int kind) {
+    return IsKind(kind) ? kCaptions[static_cast<std::size_t>(kind)] : std::string_view{};
+}
+
+int ParamIdOfKind(int kind) {
+    return IsKind(kind) ? kParamIds[static_cast<std::size_t>(kind)] : -1;
+}
+
+int KindFactor(int kind) {
+    return kind == 4 || kind == 5 ? 8 : 1;
+}
+
+std::string_view DriveTypeListText(int type) {
+    return IsDriveType(type) ? kDriveTexts[static_cast<std::size_t>(type)] : std::string_view{};
+}
+
+std::string_view DriveTypeOptionsText(int type) {
+    return type == 1 ? std::string_view("(存在しません)") : DriveTypeListText(type);
+}
+
+std::string_view DriveTypeIcon(int type) {
+    return IsDriveType(type) ? kDriveIcons[static_cast<std::size_t>(type)] : std::string_view{};
+}
+
+} // namespace trumbel

@@ -1,0 +1,49 @@
+#include "measure/PrintValues.h"
+
+#include <array>
+#include <charconv>
+
+namespace trumbel {
+
+std::string PlainDecimal(float value) {
+    std::array<char, 64> buf{};
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
+    return std::string(buf.data(), r.ptr);
+}
+
+std::string FormatValues(clsSystemInfo& info) {
+    std::string out;
+    const auto param = [&](int paramId, int devices) {
+        for (int d = 0; d < devices; ++d) {
+            out += "param\t" + std::to_string(paramId) + '\t' + std::to_string(d);
+            for (int show = kShowMax; show <= kShowTotal; ++show) {
+                out += '\t' + PlainDecimal(info.GetSystemValue(paramId, d, show));
+            }
+            out += '\n';
+        }
+    };
+    const int count = info.GetNetWorkNum();
+    param(kParamPhysicalMemory, 1);
+    param(kParamPageFile, 1);
+    param(kParamCpu, info.CPUNum() + 1);
+    param(kParamResources, 1);
+    param(kParamNetReceive, count);
+    param(kParamNetSend, count);
+    for (int n = 0; n < count; ++n) {
+        out += "net\t" + std::to_string(n) + '\t' + std::to_string(info.GetNetWorkType(n)) + '\t' +
+               std::to_string(info.GetNetWorkStatus(n)) + '\t' + info.GetNetWorkDeviceName(n) +
+               '\n';
+    }
+    for (int id = 0; id < info.GetDiskCount(); ++id) {
+        std::array<float, 4> space{};
+        info.GetDiskSpaceValue(id, space);
+        out += "drive\t" + std::to_string(id) + '\t' + clsSystemInfo::DiskLetter(id) + '\t' +
+               std::to_string(info.GetDiskType(id)) + '\t' + info.GetDiskMountPoint(id) + '\t' +
+               PlainDecimal(space[3]) + '\t' + PlainDecimal(space[1]) + '\t' +
+               PlainDecimal(info.GetSystemValue(kParamDisk, id, kShowFree)) + '\n';
+    }
+    return out;
+}
+
+} // namespace trumbel

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "platform/SystemSource.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace trumbel {
+
+// Measurement kinds: the first index of the measured-value table.
+enum ParamID : int {
+    kParamPhysicalMemory = 0,
+    kParamPageFile = 1,
+    kParamCpu = 2,
+    kParamResources = 3,
+    kParamNetReceive = 4,
+    kParamNetSend = 5,
+    kParamDisk = 6,
+};
+inline constexpr int kParamCount = 7;
+
+// ShowParamInfo selectors of GetSystemValue / SetSystemValue.
+inline constexpr int kShowMax = 0;
+inline constexpr int kShowFree = 1;
+inline constexpr int kShowUsed = 2;
+inline constexpr int kShowTotal = 3;
+inline constexpr int kShowLog = -1;
+
+inline constexpr int kLogSize = 61; // Log(0) the step in progress, Log(1..60) finished samples
+
+struct ParamRecord {
+    float Max = 0.0f;
+    float Free = 0.0f;
+    float Used = 0.0f;
+    float Total = 0.0f;
+    std::array<float, kLogSize> Log{};
+};
+
+// Per-processor times; entry 0 is the sum over all processors.
+struct CpuTimesEntry {
+    double Idle = 0.0;
+    double TotalTime = 0.0;
+    std::int32_t Usage = 0;
+};
+
+struct NetInterfaceRecord {
+    std::string Name;
+    std::uint64_t PrevOutOctets = 0;
+    std::uint64_t PrevInOctets = 0;
+    std::int32_t IfType = 0;
+    std::int32_t OperStatus = 0; // 0 until the first pass
+};
+
+// What the measurement object needs from outside: where to read the system, and the clock that
+// rates are measured against (milliseconds, monotonic).
+struct SystemInfoEnvironment {
+    SourceRoots roots;
+    std::function<std::int64_t()> tickCount; // empty: CLOCK_MONOTONIC
+    StatFsFunction statFs = &::statvfs;
+};
+
+// Every measured quantity of the program: memory, page file (swap), processor load, resources,
+// network rates with their scales, histories, and drives on demand. Used from the user-interface
+// thread only. Settings are read on every pass (history speed and mode, the network scale
+// modes) and the peaks are written back into settings.deviceLimits, which this object sizes.
+class clsSystemInfo {
+public:
+    clsSystemInfo(Settings& settings, SystemInfoEnvironment environment = {});
+    ~clsSystemInfo();
+    clsSystemInfo(const clsSystemInfo&) = delete;
+    clsSystemInfo& operator=(const clsSystemInfo&) = delete;
+
+    std::int16_t CPUNum() const { return cpuNum_; }
+
+    // One measurement pass; sampleCounter places it within the current history step.
+    void RefreshParam(int sampleCounter);
+
+    // Bad ParamID, DeviceID or LogIndex throw RuntimeError(SubscriptOutOfRange).
+    float GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex = 0);
+    void SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
+                        int logIndex = 0);
+
+    // Max, Free (available to the user), Used, Total in bytes; zeros for a missing drive.
+    void GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceValue);
+
+    std::int32_t GetNetWorkStatus(int index) const;
+    std::string GetNetWorkName(int index) const;
+    std::int32_t GetNetWorkType(int index) const;
+    std::int32_t GetNetWorkNum() const;
+    std::string GetNetWorkDeviceName(int index) const;
+
+    std::int32_t GetDiskType(int diskId);
+
+    // The drive table behind DiskID: its mount point ("" when there is none) and its letter.
+    std::string GetDiskMountPoint(int diskId);
+    static char DiskLetter(int diskId) { return static_cast<char>(diskId + 67); }
+    int GetDiskCount();
+
+private:
+    ParamRecord& Record(int paramId, int deviceId);
+    int DeviceColumns() const;
+    void BuildNetworkTable();
+    void InitCpuTimes();
+    void GetMemoryInfoEx();
+    void MeasureCpu();
+    void MeasureNetwork(std::int64_t elapsed);
+    void UpdateHistory(int paramId, int deviceId, int sampleCounter);
+    void ApplyRateScales(ParamRecord& r, LimitPair& limits);
+    LimitPair& Limits(int paramId, int index);
+    void EnsureDeviceLimits();
+    const DriveEntry* Drive(int diskId);
+
+    Settings& settings_;
+    SystemInfoEnvironment env_;
+    SystemSource source_;
+    DriveSpaceReader spaceReader_;
+    std::int16_t cpuNum_ = 0;
+    std::vector<ParamRecord> items_; // kParamCount x DeviceColumns(), row-major
+    std::vector<CpuTimesEntry> cpuTimes_;
+    std::vector<CpuTime> cpuRead_;
+    std::vector<NetRow> ifRows_;
+    std::vector<NetInterfaceRecord> netTable_;
+    std::vector<bool> wasPresent_;
+    std::int64_t lastTick_ = 0;
+    std::vector<DriveEntry> drives_;
+    bool drivesRead_ = false;
+};
+
+} // namespace trumbel

@@ -1,0 +1,683 @@
+#include "platform/SystemSource.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <fcntl.h>
+#include <fstream>
+#include <limits>
+#include <poll.h>
+#include <string_view>
+#include <unistd.h>
+
+namespace trumbel {
+
+namespace {
+
+constexpr unsigned kIffUp = 0x1;
+constexpr int kArphrdEther = 1;
+constexpr int kArphrdPpp = 512;
+constexpr int kArphrdLoopback = 772;
+
+// A file that is re-read from its start on every pass without being opened again.
+class KeptFile {
+public:
+    KeptFile() = default;
+    KeptFile(const KeptFile&) = delete;
+    KeptFile& operator=(const KeptFile&) = delete;
+    KeptFile(KeptFile&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    KeptFile& operator=(KeptFile&& o) noexcept {
+        std::swap(fd_, o.fd_);
+        return *this;
+    }
+    ~KeptFile() { Close(); }
+
+    bool Open(const std::string& path) {
+        Close();
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        return fd_ >= 0;
+    }
+    void Close() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = -1;
+    }
+    bool IsOpen() const { return fd_ >= 0; }
+    int Fd() const { return fd_; }
+
+    // The whole file into buf, which grows (and only grows) when the file does not fit.
+    std::string_view ReadAll(std::vector<char>& buf) {
+        if (fd_ < 0) {
+            return {};
+        }
+        if (buf.empty()) {
+            buf.resize(4096);
+        }
+        std::size_t total = 0;
+        for (;;) {
+            const ssize_t n =
+                ::pread(fd_, buf.data() + total, buf.size() - total, static_cast<off_t>(total));
+            if (n < 0) {
+                return {};
+            }
+            if (n == 0) {
+                break;
+            }
+            total += static_cast<std::size_t>(n);
+            if (total == buf.size()) {
+                buf.resize(buf.size() * 2);
+            }
+        }
+        return {buf.data(), total};
+    }
+
+    // A short file (a sysfs attribute) into a fixed buffer; empty on failure.
+    template <std::size_t N> std::string_view ReadSmall(std::array<char, N>& buf) {
+        if (fd_ < 0) {
+            return {};
+        }
+        const ssize_t n = ::pread(fd_, buf.data(), buf.size(), 0);
+        if (n <= 0) {
+            return {};
+        }
+        return {buf.data(), static_cast<std::size_t>(n)};
+    }
+
+private:
+    int fd_ = -1;
+};
+
+bool NextLine(std::string_view& text, std::string_view& line) {
+    if (text.empty()) {
+        return false;
+    }
+    const auto end = text.find('\n');
+    if (end == std::string_view::npos) {
+        line = text;
+        text = {};
+    } else {
+        line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+    }
+    return true;
+}
+
+void SkipBlanks(std::string_view& s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+}
+
+bool NextNumber(std::string_view& s, std::uint64_t& value, int base = 10) {
+    SkipBlanks(s);
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), value, base);
+    if (r.ec != std::errc{}) {
+        return false;
+    }
+    s.remove_prefix(static_cast<std::size_t>(r.ptr - s.data()));
+    return true;
+}
+
+std::string_view NextWord(std::string_view& s) {
+    SkipBlanks(s);
+    std::size_t n = 0;
+    while (n < s.size() && s[n] != ' ' && s[n] != '\t') {
+        ++n;
+    }
+    const std::string_view w = s.substr(0, n);
+    s.remove_prefix(n);
+    return w;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\n')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\n')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return text;
+}
+
+bool ParseInt(std::string_view s, long long& value, int base = 10) {
+    s = Trim(s);
+    if (base == 16 && s.starts_with("0x")) {
+        s.remove_prefix(2);
+    }
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), value, base);
+    return r.ec == std::errc{} && r.ptr != s.data();
+}
+
+// "cpu" line fields: user nice system idle iowait irq softirq steal [guest guest_nice].
+bool ParseCpuFields(std::string_view rest, CpuTime& out) {
+    std::array<std::uint64_t, 8> f{};
+    int got = 0;
+    for (; got < 8; ++got) {
+        if (!NextNumber(rest, f[static_cast<std::size_t>(got)])) {
+            break;
+        }
+    }
+    if (got < 4) {
+        return false;
+    }
+    out.idle = f[3] + f[4];
+    out.total = f[0] + f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
+    return true;
+}
+
+// "cpu12 ..." -> 12; "cpu ..." -> -1; anything else -> -2.
+long long CpuLineId(std::string_view& line) {
+    if (!line.starts_with("cpu")) {
+        return -2;
+    }
+    line.remove_prefix(3);
+    if (!line.empty() && (line.front() == ' ' || line.front() == '\t')) {
+        return -1;
+    }
+    std::uint64_t id = 0;
+    const auto r = std::from_chars(line.data(), line.data() + line.size(), id);
+    if (r.ec != std::errc{}) {
+        return -2;
+    }
+    line.remove_prefix(static_cast<std::size_t>(r.ptr - line.data()));
+    return static_cast<long long>(id);
+}
+
+// "  eth0: 123 ..." -> name "eth0", rest after the colon.
+bool SplitNetDevLine(std::string_view line, std::string_view& name, std::string_view& rest) {
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    name = Trim(line.substr(0, colon));
+    rest = line.substr(colon + 1);
+    return !name.empty();
+}
+
+bool ParseNetDevCounters(std::string_view rest, std::uint64_t& rx, std::uint64_t& tx) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (!NextNumber(rest, v)) {
+            return false;
+        }
+        if (i == 0) {
+            rx = v;
+        } else if (i == 8) {
+            tx = v;
+        }
+    }
+    return true;
+}
+
+std::int32_t MapArphrd(long long arphrd) {
+    switch (arphrd) {
+    case kArphrdEther:
+        return kIfTypeEthernet;
+    case kArphrdPpp:
+        return kIfTypePpp;
+    case kArphrdLoopback:
+        return kIfTypeLoopback;
+    default:
+        return kIfTypeOther;
+    }
+}
+
+// Mount points escape blanks, tabs, newlines and backslashes as octal.
+std::string UnescapeMountField(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 3 < s.size()) {
+            int v = 0;
+            bool ok = true;
+            for (std::size_t k = 1; k <= 3; ++k) {
+                const char c = s[i + k];
+                if (c < '0' || c > '7') {
+                    ok = false;
+                    break;
+                }
+                v = v * 8 + (c - '0');
+            }
+            if (ok) {
+                out += static_cast<char>(v);
+                i += 3;
+                continue;
+            }
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+bool IsRemoteFs(std::string_view fs) {
+    static constexpr std::array<std::string_view, 18> kRemote{
+        "nfs",       "nfs4",           "cifs",   "smb3",        "smbfs",      "ncpfs",
+        "9p",        "ceph",           "afs",    "coda",        "fuse.sshfs", "sshfs",
+        "glusterfs", "fuse.glusterfs", "lustre", "fuse.rclone", "davfs",      "fuse.s3fs"};
+    return std::find(kRemote.begin(), kRemote.end(), fs) != kRemote.end();
+}
+
+bool IsOpticalFs(std::string_view fs) {
+    return fs == "iso9660" || fs == "udf";
+}
+bool IsRamFs(std::string_view fs) {
+    return fs == "tmpfs" || fs == "ramfs";
+}
+
+// Local file systems whose source is not a device node but which live on local disks.
+bool IsLocalPoolFs(std::string_view fs) {
+    return fs == "zfs" || fs == "overlay" || fs == "bcachefs" || fs == "btrfs";
+}
+
+std::string_view BaseName(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// "sdb1" -> "sdb", "nvme0n1p2" -> "nvme0n1", "mmcblk0p1" -> "mmcblk0".
+std::string WholeDiskName(std::string_view part) {
+    std::size_t n = part.size();
+    while (n > 0 && part[n - 1] >= '0' && part[n - 1] <= '9') {
+        --n;
+    }
+    if (n == part.size()) {
+        return std::string(part);
+    }
+    if (n >= 2 && part[n - 1] == 'p' && part[n - 2] >= '0' && part[n - 2] <= '9') {
+        --n;
+    }
+    return std::string(part.substr(0, n));
+}
+
+bool RemovableFlag(const std::string& sysRoot, std::string_view device, bool& removable) {
+    std::ifstream in(sysRoot + "/block/" + std::string(device) + "/removable");
+    int v = 0;
+    if (!(in >> v)) {
+        return false;
+    }
+    removable = v != 0;
+    return true;
+}
+
+bool UnderFolder(std::string_view path, std::string_view folder) {
+    return path.starts_with(folder) && path.size() > folder.size() && path[folder.size()] == '/';
+}
+
+bool WantedRamMount(std::string_view mountPoint) {
+    return mountPoint == "/tmp" || UnderFolder(mountPoint, "/media") ||
+           UnderFolder(mountPoint, "/mnt") || UnderFolder(mountPoint, "/run/media");
+}
+
+struct MountLine {
+    std::string_view device; // major:minor
+    std::string_view mountPoint;
+    std::string_view fsType;
+    std::string_view source;
+};
+
+bool ParseMountLine(std::string_view line, MountLine& m) {
+    std::string_view rest = line;
+    NextWord(rest); // mount id
+    NextWord(rest); // parent id
+    m.device = NextWord(rest);
+    NextWord(rest); // root within the file system
+    m.mountPoint = NextWord(rest);
+    for (;;) {
+        const std::string_view w = NextWord(rest);
+        if (w.empty()) {
+            return false;
+        }
+        if (w == "-") {
+            break;
+        }
+    }
+    m.fsType = NextWord(rest);
+    m.source = NextWord(rest);
+    return !m.mountPoint.empty() && !m.fsType.empty();
+}
+
+bool WantedMount(const MountLine& m) {
+    const std::string_view fs = m.fsType;
+    if (fs == "squashfs") {
+        return false;
+    }
+    if (IsRemoteFs(fs) || IsOpticalFs(fs)) {
+        return true;
+    }
+    if (IsRamFs(fs)) {
+        return WantedRamMount(m.mountPoint);
+    }
+    return m.source.starts_with("/dev/") || fs == "zfs" || fs == "bcachefs";
+}
+
+} // namespace
+
+DriveType ClassifyMount(const std::string& fsType, const std::string& source,
+                        const std::string& sysRoot) {
+    const std::string_view device = BaseName(source);
+    if (IsRemoteFs(fsType)) {
+        return DriveType::Remote;
+    }
+    if (IsOpticalFs(fsType) || (source.starts_with("/dev/") && device.starts_with("sr"))) {
+        return DriveType::Optical;
+    }
+    if (IsRamFs(fsType) || (source.starts_with("/dev/") && device.starts_with("zram"))) {
+        return DriveType::RamDisk;
+    }
+    if (source.starts_with("/dev/")) {
+        bool removable = false;
+        if (RemovableFlag(sysRoot, device, removable) ||
+            RemovableFlag(sysRoot, WholeDiskName(device), removable)) {
+            return removable ? DriveType::Removable : DriveType::Fixed;
+        }
+        return DriveType::Fixed;
+    }
+    if (IsLocalPoolFs(fsType)) {
+        return DriveType::Fixed;
+    }
+    return DriveType::Unknown;
+}
+
+struct SystemSource::Impl {
+    SourceRoots roots;
+    KeptFile meminfo;
+    KeptFile stat;
+    KeptFile netDev;
+    KeptFile mountinfo;
+    std::vector<char> memBuf;
+    std::vector<char> statBuf;
+    std::vector<char> netBuf;
+    std::vector<char> mountBuf;
+    int processorCount = 0;
+    std::vector<int> columnOfCpuId; // kernel processor number -> column 1..n, 0 when unknown
+
+    struct RowFiles {
+        std::string operPath;
+        std::string flagsPath;
+        KeptFile oper;
+        KeptFile flags;
+        std::size_t lineHint = 0;
+    };
+    std::vector<RowFiles> rowFiles;
+};
+
+SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) {
+    Impl& d = *impl_;
+    d.roots = std::move(roots);
+    d.meminfo.Open(d.roots.proc + "/meminfo");
+    d.stat.Open(d.roots.proc + "/stat");
+    d.netDev.Open(d.roots.proc + "/net/dev");
+    d.mountinfo.Open(d.roots.proc + "/self/mountinfo");
+
+    std::string_view text = d.stat.ReadAll(d.statBuf);
+    std::string_view line;
+    while (NextLine(text, line)) {
+        const long long id = CpuLineId(line);
+        if (id == -2) {
+            continue;
+        }
+        if (id >= 0) {
+            ++d.processorCount;
+            if (static_cast<std::size_t>(id) >= d.columnOfCpuId.size()) {
+                d.columnOfCpuId.resize(static_cast<std::size_t>(id) + 1, 0);
+            }
+            d.columnOfCpuId[static_cast<std::size_t>(id)] = d.processorCount;
+        }
+    }
+}
+
+SystemSource::~SystemSource() = default;
+
+bool SystemSource::ReadMemory(MemoryStatus& out) {
+    Impl& d = *impl_;
+    std::string_view text = d.meminfo.ReadAll(d.memBuf);
+    std::uint64_t total = 0, avail = 0, memFree = 0, swapTotal = 0, swapFree = 0;
+    bool haveTotal = false, haveAvail = false, haveFree = false;
+    std::string_view line;
+    while (NextLine(text, line)) {
+        const auto colon = line.find(':');
+        if (colon == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = line.substr(0, colon);
+        std::string_view rest = line.substr(colon + 1);
+        std::uint64_t kb = 0;
+        if (!NextNumber(rest, kb)) {
+            continue;
+        }
+        const std::uint64_t bytes = kb * 1024;
+        if (key == "MemTotal") {
+            total = bytes;
+            haveTotal = true;
+        } else if (key == "MemAvailable") {
+            avail = bytes;
+            haveAvail = true;
+        } else if (key == "MemFree") {
+            memFree = bytes;
+            haveFree = true;
+        } else if (key == "SwapTotal") {
+            swapTotal = bytes;
+        } else if (key == "SwapFree") {
+            swapFree = bytes;
+        }
+    }
+    if (!haveTotal || (!haveAvail && !haveFree)) {
+        return false;
+    }
+    out.totalPhys = total;
+    out.availPhys = haveAvail ? avail : memFree; // kernels before 3.14 have no estimate
+    out.totalSwap = swapTotal;
+    out.freeSwap = swapFree;
+    return true;
+}
+
+int SystemSource::ProcessorCount() const {
+    return impl_->processorCount;
+}
+
+bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
+    Impl& d = *impl_;
+    std::string_view text = d.stat.ReadAll(d.statBuf);
+    bool sawTotal = false;
+    std::string_view line;
+    while (NextLine(text, line)) {
+        const long long id = CpuLineId(line);
+        if (id == -2) {
+            if (sawTotal) {
+                break; // the processor lines come first
+            }
+            continue;
+        }
+        std::size_t column = 0;
+        if (id >= 0) {
+            if (static_cast<std::size_t>(id) >= d.columnOfCpuId.size() ||
+                d.columnOfCpuId[static_cast<std::size_t>(id)] == 0) {
+                continue; // came online after start: no column for it
+            }
+            column = static_cast<std::size_t>(d.columnOfCpuId[static_cast<std::size_t>(id)]);
+        } else {
+            sawTotal = true;
+        }
+        if (column < out.size()) {
+            CpuTime t;
+            if (ParseCpuFields(line, t)) {
+                out[column] = t;
+            }
+        }
+    }
+    return sawTotal;
+}
+
+std::vector<NetRow> SystemSource::ReadInterfaceTable() {
+    Impl& d = *impl_;
+    std::vector<NetRow> rows;
+    std::string_view text = d.netDev.ReadAll(d.netBuf);
+    std::string_view line;
+    while (NextLine(text, line)) {
+        std::string_view name, rest;
+        if (!SplitNetDevLine(line, name, rest)) {
+            continue; // the two header lines
+        }
+        NetRow row;
+        row.name = std::string(name);
+        if (!ParseNetDevCounters(rest, row.rxBytes, row.txBytes)) {
+            continue;
+        }
+        const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
+        long long v = 0;
+        row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
+        row.type = ParseInt(ReadWholeFile(dir + "type"), v) ? MapArphrd(v) : kIfTypeOther;
+        rows.push_back(std::move(row));
+    }
+    // Interfaces without an index keep their listed order after the numbered ones.
+    std::stable_sort(rows.begin(), rows.end(), [](const NetRow& a, const NetRow& b) {
+        const auto key = [](const NetRow& r) {
+            return r.ifIndex > 0 ? r.ifIndex : std::numeric_limits<std::int32_t>::max();
+        };
+        return key(a) < key(b);
+    });
+    d.rowFiles.clear();
+    d.rowFiles.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Impl::RowFiles& f = d.rowFiles[i];
+        const std::string dir = d.roots.sys + "/class/net/" + rows[i].name + "/";
+        f.operPath = dir + "operstate";
+        f.flagsPath = dir + "flags";
+        f.oper.Open(f.operPath);
+        f.flags.Open(f.flagsPath);
+        f.lineHint = i;
+    }
+    RefreshInterfaces(rows);
+    return rows;
+}
+
+bool SystemSource::RefreshInterfaces(std::span<NetRow> rows) {
+    Impl& d = *impl_;
+    const std::string_view text = d.netDev.ReadAll(d.netBuf);
+    if (text.empty()) {
+        return false;
+    }
+    const std::size_t count = std::min(rows.size(), d.rowFiles.size());
+    // A row tries the line after the previous match and then the line it had last time, so
+    // matching stays linear unless interfaces come and go.
+    for (std::size_t i = 0; i < count; ++i) {
+        rows[i].present = false;
+    }
+    std::string_view rest = text;
+    std::string_view line;
+    std::size_t lineNo = 0;
+    std::size_t nextGuess = 0;
+    while (NextLine(rest, line)) {
+        std::string_view name, fields;
+        if (!SplitNetDevLine(line, name, fields)) {
+            continue;
+        }
+        std::size_t match = count;
+        if (nextGuess < count && rows[nextGuess].name == name) {
+            match = nextGuess;
+        } else {
+            for (std::size_t i = 0; i < count; ++i) {
+                if (d.rowFiles[i].lineHint == lineNo && rows[i].name == name) {
+                    match = i;
+                    break;
+                }
+            }
+            for (std::size_t i = 0; match == count && i < count; ++i) {
+                if (rows[i].name == name) {
+                    match = i;
+                }
+            }
+        }
+        if (match < count) {
+            NetRow& row = rows[match];
+            if (ParseNetDevCounters(fields, row.rxBytes, row.txBytes)) {
+                row.present = true;
+                d.rowFiles[match].lineHint = lineNo;
+            }
+            nextGuess = match + 1;
+        }
+        ++lineNo;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        NetRow& row = rows[i];
+        Impl::RowFiles& f = d.rowFiles[i];
+        if (!row.present) {
+            f.oper.Close();
+            f.flags.Close();
+            row.operStatus = kIfStatusDown;
+            continue;
+        }
+        if (!f.oper.IsOpen()) {
+            f.oper.Open(f.operPath);
+            f.flags.Open(f.flagsPath);
+        }
+        std::array<char, 32> buf{};
+        const std::string_view oper = Trim(f.oper.ReadSmall(buf));
+        bool up = oper == "up";
+        if (oper == "unknown") {
+            std::array<char, 32> fbuf{};
+            long long flags = 0;
+            up = ParseInt(f.flags.ReadSmall(fbuf), flags, 16) && (flags & kIffUp) != 0;
+        }
+        row.operStatus = up ? kIfStatusOperational : kIfStatusDown;
+    }
+    return true;
+}
+
+std::vector<DriveEntry> SystemSource::ReadDriveTable() {
+    Impl& d = *impl_;
+    std::vector<DriveEntry> drives;
+    std::vector<std::string_view> seenDevices;
+    std::string_view text = d.mountinfo.ReadAll(d.mountBuf);
+    std::vector<MountLine> mounts;
+    std::string_view line;
+    while (NextLine(text, line)) {
+        MountLine m;
+        if (ParseMountLine(line, m)) {
+            mounts.push_back(m);
+        }
+    }
+    const auto add = [&](const MountLine& m) {
+        DriveEntry e;
+        e.mountPoint = UnescapeMountField(m.mountPoint);
+        e.source = UnescapeMountField(m.source);
+        e.fsType = std::string(m.fsType);
+        e.type = ClassifyMount(e.fsType, e.source, d.roots.sys);
+        drives.push_back(std::move(e));
+        seenDevices.push_back(m.device);
+    };
+    // The last mount on "/" is the one that is visible.
+    const auto root = std::find_if(mounts.rbegin(), mounts.rend(),
+                                   [](const MountLine& m) { return m.mountPoint == "/"; });
+    if (root != mounts.rend()) {
+        add(*root);
+    }
+    for (const MountLine& m : mounts) {
+        if (m.mountPoint == "/" || !WantedMount(m)) {
+            continue;
+        }
+        if (std::find(seenDevices.begin(), seenDevices.end(), m.device) != seenDevices.end()) {
+            continue; // a second mount (bind) of a volume already listed
+        }
+        add(m);
+    }
+    return drives;
+}
+
+bool SystemSource::DriveTableChanged() {
+    Impl& d = *impl_;
+    if (!d.mountinfo.IsOpen()) {
+        return false;
+    }
+    pollfd p{d.mountinfo.Fd(), POLLPRI, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR)) != 0;
+}
+
+} // namespace trumbel
