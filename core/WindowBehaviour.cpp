@@ -1,0 +1,462 @@
+#include "WindowBehaviour.h"
+
+#include "AutoSnap.h"
+#include "Program.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace trumbel {
+
+namespace {
+
+constexpr int kNearMargin = 20;
+
+bool Within(int a, int b, int strength) {
+    // 64-bit so that far-off positions never overflow the distance.
+    return std::llabs(static_cast<long long>(a) - b) <= strength;
+}
+
+} // namespace
+
+bool HitButton(const ButtonRects& buttons, int button, Point point, WindowScale scale) {
+    if (button < 0 || button >= kSkinButtonCount) {
+        return false;
+    }
+    const ButtonRect& b = buttons[static_cast<std::size_t>(button)];
+    if (!b.defined) {
+        return false;
+    }
+    int x = point.x;
+    int y = point.y;
+    if (scale == WindowScale::Double) {
+        x /= 2;
+        y /= 2;
+    }
+    return x >= b.x && x <= b.x + b.width && y >= b.y && y <= b.y + b.height;
+}
+
+ScreenRect DragFrame(const ScreenRect& startFrame, ScreenPoint startCursor, ScreenPoint cursor,
+                     const SnapRules& rules) {
+    int x = startFrame.left + (cursor.x - startCursor.x);
+    int y = startFrame.top + (cursor.y - startCursor.y);
+    const int w = startFrame.Width();
+    const int h = startFrame.Height();
+    const int s = rules.strength;
+    if (rules.toScreenEdges) {
+        if (Within(x + w, rules.screen.right, s)) {
+            x = rules.screen.right - w;
+        } else if (Within(x, rules.screen.left, s)) {
+            x = rules.screen.left;
+        }
+        if (Within(y + h, rules.screen.bottom, s)) {
+            y = rules.screen.bottom - h;
+        } else if (Within(y, rules.screen.top, s)) {
+            y = rules.screen.top;
+        }
+    }
+    if (rules.toTaskbar && rules.taskbar) {
+        const int line = rules.taskbar->line;
+        switch (rules.taskbar->edge) {
+        case TaskbarEdge::Left:
+            if (Within(x, line, s))
+                x = line;
+            break;
+        case TaskbarEdge::Top:
+            if (Within(y, line, s))
+                y = line;
+            break;
+        case TaskbarEdge::Right:
+            if (Within(x + w, line, s))
+                x = line - w;
+            break;
+        case TaskbarEdge::Bottom:
+            if (Within(y + h, line, s))
+                y = line - h;
+            break;
+        }
+    }
+    return startFrame.MovedTo(x, y);
+}
+
+VisibilityDecision DecideVisibility(const Settings& settings, const VisibilityState& state,
+                                    const VisibilityInputs& in) {
+    VisibilityDecision d;
+    d.state = state;
+    VisibilityState& s = d.state;
+    const bool topmost = IsOn(settings.topmost);
+    const bool pausePressed = in.keys.pause && !state.pauseHeld;
+    s.pauseHeld = in.keys.pause;
+
+    if (in.keys.ctrl && in.keys.shift) {
+        if (!topmost) {
+            if (IsOn(settings.showByButton)) {
+                d.topMost = TopMostRequest::On;
+                s.formHideMode = false;
+            }
+        } else if (IsOn(settings.hideByButton) && !in.aboutBoxOpen) {
+            s.formHideMode = true;
+        }
+    } else {
+        if (!topmost) {
+            d.topMost = TopMostRequest::Off;
+        }
+        // Only the moment Pause goes down toggles: a held key must not flip it every poll.
+        if (pausePressed && IsOn(settings.toggleButton)) {
+            d.topMost = TopMostRequest::Toggle;
+            d.visible = !s.formHideMode || in.aboutBoxOpen;
+            return d;
+        }
+        const bool rulesOn = (IsOn(settings.hideOnMouseOver) && topmost) ||
+                             (IsOn(settings.showOnMouseOver) && !topmost);
+        if (rulesOn) {
+            const ScreenRect& f = in.frame;
+            const bool away =
+                in.cursor.x < f.left - kNearMargin || in.cursor.x > f.right + kNearMargin ||
+                in.cursor.y < f.top - kNearMargin || in.cursor.y > f.bottom + kNearMargin;
+            if (away) {
+                if (topmost) {
+                    s.formHideMode = false;
+                    s.mouseInsideShift = false;
+                } else {
+                    d.topMost = TopMostRequest::Off;
+                    s.formHideMode = IsOn(settings.normallyHidden);
+                }
+            } else {
+                const bool exempt = topmost ? IsOn(settings.shiftKeepsVisible) && in.keys.shift
+                                            : !IsOn(settings.showNeedsShift) || in.keys.shift;
+                if (s.mouseInsideShift || exempt) {
+                    if (topmost) {
+                        s.formHideMode = false;
+                        s.mouseInsideShift = in.cursor.x >= f.left && in.cursor.x < f.right &&
+                                             in.cursor.y >= f.top && in.cursor.y < f.bottom;
+                    } else {
+                        d.topMost = TopMostRequest::On;
+                        s.formHideMode = false;
+                    }
+                } else {
+                    if (topmost) {
+                        s.formHideMode = true;
+                    }
+                    s.mouseInsideShift = false;
+                }
+            }
+        } else {
+            s.formHideMode = false;
+        }
+    }
+    if (in.hiddenUnsnapped) {
+        s.formHideMode = true;
+    }
+    d.visible = !s.formHideMode || in.aboutBoxOpen;
+    return d;
+}
+
+std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialog options) {
+    std::vector<ZOrderStep> steps;
+    if (on) {
+        if (options == OptionsDialog::Closed) {
+            steps.push_back(ZOrderStep::Top);
+        }
+        steps.push_back(ZOrderStep::TopMost);
+    } else {
+        steps.push_back(ZOrderStep::NoTopMost);
+        if (backWhenMouseAway && options == OptionsDialog::Closed) {
+            steps.push_back(ZOrderStep::Bottom);
+        }
+    }
+    return steps;
+}
+
+int AlphaFromPercent(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    const int scaled = percent * 255;
+    int q = scaled / 100;
+    const int r = scaled % 100;
+    if (r > 50 || (r == 50 && (q % 2) == 1)) {
+        ++q;
+    }
+    return q;
+}
+
+ScreenRect DoubleSizeFrame(const ScreenRect& frame, int singleWidth, int singleHeight,
+                           WindowScale to, const ScreenRect& screen) {
+    // Compare doubled coordinates so that odd sizes need no rounding.
+    const bool leftOfCentre = frame.left + frame.right < screen.left + screen.right;
+    const bool aboveCentre = frame.top + frame.bottom < screen.top + screen.bottom;
+    const int sign = to == WindowScale::Double ? -1 : 1;
+    int x = frame.left;
+    int y = frame.top;
+    if (!leftOfCentre) {
+        x += sign * singleWidth;
+    }
+    if (!aboveCentre) {
+        y += sign * singleHeight;
+    }
+    const int factor = to == WindowScale::Double ? 2 : 1;
+    const int w = singleWidth * factor;
+    const int h = singleHeight * factor;
+    if (x + w > screen.right) {
+        x = screen.right - w;
+    }
+    if (y + h > screen.bottom) {
+        y = screen.bottom - h;
+    }
+    x = std::max(x, screen.left);
+    y = std::max(y, screen.top);
+    return {x, y, x + w, y + h};
+}
+
+// --- WindowBehaviour --------------------------------------------------------------------------
+
+WindowBehaviour::WindowBehaviour(Program& program, TimerHost& timers, Desktop& desktop,
+                                 SkinSurface& surface)
+    : program_(program), timers_(timers), desktop_(desktop), surface_(surface) {}
+
+void WindowBehaviour::SetLayout(const ButtonRects& buttons, int singleWidth, int singleHeight) {
+    buttons_ = buttons;
+    singleWidth_ = singleWidth;
+    singleHeight_ = singleHeight;
+}
+
+WindowScale WindowBehaviour::Scale() const {
+    return IsOn(program_.settings.doubleSize) ? WindowScale::Double : WindowScale::Single;
+}
+
+void WindowBehaviour::Popup(MenuForm form) {
+    program_.menu().Popup(form);
+    program_.menu().DeleteFileList();
+}
+
+void WindowBehaviour::MousePress(MouseButton button, Point point, ScreenPoint cursor) {
+    bool onButton = false;
+    for (int i = 0; i < kSkinButtonCount; ++i) {
+        if (!HitButton(buttons_, i, point, Scale())) {
+            continue;
+        }
+        onButton = true;
+        const bool isClose = i % 3 == kCloseButton;
+        if (!isClose || button == MouseButton::Left) {
+            states_[static_cast<std::size_t>(i)] = kButtonPressed;
+        }
+    }
+    if (onButton) {
+        dragging_ = false;
+    } else if (button == MouseButton::Left && !menusSuppressed) {
+        dragging_ = true;
+        dragFrame_ = surface_.Frame();
+        dragCursor_ = cursor;
+    }
+    if (onButton && timers_.IsEnabled(TimerId::Timer1)) {
+        program_.skin().DrawSkin();
+    }
+    previous_ = states_;
+}
+
+void WindowBehaviour::MouseMove(bool buttonHeld, Point point, ScreenPoint cursor) {
+    if (dragging_) {
+        const Settings& st = program_.settings;
+        SnapRules rules;
+        rules.toScreenEdges = IsOn(st.snapToScreenEdges);
+        rules.toTaskbar = IsOn(st.snapToTaskbar);
+        rules.strength = st.snapStrength;
+        rules.screen = desktop_.Screen();
+        if (rules.toTaskbar) {
+            rules.taskbar = desktop_.Taskbar();
+        }
+        const ScreenRect to = DragFrame(dragFrame_, dragCursor_, cursor, rules);
+        surface_.MoveTo(to.left, to.top);
+        surface_.ProcessPendingEvents();
+        return;
+    }
+    if (buttonHeld) {
+        return;
+    }
+    states_.fill(kButtonNormal);
+    for (int i = 0; i < kSkinButtonCount; ++i) {
+        if (HitButton(buttons_, i, point, Scale())) {
+            states_[static_cast<std::size_t>(i)] = kButtonHover;
+        }
+    }
+    if (states_ != previous_ && timers_.IsEnabled(TimerId::Timer1)) {
+        program_.skin().DrawSkin();
+    }
+    previous_ = states_;
+}
+
+void WindowBehaviour::MouseRelease(MouseButton button, Point point) {
+    bool hitAny = false;
+    for (int unit = 0; unit < 2; ++unit) {
+        for (int index = 0; index < 3; ++index) {
+            const int i = unit * 3 + index;
+            const bool hit = HitButton(buttons_, i, point, Scale());
+            hitAny = hitAny || hit;
+            const bool pressed = states_[static_cast<std::size_t>(i)] == kButtonPressed;
+            states_[static_cast<std::size_t>(i)] = kButtonNormal;
+            if (hit && pressed) {
+                OnSkinButton(index, button);
+                if (program_.Ended()) {
+                    return; // the close button took everything down
+                }
+            }
+        }
+    }
+    dragging_ = false;
+    if (button == MouseButton::Right && !hitAny && !menusSuppressed) {
+        Popup(MenuForm::Main);
+    }
+    if (states_ != previous_ && timers_.IsEnabled(TimerId::Timer1)) {
+        program_.skin().DrawSkin();
+    }
+    previous_ = states_;
+}
+
+void WindowBehaviour::OnSkinButton(int index, MouseButton button) {
+    switch (index) {
+    case kCloseButton:
+        program_.EndApplication();
+        break;
+    case kFunctionButton:
+        switch (button) {
+        case MouseButton::Left:
+            program_.function().RunFunctionButton();
+            break;
+        case MouseButton::Right:
+            Popup(MenuForm::Favourites);
+            break;
+        case MouseButton::Middle:
+            Popup(MenuForm::FunctionList);
+            break;
+        }
+        break;
+    case kOptionsButton:
+        switch (button) {
+        case MouseButton::Left:
+            program_.options().OpenOptions(OptionsPort::kModeless);
+            break;
+        case MouseButton::Right:
+            Popup(MenuForm::OptionFiles);
+            break;
+        case MouseButton::Middle:
+            Popup(MenuForm::SkinList);
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowBehaviour::VisibilityPoll() {
+    VisibilityInputs in;
+    in.keys = desktop_.Keys();
+    in.cursor = desktop_.Cursor();
+    in.frame = surface_.Frame();
+    in.aboutBoxOpen = program_.aboutBoxOpen;
+    in.hiddenUnsnapped = hiddenUnsnapped_;
+    const VisibilityDecision d = DecideVisibility(program_.settings, visibility_, in);
+    visibility_ = d.state;
+    switch (d.topMost) {
+    case TopMostRequest::Keep:
+        break;
+    case TopMostRequest::On:
+        SetTopMost(true);
+        break;
+    case TopMostRequest::Off:
+        SetTopMost(false);
+        break;
+    case TopMostRequest::Toggle:
+        ToggleTopMost();
+        return;
+    }
+    surface_.SetShown(d.visible);
+}
+
+void WindowBehaviour::ToggleTopMost() {
+    Settings& st = program_.settings;
+    st.topmost = IsOn(st.topmost) ? kVbFalse : kVbTrue;
+    if (IsOn(st.topmost)) {
+        visibility_.formHideMode = false;
+    }
+    SetTopMost(IsOn(st.topmost));
+}
+
+void WindowBehaviour::SetTopMost(bool on) {
+    if (on == topMostApplied_) {
+        return;
+    }
+    for (ZOrderStep step :
+         TopMostSteps(on, IsOn(program_.settings.backWhenMouseAway), optionsDialog)) {
+        surface_.ApplyZOrder(step);
+    }
+    topMostApplied_ = on;
+}
+
+void WindowBehaviour::SetAlpha(int mode, int percent) {
+    if (mode == 1) {
+        surface_.SetAlpha(AlphaFromPercent(percent));
+    }
+}
+
+void WindowBehaviour::SetDoubleSize(bool on) {
+    Settings& st = program_.settings;
+    if (on == IsOn(st.doubleSize)) {
+        return;
+    }
+    const ScreenRect frame = surface_.Frame();
+    int w = singleWidth_;
+    int h = singleHeight_;
+    if (w <= 0 || h <= 0) {
+        // No layout handed over yet: the current frame is the size at the current scale.
+        const int now = IsOn(st.doubleSize) ? 2 : 1;
+        w = std::max(1, frame.Width() / now);
+        h = std::max(1, frame.Height() / now);
+    }
+    const ScreenRect to = DoubleSizeFrame(
+        frame, w, h, on ? WindowScale::Double : WindowScale::Single, desktop_.Screen());
+    st.doubleSize = on ? kVbTrue : kVbFalse;
+    surface_.Resize(to.Width(), to.Height());
+    surface_.MoveTo(to.left, to.top);
+    program_.menu().SetShowBiggerChecked(on);
+    if (timers_.IsEnabled(TimerId::Timer1)) {
+        program_.skin().DrawSkin();
+    }
+}
+
+void WindowBehaviour::AutoSnap() {
+    const Settings& st = program_.settings;
+    const std::vector<TopLevelWindow> windows = desktop_.TopLevelWindows();
+    const SnapTarget target =
+        FindSnapTarget(st, windows, desktop_.ForegroundWindow(), surface_.Id());
+    if (target.kind == SnapTargetKind::SkipThisRound) {
+        return;
+    }
+    const ScreenRect frame = surface_.Frame();
+    if (target.kind == SnapTargetKind::Target) {
+        if (!snappedByAuto_) {
+            beforeSnap_ = {frame.left, frame.top};
+        }
+        const ScreenPoint p =
+            SnapPosition(target.window->frame, st.snapAnchor1, st.snapAnchor2, st.snapOffsetX,
+                         st.snapOffsetY, frame.Width(), frame.Height());
+        if (p.x != frame.left || p.y != frame.top) {
+            surface_.MoveTo(p.x, p.y);
+        }
+        snappedByAuto_ = true;
+    } else if (snappedByAuto_) {
+        snappedByAuto_ = false;
+        surface_.MoveTo(beforeSnap_.x, beforeSnap_.y);
+    }
+    // Turning the setting off must not leave the window hidden for good.
+    hiddenUnsnapped_ = IsOn(st.hideWhenNotSnapped) && !snappedByAuto_;
+}
+
+void WindowBehaviour::AutoSnapReturn() {
+    if (snappedByAuto_) {
+        snappedByAuto_ = false;
+        surface_.MoveTo(beforeSnap_.x, beforeSnap_.y);
+    }
+    hiddenUnsnapped_ = false;
+}
+
+} // namespace trumbel

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "Ports.h"
+#include "Timers.h"
+#include "platform/Desktop.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace trumbel {
+
+class Program;
+
+enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
+enum class WindowScale { Single, Double };
+
+// Buttons 0..2 are close, function and options of the start unit, 3..5 the same of the end unit.
+inline constexpr int kSkinButtonCount = 6;
+inline constexpr int kCloseButton = 0;
+inline constexpr int kFunctionButton = 1;
+inline constexpr int kOptionsButton = 2;
+
+inline constexpr std::int16_t kButtonNormal = 0;
+inline constexpr std::int16_t kButtonPressed = 1;
+inline constexpr std::int16_t kButtonHover = 2;
+
+// A button as the skin places it: unit position plus button position, in window pixels at the
+// single size. A button the skin does not define is never hit.
+struct ButtonRect {
+    bool defined = false;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+using ButtonRects = std::array<ButtonRect, kSkinButtonCount>;
+using ButtonStates = std::array<std::int16_t, kSkinButtonCount>;
+
+// True when the window point lies on the button, both edges included.
+bool HitButton(const ButtonRects& buttons, int button, Point point, WindowScale scale);
+
+// --- Dragging ---------------------------------------------------------------------------------
+
+struct SnapRules {
+    bool toScreenEdges = false;
+    bool toTaskbar = false;
+    int strength = 0;
+    ScreenRect screen;
+    std::optional<TaskbarPosition> taskbar;
+};
+
+// The window rectangle after the cursor moved from startCursor to cursor during a drag, snapped
+// to the screen edges (right before left, bottom before top) and then to the taskbar.
+ScreenRect DragFrame(const ScreenRect& startFrame, ScreenPoint startCursor, ScreenPoint cursor,
+                     const SnapRules& rules);
+
+// --- Visibility -------------------------------------------------------------------------------
+
+struct VisibilityState {
+    bool formHideMode = false;
+    bool mouseInsideShift = false;
+    bool pauseHeld = false; // Pause as seen by the previous poll
+};
+
+struct VisibilityInputs {
+    KeyState keys;
+    ScreenPoint cursor;
+    ScreenRect frame;
+    bool aboutBoxOpen = false;
+    bool hiddenUnsnapped = false;
+};
+
+enum class TopMostRequest { Keep, On, Off, Toggle };
+
+struct VisibilityDecision {
+    VisibilityState state;
+    TopMostRequest topMost = TopMostRequest::Keep;
+    bool visible = true;
+};
+
+// One visibility poll: the auto-hide, show-on-mouse and key rules. The z-order the rules ask
+// for is returned once, so that a poll never flips the window down and up again.
+VisibilityDecision DecideVisibility(const Settings& settings, const VisibilityState& state,
+                                    const VisibilityInputs& in);
+
+// --- Z-order, transparency, double size -------------------------------------------------------
+
+enum class ZOrderStep { Top, TopMost, NoTopMost, Bottom };
+enum class OptionsDialog { Closed, Open };
+
+std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialog options);
+
+// Percent to 0..255, to the nearest with ties to even; out-of-range percentages are clamped.
+int AlphaFromPercent(int percent);
+
+// The frame after switching double size: the window grows and shrinks away from the nearer
+// screen edges and is then pulled back on screen. singleWidth/Height are the unscaled size.
+ScreenRect DoubleSizeFrame(const ScreenRect& frame, int singleWidth, int singleHeight,
+                           WindowScale to, const ScreenRect& screen);
+
+// --- The window -------------------------------------------------------------------------------
+
+// The skin window as the behaviour drives it.
+class SkinSurface {
+public:
+    virtual ~SkinSurface() = default;
+    virtual WindowId Id() const = 0;
+    virtual ScreenRect Frame() const = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void Resize(int width, int height) = 0;
+    virtual void SetShown(bool shown) = 0;
+    virtual void ApplyZOrder(ZOrderStep step) = 0;
+    virtual void SetAlpha(int alpha) = 0;
+    virtual void ProcessPendingEvents() {}
+};
+
+// The skin window's own behaviour: its buttons, dragging, visibility, z-order, transparency,
+// double size and auto-snap. Holds the window-level state; the records and ports are the
+// program's.
+class WindowBehaviour {
+public:
+    WindowBehaviour(Program& program, TimerHost& timers, Desktop& desktop, SkinSurface& surface);
+
+    // The skin's buttons and unscaled window size, handed over whenever the skin is laid out.
+    void SetLayout(const ButtonRects& buttons, int singleWidth, int singleHeight);
+
+    // Mouse events; point in window pixels, cursor on the screen.
+    void MousePress(MouseButton button, Point point, ScreenPoint cursor);
+    void MouseMove(bool buttonHeld, Point point, ScreenPoint cursor);
+    void MouseRelease(MouseButton button, Point point);
+
+    void OnSkinButton(int index, MouseButton button);
+    void VisibilityPoll();
+    void AutoSnap();
+    void AutoSnapReturn();
+    void SetTopMost(bool on);
+    // The menu command: flip the setting and apply it.
+    void ToggleTopMost();
+    void SetAlpha(int mode, int percent);
+    void SetDoubleSize(bool on);
+
+    // Suppresses dragging and the right-click menu while set (e.g. while a modal menu runs).
+    bool menusSuppressed = false;
+    // Whether the options dialog is open; keeps SetTopMost from reordering above it.
+    OptionsDialog optionsDialog = OptionsDialog::Closed;
+
+    const ButtonStates& States() const { return states_; }
+    bool Dragging() const { return dragging_; }
+    bool FormHideMode() const { return visibility_.formHideMode; }
+    bool MouseInsideShift() const { return visibility_.mouseInsideShift; }
+    bool TopMostApplied() const { return topMostApplied_; }
+    bool SnappedByAuto() const { return snappedByAuto_; }
+    bool HiddenUnsnapped() const { return hiddenUnsnapped_; }
+
+private:
+    WindowScale Scale() const;
+    void Popup(MenuForm form);
+
+    Program& program_;
+    TimerHost& timers_;
+    Desktop& desktop_;
+    SkinSurface& surface_;
+
+    ButtonRects buttons_{};
+    int singleWidth_ = 0;
+    int singleHeight_ = 0;
+    ButtonStates states_{};
+    ButtonStates previous_{};
+
+    bool dragging_ = false;
+    ScreenRect dragFrame_;
+    ScreenPoint dragCursor_;
+
+    VisibilityState visibility_;
+    bool topMostApplied_ = false;
+    bool snappedByAuto_ = false;
+    ScreenPoint beforeSnap_;
+    bool hiddenUnsnapped_ = false;
+};
+
+} // namespace trumbel

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trumbel {
+
+// What the desktop tells the skin window about the screen and the other windows. Coordinates
+// are screen pixels; rectangles are half-open (right and bottom are one past the last pixel).
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    ScreenRect MovedTo(int x, int y) const { return {x, y, x + Width(), y + Height()}; }
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// A top-level window's id on the desktop (an X window id); 0 is none.
+using WindowId = std::uint64_t;
+
+enum class TaskbarEdge : int { Left = 0, Top = 1, Right = 2, Bottom = 3 };
+
+// The taskbar's edge and the coordinate a window snaps to on that side: the taskbar's right
+// edge for Left, its bottom for Top, its left for Right, its top for Bottom.
+struct TaskbarPosition {
+    TaskbarEdge edge = TaskbarEdge::Bottom;
+    int line = 0;
+    friend bool operator==(const TaskbarPosition&, const TaskbarPosition&) = default;
+};
+
+struct KeyState {
+    bool ctrl = false;
+    bool shift = false;
+    bool pause = false;
+};
+
+struct TopLevelWindow {
+    WindowId id = 0;
+    std::string title;
+    std::string className;
+    bool visible = false;
+    bool normalState = false;   // neither minimized (hidden) nor maximized
+    bool desktopOrDock = false; // the desktop, panels and docks: never snap targets
+    ScreenRect frame;           // the outer frame, decorations included
+};
+
+// The taskbar is the side where the work area is cut from the screen; the largest cut wins
+// and nothing cut means no taskbar.
+std::optional<TaskbarPosition> TaskbarFromWorkArea(const ScreenRect& screen,
+                                                   const ScreenRect& work);
+
+// The questions the skin window asks the desktop. A desktop that cannot answer one (no window
+// manager, no X server) gives an empty answer rather than failing.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual ScreenRect Screen() const = 0;
+    virtual ScreenRect WorkArea() const = 0;
+    virtual std::optional<TaskbarPosition> Taskbar() const {
+        return TaskbarFromWorkArea(Screen(), WorkArea());
+    }
+    // In stacking order from the bottom, as the window manager lists them.
+    virtual std::vector<TopLevelWindow> TopLevelWindows() const = 0;
+    virtual WindowId ForegroundWindow() const = 0;
+    // Keys held anywhere on the display, whichever window has the focus.
+    virtual KeyState Keys() const = 0;
+    virtual ScreenPoint Cursor() const = 0;
+};
+
+} // namespace trumbel

@@ -1,0 +1,107 @@
+#include "HotKeyMap.h"
+#include "Program.h"
+#include "SkinHotKey.h"
+#include "support/FakeTimers.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace trumbel {
+namespace {
+
+TEST(HotKeyMap, ModifiersAndKeysyms) {
+    EXPECT_EQ(HotKeyModifiers(1, 1, 0), 3);
+    EXPECT_EQ(HotKeyModifiers(-1, 0, -1), 6);
+    EXPECT_EQ(HotKeyModifiers(0, 0, 0), 0);
+    EXPECT_EQ(HotKeyModifiers(1, 1, 1), 7);
+
+    const std::pair<int, std::uint32_t> keys[] = {
+        {119, 0xFFC5},                                                                  // F8
+        {0x70, 0xFFBE},                                                                 // F1
+        {0x7B, 0xFFC9},                                                                 // F12
+        {0x87, 0xFFD5},                                                                 // F24
+        {'A', 'a'},     {'Z', 'z'},     {'0', '0'},     {'9', '9'},     {0x25, 0xFF51}, // Left
+        {0x28, 0xFF54},                                                                 // Down
+        {0x24, 0xFF50}, {0x23, 0xFF57}, {0x21, 0xFF55}, {0x22, 0xFF56}, {0x2D, 0xFF63},
+        {0x2E, 0xFFFF}, {0x13, 0xFF13}, {0x60, 0xFFB0}, {0x69, 0xFFB9}, {0x6B, 0xFFAB},
+        {0x6F, 0xFFAF}, {0, 0},         {0x88, 0},      {-1, 0},        {0x5B, 0}, // unknown codes
+    };
+    for (auto [vk, keysym] : keys) {
+        EXPECT_EQ(KeysymForVirtualKey(vk), keysym) << vk;
+    }
+}
+
+struct FakeGrabber : KeyGrabber {
+    std::vector<std::pair<std::uint32_t, int>> grabs; // active grabs
+    int ungrabs = 0;
+    bool Grab(std::uint32_t keysym, int modifiers) override {
+        grabs.emplace_back(keysym, modifiers);
+        return true;
+    }
+    void Ungrab() override {
+        grabs.clear();
+        ++ungrabs;
+    }
+};
+
+class SkinHotKeyTest : public ::testing::Test {
+protected:
+    SkinHotKeyTest() : program(ui, timers, {}), hotKey(program, grabber) {
+        hotKey.action = [this] { ++fired; };
+    }
+    RecordingUi ui;
+    test::FakeTimerHost timers;
+    Program program;
+    FakeGrabber grabber;
+    SkinHotKey hotKey;
+    int fired = 0;
+};
+
+TEST_F(SkinHotKeyTest, CtrlAltF8AndRegisteringTwiceLeavesOneGrab) {
+    program.settings.hotKeyCtrl = 1;
+    program.settings.hotKeyAlt = 1;
+    program.settings.hotKeyShift = 0;
+    program.settings.hotKeyCode = 119;
+    hotKey.RegisterSkinHotKey();
+    hotKey.RegisterSkinHotKey();
+    ASSERT_EQ(grabber.grabs.size(), 1u);
+    EXPECT_EQ(grabber.grabs[0], (std::pair<std::uint32_t, int>{0xFFC5, 3}));
+    EXPECT_TRUE(hotKey.IsRegistered());
+    EXPECT_TRUE(hotKey.OnHotKey());
+    EXPECT_EQ(fired, 1);
+
+    hotKey.UnregisterSkinHotKey();
+    hotKey.UnregisterSkinHotKey();
+    EXPECT_EQ(grabber.ungrabs, 2) << "one for the re-register, one for the unregister";
+    EXPECT_FALSE(hotKey.IsRegistered());
+    EXPECT_FALSE(hotKey.OnHotKey());
+    EXPECT_EQ(fired, 1);
+}
+
+TEST_F(SkinHotKeyTest, WithoutSubclassingTheKeyIsGrabbedButIgnored) {
+    program.subclassAllowed = false;
+    hotKey.Register(1, 0, 1, 0x7B);
+    EXPECT_EQ(grabber.grabs.size(), 1u);
+    EXPECT_TRUE(hotKey.IsRegistered());
+    EXPECT_FALSE(hotKey.OnHotKey());
+    EXPECT_EQ(fired, 0);
+}
+
+TEST_F(SkinHotKeyTest, UnknownKeyIsRegisteredWithoutAGrab) {
+    hotKey.Register(1, 0, 0, 0x5B);
+    EXPECT_TRUE(grabber.grabs.empty());
+    EXPECT_TRUE(hotKey.IsRegistered());
+}
+
+TEST_F(SkinHotKeyTest, ExitUnregistersThroughTheProgram) {
+    Ports p;
+    p.hotKey = &hotKey;
+    program.Attach(p);
+    hotKey.Register(1, 0, 0, 119);
+    program.EndApplication();
+    EXPECT_FALSE(hotKey.IsRegistered());
+    EXPECT_TRUE(grabber.grabs.empty());
+}
+
+} // namespace
+} // namespace trumbel

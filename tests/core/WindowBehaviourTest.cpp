@@ -1,0 +1,529 @@
+#include "WindowBehaviour.h"
+
+#include "Program.h"
+#include "support/FakeTimers.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace trumbel {
+namespace {
+
+// --- Pure arithmetic ---------------------------------------------------------------------------
+
+TEST(HitButton, EdgesIncludedDoubleSizeHalvesAndUndefinedNeverHits) {
+    ButtonRects b{};
+    b[0] = {true, 10, 5, 8, 6}; // (10,5)..(18,11)
+    struct Case {
+        Point p;
+        WindowScale scale;
+        int button;
+        bool hit;
+    } cases[] = {
+        {{10, 5}, WindowScale::Single, 0, true},
+        {{18, 11}, WindowScale::Single, 0, true},
+        {{19, 11}, WindowScale::Single, 0, false},
+        {{9, 5}, WindowScale::Single, 0, false},
+        {{20, 10}, WindowScale::Double, 0, true}, // window pixel (20,10) is skin pixel (10,5)
+        {{20, 10}, WindowScale::Single, 0, false},
+        {{37, 23}, WindowScale::Double, 0, true},
+        {{38, 24}, WindowScale::Double, 0, false},
+        {{10, 5}, WindowScale::Single, 1, false}, // not defined by the skin
+        {{10, 5}, WindowScale::Single, 6, false},
+        {{10, 5}, WindowScale::Single, -1, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HitButton(b, c.button, c.p, c.scale), c.hit)
+            << c.p.x << "," << c.p.y << " button " << c.button;
+    }
+}
+
+TEST(DragFrame, SnapsToScreenEdgesAndTaskbar) {
+    const ScreenRect screen{0, 0, 1280, 1080};
+    SnapRules edges{true, false, 10, screen, std::nullopt};
+    SnapRules taskbar{false, true, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
+    SnapRules both{true, true, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
+    SnapRules off{false, false, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
+    struct Case {
+        const char* name;
+        ScreenRect start;
+        ScreenPoint to; // cursor, with the press at (0,0)
+        const SnapRules& rules;
+        ScreenPoint expected;
+    } cases[] = {
+        {"left edge at 8 lands at 0", {100, 300, 260, 318}, {-92, 0}, edges, {0, 300}},
+        {"left edge at 11 stays", {100, 300, 260, 318}, {-89, 0}, edges, {11, 300}},
+        {"left edge at -10 snaps back", {100, 300, 260, 318}, {-110, 0}, edges, {0, 300}},
+        {"right edge within strength", {100, 300, 260, 318}, {1015, 0}, edges, {1120, 300}},
+        {"top edge", {100, 300, 260, 318}, {0, -295}, edges, {100, 0}},
+        {"bottom edge", {100, 300, 260, 318}, {0, 765}, edges, {100, 1062}},
+        // 1275 wide: left at 3 is also within 10 of the right edge; right wins.
+        {"wider than screen minus strength", {0, 300, 1275, 318}, {3, 0}, edges, {5, 300}},
+        {"taskbar bottom at 1050", {100, 300, 260, 318}, {0, 740}, taskbar, {100, 1032}},
+        {"taskbar out of reach", {100, 300, 260, 318}, {0, 700}, taskbar, {100, 1000}},
+        // The screen edge snaps first; the taskbar line is then out of reach.
+        {"screen then taskbar", {100, 300, 260, 318}, {0, 760}, both, {100, 1062}},
+        {"both off", {100, 300, 260, 318}, {-95, 0}, off, {5, 300}},
+    };
+    for (const Case& c : cases) {
+        const ScreenRect r = DragFrame(c.start, {0, 0}, c.to, c.rules);
+        EXPECT_EQ((ScreenPoint{r.left, r.top}), c.expected) << c.name;
+        EXPECT_EQ(r.Width(), c.start.Width()) << c.name;
+        EXPECT_EQ(r.Height(), c.start.Height()) << c.name;
+    }
+}
+
+TEST(DragFrame, TaskbarOnEachSide) {
+    const ScreenRect screen{0, 0, 1920, 1080};
+    const ScreenRect start{500, 500, 600, 520};
+    struct Case {
+        TaskbarPosition bar;
+        ScreenPoint to;
+        ScreenPoint expected;
+    } cases[] = {
+        {{TaskbarEdge::Left, 60}, {-435, 0}, {60, 500}},
+        {{TaskbarEdge::Top, 40}, {0, -455}, {500, 40}},
+        {{TaskbarEdge::Right, 1860}, {1255, 0}, {1760, 500}},
+    };
+    for (const Case& c : cases) {
+        SnapRules rules{false, true, 10, screen, c.bar};
+        const ScreenRect r = DragFrame(start, {0, 0}, c.to, rules);
+        EXPECT_EQ((ScreenPoint{r.left, r.top}), c.expected) << static_cast<int>(c.bar.edge);
+    }
+}
+
+TEST(TaskbarFromWorkArea, LargestCutWinsAndNoCutIsNone) {
+    const ScreenRect screen{0, 0, 1920, 1080};
+    EXPECT_EQ(TaskbarFromWorkArea(screen, screen), std::nullopt);
+    EXPECT_EQ(TaskbarFromWorkArea(screen, {0, 0, 1920, 1050}),
+              (TaskbarPosition{TaskbarEdge::Bottom, 1050}));
+    EXPECT_EQ(TaskbarFromWorkArea(screen, {0, 28, 1920, 1050}),
+              (TaskbarPosition{TaskbarEdge::Bottom, 1050}));
+    EXPECT_EQ(TaskbarFromWorkArea(screen, {64, 28, 1920, 1080}),
+              (TaskbarPosition{TaskbarEdge::Left, 64}));
+    EXPECT_EQ(TaskbarFromWorkArea(screen, {0, 0, 1880, 1080}),
+              (TaskbarPosition{TaskbarEdge::Right, 1880}));
+}
+
+TEST(AlphaFromPercent, RoundsHalfToEven) {
+    const std::pair<int, int> cases[] = {{100, 255}, {0, 0},    {50, 128},  {10, 26}, {30, 76},
+                                         {70, 178},  {90, 230}, {150, 255}, {-5, 0}};
+    for (auto [percent, alpha] : cases) {
+        EXPECT_EQ(AlphaFromPercent(percent), alpha) << percent;
+    }
+}
+
+TEST(DoubleSizeFrame, GrowsAwayFromNearerEdgesAndStaysOnScreen) {
+    const ScreenRect screen{0, 0, 1920, 1080};
+    struct Case {
+        const char* name;
+        ScreenRect frame;
+        WindowScale to;
+        ScreenRect expected;
+    } cases[] = {
+        {"upper left grows right and down",
+         {100, 100, 300, 120},
+         WindowScale::Double,
+         {100, 100, 500, 140}},
+        {"lower right keeps its corner",
+         {1500, 900, 1700, 920},
+         WindowScale::Double,
+         {1300, 880, 1700, 920}},
+        {"lower right shrinks back",
+         {1300, 880, 1700, 920},
+         WindowScale::Single,
+         {1500, 900, 1700, 920}},
+        {"upper right", {1500, 100, 1700, 120}, WindowScale::Double, {1300, 100, 1700, 140}},
+        {"pulled back from the right",
+         {1600, 100, 2000, 140},
+         WindowScale::Single,
+         {1720, 100, 1920, 120}},
+        {"negative left becomes 0",
+         {-150, 1070, 50, 1090},
+         WindowScale::Double,
+         {0, 1040, 400, 1080}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DoubleSizeFrame(c.frame, 200, 20, c.to, screen), c.expected) << c.name;
+    }
+}
+
+TEST(TopMostSteps, RaiseFirstUnlessOptionsOpenAndBottomWhenAway) {
+    using Z = ZOrderStep;
+    EXPECT_EQ(TopMostSteps(true, false, OptionsDialog::Closed),
+              (std::vector<Z>{Z::Top, Z::TopMost}));
+    EXPECT_EQ(TopMostSteps(true, true, OptionsDialog::Open), (std::vector<Z>{Z::TopMost}));
+    EXPECT_EQ(TopMostSteps(false, true, OptionsDialog::Closed),
+              (std::vector<Z>{Z::NoTopMost, Z::Bottom}));
+    EXPECT_EQ(TopMostSteps(false, true, OptionsDialog::Open), (std::vector<Z>{Z::NoTopMost}));
+    EXPECT_EQ(TopMostSteps(false, false, OptionsDialog::Closed), (std::vector<Z>{Z::NoTopMost}));
+}
+
+// --- Visibility rules --------------------------------------------------------------------------
+
+struct VisCase {
+    const char* name;
+    bool topmost;
+    KeyState keys;
+    ScreenPoint cursor;
+    VisibilityState before;
+    bool expectHide;
+    bool expectInsideShift;
+    TopMostRequest expectZ;
+};
+
+TEST(DecideVisibility, TopmostAndNormalWindowsWithAndWithoutShift) {
+    const ScreenRect frame{100, 100, 260, 118};
+    const ScreenPoint inside{150, 110};
+    const ScreenPoint margin{270, 110}; // 10 px right of the window: near, not inside
+    const ScreenPoint away{281, 110};   // 21 px right: away
+    const KeyState none{};
+    const KeyState shift{false, true, false};
+    const KeyState ctrlShift{true, true, false};
+    const VisibilityState hidden{true, false, false};
+    const VisibilityState insideShift{false, true, false};
+    using T = TopMostRequest;
+    const VisCase cases[] = {
+        // Topmost with hideOnMouseOver: hides when the mouse comes near, unless Shift.
+        {"topmost near hides", true, none, margin, {}, true, false, T::Keep},
+        {"topmost near with shift stays", true, shift, inside, {}, false, true, T::Keep},
+        {"topmost shift in margin: visible, not inside",
+         true,
+         shift,
+         margin,
+         {},
+         false,
+         false,
+         T::Keep},
+        {"topmost inside after shift released stays", true, none, inside, insideShift, false, true,
+         T::Keep},
+        {"topmost away shows", true, none, away, hidden, false, false, T::Keep},
+        {"topmost ctrl+shift hides by button", true, ctrlShift, away, {}, true, false, T::Keep},
+        // Normal with showOnMouseOver and showNeedsShift: raise only with Shift.
+        {"normal near without shift keeps state", false, none, inside, hidden, true, false, T::Off},
+        {"normal near with shift raises", false, shift, inside, hidden, false, false, T::On},
+        {"normal away goes back", false, none, away, {}, false, false, T::Off},
+        {"normal ctrl+shift without showByButton",
+         false,
+         ctrlShift,
+         away,
+         {},
+         false,
+         false,
+         T::Keep},
+    };
+    Settings s;
+    s.hideOnMouseOver = kVbTrue;
+    s.showOnMouseOver = kVbTrue;
+    s.showNeedsShift = kVbTrue;
+    s.shiftKeepsVisible = kVbTrue;
+    s.hideByButton = kVbTrue;
+    s.showByButton = kVbFalse;
+    for (const VisCase& c : cases) {
+        s.topmost = c.topmost ? kVbTrue : kVbFalse;
+        VisibilityInputs in{c.keys, c.cursor, frame, false, false};
+        const VisibilityDecision d = DecideVisibility(s, c.before, in);
+        EXPECT_EQ(d.state.formHideMode, c.expectHide) << c.name;
+        EXPECT_EQ(d.visible, !c.expectHide) << c.name;
+        EXPECT_EQ(d.state.mouseInsideShift, c.expectInsideShift) << c.name;
+        EXPECT_EQ(d.topMost, c.expectZ) << c.name;
+    }
+}
+
+TEST(DecideVisibility, FlagsAndSwitches) {
+    const ScreenRect frame{100, 100, 260, 118};
+    Settings s;
+    s.topmost = kVbTrue;
+    s.hideOnMouseOver = kVbTrue;
+    s.hideByButton = kVbTrue;
+
+    // The about box keeps the window visible even when the rules hide it.
+    VisibilityDecision d = DecideVisibility(s, {}, {{}, {150, 110}, frame, true, false});
+    EXPECT_TRUE(d.state.formHideMode);
+    EXPECT_TRUE(d.visible);
+    d = DecideVisibility(s, {}, {{true, true, false}, {0, 0}, frame, true, false});
+    EXPECT_FALSE(d.state.formHideMode) << "hide by button waits for the about box";
+
+    // Not snapped while hideWhenNotSnapped: hidden whatever the mouse does.
+    d = DecideVisibility(s, {}, {{}, {900, 900}, frame, false, true});
+    EXPECT_FALSE(d.visible);
+
+    // No rule on: shown.
+    s.hideOnMouseOver = kVbFalse;
+    d = DecideVisibility(s, {true, false, false}, {{}, {150, 110}, frame, false, false});
+    EXPECT_TRUE(d.visible);
+
+    // Normal window away with normallyHidden.
+    s.topmost = kVbFalse;
+    s.showOnMouseOver = kVbTrue;
+    s.normallyHidden = kVbTrue;
+    d = DecideVisibility(s, {}, {{}, {900, 900}, frame, false, false});
+    EXPECT_FALSE(d.visible);
+    EXPECT_EQ(d.topMost, TopMostRequest::Off);
+
+    // showByButton raises a normal window and shows it.
+    s.showByButton = kVbTrue;
+    d = DecideVisibility(s, {true, false, false},
+                         {{true, true, false}, {900, 900}, frame, false, false});
+    EXPECT_EQ(d.topMost, TopMostRequest::On);
+    EXPECT_TRUE(d.visible);
+
+    // Pause toggles once per press, and only with toggleButton.
+    VisibilityState st{};
+    d = DecideVisibility(s, st, {{false, false, true}, {900, 900}, frame, false, false});
+    EXPECT_EQ(d.topMost, TopMostRequest::Toggle);
+    d = DecideVisibility(s, d.state, {{false, false, true}, {900, 900}, frame, false, false});
+    EXPECT_NE(d.topMost, TopMostRequest::Toggle) << "held key toggled again";
+    s.toggleButton = kVbFalse;
+    d = DecideVisibility(s, {}, {{false, false, true}, {900, 900}, frame, false, false});
+    EXPECT_NE(d.topMost, TopMostRequest::Toggle);
+}
+
+// --- The stateful window -----------------------------------------------------------------------
+
+struct FakeDesktop : Desktop {
+    ScreenRect screen{0, 0, 1280, 1024};
+    ScreenRect work{0, 0, 1280, 1024};
+    std::vector<TopLevelWindow> windows;
+    WindowId foreground = 0;
+    KeyState keys;
+    ScreenPoint cursor{900, 900};
+    ScreenRect Screen() const override { return screen; }
+    ScreenRect WorkArea() const override { return work; }
+    std::vector<TopLevelWindow> TopLevelWindows() const override { return windows; }
+    WindowId ForegroundWindow() const override { return foreground; }
+    KeyState Keys() const override { return keys; }
+    ScreenPoint Cursor() const override { return cursor; }
+};
+
+struct FakeSurface : SkinSurface {
+    ScreenRect frame{100, 100, 260, 118};
+    bool shown = true;
+    int alpha = 255;
+    std::vector<ZOrderStep> zSteps;
+    std::vector<ScreenPoint> moves;
+    WindowId Id() const override { return 77; }
+    ScreenRect Frame() const override { return frame; }
+    void MoveTo(int x, int y) override {
+        frame = frame.MovedTo(x, y);
+        moves.push_back({x, y});
+    }
+    void Resize(int w, int h) override {
+        frame = {frame.left, frame.top, frame.left + w, frame.top + h};
+    }
+    void SetShown(bool s) override { shown = s; }
+    void ApplyZOrder(ZOrderStep z) override { zSteps.push_back(z); }
+    void SetAlpha(int a) override { alpha = a; }
+};
+
+struct RecMenu : MenuPort {
+    std::vector<std::string> calls;
+    void Popup(MenuForm f) override {
+        calls.push_back("Popup " + std::to_string(static_cast<int>(f)));
+    }
+    void DeleteFileList() override { calls.push_back("DeleteFileList"); }
+    void SetShowBiggerChecked(bool c) override { calls.push_back(c ? "Bigger on" : "Bigger off"); }
+};
+struct RecFunction : FunctionPort {
+    int runs = 0;
+    void RunFunctionButton() override { ++runs; }
+};
+struct RecOptions : OptionsPort {
+    std::vector<int> pages;
+    void OpenOptions(int page) override { pages.push_back(page); }
+};
+struct RecSettings : SettingsPort {
+    int saves = 0;
+    void SaveSettings(const std::string&) override { ++saves; }
+};
+struct RecSkin : SkinPort {
+    int draws = 0;
+    void DrawSkin() override { ++draws; }
+};
+
+class WindowBehaviourTest : public ::testing::Test {
+protected:
+    WindowBehaviourTest() : program(ui, timers, {}), behaviour(program, timers, desktop, surface) {
+        Ports p;
+        p.menu = &menu;
+        p.function = &function;
+        p.options = &options;
+        p.settings = &settingsPort;
+        p.skin = &skin;
+        program.Attach(p);
+        ButtonRects b{};
+        b[0] = {true, 2, 2, 10, 10};   // start unit close
+        b[1] = {true, 14, 2, 10, 10};  // start unit function
+        b[2] = {true, 26, 2, 10, 10};  // start unit options
+        b[3] = {true, 140, 2, 10, 10}; // end unit close
+        behaviour.SetLayout(b, 160, 18);
+        timers.SetEnabled(TimerId::Timer1, true);
+    }
+
+    RecordingUi ui;
+    test::FakeTimerHost timers;
+    Program program;
+    FakeDesktop desktop;
+    FakeSurface surface;
+    RecMenu menu;
+    RecFunction function;
+    RecOptions options;
+    RecSettings settingsPort;
+    RecSkin skin;
+    WindowBehaviour behaviour;
+};
+
+TEST_F(WindowBehaviourTest, ButtonActionsByMouseButton) {
+    struct Case {
+        Point at;
+        MouseButton mouse;
+        int functionRuns;
+        std::vector<std::string> menuCalls;
+        std::vector<int> optionPages;
+    } cases[] = {
+        {{15, 5}, MouseButton::Left, 1, {}, {}},
+        {{15, 5}, MouseButton::Right, 0, {"Popup 1", "DeleteFileList"}, {}},
+        {{15, 5}, MouseButton::Middle, 0, {"Popup 0", "DeleteFileList"}, {}},
+        {{30, 5}, MouseButton::Left, 0, {}, {OptionsPort::kModeless}},
+        {{30, 5}, MouseButton::Right, 0, {"Popup 3", "DeleteFileList"}, {}},
+        {{30, 5}, MouseButton::Middle, 0, {"Popup 2", "DeleteFileList"}, {}},
+        {{80, 5}, MouseButton::Right, 0, {"Popup -1", "DeleteFileList"}, {}}, // off the buttons
+        {{80, 5}, MouseButton::Left, 0, {}, {}},
+    };
+    for (const Case& c : cases) {
+        function.runs = 0;
+        menu.calls.clear();
+        options.pages.clear();
+        behaviour.MousePress(c.mouse, c.at, {0, 0});
+        behaviour.MouseRelease(c.mouse, c.at);
+        EXPECT_EQ(function.runs, c.functionRuns) << c.at.x << " " << static_cast<int>(c.mouse);
+        EXPECT_EQ(menu.calls, c.menuCalls) << c.at.x << " " << static_cast<int>(c.mouse);
+        EXPECT_EQ(options.pages, c.optionPages) << c.at.x << " " << static_cast<int>(c.mouse);
+        EXPECT_FALSE(behaviour.Dragging());
+    }
+    EXPECT_FALSE(program.Ended());
+}
+
+TEST_F(WindowBehaviourTest, CloseNeedsLeftPressAndReleaseOnTheButton) {
+    behaviour.MousePress(MouseButton::Right, {5, 5}, {0, 0});
+    EXPECT_EQ(behaviour.States()[0], kButtonNormal) << "close is pressed only by the left button";
+    behaviour.MouseRelease(MouseButton::Right, {5, 5});
+    EXPECT_FALSE(program.Ended());
+
+    behaviour.MousePress(MouseButton::Left, {5, 5}, {0, 0});
+    EXPECT_EQ(behaviour.States()[0], kButtonPressed);
+    behaviour.MouseRelease(MouseButton::Left, {60, 5}); // slid off: cancelled
+    EXPECT_EQ(behaviour.States()[0], kButtonNormal);
+    EXPECT_FALSE(program.Ended());
+
+    behaviour.MousePress(MouseButton::Left, {145, 5}, {0, 0}); // end unit close
+    behaviour.MouseRelease(MouseButton::Left, {145, 5});
+    EXPECT_TRUE(program.Ended());
+    EXPECT_EQ(settingsPort.saves, 1);
+}
+
+TEST_F(WindowBehaviourTest, HoverRedrawsOnlyOnChange) {
+    behaviour.MouseMove(false, {15, 5}, {0, 0});
+    EXPECT_EQ(behaviour.States()[1], kButtonHover);
+    EXPECT_EQ(skin.draws, 1);
+    behaviour.MouseMove(false, {16, 6}, {0, 0});
+    EXPECT_EQ(skin.draws, 1);
+    timers.SetEnabled(TimerId::Timer1, false);
+    behaviour.MouseMove(false, {80, 5}, {0, 0});
+    EXPECT_EQ(behaviour.States()[1], kButtonNormal);
+    EXPECT_EQ(skin.draws, 1) << "no redraw while the refresh timer is off";
+}
+
+TEST_F(WindowBehaviourTest, DragMovesWithSnapping) {
+    program.settings.snapStrength = 10;
+    surface.frame = {100, 100, 260, 118};
+    behaviour.MousePress(MouseButton::Left, {80, 5}, {180, 105});
+    EXPECT_TRUE(behaviour.Dragging());
+    behaviour.MouseMove(true, {80, 5}, {88, 300}); // left edge would be at 8
+    EXPECT_EQ(surface.frame.left, 0);
+    EXPECT_EQ(surface.frame.top, 295);
+    behaviour.MouseRelease(MouseButton::Left, {80, 5});
+    EXPECT_FALSE(behaviour.Dragging());
+    behaviour.MouseMove(true, {80, 5}, {500, 500});
+    EXPECT_EQ(surface.frame.left, 0) << "no move after the release";
+
+    behaviour.menusSuppressed = true;
+    behaviour.MousePress(MouseButton::Left, {80, 5}, {180, 105});
+    EXPECT_FALSE(behaviour.Dragging());
+}
+
+TEST_F(WindowBehaviourTest, TopMostIsAppliedOnlyOnChange) {
+    program.settings.backWhenMouseAway = kVbTrue;
+    behaviour.SetTopMost(false);
+    EXPECT_TRUE(surface.zSteps.empty());
+    behaviour.SetTopMost(true);
+    behaviour.SetTopMost(true);
+    EXPECT_EQ(surface.zSteps, (std::vector<ZOrderStep>{ZOrderStep::Top, ZOrderStep::TopMost}));
+    surface.zSteps.clear();
+    behaviour.SetTopMost(false);
+    EXPECT_EQ(surface.zSteps, (std::vector<ZOrderStep>{ZOrderStep::NoTopMost, ZOrderStep::Bottom}));
+}
+
+TEST_F(WindowBehaviourTest, PausePollTogglesTopmostSetting) {
+    program.settings.topmost = kVbFalse;
+    program.settings.toggleButton = kVbTrue;
+    desktop.keys.pause = true;
+    behaviour.VisibilityPoll();
+    EXPECT_TRUE(IsOn(program.settings.topmost));
+    EXPECT_TRUE(behaviour.TopMostApplied());
+    behaviour.VisibilityPoll();
+    EXPECT_TRUE(IsOn(program.settings.topmost)) << "still held: no second toggle";
+    desktop.keys.pause = false;
+    behaviour.VisibilityPoll();
+    desktop.keys.pause = true;
+    behaviour.VisibilityPoll();
+    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(behaviour.TopMostApplied());
+}
+
+TEST_F(WindowBehaviourTest, NormalWindowRaisedWithShiftIsNotFlippedEveryPoll) {
+    program.settings.topmost = kVbFalse;
+    program.settings.showOnMouseOver = kVbTrue;
+    program.settings.showNeedsShift = kVbTrue;
+    program.settings.backWhenMouseAway = kVbTrue;
+    desktop.keys.shift = true;
+    desktop.cursor = {150, 110};
+    behaviour.VisibilityPoll();
+    behaviour.VisibilityPoll();
+    behaviour.VisibilityPoll();
+    EXPECT_EQ(surface.zSteps, (std::vector<ZOrderStep>{ZOrderStep::Top, ZOrderStep::TopMost}));
+    desktop.keys.shift = false;
+    desktop.cursor = {900, 900};
+    behaviour.VisibilityPoll();
+    EXPECT_EQ(surface.zSteps.back(), ZOrderStep::Bottom);
+    EXPECT_TRUE(surface.shown);
+}
+
+TEST_F(WindowBehaviourTest, DoubleSizeMovesResizesAndChecksMenu) {
+    surface.frame = {1000, 900, 1160, 918}; // lower right quarter of 1280x1024
+    behaviour.SetDoubleSize(true);
+    EXPECT_EQ(surface.frame, (ScreenRect{840, 882, 1160, 918}));
+    EXPECT_TRUE(IsOn(program.settings.doubleSize));
+    EXPECT_EQ(menu.calls.back(), "Bigger on");
+    behaviour.SetDoubleSize(true); // no change, no move
+    EXPECT_EQ(surface.frame, (ScreenRect{840, 882, 1160, 918}));
+    behaviour.SetDoubleSize(false);
+    EXPECT_EQ(surface.frame, (ScreenRect{1000, 900, 1160, 918}));
+
+    // A double-size click hits the button at half the point.
+    behaviour.SetDoubleSize(true);
+    behaviour.MousePress(MouseButton::Left, {30, 10}, {0, 0}); // skin (15,5): function
+    behaviour.MouseRelease(MouseButton::Left, {30, 10});
+    EXPECT_EQ(function.runs, 1);
+}
+
+TEST_F(WindowBehaviourTest, SetAlphaOnlyInModeOne) {
+    behaviour.SetAlpha(0, 50);
+    EXPECT_EQ(surface.alpha, 255);
+    behaviour.SetAlpha(1, 50);
+    EXPECT_EQ(surface.alpha, 128);
+}
+
+} // namespace
+} // namespace trumbel
