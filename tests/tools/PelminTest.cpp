@@ -1,0 +1,100 @@
+#include "Addresses.h"
+#include "LocalAddresses.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmin {
+namespace {
+
+TEST(PelminBody, EveryDottedNumberInOrder) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"<html><body>Current IP Address: 203.0.113.7</body></html>", {"203.0.113.7"}},
+        {"a 10.0.0.1 b 999.1.1.1 c 192.168.1.20", {"10.0.0.1", "999.1.1.1", "192.168.1.20"}},
+        {"1234.5.6.7", {"234.5.6.7"}},
+        {"1.2.3 and 4.5", {}},
+        {"v1.2.3.4.5.6.7.8", {"1.2.3.4", "5.6.7.8"}},
+        {"", {}},
+    };
+    for (const auto& [body, expected] : cases)
+        EXPECT_EQ(FindAddresses(body), expected) << body;
+}
+
+TEST(PelminBody, EmptyBodyFailsWithoutABox) {
+    EXPECT_TRUE(GlobalFromBody("").failed);
+    const GlobalResult none = GlobalFromBody("no address here");
+    EXPECT_FALSE(none.failed);
+    EXPECT_TRUE(none.addresses.empty());
+}
+
+TEST(PelminSelection, OnlyLinesWithANonZeroLeadingNumberAreAddresses) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"192.168.1.2", true},
+        {"999.1.1.1", true},
+        {"0.1.2.3", true},
+        {"0.0.0.0", false},
+        {"---------------", false},
+        {"検索されたＩＰ一覧", false},
+        {"グローバルＩＰ？", false},
+        {"", false},
+        {"検索失敗", false},
+        {"ローカルＩＰ", false},
+        {" 7", true},
+        {"0.0.1.2", false},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(AddressSelected(line), expected) << line;
+}
+
+TEST(PelminForms, FourFormsAndTheUserName) {
+    const auto forms = CopyForms("192.0.2.5", "user");
+    EXPECT_EQ(forms[0], "192.0.2.5");
+    EXPECT_EQ(forms[1], "http://192.0.2.5/");
+    EXPECT_EQ(forms[2], "ftp://192.0.2.5/");
+    EXPECT_EQ(forms[3], "ftp://user@192.0.2.5/");
+    EXPECT_EQ(UserForm("192.0.2.5", "山田"), "ftp://山田@192.0.2.5/");
+}
+
+TEST(PelminList, LayoutOfTheWholeList) {
+    EXPECT_EQ(ListLines({false, {"203.0.113.7"}}, {"127.0.1.1", "192.168.0.3"}),
+              (std::vector<std::string>{"---------------", "検索されたＩＰ一覧", "---------------",
+                                        "グローバルＩＰ？", "203.0.113.7", "", "ローカルＩＰ",
+                                        "127.0.1.1", "192.168.0.3"}));
+    EXPECT_EQ(ListLines({true, {}}, {}),
+              (std::vector<std::string>{"---------------", "検索されたＩＰ一覧", "---------------",
+                                        "グローバルＩＰ？", "検索失敗", "", "ローカルＩＰ"}));
+}
+
+TEST(PelminErrors, BoxTextNamesTheStage) {
+    EXPECT_EQ(FetchErrorText(FetchStage::LoadUrl, 1, "Connection refused"),
+              "IEオブジェクトURL読み込み時にエラー発生\r\nエラー名 : 1 (Connection refused)\r\n"
+              "エラー発生個所 : PrintParamプロシージャ");
+    EXPECT_EQ(StageText(FetchStage::CreateObject), "IEオブジェクト作成");
+    EXPECT_EQ(StageText(FetchStage::Configure), "IEオブジェクト設定");
+    EXPECT_EQ(StageText(FetchStage::ExtractHtml), "IEオブジェクトからHTML抽出");
+    EXPECT_EQ(StageText(FetchStage::Search), "正規表現による検索");
+}
+
+TEST(PelminEcho, UrlFromTheConfiguredHost) {
+    EXPECT_EQ(EchoUrl("http://127.0.0.1:8080"), "http://127.0.0.1:8080/cgi-bin/getip.cgi");
+    EXPECT_EQ(EchoUrl("example.org/"), "http://example.org/cgi-bin/getip.cgi");
+    EXPECT_EQ(EchoUrl(kDefaultEchoHost), std::string(kDefaultEchoHost) + kEchoPath);
+}
+
+TEST(PelminLocal, InterfacesJoinOnlyWhenTheNameIsLoopback) {
+    const std::vector<std::string> up = {"192.168.0.3", "10.1.1.1"};
+    EXPECT_EQ(MergeLocalAddresses({"127.0.1.1"}, up),
+              (std::vector<std::string>{"127.0.1.1", "192.168.0.3", "10.1.1.1"}));
+    EXPECT_EQ(MergeLocalAddresses({"192.168.0.3"}, {"10.1.1.1"}),
+              std::vector<std::string>{"192.168.0.3"});
+    EXPECT_EQ(MergeLocalAddresses({"127.0.1.1", "10.1.1.1"}, {"10.1.1.1"}),
+              (std::vector<std::string>{"127.0.1.1", "10.1.1.1"}));
+    EXPECT_TRUE(MergeLocalAddresses({}, up).empty()); // a name that does not resolve adds none
+}
+
+TEST(PelminLocal, RealListIsWellFormed) {
+    for (const std::string& address : ListLocalAddresses())
+        EXPECT_EQ(FindAddresses(address), std::vector<std::string>{address});
+}
+
+} // namespace
+} // namespace pelmin

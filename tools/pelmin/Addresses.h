@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Everything the own-address tool computes: the list's lines, the address search in a page
+// body, the selection rule and the four copy forms. No toolkit, no network.
+namespace pelmin {
+
+inline constexpr const char* kTitle = "Pelmin";
+inline constexpr const char* kEchoPath = "/cgi-bin/getip.cgi";
+inline constexpr const char* kDefaultEchoHost = "http://checkip.dyndns.org";
+inline constexpr const char* kSearchFailed = "検索失敗";
+
+// The echo page's URL from a host given as "scheme://host[:port]"; a bare host gets "http://".
+std::string EchoUrl(std::string_view host);
+
+// Every dotted quad of one to three digits in the body, in order, valid or not.
+std::vector<std::string> FindAddresses(std::string_view body);
+
+// The numeric value of a line's leading part is not 0: header lines, the empty line and
+// "検索失敗" are no address.
+bool AddressSelected(std::string_view line);
+
+// Bare, "http://a/", "ftp://a/", "ftp://user@a/".
+std::array<std::string, 4> CopyForms(const std::string& address, const std::string& user);
+std::string UserForm(const std::string& address, const std::string& user);
+
+// Where the fetch of the echo page stopped.
+enum class FetchStage { CreateObject, Configure, LoadUrl, ExtractHtml, Search };
+std::string StageText(FetchStage stage);
+
+// The warning box's text for a failed fetch.
+std::string FetchErrorText(FetchStage stage, int number, const std::string& description);
+
+struct GlobalResult {
+    bool failed = false;
+    std::vector<std::string> addresses; // empty with failed: "検索失敗"
+};
+
+// The page body turned into the global part of the list (empty body: failed, no box).
+GlobalResult GlobalFromBody(std::string_view body);
+
+std::vector<std::string> HeaderLines();
+// The whole list after a fetch.
+std::vector<std::string> ListLines(const GlobalResult& global,
+                                   const std::vector<std::string>& local);
+
+} // namespace pelmin

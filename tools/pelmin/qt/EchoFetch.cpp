@@ -1,0 +1,69 @@
+#include "EchoFetch.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace pelmin {
+
+EchoFetch::EchoFetch(QObject* parent)
+    : QObject(parent), manager_(new QNetworkAccessManager(this)) {}
+
+EchoFetch::~EchoFetch() {
+    Cancel();
+}
+
+void EchoFetch::Cancel() {
+    done_ = nullptr;
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+        reply_->deleteLater();
+    }
+}
+
+void EchoFetch::Start(const std::string& url, int timeoutMs,
+                      std::function<void(FetchOutcome)> done) {
+    Cancel();
+    const QUrl target(QString::fromStdString(url), QUrl::StrictMode);
+    if (!target.isValid() || target.scheme().isEmpty() || target.host().isEmpty()) {
+        FetchOutcome outcome;
+        outcome.stage = FetchStage::Configure;
+        outcome.errorNumber = static_cast<int>(QNetworkReply::ProtocolUnknownError);
+        outcome.description = "URL が不正です: " + url;
+        done(std::move(outcome));
+        return;
+    }
+    done_ = std::move(done);
+    QNetworkRequest request(target);
+    request.setTransferTimeout(timeoutMs);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    reply_ = manager_->get(request);
+    QNetworkReply* reply = reply_;
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { Finish(reply); });
+}
+
+void EchoFetch::Finish(QNetworkReply* reply) {
+    reply->deleteLater();
+    FetchOutcome outcome;
+    if (reply->error() == QNetworkReply::NoError) {
+        outcome.ok = true;
+        outcome.body = reply->readAll().toStdString();
+    } else {
+        outcome.stage = FetchStage::LoadUrl;
+        // A transfer time-out ends as a cancelled reply; name it for what it was.
+        const bool timedOut = reply->error() == QNetworkReply::OperationCanceledError;
+        outcome.errorNumber =
+            static_cast<int>(timedOut ? QNetworkReply::TimeoutError : reply->error());
+        outcome.description = timedOut ? std::string("応答がないまま時間切れになりました")
+                                       : reply->errorString().toStdString();
+    }
+    auto done = std::move(done_);
+    done_ = nullptr;
+    if (done)
+        done(std::move(outcome));
+}
+
+} // namespace pelmin

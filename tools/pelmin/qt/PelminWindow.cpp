@@ -1,0 +1,189 @@
+#include "PelminWindow.h"
+
+#include "../LocalAddresses.h"
+#include "EchoFetch.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFutureWatcher>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace pelmin {
+
+PelminOptions DefaultOptions() {
+    PelminOptions options;
+    const QString host = qEnvironmentVariable("PELMIN_ECHO_HOST");
+    options.echoUrl = EchoUrl(host.isEmpty() ? kDefaultEchoHost : host.toStdString());
+    options.localAddresses = [] { return ListLocalAddresses(); };
+    options.openUrl = [](const std::string& url) {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    };
+    return options;
+}
+
+PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
+    : QWidget(parent), options_(std::move(options)), list1_(new QListWidget(this)),
+      text2_(new QLineEdit(QStringLiteral("user"), this)), picture2_(new QWidget(this)),
+      label3_(new QLabel(QStringLiteral("それ･･････ＩＰアドレスじゃないし･･････"), this)),
+      fetch_(new EchoFetch(this)) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+
+    static constexpr std::array<const char*, 4> kCaptions = {"(&1) すっぴんアドレス",
+                                                             "(&2) ＨＴＴＰ用", "(&3) ＦＴＰ用",
+                                                             "(&4) ＦＴＰ用（ユーザー名付き）"};
+    auto* panel = new QVBoxLayout(picture2_);
+    panel->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 4; ++i) {
+        cmdAddress_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), picture2_);
+        cmdAddress_[i]->setObjectName(QStringLiteral("CmdAddress%1").arg(i));
+        panel->addWidget(cmdAddress_[i]);
+        connect(cmdAddress_[i], &QPushButton::clicked, this, [this, i] { Copy(i); });
+    }
+    picture2_->setVisible(false);
+    label3_->setVisible(false);
+    label3_->setWordWrap(true);
+    list1_->setObjectName(QStringLiteral("List1"));
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->installEventFilter(this);
+
+    auto* command4 = new QPushButton(QStringLiteral("再取得 (&R)"), this);
+    auto* command2 = new QPushButton(QStringLiteral("IP取得元ページ"), this);
+    auto* command3 = new QPushButton(QStringLiteral("(&Q) 何もせず終了する"), this);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(
+        new QLabel(QStringLiteral("選択したアドレスをクリップボードにコピーします"), this));
+    right->addWidget(picture2_);
+    right->addWidget(label3_);
+    right->addWidget(new QLabel(QStringLiteral("ユーザー名(FTP用)"), this));
+    right->addWidget(text2_);
+    right->addStretch();
+    right->addWidget(command4);
+    right->addWidget(command2);
+    right->addWidget(command3);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list1_, 1);
+    layout->addLayout(right);
+    resize(480, 320);
+
+    connect(list1_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
+    connect(text2_, &QLineEdit::textChanged, this, [this] {
+        if (addressSelected_)
+            cmdAddress_[3]->setText(QString::fromStdString(
+                UserForm(cmdAddress_[0]->text().toStdString(), text2_->text().toStdString())));
+    });
+    connect(command4, &QPushButton::clicked, this, &PelminWindow::Refetch);
+    connect(command2, &QPushButton::clicked, this, [this] {
+        options_.openUrl(options_.echoUrl);
+        list1_->setFocus();
+    });
+    connect(command3, &QPushButton::clicked, this, &QWidget::close);
+}
+
+PelminWindow::~PelminWindow() = default;
+
+void PelminWindow::Refetch() {
+    const int generation = ++generation_;
+    list1_->clear();
+    for (const std::string& line : HeaderLines())
+        list1_->addItem(QString::fromStdString(line));
+    pendingParts_ = 2;
+    global_ = {};
+    local_.clear();
+
+    fetch_->Start(options_.echoUrl, options_.timeoutMs, [this, generation](FetchOutcome outcome) {
+        if (generation != generation_)
+            return;
+        if (outcome.ok) {
+            GlobalDone(GlobalFromBody(outcome.body));
+            return;
+        }
+        QMessageBox::warning(
+            this, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
+            QString::fromStdString(
+                FetchErrorText(outcome.stage, outcome.errorNumber, outcome.description))
+                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        if (generation == generation_)
+            GlobalDone(GlobalResult{true, {}});
+    });
+
+    // Resolving the host name may wait on DNS, so it runs on a pool thread.
+    auto* watcher = new QFutureWatcher<std::vector<std::string>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation == generation_)
+            LocalDone(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(options_.localAddresses));
+    list1_->setFocus();
+}
+
+void PelminWindow::GlobalDone(const GlobalResult& global) {
+    global_ = global;
+    PartDone();
+}
+
+void PelminWindow::LocalDone(std::vector<std::string> local) {
+    local_ = std::move(local);
+    PartDone();
+}
+
+void PelminWindow::PartDone() {
+    if (--pendingParts_ > 0)
+        return;
+    list1_->clear();
+    for (const std::string& line : ListLines(global_, local_))
+        list1_->addItem(QString::fromStdString(line));
+    list1_->setFocus();
+}
+
+void PelminWindow::SelectionChanged() {
+    const QListWidgetItem* item = list1_->currentItem();
+    if (item == nullptr) {
+        addressSelected_ = false;
+        picture2_->setVisible(false);
+        label3_->setVisible(false);
+        return;
+    }
+    const std::string line = item->text().toStdString();
+    const auto forms = CopyForms(line, text2_->text().toStdString());
+    for (int i = 0; i < 4; ++i)
+        cmdAddress_[i]->setText(QString::fromStdString(forms[i]));
+    addressSelected_ = AddressSelected(line);
+    picture2_->setVisible(addressSelected_);
+    label3_->setVisible(!addressSelected_);
+}
+
+void PelminWindow::Copy(int index) {
+    if (!addressSelected_) {
+        QApplication::beep();
+        return;
+    }
+    copied_ = cmdAddress_[index]->text().toStdString();
+    close();
+}
+
+bool PelminWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text2_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonDblClick)) {
+        // After the click has placed the cursor, so the selection stays.
+        QTimer::singleShot(0, text2_, [this] { text2_->selectAll(); });
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pelmin

@@ -1,0 +1,36 @@
+#include "PelminWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTranslator qtTexts; // network error descriptions in the program's language
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+
+    pelmin::PelminWindow window(pelmin::DefaultOptions());
+    window.show();
+    window.Refetch();
+    QApplication::exec();
+    if (!window.Copied())
+        return 0;
+
+    // On X11 the clipboard lives as long as its owner: keep serving the copied form, windowless,
+    // until another program takes the clipboard.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(*window.Copied()));
+    if (!clipboard->ownsClipboard())
+        return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard())
+            QCoreApplication::quit();
+    });
+    return QApplication::exec();
+}
