@@ -53,6 +53,8 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     picture2_->setVisible(false);
     label3_->setVisible(false);
     label3_->setWordWrap(true);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    picture2_->setObjectName(QStringLiteral("Picture2"));
     list1_->setObjectName(QStringLiteral("List1"));
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->installEventFilter(this);
@@ -60,6 +62,9 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     auto* command4 = new QPushButton(QStringLiteral("再取得 (&R)"), this);
     auto* command2 = new QPushButton(QStringLiteral("IP取得元ページ"), this);
     auto* command3 = new QPushButton(QStringLiteral("(&Q) 何もせず終了する"), this);
+    command4->setObjectName(QStringLiteral("Command4"));
+    command2->setObjectName(QStringLiteral("Command2"));
+    command3->setObjectName(QStringLiteral("Command3"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(
