@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -75,6 +75,24 @@ double RoundEven(double v) {
     return std::nearbyint(v);
 }
 
+// A validated decimal literal, read the same whatever C locale the toolkit has set.
+double ParseDecimal(std::string_view text) {
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
+        text.remove_prefix(1);
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error == std::errc::result_out_of_range) {
+        const std::size_t e = text.find_first_of("eE");
+        if (e != std::string_view::npos && text.substr(e + 1, 1) == "-")
+            return 0; // too small to hold
+        Fail(E::Overflow);
+    }
+    if (!std::isfinite(v))
+        Fail(E::Overflow);
+    return v;
+}
+
 std::optional<double> ParseNumericText(std::string_view s) {
     auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!s.empty() && isSpace(s.front()))
@@ -121,10 +139,7 @@ std::optional<double> ParseNumericText(std::string_view s) {
     }
     if (i != text.size())
         return std::nullopt;
-    const double v = std::strtod(text.c_str(), nullptr);
-    if (!std::isfinite(v))
-        Fail(E::Overflow);
-    return v;
+    return ParseDecimal(text);
 }
 
 // The operand of an arithmetic operator: Booleans act as Integers, text as a Double.
@@ -492,9 +507,7 @@ private:
             real = true;
         }
         const std::string text(s_.substr(start, pos_ - start));
-        const double v = std::strtod(text.c_str(), nullptr);
-        if (!std::isfinite(v))
-            Fail(E::Overflow);
+        const double v = ParseDecimal(text);
         return {Tok::Number, text, real ? Value::Double(v) : FromWhole(v, true)};
     }
 
@@ -850,8 +863,15 @@ std::string FormatDouble(double value) {
     if (value == 0)
         return "0"; // also for -0
     std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.15G", value);
-    return buffer.data();
+    // %.15G, but independent of the C locale: to_chars never writes a decimal comma.
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, 15)
+                         .ptr;
+    std::string text(buffer.data(), end);
+    for (char& c : text)
+        if (c == 'e')
+            c = 'E';
+    return text;
 }
 
 std::string ToText(const Value& value) {
