@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -50,9 +51,13 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
         panel->addWidget(cmdAddress_[i]);
         connect(cmdAddress_[i], &QPushButton::clicked, this, [this, i] { Copy(i); });
     }
-    picture2_->setVisible(false);
-    label3_->setVisible(false);
+    // The panel and the "no address" label share one place, so the window never jumps.
+    place_ = new QStackedWidget(this);
+    place_->addWidget(new QWidget(place_));
+    place_->addWidget(picture2_);
+    place_->addWidget(label3_);
     label3_->setWordWrap(true);
+    label3_->setAlignment(Qt::AlignCenter);
     label3_->setObjectName(QStringLiteral("Label3"));
     picture2_->setObjectName(QStringLiteral("Picture2"));
     list1_->setObjectName(QStringLiteral("List1"));
@@ -69,8 +74,7 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(
         new QLabel(QStringLiteral("選択したアドレスをクリップボードにコピーします"), this));
-    right->addWidget(picture2_);
-    right->addWidget(label3_);
+    right->addWidget(place_);
     right->addWidget(new QLabel(QStringLiteral("ユーザー名(FTP用)"), this));
     right->addWidget(text2_);
     right->addStretch();
@@ -158,8 +162,7 @@ void PelminWindow::SelectionChanged() {
     const QListWidgetItem* item = list1_->currentItem();
     if (item == nullptr) {
         addressSelected_ = false;
-        picture2_->setVisible(false);
-        label3_->setVisible(false);
+        place_->setCurrentIndex(0);
         return;
     }
     const std::string line = item->text().toStdString();
@@ -167,8 +170,7 @@ void PelminWindow::SelectionChanged() {
     for (int i = 0; i < 4; ++i)
         cmdAddress_[i]->setText(QString::fromStdString(forms[i]));
     addressSelected_ = AddressSelected(line);
-    picture2_->setVisible(addressSelected_);
-    label3_->setVisible(!addressSelected_);
+    place_->setCurrentWidget(addressSelected_ ? picture2_ : static_cast<QWidget*>(label3_));
 }
 
 void PelminWindow::Copy(int index) {

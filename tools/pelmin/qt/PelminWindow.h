@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QStackedWidget;
 
 namespace pelmin {
 
@@ -55,6 +56,7 @@ private:
     QLineEdit* text2_;
     QWidget* picture2_;
     QLabel* label3_;
+    QStackedWidget* place_ = nullptr;
     EchoFetch* fetch_;
     bool addressSelected_ = false;
     int generation_ = 0;
