@@ -607,117 +607,69 @@ private:
         return Peek().kind == Tok::Name && Lower(Peek().text) == lower;
     }
 
-    // Logical operators from the loosest: Imp, Eqv, Xor, Or, And.
-    NodePtr Expression() { return Logical(0); }
+    struct BinaryOp {
+        const char* text;
+        bool keyword;
+        Op op;
+    };
+    // Binary operators from the loosest to the tightest; Not sits between And and the
+    // comparisons, unary minus between * / and ^.
+    static constexpr std::size_t kNotLevel = 5;
+    static inline const std::array<std::vector<BinaryOp>, 11> kLevels = {{
+        {{"imp", true, Op::Imp}},
+        {{"eqv", true, Op::Eqv}},
+        {{"xor", true, Op::Xor}},
+        {{"or", true, Op::Or}},
+        {{"and", true, Op::And}},
+        {{"=", false, Op::Eq},
+         {"<>", false, Op::Ne},
+         {"<", false, Op::Lt},
+         {">", false, Op::Gt},
+         {"<=", false, Op::Le},
+         {">=", false, Op::Ge}},
+        {{"&", false, Op::Concat}},
+        {{"+", false, Op::Add}, {"-", false, Op::Sub}},
+        {{"mod", true, Op::Mod}},
+        {{"\\", false, Op::IntDiv}},
+        {{"*", false, Op::Mul}, {"/", false, Op::Div}},
+    }};
 
-    NodePtr Logical(int level) {
-        static constexpr std::array<std::pair<const char*, Op>, 5> kLevels = {{
-            {"imp", Op::Imp},
-            {"eqv", Op::Eqv},
-            {"xor", Op::Xor},
-            {"or", Op::Or},
-            {"and", Op::And},
-        }};
-        if (level == static_cast<int>(kLevels.size()))
-            return NotExpr();
-        NodePtr n = Logical(level + 1);
-        while (Keyword(kLevels[level].first)) {
-            ++i_;
-            n = MakeBinary(kLevels[level].second, std::move(n), Logical(level + 1));
-        }
-        return n;
-    }
+    NodePtr Expression() { return Level(0); }
 
-    NodePtr NotExpr() {
-        if (Keyword("not")) {
+    NodePtr Level(std::size_t level) {
+        if (level == kLevels.size())
+            return Signed(&Parser::Power); // -2^2 is -(2^2)
+        if (level == kNotLevel && Keyword("not")) {
             ++i_;
             NodePtr n = MakeNode(Node::Kind::Not);
-            n->children.push_back(NotExpr());
+            n->children.push_back(Level(level));
             return n;
         }
-        return Comparison();
-    }
-
-    NodePtr Comparison() {
-        static constexpr std::array<std::pair<const char*, Op>, 6> kOps = {{
-            {"=", Op::Eq},
-            {"<>", Op::Ne},
-            {"<", Op::Lt},
-            {">", Op::Gt},
-            {"<=", Op::Le},
-            {">=", Op::Ge},
-        }};
-        NodePtr n = Concat();
+        NodePtr n = Level(level + 1);
         for (;;) {
-            const auto it = std::find_if(kOps.begin(), kOps.end(),
-                                         [&](const auto& o) { return Symbol(o.first); });
-            if (it == kOps.end())
+            const auto& ops = kLevels[level];
+            const auto it = std::find_if(ops.begin(), ops.end(), [&](const BinaryOp& o) {
+                return o.keyword ? Keyword(o.text) : Symbol(o.text);
+            });
+            if (it == ops.end())
                 return n;
             ++i_;
-            n = MakeBinary(it->second, std::move(n), Concat());
+            n = MakeBinary(it->op, std::move(n), Level(level + 1));
         }
     }
 
-    NodePtr Concat() {
-        NodePtr n = Additive();
-        while (Symbol("&")) {
-            ++i_;
-            n = MakeBinary(Op::Concat, std::move(n), Additive());
-        }
+    // Any number of signs before an operand.
+    NodePtr Signed(NodePtr (Parser::*operand)()) {
+        if (!Symbol("-") && !Symbol("+"))
+            return (this->*operand)();
+        const bool minus = Symbol("-");
+        ++i_;
+        NodePtr inner = Signed(operand);
+        if (!minus)
+            return inner;
+        NodePtr n = MakeNode(Node::Kind::Negate);
+        n->children.push_back(std::move(inner));
         return n;
-    }
-
-    NodePtr Additive() {
-        NodePtr n = ModExpr();
-        while (Symbol("+") || Symbol("-")) {
-            const Op op = Symbol("+") ? Op::Add : Op::Sub;
-            ++i_;
-            n = MakeBinary(op, std::move(n), ModExpr());
-        }
-        return n;
-    }
-
-    NodePtr ModExpr() {
-        NodePtr n = IntDiv();
-        while (Keyword("mod")) {
-            ++i_;
-            n = MakeBinary(Op::Mod, std::move(n), IntDiv());
-        }
-        return n;
-    }
-
-    NodePtr IntDiv() {
-        NodePtr n = Multiplicative();
-        while (Symbol("\\")) {
-            ++i_;
-            n = MakeBinary(Op::IntDiv, std::move(n), Multiplicative());
-        }
-        return n;
-    }
-
-    NodePtr Multiplicative() {
-        NodePtr n = Unary();
-        while (Symbol("*") || Symbol("/")) {
-            const Op op = Symbol("*") ? Op::Mul : Op::Div;
-            ++i_;
-            n = MakeBinary(op, std::move(n), Unary());
-        }
-        return n;
-    }
-
-    // Unary minus binds looser than ^: -2^2 is -(2^2).
-    NodePtr Unary() {
-        if (Symbol("-") || Symbol("+")) {
-            const bool minus = Symbol("-");
-            ++i_;
-            NodePtr operand = Unary();
-            if (!minus)
-                return operand;
-            NodePtr n = MakeNode(Node::Kind::Negate);
-            n->children.push_back(std::move(operand));
-            return n;
-        }
-        return Power();
     }
 
     // ^ groups from the left: 2^3^2 is (2^3)^2. Its right operand may carry a sign (2^-1).
@@ -725,23 +677,9 @@ private:
         NodePtr n = Primary();
         while (Symbol("^")) {
             ++i_;
-            n = MakeBinary(Op::Pow, std::move(n), SignedPrimary());
+            n = MakeBinary(Op::Pow, std::move(n), Signed(&Parser::Primary));
         }
         return n;
-    }
-
-    NodePtr SignedPrimary() {
-        if (Symbol("-") || Symbol("+")) {
-            const bool minus = Symbol("-");
-            ++i_;
-            NodePtr operand = SignedPrimary();
-            if (!minus)
-                return operand;
-            NodePtr n = MakeNode(Node::Kind::Negate);
-            n->children.push_back(std::move(operand));
-            return n;
-        }
-        return Primary();
     }
 
     NodePtr Primary() {
