@@ -168,6 +168,11 @@ void clsSystemInfo::MeasureCpu() {
         const double total = static_cast<double>(cpuRead_[static_cast<std::size_t>(i)].total);
         sumIdle += idle;
         sumTotal += total;
+        if (!cpuRead_[static_cast<std::size_t>(i)].online) {
+            // An offline processor does no work; its frozen times must not stall the others.
+            e.Usage = 0;
+            continue;
+        }
         const double dTotal = total - e.TotalTime;
         if (dTotal == 0.0) {
             return; // an empty interval: this processor, the later ones and the total wait

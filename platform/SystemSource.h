@@ -28,6 +28,7 @@ struct MemoryStatus {
 struct CpuTime {
     std::uint64_t idle = 0;
     std::uint64_t total = 0;
+    bool online = false; // listed in the last read
 };
 
 // Interface types and operational states in the numbering the display names rely on.
@@ -88,7 +89,8 @@ public:
     // Number of processors listed when the source was made (one per "cpuN" line).
     int ProcessorCount() const;
     // out[0] is the sum over all processors, out[i] processor i. A processor that has gone
-    // offline keeps what out held for it. False when the table cannot be read.
+    // offline keeps the times out held for it and reads online = false. False when the table
+    // cannot be read.
     bool ReadCpuTimes(std::span<CpuTime> out);
 
     // Every interface the system lists, loopback included, in interface-index order.
@@ -122,7 +124,7 @@ public:
 
     // False when the volume cannot be read (figures are then zero).
     bool Read(const DriveEntry& drive, SpaceFigures& out);
-    // How long a remote read waits for the first answer of a new worker.
+    // How long the first read of a remote volume waits for its worker's first answer.
     static constexpr int kFirstAnswerWaitMs = 200;
 
 private:

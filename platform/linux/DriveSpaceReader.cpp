@@ -34,6 +34,7 @@ struct DriveSpaceReader::Remote {
     bool requested = false;
     bool stop = false;
     bool answered = false;
+    bool waitedOnce = false; // only a new worker is waited for, and only once
     bool ok = false;
     SpaceFigures figures;
 
@@ -88,7 +89,8 @@ bool DriveSpaceReader::Read(const DriveEntry& drive, SpaceFigures& out) {
     std::unique_lock lock(remote->mutex);
     remote->requested = true;
     remote->changed.notify_all();
-    if (!remote->answered) {
+    if (!remote->answered && !remote->waitedOnce) {
+        remote->waitedOnce = true;
         remote->changed.wait_for(lock, std::chrono::milliseconds(kFirstAnswerWaitMs),
                                  [&] { return remote->answered; });
     }

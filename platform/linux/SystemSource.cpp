@@ -485,6 +485,9 @@ int SystemSource::ProcessorCount() const {
 bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
     Impl& d = *impl_;
     std::string_view text = d.stat.ReadAll(d.statBuf);
+    for (CpuTime& t : out) {
+        t.online = false;
+    }
     bool sawTotal = false;
     std::string_view line;
     while (NextLine(text, line)) {
@@ -508,6 +511,7 @@ bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
         if (column < out.size()) {
             CpuTime t;
             if (ParseCpuFields(line, t)) {
+                t.online = true;
                 out[column] = t;
             }
         }

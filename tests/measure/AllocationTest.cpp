@@ -1,0 +1,58 @@
+#include "MeasureFixture.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <new>
+
+// Counts every heap allocation of this test program.
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace trumbel::test {
+namespace {
+
+long AllocationsDuring(Measured& m, int passes) {
+    const long before = allocations.load();
+    for (int i = 0; i < passes; ++i) {
+        m.Pass();
+    }
+    return allocations.load() - before;
+}
+
+TEST(Allocation, NoHeapAllocationPerPassAfterTheFirst) {
+    for (const char* fixture : {"two-cpu", "sixty-four"}) {
+        Measured m(fixture);
+        m.Pass();
+        EXPECT_EQ(AllocationsDuring(m, 5), 0) << fixture;
+    }
+}
+
+TEST(Allocation, NoHeapAllocationPerPassOnThisMachine) {
+    Settings settings;
+    clsSystemInfo info(settings);
+    info.RefreshParam(0);
+    const long before = allocations.load();
+    for (int i = 0; i < 5; ++i) {
+        info.RefreshParam(0);
+    }
+    EXPECT_EQ(allocations.load() - before, 0);
+}
+
+} // namespace
+} // namespace trumbel::test
