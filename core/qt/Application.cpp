@@ -24,6 +24,8 @@
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
+#include "tray/TrayIcons.h"
+#include "tray/qt/QtTrayHost.h"
 
 namespace trumbel {
 
@@ -143,6 +145,16 @@ int RunWindow(const CommandLine& cl) {
     Ports ports;
     ports.window = &window;
     ports.measure = &measure;
+
+    // Tray clicks reach the click discrimination as the tray's callback numbers.
+    QtTrayHost trayHost([&](TrayClick click) {
+        program.OnTrayMessage(static_cast<TrayMessage>(static_cast<int>(click)));
+    });
+    TraySourceHooks traySource;
+    traySource.readStripFile = ReadStripImage;
+    TrayIcons tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost,
+                   traySource);
+    ports.tray = &tray;
     program.Attach(ports);
 
     timers.SetHandler([&](TimerId id) {

@@ -1,0 +1,147 @@
+#include "ClsTaskIcon.h"
+
+#include <QImage>
+#include <QPixmap>
+
+namespace trumbel {
+
+namespace {
+
+QString TipToQt(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+QSystemTrayIcon::MessageIcon BalloonIcon(int flgIcon) {
+    switch (flgIcon) {
+    case 1:
+        return QSystemTrayIcon::Information;
+    case 2:
+        return QSystemTrayIcon::Warning;
+    case 3:
+        return QSystemTrayIcon::Critical;
+    default:
+        return QSystemTrayIcon::NoIcon;
+    }
+}
+
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+QIcon ToQIcon(const TrayImage& image) {
+    QImage q(kTrayImageSize, kTrayImageSize, QImage::Format_ARGB32);
+    for (int y = 0; y < kTrayImageSize; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(q.scanLine(y));
+        for (int x = 0; x < kTrayImageSize; ++x) {
+            line[x] = image.At(x, y);
+        }
+    }
+    return QIcon(QPixmap::fromImage(q));
+}
+
+ClsTaskIcon::ClsTaskIcon(ClickHandler onClick, int doubleClickMs)
+    : onClick_(std::move(onClick)), clicks_(doubleClickMs) {
+    QObject::connect(&tray_, &QSystemTrayIcon::activated, &tray_,
+                     [this](QSystemTrayIcon::ActivationReason r) { OnActivated(r); });
+}
+
+ClsTaskIcon::~ClsTaskIcon() {
+    DeleteTrayIcon();
+}
+
+void ClsTaskIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    std::optional<TrayClick> click;
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        click = clicks_.Click(TrayButton::Left, NowMs());
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        click = clicks_.DoubleClick(TrayButton::Left, NowMs());
+        break;
+    case QSystemTrayIcon::Context:
+        click = clicks_.Click(TrayButton::Right, NowMs());
+        break;
+    default:
+        break;
+    }
+    if (click && onClick_) {
+        onClick_(*click);
+    }
+}
+
+void ClsTaskIcon::SetContents(const TrayIconHandle& icon, const std::string& tipText) {
+    if (icon != image_) {
+        tray_.setIcon(icon ? ToQIcon(*icon) : QIcon());
+        image_ = icon;
+    }
+    const QString tip = TipToQt(tipText);
+    if (tip != tray_.toolTip()) {
+        tray_.setToolTip(tip);
+    }
+}
+
+bool ClsTaskIcon::CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
+                                 const std::string& tipText) {
+    if (shown_) {
+        return false;
+    }
+    iconNumber_ = iconNumber;
+    SetContents(icon, tipText);
+    tray_.show();
+    // Created even when no tray took it: later refreshes modify, and the icon appears as soon
+    // as a tray does.
+    shown_ = true;
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool ClsTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& tipText) {
+    if (!shown_) {
+        return false;
+    }
+    SetContents(icon, tipText);
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool ClsTaskIcon::DeleteTrayIcon() {
+    if (!shown_) {
+        return false;
+    }
+    tray_.hide();
+    shown_ = false;
+    balloonUntil_.reset();
+    return true;
+}
+
+bool ClsTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const std::string& title,
+                                     int timeoutMs, EraseBeforeBalloon erase) {
+    if (!shown_) {
+        return false;
+    }
+    if (erase == EraseBeforeBalloon::Yes) {
+        DeleteBalloonToolTip();
+    }
+    tray_.showMessage(TipToQt(title), TipToQt(text), BalloonIcon(flgIcon), timeoutMs);
+    balloonUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    return QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages();
+}
+
+bool ClsTaskIcon::DeleteBalloonToolTip() {
+    if (!shown_) {
+        return false;
+    }
+    // An empty message takes a balloon bubble down. Only send it while one may still be up,
+    // so that notification daemons are not handed empty notices.
+    if (balloonUntil_ && std::chrono::steady_clock::now() < *balloonUntil_) {
+        tray_.showMessage(QString(), QString(), QSystemTrayIcon::NoIcon, 100);
+    }
+    balloonUntil_.reset();
+    return true;
+}
+
+} // namespace trumbel

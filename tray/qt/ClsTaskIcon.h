@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TaskIcon.h"
+#include "TrayClicks.h"
+
+#include <QIcon>
+#include <QSystemTrayIcon>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace trumbel {
+
+// One icon in the desktop's notification area (a StatusNotifier item or an XEmbed icon, as
+// the desktop offers). Without any tray the icon is kept and appears when a tray shows up.
+class ClsTaskIcon final : public TaskIcon {
+public:
+    using ClickHandler = std::function<void(TrayClick)>;
+
+    ClsTaskIcon(ClickHandler onClick, int doubleClickMs);
+    ~ClsTaskIcon() override;
+    ClsTaskIcon(const ClsTaskIcon&) = delete;
+    ClsTaskIcon& operator=(const ClsTaskIcon&) = delete;
+
+    bool CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
+                        const std::string& tipText) override;
+    bool ChangeTrayIcon(const TrayIconHandle& icon, const std::string& tipText) override;
+    bool DeleteTrayIcon() override;
+    bool ShowBalloonToolTip(const std::string& text, int flgIcon, const std::string& title,
+                            int timeoutMs, EraseBeforeBalloon erase) override;
+    bool DeleteBalloonToolTip() override;
+    bool IconShown() const override { return shown_; }
+
+    int IconNumber() const { return iconNumber_; }
+    QString ToolTip() const { return tray_.toolTip(); }
+    bool Visible() const { return tray_.isVisible(); }
+
+private:
+    void SetContents(const TrayIconHandle& icon, const std::string& tipText);
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
+
+    QSystemTrayIcon tray_;
+    ClickHandler onClick_;
+    TrayClickMapper clicks_;
+    bool shown_ = false;
+    int iconNumber_ = 0;
+    TrayIconHandle image_; // the picture shown, kept so an unchanged one is not set again
+    std::optional<std::chrono::steady_clock::time_point> balloonUntil_;
+};
+
+QIcon ToQIcon(const TrayImage& image);
+
+} // namespace trumbel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TaskIcon.h"
+#include "TrayClicks.h"
+#include "TraySource.h"
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace trumbel {
+
+// Makes the tray icon objects for the live program: clicks on any icon go to onClick as the
+// tray callback numbers.
+class QtTrayHost final : public QObject, public TaskIconHost {
+public:
+    explicit QtTrayHost(std::function<void(TrayClick)> onClick);
+    ~QtTrayHost() override;
+
+    std::unique_ptr<TaskIcon> MakeIcon() override;
+    TrayIconHandle Symbol() override;
+    bool TrayAvailable() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(TrayClick)> onClick_;
+    TrayIconHandle symbol_;
+};
+
+// The program's symbol: a 16 x 16 badge.
+TrayImage DrawSymbol();
+
+// A strip from an image file (BMP, PNG, ...); nothing when it is missing, empty or unreadable.
+std::optional<StripPixels> ReadStripImage(const std::string& path);
+
+} // namespace trumbel
