@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <chrono>
@@ -24,6 +25,10 @@
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
+#include "platform/MonotonicClock.h"
+#include "skin/SkinEngine.h"
+#include "skin/TransParam.h"
+#include "skin/qt/FormSearchDir.h"
 #include "tray/TrayIcons.h"
 #include "tray/qt/QtTrayHost.h"
 
@@ -72,6 +77,20 @@ void ChoosePlatform(RunMode mode) {
     }
 }
 
+SkinHooks MakeSkinHooks(SkinWindow& window) {
+    SkinHooks hooks;
+    hooks.setWindowSize = [&window](int w, int h) { window.SetContentSize(w, h); };
+    hooks.moveWindow = [&window](int x, int y) { window.move(x, y); };
+    hooks.screenSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? ScreenSize{screen->geometry().width(), screen->geometry().height()}
+                      : ScreenSize{};
+    };
+    hooks.searchProgress.open = [] { return OpenSearchWindow(); };
+    hooks.searchProgress.nowMs = [] { return TickCountMs(); };
+    return hooks;
+}
+
 ProgramEnvironment MakeEnvironment() {
     ProgramEnvironment env;
     env.appFolder = ResolveAppFolder();
@@ -85,9 +104,11 @@ int RunSnapshot(const CommandLine& cl) {
     SkinWindow window(Presentation::Headless);
     Program program(ui, timers, MakeEnvironment());
     SystemMeasure measure(program.settings);
+    SkinEngine skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks(window));
     Ports ports;
     ports.window = &window;
     ports.measure = &measure;
+    ports.skin = &skin;
     program.Attach(ports);
     program.FormLoad(cl.words);
     const int ticks = cl.ticks.value_or(3);
@@ -142,6 +163,7 @@ int RunWindow(const CommandLine& cl) {
     env.appFolder = appFolder;
     Program program(ui, timers, env);
     SystemMeasure measure(program.settings);
+    SkinEngine skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks(window));
     Ports ports;
     ports.window = &window;
     ports.measure = &measure;
@@ -152,9 +174,22 @@ int RunWindow(const CommandLine& cl) {
     });
     TraySourceHooks traySource;
     traySource.readStripFile = ReadStripImage;
+    traySource.standardStyle = [&skin](int p) { return StandardStyleOf(skin.skin(), p); };
+    traySource.standardDigitStyle = [&skin](int p) {
+        return StandardDigitStyleOf(skin.skin(), p);
+    };
+    traySource.transParam = [&ui](float amount) { return TransParam(amount, ui); };
+    traySource.defaultStrip = [] {
+        StripPixels strip;
+        if (auto b = LoadResourceBitmap("DefaultIcon")) {
+            strip = {b->width, b->height, std::move(b->pixels)};
+        }
+        return strip;
+    };
     TrayIcons tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost,
                    traySource);
     ports.tray = &tray;
+    ports.skin = &skin;
     program.Attach(ports);
 
     timers.SetHandler([&](TimerId id) {

@@ -1,0 +1,354 @@
+#include "SkinEngine.h"
+
+#include "ImageDecode.h"
+#include "SkinReader.h"
+#include "SkinSurfaces.h"
+#include "TextDecode.h"
+#include "base/AppInfo.h"
+#include "base/RuntimeError.h"
+#include "resources/Resources.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace trumbel {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::int64_t kMaxSkinFileBytes = 4 * 1024 * 1024;
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// Skins made on Windows name their image without regard to case; find it the same way.
+std::string FindIgnoringCase(const std::string& path) {
+    if (IsFile(path)) {
+        return path;
+    }
+    const std::string folder = FolderOf(path);
+    const std::string name = path.substr(folder.size());
+    const auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
+        if (lower(candidate) == lower(name) && IsFile(folder + candidate)) {
+            return folder + candidate;
+        }
+    }
+    return {};
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw RuntimeError(ErrorNumber::FileNotFound);
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > kMaxSkinFileBytes) {
+        throw RuntimeError(ErrorNumber::PathFileAccess);
+    }
+    in.seekg(0);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), size)) {
+        throw RuntimeError(ErrorNumber::PathFileAccess);
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::optional<Bitmap> LoadResourceBitmap(std::string_view name) {
+    const auto bytes = ResourceBytes(name);
+    if (bytes.empty()) {
+        return std::nullopt;
+    }
+    return DecodeImage(bytes);
+}
+
+int StandardStyleOf(const SkinData& skin, int kind) {
+    return kind >= 0 && kind < kItemKindCount ? skin.itemParams[kind].standardStyle : 2;
+}
+
+int StandardDigitStyleOf(const SkinData& skin, int kind) {
+    return kind >= 0 && kind < kItemKindCount ? skin.itemParams[kind].standardDigitStyle : 3;
+}
+
+BuiltInSkinSource EmbeddedSkinSource() {
+    BuiltInSkinSource source;
+    const auto strings = ResourceBytes("strings");
+    source.strings = StringTable::Parse(
+        std::string_view(reinterpret_cast<const char*>(strings.data()), strings.size()));
+    source.loadBitmap = [](const std::string& id) { return LoadResourceBitmap(id); };
+    return source;
+}
+
+SkinEngine::SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHooks hooks)
+    : settings_(settings), ui_(ui), builtIn_(std::move(builtIn)), hooks_(std::move(hooks)) {}
+
+void SkinEngine::ApplySkin() {
+    ActivateSkin(SkinQuiet::Yes);
+}
+
+void SkinEngine::DrawSkin() {
+    if (hooks_.drawSkin) {
+        hooks_.drawSkin();
+    }
+}
+
+void SkinEngine::FreeSurfaces() {
+    skinImage_ = {};
+    skinMask_ = {};
+    backBuffer_ = {};
+}
+
+StandardStyles SkinEngine::ApplySkinForSettings() {
+    ActivateSkin(SkinQuiet::Yes);
+    return StandardStylesOf(skin_);
+}
+
+std::string SkinEngine::SkinFilePath() const {
+    std::string folder = settings_.skinFolder;
+    if (!folder.empty() && folder.back() != '/') {
+        folder += '/';
+    }
+    return folder + settings_.skinFileName;
+}
+
+int SkinEngine::FindSkinFiles(std::vector<std::string>& results) const {
+    return FindFiles(settings_.skinFolder, "*.skn", results, hooks_.searchProgress);
+}
+
+void SkinEngine::ActivateSkin(SkinQuiet quiet) {
+    if (settings_.useBuiltInSkin == 1) {
+        BuildBuiltInSkin(settings_.builtInSkinType + 1, quiet);
+    } else {
+        std::string log;
+        LoadSkinFile(log, quiet);
+    }
+    const int width = layout_.layoutWidth * Zoom();
+    const int height = layout_.layoutHeight * Zoom();
+    int x = settings_.startX;
+    int y = settings_.startY;
+    if (hooks_.screenSize) {
+        const ScreenSize screen = hooks_.screenSize();
+        if (x + width > screen.width) {
+            x = screen.width - width;
+        }
+        if (y + height > screen.height) {
+            y = screen.height - height;
+        }
+    }
+    if (hooks_.moveWindow) {
+        hooks_.moveWindow(x, y);
+    }
+}
+
+bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
+    if (hooks_.optionsFilling && hooks_.optionsFilling()) {
+        return false;
+    }
+    skinReady_ = false;
+    const std::string path = SkinFilePath();
+    log = "Skinのロードを開始します｡";
+    log += kCrLf;
+    log += "対象ファイルは" + path + "です。";
+    log += kCrLf;
+    SkinData loaded;
+    try {
+        if (!IsFile(path)) {
+            throw RuntimeError(ErrorNumber::FileNotFound);
+        }
+        std::string text = DecodeSkinText(ReadFileBytes(path));
+        log += "ファイルのオープンに成功しました｡";
+        log += kCrLf;
+        currentSkinPath_ = path;
+        SkinFileParser parser(SplitLines(text), FolderOf(path));
+        text.clear();
+
+        parser.ReadImageLine(loaded);
+        log += "使用する画像ファイルは" + loaded.imagePath + "です。";
+        log += kCrLf;
+        const std::string image = FindIgnoringCase(loaded.imagePath);
+        if (image.empty()) {
+            log += "*****エラー発生*****";
+            log += kCrLf;
+            log += "スキンの画像ファイルが見つかりません。";
+            log += "読み込みを中止し、デフォルトのスキンを読み込みます｡";
+            log += kCrLf;
+            BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
+            return false;
+        }
+        loaded.imagePath = image;
+
+        log += "画像ファイルの存在を確認しました｡";
+        log += kCrLf;
+        parser.ReadHeader(loaded);
+        switch (loaded.skinType) {
+        case 1:
+            log += "このスキンは可変タイプで高さ固定モードです。";
+            break;
+        case 2:
+            log += "このスキンは可変タイプで幅固定モードです。";
+            break;
+        case -1:
+            log += "このスキンは固定タイプです。";
+            break;
+        default:
+            break;
+        }
+        if (loaded.skinType == 1 || loaded.skinType == 2 || loaded.skinType == -1) {
+            log += kCrLf;
+        }
+
+        log += "先頭ユニットデータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadStartUnit(loaded);
+        log += "グラフ表示ユニットデータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadGraphUnit(loaded);
+        log += "時計ユニットデータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadClockUnit(loaded);
+        log += "終端ユニットデータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadEndUnit(loaded);
+
+        log += "グラフデータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadGraphData(loaded);
+        log += "数字データの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadNumberFonts(loaded);
+        log += "表示パラメータの読み込みを開始します｡";
+        log += kCrLf;
+        parser.ReadItemParams(loaded);
+
+        log += "データファイルの読み込みは正常に終了しました｡";
+        log += kCrLf;
+        log += "スキンのサイズを計算し、ウィンドウのサイズを変更します｡";
+        log += kCrLf;
+        skin_ = std::move(loaded);
+        Relayout();
+
+        log += "画像ファイルの読み込みに移ります";
+        log += kCrLf;
+        if (LoadSkinImage(skin_.imagePath)) {
+            log += "マスクの作成は正常に終了しました｡";
+            log += kCrLf;
+        } else {
+            log += "*****勧告*****";
+            log += kCrLf;
+            log += "マスクの作成に問題がありました｡";
+            log += kCrLf;
+            log += "正常に表示されない可能性があります｡";
+            log += kCrLf;
+        }
+        log += "スキンの読み込みは正常に終了しました｡";
+        log += kCrLf;
+        log += "「デフォルトスキンを使用」のオプションを切り、";
+        log += kCrLf;
+        log += "選択したスキンに切り換えます｡";
+        skinReady_ = true;
+        settings_.useBuiltInSkin = 0;
+        if (quiet == SkinQuiet::No) {
+            UpdateSkinLink();
+        }
+        return true;
+    } catch (const std::exception&) {
+        std::string text = "エラー発生";
+        text += kCrLf;
+        text += "デフォルトスキンに切り換えます｡";
+        ui_.MessageBox(
+            {BoxTitle("Skin読み込みエラー"), text, MsgIcon::Exclamation, MsgButtons::Ok});
+        log += "*****エラー発生*****";
+        log += kCrLf;
+        log += "読み込みを中止し、デフォルトのスキンを読み込みます｡";
+        log += kCrLf;
+        settings_.useBuiltInSkin = 1;
+        BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
+        return false;
+    }
+}
+
+void SkinEngine::BuildBuiltInSkin(int number, SkinQuiet quiet) {
+    skinReady_ = false;
+    // An unknown skin type from a damaged settings file gets the first built-in skin.
+    if (!builtIn_.strings.Has(number * 100)) {
+        number = 1;
+    }
+    try {
+        skin_ = ReadBuiltInSkin(builtIn_.strings, number);
+    } catch (const std::exception&) {
+        return; // the embedded table is ours; nothing drawable can come of a broken one
+    }
+    LoadBuiltInSkinImage(skin_.imagePath);
+    Relayout();
+    skinReady_ = true;
+    if (quiet == SkinQuiet::No) {
+        UpdateSkinLink();
+    }
+}
+
+bool SkinEngine::InstallImage(std::optional<Bitmap> art) {
+    if (!art) {
+        skinImage_ = {};
+        skinMask_ = {};
+        return false;
+    }
+    SkinSurfaces surfaces = MakeSkinSurfaces(*art, skin_.colorKey);
+    skinImage_ = std::move(surfaces.image);
+    skinMask_ = std::move(surfaces.mask);
+    return true;
+}
+
+bool SkinEngine::LoadSkinImage(const std::string& path) {
+    const bool ok = InstallImage(LoadImageFile(path));
+    backBuffer_ = Bitmap(layout_.layoutWidth, layout_.layoutHeight);
+    return ok;
+}
+
+bool SkinEngine::LoadBuiltInSkinImage(const std::string& resourceId) {
+    const bool ok =
+        InstallImage(builtIn_.loadBitmap ? builtIn_.loadBitmap(resourceId) : std::nullopt);
+    // Room for a start unit, eight graph units, a clock unit and an end unit.
+    const SkinData& s = skin_;
+    backBuffer_ = Bitmap(s.startUnit.width + s.startUnit.advanceX + 8 * s.graphUnit.advanceX +
+                             s.clockUnit.advanceX + s.endUnit.advanceX,
+                         s.startUnit.height + s.startUnit.advanceY + 8 * s.graphUnit.advanceY +
+                             s.clockUnit.advanceY + s.endUnit.advanceY);
+    return ok;
+}
+
+void SkinEngine::Relayout() {
+    layout_ = ComputeLayout(skin_, settings_, layout_);
+    if (hooks_.setWindowSize) {
+        hooks_.setWindowSize(layout_.layoutWidth * Zoom(), layout_.layoutHeight * Zoom());
+    }
+    backBuffer_ = Bitmap(layout_.layoutWidth, layout_.layoutHeight);
+    DrawSkin();
+}
+
+void SkinEngine::UpdateSkinLink() {
+    if (hooks_.updateSkinLink) {
+        hooks_.updateSkinLink(skin_.linkCaption, skin_.linkUrl);
+    }
+}
+
+} // namespace trumbel

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "Bitmap.h"
+#include "FindFiles.h"
+#include "Layout.h"
+#include "Ports.h"
+#include "SkinData.h"
+#include "StringTable.h"
+#include "base/Ui.h"
+#include "settings/Settings.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trumbel {
+
+enum class SkinQuiet { No, Yes };
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// What the engine asks of the world around it. Unset members do nothing.
+struct SkinHooks {
+    // Sizes the skin window (pixels, zoom included).
+    std::function<void(int width, int height)> setWindowSize;
+    std::function<void(int x, int y)> moveWindow;
+    std::function<ScreenSize()> screenSize;
+    // Composes the window from the engine's state and presents it.
+    std::function<void()> drawSkin;
+    // The popup menu's skin link item: hidden when caption or url is empty.
+    std::function<void(const std::string& caption, const std::string& url)> updateSkinLink;
+    // True while the options dialog fills its controls: skin loads are refused then.
+    std::function<bool()> optionsFilling;
+    // How skin searches show their progress window.
+    SearchProgress searchProgress;
+};
+
+// The built-in skins' string table and bitmap resources.
+struct BuiltInSkinSource {
+    StringTable strings;
+    std::function<std::optional<Bitmap>(const std::string& resourceId)> loadBitmap;
+};
+
+// The program's built-in skins, from the bytes embedded in the executable.
+BuiltInSkinSource EmbeddedSkinSource();
+// A bitmap resource of the executable ("101", "DefaultIcon"), decoded.
+std::optional<Bitmap> LoadResourceBitmap(std::string_view name);
+
+// ItemParams[kind] of a skin; kinds outside 0..8 read as the used side (2) and the total (3).
+int StandardStyleOf(const SkinData& skin, int kind);
+int StandardDigitStyleOf(const SkinData& skin, int kind);
+
+// The skin engine: owns the skin description, its surfaces and the placements, loads file
+// and built-in skins and lays the window out.
+class SkinEngine final : public SkinPort {
+public:
+    SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHooks hooks = {});
+
+    // SkinPort
+    void ApplySkin() override;
+    void DrawSkin() override;
+    void UnloadSearchWindow() override {}
+    void FreeSurfaces() override;
+
+    // A built-in skin when the settings ask for one, else the selected skin file; then the
+    // window is placed at the start position, kept on the screen at the right and bottom.
+    void ActivateSkin(SkinQuiet quiet);
+    // Loads skinFolder + skinFileName, writing its progress into `log`; true when the file
+    // skin is in use afterwards. Falls back to the built-in skin on any failure.
+    bool LoadSkinFile(std::string& log, SkinQuiet quiet);
+    void BuildBuiltInSkin(int number, SkinQuiet quiet);
+    bool LoadSkinImage(const std::string& path);
+    bool LoadBuiltInSkinImage(const std::string& resourceId);
+    // Places the units, sizes the window, recreates the back buffer and draws.
+    void Relayout();
+
+    // Applies the skin quietly and hands back each kind's standard style: what reading the
+    // settings needs before it sets the slots' styles.
+    StandardStyles ApplySkinForSettings();
+    StandardStyles CurrentStandardStyles() const { return StandardStylesOf(skin_); }
+
+    // Every "*.skn" under skinFolder (−1 when the folder does not exist).
+    int FindSkinFiles(std::vector<std::string>& results) const;
+
+    const SkinData& skin() const { return skin_; }
+    const SkinLayout& layout() const { return layout_; }
+    const Bitmap& skinImage() const { return skinImage_; }
+    const Bitmap& skinMask() const { return skinMask_; }
+    Bitmap& backBuffer() { return backBuffer_; }
+    const Bitmap& backBuffer() const { return backBuffer_; }
+    int imageWidth() const { return skinImage_.width; }
+    int imageHeight() const { return skinImage_.height; }
+    bool skinReady() const { return skinReady_; }
+    const std::string& currentSkinPath() const { return currentSkinPath_; }
+    void SetCurrentSkinPath(std::string path) { currentSkinPath_ = std::move(path); }
+    int Zoom() const { return IsOn(settings_.doubleSize) ? 2 : 1; }
+
+    SkinHooks& hooks() { return hooks_; }
+
+private:
+    std::string SkinFilePath() const;
+    void UpdateSkinLink();
+    bool InstallImage(std::optional<Bitmap> art);
+
+    Settings& settings_;
+    Ui& ui_;
+    BuiltInSkinSource builtIn_;
+    SkinHooks hooks_;
+
+    SkinData skin_;
+    SkinLayout layout_;
+    Bitmap skinImage_;
+    Bitmap skinMask_;
+    Bitmap backBuffer_;
+    bool skinReady_ = false;
+    std::string currentSkinPath_;
+};
+
+} // namespace trumbel

@@ -1,0 +1,39 @@
+#include "FormSearchDir.h"
+
+#include "base/AppInfo.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+namespace trumbel {
+
+FormSearchDir::FormSearchDir() : Label1(new QLabel(this)), LabelCurrentDir(new QLabel(this)) {
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(9);
+    setFont(font);
+    const QString title =
+        QStringLiteral("只今検索中 - ") +
+        QString::fromUtf8(kProductName.data(), static_cast<int>(kProductName.size()));
+    setWindowTitle(title);
+    Label1->setText(title);
+    LabelCurrentDir->setMinimumWidth(360);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(LabelCurrentDir);
+    show();
+    raise();
+    QApplication::processEvents();
+}
+
+void FormSearchDir::SetCurrentDir(const std::string& firstCharacters) {
+    LabelCurrentDir->setText(QString::fromStdString(firstCharacters));
+    // The search runs on the interface thread: let the window paint its new text.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::unique_ptr<SearchProgressView> OpenSearchWindow() {
+    return std::make_unique<FormSearchDir>();
+}
+
+} // namespace trumbel
