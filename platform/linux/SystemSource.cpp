@@ -56,18 +56,18 @@ public:
         }
         std::size_t total = 0;
         for (;;) {
-            const ssize_t n =
-                ::pread(fd_, buf.data() + total, buf.size() - total, static_cast<off_t>(total));
+            const std::size_t room = buf.size() - total;
+            const ssize_t n = ::pread(fd_, buf.data() + total, room, static_cast<off_t>(total));
             if (n < 0) {
                 return {};
             }
-            if (n == 0) {
+            total += static_cast<std::size_t>(n);
+            // Kernel tables fill the buffer as far as they reach: a short read is the end,
+            // which saves the extra call that would only return 0.
+            if (static_cast<std::size_t>(n) < room) {
                 break;
             }
-            total += static_cast<std::size_t>(n);
-            if (total == buf.size()) {
-                buf.resize(buf.size() * 2);
-            }
+            buf.resize(buf.size() * 2);
         }
         return {buf.data(), total};
     }
