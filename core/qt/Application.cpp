@@ -27,8 +27,8 @@
 #include "platform/InstanceLock.h"
 #include "platform/MonotonicClock.h"
 #include "skin/SkinEngine.h"
-#include "skin/TransParam.h"
 #include "skin/qt/FormSearchDir.h"
+#include "tray/LiveTraySource.h"
 #include "tray/TrayIcons.h"
 #include "tray/qt/QtTrayHost.h"
 
@@ -172,20 +172,7 @@ int RunWindow(const CommandLine& cl) {
     QtTrayHost trayHost([&](TrayClick click) {
         program.OnTrayMessage(static_cast<TrayMessage>(static_cast<int>(click)));
     });
-    TraySourceHooks traySource;
-    traySource.readStripFile = ReadStripImage;
-    traySource.standardStyle = [&skin](int p) { return StandardStyleOf(skin.skin(), p); };
-    traySource.standardDigitStyle = [&skin](int p) {
-        return StandardDigitStyleOf(skin.skin(), p);
-    };
-    traySource.transParam = [&ui](float amount) { return TransParam(amount, ui); };
-    traySource.defaultStrip = [] {
-        StripPixels strip;
-        if (auto b = LoadResourceBitmap("DefaultIcon")) {
-            strip = {b->width, b->height, std::move(b->pixels)};
-        }
-        return strip;
-    };
+    const TraySourceHooks traySource = LiveTraySource(measure, skin, ui);
     TrayIcons tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost,
                    traySource);
     ports.tray = &tray;

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace trumbel {
@@ -72,28 +71,6 @@ TEST(ToQIcon, KeepsPixelsAndTransparency) {
     ASSERT_EQ(q.size(), QSize(16, 16));
     EXPECT_EQ(q.pixel(0, 0), 0xFF123456u);
     EXPECT_EQ(qAlpha(q.pixel(1, 1)), 0);
-}
-
-TEST(ReadStripImage, ReadsBitmapsAndRefusesWhatIsNotThere) {
-    QTemporaryDir dir;
-    QImage q(80, 16, QImage::Format_RGB32);
-    q.fill(QColor(255, 0, 255));
-    q.setPixel(17, 9, qRgb(1, 2, 3));
-    const QString path = dir.filePath(QStringLiteral("bars.bmp"));
-    ASSERT_TRUE(q.save(path, "BMP"));
-    const auto strip = ReadStripImage(path.toStdString());
-    ASSERT_TRUE(strip);
-    EXPECT_EQ(strip->width, 80);
-    EXPECT_EQ(strip->height, 16);
-    EXPECT_EQ(strip->pixels[9 * 80 + 17] & 0xFFFFFFu, 0x010203u);
-    EXPECT_EQ(strip->pixels[0] & 0xFFFFFFu, kTrayMaskColour);
-
-    EXPECT_FALSE(ReadStripImage(dir.filePath(QStringLiteral("missing.bmp")).toStdString()));
-    QFile empty(dir.filePath(QStringLiteral("empty.bmp")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    EXPECT_FALSE(ReadStripImage(empty.fileName().toStdString()));
-    EXPECT_FALSE(ReadStripImage(""));
 }
 
 TEST(QtTrayHost, MakesIconsAndTitlesTooltipWindows) {

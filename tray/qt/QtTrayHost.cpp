@@ -73,22 +73,4 @@ TrayImage DrawSymbol() {
     return image;
 }
 
-std::optional<StripPixels> ReadStripImage(const std::string& path) {
-    QImage q;
-    if (path.empty() || !q.load(QString::fromStdString(path)) || q.isNull()) {
-        return std::nullopt;
-    }
-    q = q.convertToFormat(QImage::Format_RGB32);
-    StripPixels strip;
-    strip.width = q.width();
-    strip.height = q.height();
-    strip.pixels.reserve(static_cast<std::size_t>(strip.width) *
-                         static_cast<std::size_t>(strip.height));
-    for (int y = 0; y < q.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(q.constScanLine(y));
-        strip.pixels.insert(strip.pixels.end(), line, line + q.width());
-    }
-    return strip;
-}
-
 } // namespace trumbel

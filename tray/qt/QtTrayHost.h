@@ -2,13 +2,9 @@
 
 #include "TaskIcon.h"
 #include "TrayClicks.h"
-#include "TraySource.h"
 
 #include <QObject>
 #include <functional>
-#include <optional>
-#include <string>
-
 namespace trumbel {
 
 // Makes the tray icon objects for the live program: clicks on any icon go to onClick as the
@@ -32,8 +28,5 @@ private:
 
 // The program's symbol: a 16 x 16 badge.
 TrayImage DrawSymbol();
-
-// A strip from an image file (BMP, PNG, ...); nothing when it is missing, empty or unreadable.
-std::optional<StripPixels> ReadStripImage(const std::string& path);
 
 } // namespace trumbel

@@ -1,0 +1,46 @@
+#include "LiveTraySource.h"
+
+#include "base/RuntimeError.h"
+#include "measure/SystemMeasure.h"
+#include "skin/ImageDecode.h"
+#include "skin/SkinEngine.h"
+#include "skin/TransParam.h"
+
+namespace trumbel {
+
+std::optional<StripPixels> StripOf(std::optional<Bitmap> bitmap) {
+    if (!bitmap || bitmap->Empty()) {
+        return std::nullopt;
+    }
+    StripPixels strip;
+    strip.width = bitmap->width;
+    strip.height = bitmap->height;
+    strip.pixels.reserve(static_cast<std::size_t>(strip.width) *
+                         static_cast<std::size_t>(strip.height));
+    for (int y = 0; y < bitmap->height; ++y) {
+        const std::uint32_t* row = bitmap->Row(y);
+        strip.pixels.insert(strip.pixels.end(), row, row + bitmap->width);
+    }
+    return strip;
+}
+
+TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, Ui& ui) {
+    TraySourceHooks h;
+    h.standardStyle = [&skin](int p) { return StandardStyleOf(skin.skin(), p); };
+    h.standardDigitStyle = [&skin](int p) { return StandardDigitStyleOf(skin.skin(), p); };
+    h.systemValue = [&measure](int p, int d, int field) -> double {
+        clsSystemInfo* info = measure.Info();
+        if (!info) {
+            throw RuntimeError(ErrorNumber::ObjectNotSet);
+        }
+        return info->GetSystemValue(p, d, field);
+    };
+    h.transParam = [&ui](float amount) { return TransParam(amount, ui); };
+    h.readStripFile = [](const std::string& path) { return StripOf(LoadImageFile(path)); };
+    h.defaultStrip = [] {
+        return StripOf(LoadResourceBitmap("DefaultIcon")).value_or(StripPixels{});
+    };
+    return h;
+}
+
+} // namespace trumbel

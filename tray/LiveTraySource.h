@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TraySource.h"
+#include "base/Ui.h"
+#include "skin/Bitmap.h"
+
+namespace trumbel {
+
+class SkinEngine;
+class SystemMeasure;
+
+// What the tray reads in the running program: the measurement object, the current skin's item
+// parameters, the value formatting and the strip images. The objects must outlive the source.
+TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, Ui& ui);
+
+// A decoded image as a strip; nothing for an empty one.
+std::optional<StripPixels> StripOf(std::optional<Bitmap> bitmap);
+
+} // namespace trumbel
