@@ -112,9 +112,9 @@ private:
 DriveType ClassifyMount(const std::string& fsType, const std::string& source,
                         const std::string& sysRoot);
 
-// Free space of mounted volumes. Local volumes are asked directly; a remote volume is asked by
-// a worker of its own, and the caller gets the worker's last answer, so a dead network mount
-// never holds up the caller.
+// Free space of mounted volumes. Local volumes are asked directly; a remote or user-space (FUSE)
+// volume is asked by a worker of its own, and the caller gets the worker's last answer, so a
+// dead server never holds up the caller.
 class DriveSpaceReader {
 public:
     explicit DriveSpaceReader(StatFsFunction statFs = &::statvfs);

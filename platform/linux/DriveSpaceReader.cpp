@@ -69,7 +69,9 @@ DriveSpaceReader::~DriveSpaceReader() {
 }
 
 bool DriveSpaceReader::Read(const DriveEntry& drive, SpaceFigures& out) {
-    if (drive.type != DriveType::Remote) {
+    // A user-space file system can hang as surely as a network server.
+    const bool mayHang = drive.type == DriveType::Remote || drive.fsType.starts_with("fuse");
+    if (!mayHang) {
         return Figures(statFs_, drive.mountPoint.c_str(), out);
     }
     std::shared_ptr<Remote> remote;

@@ -1,6 +1,7 @@
 #include "MeasureFixture.h"
 #include "base/RuntimeError.h"
 #include "measure/PrintValues.h"
+#include "measure/SystemMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -400,6 +401,25 @@ TEST(PrintValues, OneLinePerKindDeviceInterfaceAndDrive) {
     EXPECT_NE(text.find("drive\t0\tC\t3\t/\t"), std::string::npos);
     EXPECT_EQ(PlainDecimal(0.5f), "0.5");
     EXPECT_EQ(PlainDecimal(16777216.0f), "16777216");
+}
+
+TEST(MeasurePortObject, CreatesRefreshesAndReleasesTheMeasurement) {
+    FixtureTree tree("two-cpu");
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    SystemMeasure port(settings, env);
+    EXPECT_FALSE(port.Exists());
+    port.RefreshParam(0); // no object yet: nothing happens
+    port.Create();
+    ASSERT_TRUE(port.Exists());
+    ASSERT_NE(port.Info(), nullptr);
+    port.RefreshParam(0);
+    EXPECT_EQ(port.Info()->GetSystemValue(kParamResources, 0, kShowFree), -1.0f);
+    EXPECT_EQ(settings.deviceLimits.size(), 5u);
+    port.Release();
+    EXPECT_FALSE(port.Exists());
+    EXPECT_EQ(port.Info(), nullptr);
 }
 
 } // namespace
