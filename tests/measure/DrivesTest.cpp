@@ -104,15 +104,15 @@ TEST(Drives, HangingNetworkMountNeverHoldsUpTheCaller) {
     {
         Measured m("two-cpu", &HangingNfsStatFs);
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 10; ++i) {
             EXPECT_EQ(m.Value(kParamDisk, 3, kShowTotal), 0.0f);
         }
         const auto waited = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(waited, std::chrono::milliseconds(DriveSpaceReader::kFirstAnswerWaitMs * 3));
+        EXPECT_LT(waited, std::chrono::milliseconds(DriveSpaceReader::kFirstAnswerWaitMs * 5));
         EXPECT_EQ(m.Value(kParamDisk, 1, kShowTotal), 4096.0f * 2000000); // local still answers
         releaseNfs = true;
         float total = 0.0f;
-        for (int i = 0; i < 200 && total == 0.0f; ++i) {
+        for (int i = 0; i < 1000 && total == 0.0f; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
             total = m.Value(kParamDisk, 3, kShowTotal);
         }
