@@ -228,6 +228,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = WritePng(*art, 1, out + "skin101.png") && WritePng(*art, 3, out + "skin101-3x.png");
+    if (const auto strip = LoadResourceBitmap("DefaultIcon")) {
+        ok = ok && WritePng(*strip, 6, out + "DefaultIcon-6x.png");
+    }
     const char* names[2] = {"Default_MiniH", "Default_MiniV"};
     for (int number = 1; number <= 2; ++number) {
         const SkinData skin = ReadBuiltInSkin(source.strings, number);
@@ -236,8 +239,7 @@ int main(int argc, char** argv) {
         const SkinLayout layout = ComputeLayout(skin, st, {});
         const Bitmap window = Compose(skin, surfaces, st, layout);
         const std::string base = out + names[number - 1];
-        ok = ok && WritePng(window, 1, base + "-1x.png") && WritePng(window, 2, base + "-2x.png") &&
-             WritePng(window, 4, base + "-4x.png");
+        ok = ok && WritePng(window, 1, base + "-1x.png") && WritePng(window, 2, base + "-2x.png");
     }
     return ok ? 0 : 1;
 }
