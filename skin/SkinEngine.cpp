@@ -118,8 +118,8 @@ void SkinEngine::FreeSurfaces() {
     backBuffer_ = {};
 }
 
-StandardStyles SkinEngine::ApplySkinForSettings() {
-    ActivateSkin(SkinQuiet::Yes);
+StandardStyles SkinEngine::ApplySkinForSettings(SkinQuiet quiet) {
+    ActivateSkin(quiet);
     return StandardStylesOf(skin_);
 }
 

@@ -80,9 +80,9 @@ public:
     // Places the units, sizes the window, recreates the back buffer and draws.
     void Relayout();
 
-    // Applies the skin quietly and hands back each kind's standard style: what reading the
-    // settings needs before it sets the slots' styles.
-    StandardStyles ApplySkinForSettings();
+    // Applies the skin (quietly while the settings are read at start) and hands back each
+    // kind's standard style: what reading the settings needs before it sets the slots' styles.
+    StandardStyles ApplySkinForSettings(SkinQuiet quiet = SkinQuiet::Yes);
     StandardStyles CurrentStandardStyles() const { return StandardStylesOf(skin_); }
 
     // Every "*.skn" under skinFolder (−1 when the folder does not exist).

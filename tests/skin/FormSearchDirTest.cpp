@@ -1,0 +1,36 @@
+#include "qt/FormSearchDir.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+TEST(FormSearchDir, TitleAndCurrentFolder) {
+    int argc = 1;
+    char name[] = "skin_qt_tests";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    auto view = OpenSearchWindow();
+    auto* window = dynamic_cast<FormSearchDir*>(view.get());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(window->font().pointSize(), 9);
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("只今検索中 - Velquor")));
+    view->SetCurrentDir(FirstCharacters("/home/user/スキン/deep", 60));
+    texts.clear();
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("/home/user/スキン/deep")));
+}
+
+} // namespace
+} // namespace trumbel
