@@ -8,6 +8,10 @@ namespace trumbel {
 namespace {
 
 TEST(FormSearchDir, TitleAndCurrentFolder) {
+    // No display is needed: the window only has to exist.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     int argc = 1;
     char name[] = "skin_qt_tests";
     char* argv[] = {name, nullptr};
