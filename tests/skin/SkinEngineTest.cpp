@@ -143,6 +143,23 @@ TEST_F(SkinEngineTest, MissingImageFallsBackWithoutABox) {
     EXPECT_EQ(rec.links[0], std::make_pair(std::string(), std::string()));
 }
 
+TEST_F(SkinEngineTest, UndecodableImageIsOnlyAdvisedInTheLog) {
+    WriteSkin(EnglishSkinLines());
+    WriteFile(folder / "art.bmp", "not a picture");
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    std::string log;
+    EXPECT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
+    EXPECT_NE(log.find("画像ファイルの読み込みに移ります\r\n*****勧告*****\r\n"
+                       "マスクの作成に問題がありました｡\r\n正常に表示されない可能性があります｡\r\n"
+                       "スキンの読み込みは正常に終了しました｡"),
+              std::string::npos);
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(engine.skinReady());
+    EXPECT_EQ(settings.useBuiltInSkin, 0);
+    EXPECT_EQ(engine.imageWidth(), 0);
+    EXPECT_EQ(engine.backBuffer().width, 449);
+}
+
 TEST_F(SkinEngineTest, ImageNameFromWindowsMatchesWhateverItsCase) {
     WriteSkin(EnglishSkinLines("ART.BMP"));
     SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
