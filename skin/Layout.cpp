@@ -66,8 +66,14 @@ SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
         layout.layoutHeight = y;
         break;
     default:
+        // A fixed skin keeps the window as it was; the very first one, with nothing to keep,
+        // gets room for its largest unit rather than an invisible 0 × 0 window.
         layout.layoutWidth = previous.layoutWidth;
         layout.layoutHeight = previous.layoutHeight;
+        if (layout.layoutWidth <= 0 && layout.layoutHeight <= 0) {
+            layout.layoutWidth = maxWidth;
+            layout.layoutHeight = maxHeight;
+        }
         break;
     }
     return layout;

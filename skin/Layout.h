@@ -31,7 +31,7 @@ struct SkinLayout {
 std::array<ContainerPlacement, kContainerCount> BuildPlacements(const Settings& settings);
 
 // Positions the units for the skin and the layout settings. A skin of a type other than
-// 1 and 2 keeps `previous`'s window size.
+// 1 and 2 keeps `previous`'s window size (the largest unit's size when there was none).
 SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
                          const SkinLayout& previous);
 

@@ -137,7 +137,9 @@ TEST(Layout, FixedSkinKeepsThePreviousSize) {
     const SkinLayout l = ComputeLayout(skin, st, previous);
     EXPECT_EQ(l.layoutWidth, 123);
     EXPECT_EQ(l.layoutHeight, 45);
-    EXPECT_EQ(ComputeLayout(skin, st, {}).layoutWidth, 0);
+    // the first skin of all has no size to keep: its largest unit
+    EXPECT_EQ(ComputeLayout(skin, st, {}).layoutWidth, 93);
+    EXPECT_EQ(ComputeLayout(skin, st, {}).layoutHeight, 27);
     skin.skinType = 5;
     EXPECT_EQ(ComputeLayout(skin, st, previous).layoutHeight, 45);
 }
