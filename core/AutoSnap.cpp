@@ -4,7 +4,7 @@
 
 namespace trumbel {
 
-bool WildcardMatch(std::string_view text, std::string_view pattern) {
+bool SnapTitleMatch(std::string_view text, std::string_view pattern) {
     // Greedy matching with one backtrack point: linear in practice, no recursion.
     std::size_t t = 0;
     std::size_t p = 0;
@@ -71,7 +71,7 @@ SnapTarget FindSnapTarget(const Settings& settings, const std::vector<TopLevelWi
             const std::string wrapped = "*" + pattern + "*";
             for (const TopLevelWindow& w : windows) {
                 if (w.id != self && IsSnapCandidate(w, settings) &&
-                    WildcardMatch(w.title, wrapped)) {
+                    SnapTitleMatch(w.title, wrapped)) {
                     return {SnapTargetKind::Target, &w};
                 }
             }

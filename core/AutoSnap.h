@@ -10,7 +10,7 @@ namespace trumbel {
 
 // Whole-text match where '*' stands for any run of characters (none included); every other
 // character matches itself, case-sensitively.
-bool WildcardMatch(std::string_view text, std::string_view pattern);
+bool SnapTitleMatch(std::string_view text, std::string_view pattern);
 
 bool IsSnapCandidate(const TopLevelWindow& window, const Settings& settings);
 

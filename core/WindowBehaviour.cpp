@@ -315,6 +315,9 @@ void WindowBehaviour::OnSkinButton(int index, MouseButton button) {
     switch (index) {
     case kCloseButton:
         program_.EndApplication();
+        if (onEnded) {
+            onEnded();
+        }
         break;
     case kFunctionButton:
         switch (button) {

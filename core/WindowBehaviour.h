@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -146,6 +147,8 @@ public:
     bool menusSuppressed = false;
     // Whether the options dialog is open; keeps SetTopMost from reordering above it.
     OptionsDialog optionsDialog = OptionsDialog::Closed;
+    // Called once the close button has ended the program, to leave the event loop.
+    std::function<void()> onEnded;
 
     const ButtonStates& States() const { return states_; }
     bool Dragging() const { return dragging_; }

@@ -13,12 +13,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #include "Program.h"
+#include "QtDesktop.h"
+#include "QtHotKey.h"
+#include "QtSubclass.h"
 #include "QtTimerHost.h"
 #include "QtUi.h"
+#include "SkinHotKey.h"
 #include "SkinWindow.h"
+#include "WindowBehaviour.h"
 #include "base/AppInfo.h"
 #include "measure/PrintValues.h"
 #include "measure/SystemMeasure.h"
@@ -164,9 +170,28 @@ int RunWindow(const CommandLine& cl) {
     Program program(ui, timers, env);
     SystemMeasure measure(program.settings);
     SkinEngine skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks(window));
+
+    // The window's own behaviour: mouse, dragging, visibility, z-order, auto-snap, hot key.
+    QtDesktop desktop;
+    WindowBehaviour behaviour(program, timers, desktop, window);
+    window.AttachBehaviour(&behaviour, desktop.X11());
+    behaviour.onEnded = [] { QApplication::exit(0); };
+    program.onVisibilityPoll = [&] { behaviour.VisibilityPoll(); };
+    program.onAutoSnap = [&] { behaviour.AutoSnap(); };
+    program.onAutoSnapReturn = [&] { behaviour.AutoSnapReturn(); };
+    SkinHotKey hotKey(program, desktop.Grabber());
+    hotKey.action = [&] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };
+    std::optional<QtHotKeyFilter> hotKeyFilter;
+    if (desktop.X11Grabber()) {
+        hotKeyFilter.emplace(*desktop.X11Grabber(), hotKey);
+    }
+    // Where dialogs hook their controls' events; it installs nothing while subclassing is refused.
+    QtSubclassRegistry subclasses([&] { return program.subclassAllowed; });
+
     Ports ports;
     ports.window = &window;
     ports.measure = &measure;
+    ports.hotKey = &hotKey;
 
     // Tray clicks reach the click discrimination as the tray's callback numbers.
     QtTrayHost trayHost([&](TrayClick click) {

@@ -1,26 +1,82 @@
 #include "SkinWindow.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace trumbel {
+
+namespace {
+
+std::optional<MouseButton> ToMouseButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+Point WindowPoint(const QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    return {p.x(), p.y()};
+}
+
+ScreenPoint CursorPoint(const QMouseEvent* e) {
+    const QPoint p = e->globalPosition().toPoint();
+    return {p.x(), p.y()};
+}
+
+} // namespace
 
 SkinWindow::SkinWindow(Presentation presentation) : presentation_(presentation) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true); // hover states need moves without a button held
     SetContentSize(160, 18);
+}
+
+void SkinWindow::AttachBehaviour(WindowBehaviour* behaviour, X11Desktop* x11) {
+    behaviour_ = behaviour;
+    x11_ = x11;
 }
 
 void SkinWindow::Present(const QImage& frame, int scale) {
     frame_ = frame;
     scale_ = scale < 1 ? 1 : scale;
+    UpdateShape();
     update();
 }
 
 void SkinWindow::SetContentSize(int width, int height) {
     setFixedSize(width < 1 ? 1 : width, height < 1 ? 1 : height);
+}
+
+void SkinWindow::SetColourKey(std::optional<std::uint32_t> rgb) {
+    colourKey_ = rgb;
+    UpdateShape();
+}
+
+void SkinWindow::UpdateShape() {
+    if (!colourKey_ || frame_.isNull()) {
+        clearMask();
+        return;
+    }
+    const QImage img = frame_.convertToFormat(QImage::Format_RGB32);
+    QImage cut = img.createMaskFromColor(0xFF000000u | *colourKey_, Qt::MaskOutColor);
+    if (scale_ != 1) {
+        cut = cut.scaled(cut.width() * scale_, cut.height() * scale_, Qt::IgnoreAspectRatio,
+                         Qt::FastTransformation);
+    }
+    setMask(QBitmap::fromImage(cut));
 }
 
 void SkinWindow::paintEvent(QPaintEvent*) {
@@ -44,33 +100,71 @@ void SkinWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void SkinWindow::mousePressEvent(QMouseEvent* event) {
+    const auto b = ToMouseButton(event->button());
+    if (behaviour_ && b) {
+        behaviour_->MousePress(*b, WindowPoint(event), CursorPoint(event));
+    }
+}
+
+void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (behaviour_) {
+        behaviour_->MouseMove(event->buttons() != Qt::NoButton, WindowPoint(event),
+                              CursorPoint(event));
+    }
+}
+
+void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const auto b = ToMouseButton(event->button());
+    if (behaviour_ && b) {
+        behaviour_->MouseRelease(*b, WindowPoint(event));
+    }
+}
+
 void SkinWindow::Show() {
     // A headless run composes the same picture but never maps a window.
-    if (presentation_ == Presentation::OnScreen) {
-        show();
+    if (presentation_ == Presentation::Headless) {
+        return;
     }
+    if (x11_) {
+        ApplyLayer(false);
+    }
+    show();
 }
 
 void SkinWindow::SetTopMost(bool on) {
     if (presentation_ == Presentation::Headless) {
         return;
     }
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) {
-        show();
+    if (behaviour_) {
+        behaviour_->SetTopMost(on);
+        return;
+    }
+    for (ZOrderStep step : TopMostSteps(on, false, OptionsDialog::Closed)) {
+        ApplyZOrder(step);
     }
 }
 
-void SkinWindow::SetOpacity(int alpha) { setWindowOpacity(alpha / 255.0); }
+void SkinWindow::SetOpacity(int alpha) {
+    SetAlpha(alpha);
+}
+
+void SkinWindow::SetAlpha(int alpha) {
+    // Takes effect where a compositing manager runs; elsewhere the window stays opaque.
+    setWindowOpacity(alpha / 255.0);
+}
 
 void SkinWindow::SetCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-Point SkinWindow::Position() const { return {pos().x(), pos().y()}; }
+Point SkinWindow::Position() const {
+    return {pos().x(), pos().y()};
+}
 
-bool SkinWindow::IsVisible() const { return isVisible(); }
+bool SkinWindow::IsVisible() const {
+    return isVisible();
+}
 
 void SkinWindow::FlashAndFocus() {
     if (presentation_ == Presentation::Headless) {
@@ -85,9 +179,82 @@ void SkinWindow::FlashAndFocus() {
 
 void SkinWindow::Unload() {
     onCloseRequested = nullptr;
+    behaviour_ = nullptr;
     hide();
 }
 
-void SkinWindow::ProcessPendingEvents() { QApplication::processEvents(); }
+void SkinWindow::ProcessPendingEvents() {
+    QApplication::processEvents();
+}
+
+WindowId SkinWindow::Id() const {
+    return static_cast<WindowId>(winId());
+}
+
+ScreenRect SkinWindow::Frame() const {
+    const QRect r = frameGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void SkinWindow::MoveTo(int x, int y) {
+    move(x, y);
+}
+
+void SkinWindow::Resize(int width, int height) {
+    SetContentSize(width, height);
+}
+
+void SkinWindow::SetShown(bool shown) {
+    if (presentation_ == Presentation::Headless || shown == isVisible()) {
+        return;
+    }
+    if (shown) {
+        if (x11_) {
+            // The window manager dropped the state when the window was withdrawn.
+            ApplyLayer(false);
+        }
+        show();
+    } else {
+        hide();
+    }
+}
+
+void SkinWindow::ApplyZOrder(ZOrderStep step) {
+    if (presentation_ == Presentation::Headless) {
+        return;
+    }
+    switch (step) {
+    case ZOrderStep::Top:
+        raise();
+        return;
+    case ZOrderStep::TopMost:
+        layer_ = WindowLayer::Above;
+        break;
+    case ZOrderStep::NoTopMost:
+        layer_ = WindowLayer::Normal;
+        break;
+    case ZOrderStep::Bottom:
+        layer_ = WindowLayer::Below;
+        break;
+    }
+    ApplyLayer(isVisible());
+    if (step == ZOrderStep::Bottom) {
+        lower();
+    }
+}
+
+void SkinWindow::ApplyLayer(bool mapped) {
+    if (x11_) {
+        x11_->SetLayer(static_cast<std::uint32_t>(winId()), layer_, mapped);
+        return;
+    }
+    // Without X11 only the toolkit's hints remain; changing them re-creates the window.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, layer_ == WindowLayer::Above);
+    setWindowFlag(Qt::WindowStaysOnBottomHint, layer_ == WindowLayer::Below);
+    if (visible) {
+        show();
+    }
+}
 
 } // namespace trumbel

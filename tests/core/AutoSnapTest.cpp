@@ -9,7 +9,7 @@
 namespace trumbel {
 namespace {
 
-TEST(WildcardMatch, StarsAndLiterals) {
+TEST(SnapTitleMatch, StarsAndLiterals) {
     struct Case {
         const char* text;
         const char* pattern;
@@ -27,7 +27,7 @@ TEST(WildcardMatch, StarsAndLiterals) {
         {"メモ帳 - 無題", "*無題*", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(WildcardMatch(c.text, c.pattern), c.match) << c.text << " ~ " << c.pattern;
+        EXPECT_EQ(SnapTitleMatch(c.text, c.pattern), c.match) << c.text << " ~ " << c.pattern;
     }
 }
 

@@ -417,9 +417,12 @@ TEST_F(WindowBehaviourTest, CloseNeedsLeftPressAndReleaseOnTheButton) {
     EXPECT_EQ(behaviour.States()[0], kButtonNormal);
     EXPECT_FALSE(program.Ended());
 
+    int ended = 0;
+    behaviour.onEnded = [&] { ++ended; };
     behaviour.MousePress(MouseButton::Left, {145, 5}, {0, 0}); // end unit close
     behaviour.MouseRelease(MouseButton::Left, {145, 5});
     EXPECT_TRUE(program.Ended());
+    EXPECT_EQ(ended, 1);
     EXPECT_EQ(settingsPort.saves, 1);
 }
 

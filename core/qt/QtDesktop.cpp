@@ -1,0 +1,75 @@
+#include "QtDesktop.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+namespace trumbel {
+
+namespace {
+
+class NoGrabber final : public KeyGrabber {
+public:
+    bool Grab(std::uint32_t, int) override { return false; }
+    void Ungrab() override {}
+};
+
+ScreenRect FromQRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+} // namespace
+
+QtDesktop::QtDesktop() {
+    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (c && xcb_connection_has_error(c) == 0) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        if (screen) {
+            x11_ = std::make_unique<X11Desktop>(c, screen->root);
+            auto grabber = std::make_unique<X11KeyGrabber>(c, screen->root);
+            x11Grabber_ = grabber.get();
+            grabber_ = std::move(grabber);
+        }
+    }
+    if (!grabber_) {
+        grabber_ = std::make_unique<NoGrabber>();
+    }
+}
+
+QtDesktop::~QtDesktop() = default;
+
+ScreenRect QtDesktop::Screen() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? FromQRect(s->geometry()) : ScreenRect{0, 0, 1024, 768};
+}
+
+ScreenRect QtDesktop::WorkArea() const {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? FromQRect(s->availableGeometry()) : Screen();
+}
+
+std::vector<TopLevelWindow> QtDesktop::TopLevelWindows() const {
+    return x11_ ? x11_->TopLevelWindows() : std::vector<TopLevelWindow>{};
+}
+
+WindowId QtDesktop::ForegroundWindow() const {
+    return x11_ ? x11_->ActiveWindow() : 0;
+}
+
+KeyState QtDesktop::Keys() const {
+    if (x11_) {
+        return x11_->Keys();
+    }
+    const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+    return {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier), false};
+}
+
+ScreenPoint QtDesktop::Cursor() const {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+} // namespace trumbel

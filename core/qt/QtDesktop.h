@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "platform/X11Desktop.h"
+
+#include <memory>
+
+namespace trumbel {
+
+// The desktop as the skin window sees it: the screen and work area from Qt, the other windows,
+// the foreground window and the global key state from the X server when there is one. Without
+// X11 (a Wayland-native or offscreen platform) the window list is empty, there is no foreground
+// window, and only the modifier keys that reach this program count.
+class QtDesktop final : public Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    ScreenRect Screen() const override;
+    ScreenRect WorkArea() const override;
+    std::vector<TopLevelWindow> TopLevelWindows() const override;
+    WindowId ForegroundWindow() const override;
+    KeyState Keys() const override;
+    ScreenPoint Cursor() const override;
+
+    // Null without an X server.
+    X11Desktop* X11() const { return x11_.get(); }
+    // The hot-key grab on the toolkit's own connection; a grabber that never grabs without X11.
+    KeyGrabber& Grabber() const { return *grabber_; }
+    X11KeyGrabber* X11Grabber() const { return x11Grabber_; }
+
+private:
+    std::unique_ptr<X11Desktop> x11_;
+    std::unique_ptr<KeyGrabber> grabber_;
+    X11KeyGrabber* x11Grabber_ = nullptr;
+};
+
+} // namespace trumbel

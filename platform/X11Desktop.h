@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "platform/KeyGrabber.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct xcb_connection_t;
+
+namespace trumbel {
+
+enum class WindowLayer { Normal, Above, Below };
+
+// What an X server and an EWMH window manager tell about the desktop, over a connection the
+// caller owns (the toolkit's, so that grabbed keys arrive in its event stream). Every query
+// answers empty when the server or the window manager cannot answer.
+class X11Desktop {
+public:
+    X11Desktop(xcb_connection_t* connection, std::uint32_t root);
+    ~X11Desktop();
+    X11Desktop(const X11Desktop&) = delete;
+    X11Desktop& operator=(const X11Desktop&) = delete;
+
+    xcb_connection_t* Connection() const { return connection_; }
+    std::uint32_t Root() const { return root_; }
+
+    // True when an EWMH window manager runs (_NET_SUPPORTING_WM_CHECK names a live window).
+    bool HasWindowManager() const;
+
+    // Managed top-level windows from the top of the stack down.
+    std::vector<TopLevelWindow> TopLevelWindows() const;
+    WindowId ActiveWindow() const;
+    // Ctrl, Shift and Pause as the server's key map has them now, whoever has the focus.
+    KeyState Keys() const;
+
+    // Keeps the window above or below the others, or neither, without re-creating it. A mapped
+    // window asks the window manager; an unmapped one carries the state into its next map.
+    void SetLayer(std::uint32_t window, WindowLayer layer, bool mapped);
+    void Flush() const;
+
+private:
+    struct Atoms;
+    std::uint32_t Atom(const char* name) const;
+
+    xcb_connection_t* connection_;
+    std::uint32_t root_;
+    std::unique_ptr<Atoms> atoms_;
+    std::vector<std::uint8_t> ctrlCodes_;
+    std::vector<std::uint8_t> shiftCodes_;
+    std::vector<std::uint8_t> pauseCodes_;
+};
+
+// The hot key as a passive grab on the root window for every keycode of the keysym, with the
+// Num Lock and Caps Lock variants so that the lock keys do not disable it.
+class X11KeyGrabber final : public KeyGrabber {
+public:
+    X11KeyGrabber(xcb_connection_t* connection, std::uint32_t root);
+    ~X11KeyGrabber() override;
+
+    bool Grab(std::uint32_t keysym, int modifiers) override;
+    void Ungrab() override;
+
+    // True when the raw xcb event is a press of the grabbed key.
+    bool IsHotKeyPress(const void* xcbEvent) const;
+
+private:
+    std::uint16_t NumLockMask() const;
+
+    xcb_connection_t* connection_;
+    std::uint32_t root_;
+    std::vector<std::uint8_t> keycodes_;
+    std::uint16_t mask_ = 0;
+    std::uint16_t ignored_ = 0;
+    bool grabbed_ = false;
+};
+
+} // namespace trumbel

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# The skin window's behaviour under a real EWMH window manager (openbox): dragging snaps to the
+# screen edge, the hot key reaches the function button, auto-snap follows a window and comes
+# back, and a close request ends the program in order.
+set -u
+trumbel=$1
+. "$(dirname "$0")/lib.sh"
+need xdotool xprop openbox xmessage
+start_xvfb
+home=$(mktemp -d)
+export TRUMBEL_HOME=$home/
+export XDG_RUNTIME_DIR=$home/run
+export XDG_CONFIG_HOME=$home/config
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+pids=()
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null
+  kill "$XVFB_PID" 2>/dev/null
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+openbox --sm-disable >"$home/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+  { echo "SKIP: openbox did not start"; exit 77; }
+
+# Ctrl+Shift+F12 (123) as the hot key; auto-snap to the foreground window when it is at least
+# 400x300.
+user=$(id -un)
+cat >"$home/setting_$user.ini" <<INI
+[位置情報設定]
+起動位置設定=1
+自動吸着=1
+吸着基準位置1=1
+吸着基準位置2=0
+吸着除外設定=1
+吸着除外サイズWidth=400
+吸着除外サイズHeight=300
+[ホットキー設定]
+使用する=1
+Ctrl使用=1
+Alt使用=0
+Shift使用=1
+キーコード=123
+INI
+
+QT_LOGGING_RULES="trumbel.hotkey.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
+app=$!
+pids+=("$app")
+wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
+win=$(xdotool search --name '^Velquor ver' | head -n1)
+# Topmost (the default) through the window manager's state, not by re-creating the window.
+wait_for 5 bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
+  fail "not kept above: $(xprop -id "$win" _NET_WM_STATE)"
+
+# geometry WINDOW -> "X Y W H"
+geometry() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '
+    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}'
+}
+# at WINDOW X Y: waits until the window's top-left is there
+at() { wait_for 5 bash -c "[ \"\$(xdotool getwindowgeometry --shell $1 | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$2 Y=$3 ' ]"; }
+
+# drag DX DY: presses in the window's middle and moves the cursor by (DX, DY) in steps
+drag() {
+  read -r x y w h < <(geometry "$win")
+  local cx=$((x + w / 2)) cy=$((y + h / 2))
+  # --sync would wait forever when the pointer is already there
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4; do
+    xdotool mousemove $((cx + $1 * i / 4)) $((cy + $2 * i / 4))
+    sleep 0.1
+  done
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Put the window somewhere known, well away from the edges.
+read -r x y w h < <(geometry "$win")
+drag $((300 - x)) $((300 - y))
+at "$win" 300 300 || fail "drag to (300,300) left the window at $(geometry "$win")"
+
+# Left edge dragged to 7 (within the strength of 10): snaps to 0. To 40: stays.
+drag -293 0
+at "$win" 0 300 || fail "no snap to the left edge: $(geometry "$win")"
+drag 40 0
+at "$win" 40 300 || fail "moved without snapping expected: $(geometry "$win")"
+# Bottom edge dragged within 6 pixels of the screen's bottom (1024): flush with it.
+read -r x y w h < <(geometry "$win")
+drag 0 $((1024 - 6 - h - y))
+at "$win" 40 $((1024 - h)) || fail "no snap to the bottom edge: $(geometry "$win")"
+drag 0 $((500 - (1024 - h)))
+at "$win" 40 500 || fail "drag back to (40,500) failed: $(geometry "$win")"
+
+# The settings file is read by builds that have the settings subsystem; without it the
+# defaults apply (Ctrl+F8, no auto-snap).
+hotkey_fired() { grep -c 'hot key: function button' "$home/trumbel.log"; }
+xdotool key ctrl+shift+F12
+if wait_for 3 bash -c "[ \$(grep -c 'hot key: function button' '$home/trumbel.log') -ge 1 ]"; then
+  settings_read=1
+else
+  settings_read=0
+  echo "NOTE: this build does not read the settings file yet; testing the default hot key Ctrl+F8"
+  xdotool key ctrl+F8
+  wait_for 3 bash -c "[ \$(grep -c 'hot key: function button' '$home/trumbel.log') -ge 1 ]" ||
+    fail "the hot key did not reach the function button: $(cat "$home/trumbel.log")"
+fi
+fired=$(hotkey_fired)
+xdotool key ctrl+F12 # a different combination: not the hot key
+sleep 1
+[ "$(hotkey_fired)" -eq "$fired" ] || fail "a key without the hot key's modifiers fired it"
+
+if [ "$settings_read" -eq 1 ]; then
+  # Auto-snap mode 1: the skin window goes to the foreground window's top-right corner.
+  xmessage -geometry 500x300+200+150 -title "snap target" "target" &
+  target=$!
+  pids+=("$target")
+  wait_for 10 xdotool search --name '^snap target$' || fail "the test window did not appear"
+  twin=$(xdotool search --name '^snap target$' | head -n1)
+  xdotool windowactivate --sync "$twin" 2>/dev/null
+  read -r tx ty tw th < <(geometry "$twin")
+  ok=0
+  for _ in $(seq 40); do
+    read -r x y w h < <(geometry "$win")
+    # The frame's right edge: openbox draws a border outside the client geometry.
+    if [ "$y" -le "$ty" ] && [ "$x" -ge $((tx + tw)) ] && [ "$x" -le $((tx + tw + 12)) ]; then
+      ok=1
+      break
+    fi
+    sleep 0.25
+  done
+  [ "$ok" -eq 1 ] || fail "auto-snap did not follow: skin $(geometry "$win"), target $tx $ty $tw $th"
+  # The target follows a move; the skin window follows the target.
+  xdotool windowmove --sync "$twin" 100 400
+  read -r tx ty tw th < <(geometry "$twin")
+  wait_for 5 bash -c "x=\$(xdotool getwindowgeometry --shell $win | sed -n 's/^X=//p'); [ \$x -ge $((tx + tw)) ] && [ \$x -le $((tx + tw + 12)) ]" ||
+    fail "auto-snap did not follow the moved target: $(geometry "$win")"
+  # A window too small to snap to comes to the front: back to where the window was before
+  # auto-snap took it.
+  xmessage -geometry 200x100+700+700 -title "small" "small" &
+  pids+=($!)
+  wait_for 10 xdotool search --name '^small$' || fail "the small test window did not appear"
+  xdotool windowactivate --sync "$(xdotool search --name '^small$' | head -n1)" 2>/dev/null
+  at "$win" 40 500 || fail "no return when the foreground window is no target: $(geometry "$win")"
+else
+  echo "NOTE: auto-snap needs the settings file; skipped in this build"
+fi
+
+# A close request from the window manager (openbox binds Alt+F4 to Close) ends the program in
+# order, exit code 0.
+xdotool windowactivate --sync "$win" 2>/dev/null
+wait_for 5 bash -c "[ \"\$(xdotool getactivewindow)\" = $win ]" || fail "the skin window cannot be activated"
+xdotool key alt+F4
+wait_for 10 bash -c "! kill -0 $app" || fail "the program did not end after the close request"
+wait "$app"
+rc=$?
+[ "$rc" -eq 0 ] || fail "exit code $rc after close"
+if [ "$settings_read" -eq 1 ]; then
+  grep -q 'VelquorVer' "$home/setting_$user.ini" || fail "settings were not written at exit"
+fi
+echo "PASS"
