@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 #include <QSessionManager>
@@ -97,6 +98,26 @@ SkinHooks MakeSkinHooks(SkinWindow& window) {
     return hooks;
 }
 
+Q_LOGGING_CATEGORY(lcWindow, "trumbel.window", QtWarningMsg)
+
+// The skin's buttons where the layout put their units, unzoomed; a hidden unit has none.
+ButtonRects ButtonRectsOf(const SkinEngine& skin, const Settings& settings) {
+    ButtonRects rects{};
+    auto put = [&](int first, const std::array<UnitButton, kButtonCount>& buttons, int ux, int uy,
+                   bool shown) {
+        for (int i = 0; i < kButtonCount; ++i) {
+            const UnitButton& b = buttons[static_cast<std::size_t>(i)];
+            rects[static_cast<std::size_t>(first + i)] = {shown && b.present, ux + b.button.x,
+                                                          uy + b.button.y, b.button.width,
+                                                          b.button.height};
+        }
+    };
+    put(0, skin.skin().startButtons, 0, 0, IsOn(settings.showStartUnit));
+    put(3, skin.skin().endButtons, skin.layout().endX, skin.layout().endY,
+        IsOn(settings.showEndUnit));
+    return rects;
+}
+
 ProgramEnvironment MakeEnvironment() {
     ProgramEnvironment env;
     env.appFolder = ResolveAppFolder();
@@ -179,6 +200,18 @@ int RunWindow(const CommandLine& cl) {
     program.onVisibilityPoll = [&] { behaviour.VisibilityPoll(); };
     program.onAutoSnap = [&] { behaviour.AutoSnap(); };
     program.onAutoSnapReturn = [&] { behaviour.AutoSnapReturn(); };
+    // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
+    skin.hooks().setWindowSize = [&](int w, int h) {
+        window.SetContentSize(w, h);
+        const ButtonRects rects = ButtonRectsOf(skin, program.settings);
+        behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
+        for (int i = 0; i < kSkinButtonCount; ++i) {
+            const ButtonRect& b = rects[static_cast<std::size_t>(i)];
+            if (b.defined) {
+                qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b.x, b.y, b.width, b.height);
+            }
+        }
+    };
     SkinHotKey hotKey(program, desktop.Grabber());
     hotKey.action = [&] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };
     std::optional<QtHotKeyFilter> hotKeyFilter;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The skin window's behaviour under a real EWMH window manager (openbox): dragging snaps to the
 # screen edge, the hot key reaches the function button, auto-snap follows a window and comes
-# back, and a close request ends the program in order.
+# back, and the close button ends the program in order.
 set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
@@ -45,7 +45,7 @@ Shift使用=1
 キーコード=123
 INI
 
-QT_LOGGING_RULES="trumbel.hotkey.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
+QT_LOGGING_RULES="trumbel.hotkey.info=true;trumbel.window.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
 app=$!
 pids+=("$app")
 wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
@@ -62,10 +62,31 @@ geometry() {
 # at WINDOW X Y: waits until the window's top-left is there
 at() { wait_for 5 bash -c "[ \"\$(xdotool getwindowgeometry --shell $1 | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$2 Y=$3 ' ]"; }
 
-# drag DX DY: presses in the window's middle and moves the cursor by (DX, DY) in steps
+# The skin's buttons as the program logs them: "button N at X,Y size WxH" (window pixels).
+wait_for 10 grep -q 'button 0 at' "$home/trumbel.log" || fail "the skin has no close button: $(cat "$home/trumbel.log")"
+read -r close_x close_y close_w close_h < <(sed -n 's/.*button 0 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p' "$home/trumbel.log" | tail -n1)
+# The buttons, one "X Y W H" line each.
+buttons=$(sed -n 's/.*button [0-5] at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p' "$home/trumbel.log")
+# grip: a window point on no button (the middle, else the lower middle) as "X Y"
+grip() {
+  local w=$1 h=$2 px py
+  for py in $((h / 2)) $((h - 3)); do
+    px=$((w / 2))
+    if ! echo "$buttons" | awk -v px="$px" -v py="$py" '
+        $1 <= px && px <= $1 + $3 && $2 <= py && py <= $2 + $4 {hit = 1} END {exit !hit}'; then
+      echo "$px $py"
+      return
+    fi
+  done
+  fail "no point of the window is free of buttons"
+}
+
+# drag DX DY: presses on the window outside the buttons and moves the cursor by (DX, DY)
 drag() {
   read -r x y w h < <(geometry "$win")
-  local cx=$((x + w / 2)) cy=$((y + h / 2))
+  local gx gy
+  read -r gx gy < <(grip "$w" "$h")
+  local cx=$((x + gx)) cy=$((y + gy))
   # --sync would wait forever when the pointer is already there
   xdotool mousemove "$cx" "$cy"
   sleep 0.2
@@ -150,12 +171,12 @@ else
   echo "NOTE: auto-snap needs the settings file; skipped in this build"
 fi
 
-# A close request from the window manager (openbox binds Alt+F4 to Close) ends the program in
-# order, exit code 0.
-xdotool windowactivate --sync "$win" 2>/dev/null
-wait_for 5 bash -c "[ \"\$(xdotool getactivewindow)\" = $win ]" || fail "the skin window cannot be activated"
-xdotool key alt+F4
-wait_for 10 bash -c "! kill -0 $app" || fail "the program did not end after the close request"
+# A click on the close button ends the program in order, exit code 0.
+read -r x y w h < <(geometry "$win")
+xdotool mousemove $((x + close_x + close_w / 2)) $((y + close_y + close_h / 2))
+sleep 0.3
+xdotool click 1
+wait_for 10 bash -c "! kill -0 $app" || fail "the program did not end after a click on the close button"
 wait "$app"
 rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc after close"
