@@ -342,7 +342,25 @@ void SkinEngine::Relayout() {
         hooks_.setWindowSize(layout_.layoutWidth * Zoom(), layout_.layoutHeight * Zoom());
     }
     backBuffer_ = Bitmap(layout_.layoutWidth, layout_.layoutHeight);
+    if (hooks_.laidOut) {
+        hooks_.laidOut();
+    }
     DrawSkin();
+}
+
+PlacedButtons SkinEngine::Buttons() const {
+    PlacedButtons placed{};
+    const auto place = [&](const std::array<UnitButton, kButtonCount>& buttons, bool shown,
+                           int unitX, int unitY, int first) {
+        for (int b = 0; b < kButtonCount; ++b) {
+            const SkinButton& sb = buttons[b].button;
+            placed[first + b] = {shown && buttons[b].present, unitX + sb.x, unitY + sb.y, sb.width,
+                                 sb.height};
+        }
+    };
+    place(skin_.startButtons, IsOn(settings_.showStartUnit), 0, 0, 0);
+    place(skin_.endButtons, IsOn(settings_.showEndUnit), layout_.endX, layout_.endY, kButtonCount);
+    return placed;
 }
 
 void SkinEngine::UpdateSkinLink() {

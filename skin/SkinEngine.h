@@ -9,6 +9,7 @@
 #include "base/Ui.h"
 #include "settings/Settings.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,6 +34,8 @@ struct SkinHooks {
     std::function<ScreenSize()> screenSize;
     // Composes the window from the engine's state and presents it.
     std::function<void()> drawSkin;
+    // After every layout, before drawing: the buttons and the window size have changed.
+    std::function<void()> laidOut;
     // The popup menu's skin link item: hidden when caption or url is empty.
     std::function<void(const std::string& caption, const std::string& url)> updateSkinLink;
     // True while the options dialog fills its controls: skin loads are refused then.
@@ -55,6 +58,18 @@ std::optional<Bitmap> LoadResourceBitmap(std::string_view name);
 // ItemParams[kind] of a skin; kinds outside 0..8 read as the used side (2) and the total (3).
 int StandardStyleOf(const SkinData& skin, int kind);
 int StandardDigitStyleOf(const SkinData& skin, int kind);
+
+// A skin button where the layout puts it, in window pixels at the single size. Buttons 0..2
+// are the start unit's, 3..5 the end unit's; a button of a hidden unit or one the skin leaves
+// out is not defined.
+struct PlacedButton {
+    bool defined = false;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+using PlacedButtons = std::array<PlacedButton, 2 * kButtonCount>;
 
 // The skin engine: owns the skin description, its surfaces and the placements, loads file
 // and built-in skins and lays the window out.
@@ -84,6 +99,8 @@ public:
     // kind's standard style: what reading the settings needs before it sets the slots' styles.
     StandardStyles ApplySkinForSettings(SkinQuiet quiet = SkinQuiet::Yes);
     StandardStyles CurrentStandardStyles() const { return StandardStylesOf(skin_); }
+
+    PlacedButtons Buttons() const;
 
     // Every "*.skn" under skinFolder (−1 when the folder does not exist).
     int FindSkinFiles(std::vector<std::string>& results) const;

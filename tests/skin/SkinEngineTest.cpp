@@ -266,6 +266,32 @@ TEST_F(SkinEngineTest, ActivateSkinKeepsTheWindowOnTheScreenAtRightAndBottom) {
     }
 }
 
+TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
+    settings.useBuiltInSkin = 1;
+    int laidOut = 0;
+    SkinHooks hooks = Hooks();
+    hooks.laidOut = [&] { ++laidOut; };
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), hooks);
+    engine.ActivateSkin(SkinQuiet::Yes);
+    EXPECT_EQ(laidOut, 1);
+    PlacedButtons b = engine.Buttons();
+    // horizontal: close on the start unit, function and options on the end unit at 429
+    EXPECT_TRUE(b[0].defined);
+    EXPECT_EQ(b[0].x, 2);
+    EXPECT_EQ(b[0].width, 5);
+    EXPECT_FALSE(b[1].defined);
+    EXPECT_FALSE(b[3].defined);
+    EXPECT_TRUE(b[4].defined);
+    EXPECT_EQ(b[4].x, 429 + 2);
+    EXPECT_EQ(b[5].y, 15);
+    settings.showEndUnit = 0;
+    engine.Relayout();
+    EXPECT_EQ(laidOut, 2);
+    b = engine.Buttons();
+    EXPECT_FALSE(b[4].defined);
+    EXPECT_FALSE(b[5].defined);
+}
+
 TEST_F(SkinEngineTest, BuiltInSkinsAndTheirStandardStyles) {
     settings.useBuiltInSkin = 1;
     settings.builtInSkinType = 1;
