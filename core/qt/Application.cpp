@@ -197,15 +197,6 @@ int RunWindow(const CommandLine& cl) {
     WindowBehaviour behaviour(program, timers, desktop, window);
     window.AttachBehaviour(&behaviour, desktop.X11());
     behaviour.onEnded = [] { QApplication::exit(0); };
-    skin.hooks().laidOut = [&] {
-        ButtonRects rects{};
-        const PlacedButtons placed = skin.Buttons();
-        for (int i = 0; i < kSkinButtonCount; ++i) {
-            rects[i] = {placed[i].defined, placed[i].x, placed[i].y, placed[i].width,
-                        placed[i].height};
-        }
-        behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
-    };
     program.onVisibilityPoll = [&] { behaviour.VisibilityPoll(); };
     program.onAutoSnap = [&] { behaviour.AutoSnap(); };
     program.onAutoSnapReturn = [&] { behaviour.AutoSnapReturn(); };
