@@ -1,0 +1,140 @@
+#include "Painter.h"
+
+#include <algorithm>
+
+namespace trumbel {
+
+IntRect IntRect::Intersected(const IntRect& other) const {
+    // 64-bit edges: a rectangle built from untrusted numbers must not overflow into view.
+    const long long left = std::max<long long>(x, other.x);
+    const long long top = std::max<long long>(y, other.y);
+    const long long right = std::min<long long>(static_cast<long long>(x) + width,
+                                                static_cast<long long>(other.x) + other.width);
+    const long long bottom = std::min<long long>(static_cast<long long>(y) + height,
+                                                 static_cast<long long>(other.y) + other.height);
+    if (right <= left || bottom <= top || width <= 0 || height <= 0 || other.width <= 0 ||
+        other.height <= 0) {
+        return {};
+    }
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+            static_cast<int>(bottom - top)};
+}
+
+namespace {
+
+// One clipped copy: the visible destination rectangle and, for its pixel (dest.x + i,
+// dest.y + j), the source pixel (srcX + (skipX + i) / scale, srcY + (skipY + j) / scale).
+struct ClippedCopy {
+    IntRect dest;
+    int skipX = 0; // destination pixels cut away at the left and top
+    int skipY = 0;
+    int srcX = 0;
+    int srcY = 0;
+};
+
+bool ClipCopy(int dx, int dy, const IntRect& from, const IntRect& sourceBounds, const IntRect& clip,
+              int scale, ClippedCopy& out) {
+    const IntRect src = from.Intersected(sourceBounds);
+    if (src.Empty() || clip.Empty()) {
+        return false;
+    }
+    // 64-bit until the result is known to lie inside the clip rectangle.
+    const long long ox = dx + static_cast<long long>(src.x - from.x) * scale;
+    const long long oy = dy + static_cast<long long>(src.y - from.y) * scale;
+    const long long left = std::max<long long>(ox, clip.x);
+    const long long top = std::max<long long>(oy, clip.y);
+    const long long right =
+        std::min<long long>(ox + static_cast<long long>(src.width) * scale, clip.Right());
+    const long long bottom =
+        std::min<long long>(oy + static_cast<long long>(src.height) * scale, clip.Bottom());
+    if (right <= left || bottom <= top) {
+        return false;
+    }
+    out.dest = {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                static_cast<int>(bottom - top)};
+    // Less than the source's own size times the scale, so within range.
+    out.skipX = static_cast<int>(left - ox);
+    out.skipY = static_cast<int>(top - oy);
+    out.srcX = src.x;
+    out.srcY = src.y;
+    return true;
+}
+
+IntRect CommonBounds(const Bitmap& a, const Bitmap& b) {
+    return IntRect::Of(a).Intersected(IntRect::Of(b));
+}
+
+} // namespace
+
+void Painter::Fill(const IntRect& rect, std::uint32_t colour) {
+    const IntRect r = rect.Intersected(clip_);
+    const std::uint32_t c = colour & kColourBits;
+    for (int y = r.y; y < r.Bottom(); ++y) {
+        std::uint32_t* d = target_.Row(y) + r.x;
+        for (int i = 0; i < r.width; ++i) {
+            d[i] = (d[i] & kAlphaBits) | c;
+        }
+    }
+}
+
+void Painter::Blit(int dx, int dy, const Bitmap& src, const IntRect& from) {
+    ClippedCopy c;
+    if (!ClipCopy(dx, dy, from, IntRect::Of(src), clip_, 1, c)) {
+        return;
+    }
+    const int sx = c.srcX + c.skipX;
+    const int sy = c.srcY + c.skipY;
+    for (int row = 0; row < c.dest.height; ++row) {
+        std::uint32_t* d = target_.Row(c.dest.y + row) + c.dest.x;
+        const std::uint32_t* s = src.Row(sy + row) + sx;
+        for (int i = 0; i < c.dest.width; ++i) {
+            d[i] = (d[i] & kAlphaBits) | (s[i] & kColourBits);
+        }
+    }
+}
+
+void Painter::DrawMasked(int dx, int dy, const Bitmap& image, const Bitmap& mask,
+                         const IntRect& from) {
+    ClippedCopy c;
+    if (!ClipCopy(dx, dy, from, CommonBounds(image, mask), clip_, 1, c)) {
+        return;
+    }
+    const int sx = c.srcX + c.skipX;
+    const int sy = c.srcY + c.skipY;
+    for (int row = 0; row < c.dest.height; ++row) {
+        std::uint32_t* d = target_.Row(c.dest.y + row) + c.dest.x;
+        const std::uint32_t* m = mask.Row(sy + row) + sx;
+        const std::uint32_t* s = image.Row(sy + row) + sx;
+        for (int i = 0; i < c.dest.width; ++i) {
+            d[i] = (d[i] & (m[i] | kAlphaBits)) | (s[i] & kColourBits);
+        }
+    }
+}
+
+void Painter::BlitScaled2x(int dx, int dy, const Bitmap& src, const IntRect& from) {
+    ClippedCopy c;
+    if (!ClipCopy(dx, dy, from, IntRect::Of(src), clip_, 2, c)) {
+        return;
+    }
+    for (int row = 0; row < c.dest.height; ++row) {
+        std::uint32_t* d = target_.Row(c.dest.y + row) + c.dest.x;
+        const std::uint32_t* s = src.Row(c.srcY + (c.skipY + row) / 2) + c.srcX;
+        int i = 0;
+        const int n = c.dest.width;
+        // A clip edge may cut a source pixel in half.
+        if ((c.skipX & 1) != 0) {
+            d[0] = (d[0] & kAlphaBits) | (s[c.skipX / 2] & kColourBits);
+            i = 1;
+        }
+        for (; i + 1 < n; i += 2) {
+            const std::uint32_t p = s[(c.skipX + i) / 2] & kColourBits;
+            d[i] = (d[i] & kAlphaBits) | p;
+            d[i + 1] = (d[i + 1] & kAlphaBits) | p;
+        }
+        if (i < n) {
+            d[i] = (d[i] & kAlphaBits) | (s[(c.skipX + i) / 2] & kColourBits);
+        }
+    }
+}
+
+} // namespace trumbel
