@@ -1,0 +1,111 @@
+// DrawSkin on the built-in skins with a fixed measurement, and a whole refresh tick: the live
+// measurement pass, the composition and the presentation in the Qt window (offscreen platform).
+
+#include "core/qt/SkinWindow.h"
+#include "measure/SystemMeasure.h"
+#include "skin/BuiltInRig.h"
+#include "skin/SystemInfoView.h"
+#include "skin/qt/BitmapImage.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+using namespace trumbel;
+using namespace trumbel::test;
+
+void BM_DrawSkinDefaultLayout(benchmark::State& state) {
+    BuiltInRig rig(static_cast<BuiltIn>(state.range(0)), static_cast<VbBool>(-state.range(1)));
+    for (auto _ : state) {
+        rig.renderer.DrawSkin();
+    }
+    benchmark::DoNotOptimize(rig.renderer.WindowPicture().pixels.data());
+    state.SetLabel(std::string(state.range(0) == 0 ? "horizontal" : "vertical") +
+                   (state.range(1) ? " 2x" : " 1x"));
+}
+BENCHMARK(BM_DrawSkinDefaultLayout)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1});
+
+// Ten bar containers of four slots each: the horizontal skin with two more slot offsets.
+void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
+    BuiltInSkinSource source = EmbeddedSkinSource();
+    source.strings.Set(111, "4");
+    source.strings.Set(114, "41,2");
+    source.strings.Set(115, "41,13");
+    BuiltInRig rig(BuiltIn::Horizontal, kVbFalse, std::move(source));
+    Settings& s = rig.settings;
+    s.containerCount = 10;
+    const std::int16_t kinds[4] = {0, 2, 6, 8};
+    for (int c = 0; c < kContainerCount; ++c) {
+        s.historyContainer[static_cast<std::size_t>(c)] = 0;
+        s.clockContainer[static_cast<std::size_t>(c)] = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            s.kind[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] = kinds[slot];
+            s.device[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] =
+                kinds[slot] == 6 ? 1 : 0;
+            SetSlotStyle(s, StandardStylesOf(rig.engine.skin()), c, slot, 0, StyleSet::Force);
+        }
+    }
+    rig.engine.Relayout();
+    if (rig.engine.skin().slotCount != 4 || !rig.ui.shown.empty()) {
+        state.SkipWithError("the four-slot skin did not load cleanly");
+        return;
+    }
+    for (auto _ : state) {
+        rig.renderer.DrawSkin();
+    }
+    benchmark::DoNotOptimize(rig.renderer.WindowPicture().pixels.data());
+}
+BENCHMARK(BM_DrawSkinTenContainersFourSlots);
+
+// Measure + compose + present + paint, as Timer1 does it in the running program.
+void BM_RefreshTick(benchmark::State& state) {
+    Settings settings;
+    PrintingUi ui;
+    SystemMeasure measure(settings);
+    measure.Create();
+    SystemInfoView view(measure);
+    int osPlatform = 2;
+    std::int16_t sampleFill = -1;
+    SkinWindow window(Presentation::OnScreen);
+    SkinEngine engine(settings, ui, EmbeddedSkinSource());
+    SkinRenderer renderer(SkinAccess{engine.skin(),
+                                     engine.layout(),
+                                     engine.skinImage(),
+                                     engine.skinMask(),
+                                     engine.backBuffer(),
+                                     [&] { return engine.skinReady(); },
+                                     {}},
+                          RenderContext{settings, view, ui, osPlatform, sampleFill, {}, {}, {}});
+    renderer.present = [&](const Bitmap& picture, int) { window.Present(WrapBitmap(picture), 1); };
+    engine.hooks().drawSkin = [&] { renderer.DrawSkin(); };
+    engine.hooks().setWindowSize = [&](int w, int h) { window.SetContentSize(w, h); };
+    settings.useBuiltInSkin = 1;
+    settings.builtInSkinType = 0;
+    engine.ActivateSkin(SkinQuiet::Yes);
+    DefaultLayout(settings, StandardStylesOf(engine.skin()), 0);
+    engine.Relayout();
+    window.show();
+    QApplication::processEvents();
+    int counter = 0;
+    for (auto _ : state) {
+        measure.RefreshParam(counter);
+        engine.DrawSkin();
+        window.repaint();
+        counter = (counter + 1) % (settings.historyUpdateSpeed + 1);
+    }
+}
+BENCHMARK(BM_RefreshTick)->MeasureProcessCPUTime()->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // No display is needed; a private home keeps the user's folders out of it.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "Bitmap.h"
+#include "Layout.h"
+#include "MeasureView.h"
+#include "Percent.h"
+#include "SkinData.h"
+#include "base/ErrorReport.h"
+#include "base/Ui.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+namespace trumbel {
+
+// Six button states: start unit close, function, options, then the same for the end unit.
+// 0 normal, 1 pressed, 2 hover. (The window behaviour keeps them under the same name.)
+using ButtonStates = std::array<std::int16_t, 6>;
+
+struct LocalTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+LocalTime CurrentLocalTime();
+
+enum class NumberForm { Formatted, Integer };
+enum class Placeholder { No, Yes };
+enum class BackgroundOnly { No, Yes };
+enum class GraphContent : int { Bars = 1, History = 2 };
+
+// The skin engine's records the renderer draws from. The references stay valid across skin
+// loads (the engine replaces the records' contents, not the records).
+struct SkinAccess {
+    const SkinData& skin;
+    const SkinLayout& layout;
+    const Bitmap& image;
+    const Bitmap& mask;
+    Bitmap& backBuffer;
+    std::function<bool()> ready;
+    // Sets useBuiltInSkin and rebuilds the layout with the built-in skin.
+    std::function<void()> switchToBuiltIn;
+};
+
+// The program's records the renderer reads besides the skin.
+struct RenderContext {
+    Settings& settings;
+    MeasureView& measure;
+    Ui& ui;
+    const int& osPlatform;
+    const std::int16_t& sampleFill; // 0..60, -1 once the history is full
+    std::function<bool()> settingsBusy;
+    std::function<LocalTime()> now;             // empty: the system's local time
+    std::function<ButtonStates()> buttonStates; // empty: every button normal
+};
+
+// Passes message boxes on, except one identical to a box already shown in this composition or
+// the one before it: a fault that lasts would otherwise raise a modal box every refresh tick.
+class RepeatFilterUi final : public Ui {
+public:
+    explicit RepeatFilterUi(Ui& inner) : inner_(inner) {}
+    MsgAnswer MessageBox(const MessageBoxRequest& request) override;
+    void NextRound();
+
+private:
+    static constexpr std::size_t kKept = 16;
+    struct Round {
+        std::array<std::size_t, kKept> keys{};
+        std::size_t count = 0;
+        bool Has(std::size_t key) const;
+        void Add(std::size_t key);
+    };
+    Ui& inner_;
+    Round current_;
+    Round previous_;
+};
+
+// Composes the skin window from the skin's artwork and the current measurements into the back
+// buffer, copies it once into the window picture (1x or 2x) and hands that to `present`.
+class SkinRenderer {
+public:
+    SkinRenderer(SkinAccess skin, RenderContext context);
+
+    void DrawSkin();
+
+    // The routines DrawSkin is made of; public so that each can be checked on its own.
+    void PrintParam(int c, int s, int kind, GraphContent content);
+    void PrintDiskParam(int c, int s, int drive);
+    void DrawParam(int c, int kind, int position, int line, int font, float value, int style,
+                   NumberForm form, Placeholder placeholder);
+    void DrawClockUnit(int c);
+    void PrintGraph(int c, int s, int kind, std::int32_t percent, BackgroundOnly only);
+    void PrintLogGraph(int c, int s, int kind, Basis basis, BackgroundOnly only);
+
+    // Step 5: the finished window picture and the zoom it was made at.
+    std::function<void(const Bitmap& picture, int zoom)> present;
+
+    const Bitmap& WindowPicture() const { return windowPicture_; }
+
+private:
+    enum class Retry { Once, Never };
+    template <class Step> void SkinStep(const char* routine, Retry retry, Step&& step);
+    template <class Step> void InfoStep(const char* routine, Step&& step);
+    bool SwitchToBuiltIn();
+    void Compose();
+    void Present();
+    void DrawUnitWithButtons(const UnitPiece& unit, int x, int y,
+                             const std::array<UnitButton, kButtonCount>& buttons,
+                             const ButtonStates& states, int firstState);
+    void Piece(int dx, int dy, int sx, int sy, int w, int h);
+
+    const ItemParams& Item(int kind) const;
+    const NumberFont& Font(int index) const;
+    const ContainerPlacement& Placement(int c) const;
+    SlotOffset Offset(int position) const;
+    int SlotsPerContainer() const;
+    int LineStyle(int c, int s, int line) const;
+    void DrawGlyph(const NumberFont& font, int cell, int x, int y);
+
+    SkinAccess skin_;
+    RenderContext ctx_;
+    RepeatFilterUi ui_;
+    Bitmap windowPicture_;
+    bool drawing_ = false;
+    bool redrawPending_ = false;
+    bool switched_ = false;
+};
+
+} // namespace trumbel

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The running window under a real X server shows live values: two captures taken a second and
+# a half apart differ (at least the clock moves), no error box comes up, and a headless
+# snapshot writes the composed picture at the window's size.
+set -u
+trumbel=$1
+here=$(dirname "$0")
+. "$here/lib.sh"
+need xdotool xwd python3
+start_xvfb
+home=$(mktemp -d)
+export TRUMBEL_HOME=$home/
+export XDG_RUNTIME_DIR=$home/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  kill "$XVFB_PID" 2>/dev/null
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+capture() { # capture NAME: the window's picture as NAME.png; prints its width and height
+  xwd -silent -id "$win" >"$home/$1.xwd" && python3 "$here/xwd2png.py" "$home/$1.xwd" "$home/$1.png"
+}
+
+"$trumbel" >"$home/run.log" 2>&1 &
+pid=$!
+wait_for 15 xdotool search --onlyvisible --name '^Velquor ver' || fail "the skin window did not appear"
+win=$(xdotool search --onlyvisible --name '^Velquor ver' | head -n1)
+sleep 1.2
+size=$(capture first) || fail "cannot capture the window"
+sleep 1.5
+[ "$(capture second)" = "$size" ] || fail "the window changed its size"
+cmp -s "$home/first.png" "$home/second.png" && fail "the window showed the same picture for 1.5 s"
+colours=$(python3 - "$home/second.xwd" <<'PY'
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+h = struct.unpack(">25I", d[:100])
+off = h[0] + 12 * h[19]
+print(len(set(d[off + i:off + i + 3] for i in range(0, h[12] * h[5], 4))))
+PY
+)
+[ "$colours" -ge 8 ] || fail "the window shows only $colours colours: nothing was drawn"
+if xdotool search --name 'エラー - Velquor$' >/dev/null 2>&1; then
+  fail "an error box came up: $(cat "$home/run.log")"
+fi
+kill -TERM "$pid"
+wait_for 10 bash -c "! kill -0 $pid" || fail "no exit after SIGTERM"
+pid=
+
+# The headless snapshot is the composed picture, as large as the window was.
+QT_QPA_PLATFORM=offscreen "$trumbel" --snapshot "$home/snap.png" --ticks 2 >"$home/snap.log" 2>&1 ||
+  fail "snapshot failed: $(cat "$home/snap.log")"
+snap=$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$home/snap.png")
+[ "$snap" = "$size" ] || fail "snapshot is $snap, the window $size"
+echo "PASS ($size)"

@@ -1,0 +1,59 @@
+#pragma once
+
+// The real skin engine with one of the built-in skins in the default layout, drawn by the
+// renderer from the sample machine at a fixed time.
+
+#include "FakeMeasure.h"
+#include "base/Ui.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinRenderer.h"
+
+#include <memory>
+#include <vector>
+
+namespace trumbel::test {
+
+enum class BuiltIn : int { Horizontal = 0, Vertical = 1 };
+
+struct BuiltInRig {
+    Settings settings;
+    RecordingUi ui;
+    FakeMeasure measure;
+    int osPlatform = 2;
+    std::int16_t sampleFill = -1;
+    LocalTime time{2026, 12, 8, 9, 5, 7};
+    ButtonStates buttons{};
+    SkinEngine engine;
+    SkinRenderer renderer;
+    int presented = 0;
+
+    explicit BuiltInRig(BuiltIn type, VbBool doubleSize = kVbFalse,
+                        BuiltInSkinSource source = EmbeddedSkinSource())
+        : engine(settings, ui, std::move(source)),
+          renderer(SkinAccess{engine.skin(), engine.layout(), engine.skinImage(), engine.skinMask(),
+                              engine.backBuffer(), [this] { return engine.skinReady(); },
+                              [this] {
+                                  engine.BuildBuiltInSkin(settings.builtInSkinType + 1,
+                                                          SkinQuiet::No);
+                              }},
+                   RenderContext{settings,
+                                 measure,
+                                 ui,
+                                 osPlatform,
+                                 sampleFill,
+                                 {},
+                                 [this] { return time; },
+                                 [this] { return buttons; }}) {
+        FillSampleMachine(measure);
+        settings.useBuiltInSkin = 1;
+        settings.builtInSkinType = static_cast<std::int16_t>(type);
+        settings.doubleSize = doubleSize;
+        engine.hooks().drawSkin = [this] { renderer.DrawSkin(); };
+        renderer.present = [this](const Bitmap&, int) { ++presented; };
+        engine.ActivateSkin(SkinQuiet::Yes);
+        DefaultLayout(settings, StandardStylesOf(engine.skin()));
+        engine.Relayout();
+    }
+};
+
+} // namespace trumbel::test
