@@ -96,10 +96,19 @@ MsgAnswer RepeatFilterUi::MessageBox(const MessageBoxRequest& request) {
                             std::hash<std::string_view>{}(request.text);
     const bool repeated = current_.Has(key) || previous_.Has(key);
     current_.Add(key);
-    if (repeated) {
-        return DefaultAnswer(request.buttons);
+    if (!repeated) {
+        held_.push_back(request);
     }
-    return inner_.MessageBox(request);
+    return DefaultAnswer(request.buttons);
+}
+
+void RepeatFilterUi::Flush() {
+    // Timers keep firing while a box is open and may compose (and hold reports) again.
+    std::vector<MessageBoxRequest> boxes;
+    boxes.swap(held_);
+    for (const MessageBoxRequest& box : boxes) {
+        inner_.MessageBox(box);
+    }
 }
 
 void RepeatFilterUi::NextRound() {
@@ -211,23 +220,26 @@ void SkinRenderer::DrawSkin() {
     if (ctx_.settings.useBuiltInSkin != 1) {
         switched_ = false;
     }
-    struct Guard {
-        bool& flag;
-        ~Guard() { flag = false; }
-    } guard{drawing_};
-    drawing_ = true;
     ui_.NextRound();
-    for (int round = 0; round < 2; ++round) {
-        redrawPending_ = false;
-        if (skin_.ready && !skin_.ready()) {
-            return;
-        }
-        Compose();
-        Present();
-        if (!redrawPending_) {
-            return;
+    {
+        struct Guard {
+            bool& flag;
+            ~Guard() { flag = false; }
+        } guard{drawing_};
+        drawing_ = true;
+        for (int round = 0; round < 2; ++round) {
+            redrawPending_ = false;
+            if (skin_.ready && !skin_.ready()) {
+                break;
+            }
+            Compose();
+            Present();
+            if (!redrawPending_) {
+                break;
+            }
         }
     }
+    ui_.Flush();
 }
 
 void SkinRenderer::Compose() {

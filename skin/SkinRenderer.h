@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace trumbel {
 
@@ -60,13 +61,17 @@ struct RenderContext {
     std::function<ButtonStates()> buttonStates; // empty: every button normal
 };
 
-// Passes message boxes on, except one identical to a box already shown in this composition or
-// the one before it: a fault that lasts would otherwise raise a modal box every refresh tick.
+// The error reports of one composition. They are held until the picture has been shown, so
+// that a modal box never stops the window half drawn, and one identical to a report of this
+// composition or the one before is dropped: a fault that lasts would otherwise raise a box on
+// every refresh tick. Reports have only an OK button, so the answer is known in advance.
 class RepeatFilterUi final : public Ui {
 public:
     explicit RepeatFilterUi(Ui& inner) : inner_(inner) {}
     MsgAnswer MessageBox(const MessageBoxRequest& request) override;
     void NextRound();
+    // Shows the held reports.
+    void Flush();
 
 private:
     static constexpr std::size_t kKept = 16;
@@ -79,6 +84,7 @@ private:
     Ui& inner_;
     Round current_;
     Round previous_;
+    std::vector<MessageBoxRequest> held_;
 };
 
 // Composes the skin window from the skin's artwork and the current measurements into the back

@@ -300,6 +300,8 @@ TEST(SkinRenderer, AGraphRowOutsideTheTableSwitchesToTheBuiltInSkinOnce) {
         << box.text;
     EXPECT_EQ(rig->switches, 1);
     EXPECT_EQ(rig->settings.useBuiltInSkin, 1);
+    // The box comes up once the window shows the built-in skin, not half drawn.
+    EXPECT_EQ(rig->watch.presentedBefore, std::vector<std::size_t>{2});
     // The step was retried on the built-in skin, and the window keeps running.
     EXPECT_EQ(RunLength(rig->back, kCx + 20, 1, kBarColour), 36);
     rig->renderer.DrawSkin();

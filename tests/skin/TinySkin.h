@@ -200,6 +200,18 @@ inline int RunLength(const Bitmap& b, int x, int y, std::uint32_t colour) {
     return n;
 }
 
+// Records, with each box, how many pictures had been presented when it came up.
+struct BoxWatch final : Ui {
+    RecordingUi& ui;
+    const std::vector<Bitmap>& presented;
+    std::vector<std::size_t> presentedBefore;
+    BoxWatch(RecordingUi& u, const std::vector<Bitmap>& p) : ui(u), presented(p) {}
+    MsgAnswer MessageBox(const MessageBoxRequest& request) override {
+        presentedBefore.push_back(presented.size());
+        return ui.MessageBox(request);
+    }
+};
+
 // The synthetic skin with its surfaces and layout, the measurement and a renderer over them.
 struct TinyRig {
     SkinData skin = TinySkinData();
@@ -218,6 +230,7 @@ struct TinyRig {
     LocalTime time{2026, 12, 8, 9, 5, 7};
     ButtonStates buttons{};
     std::vector<Bitmap> presented;
+    BoxWatch watch{ui, presented};
     SkinRenderer renderer;
 
     TinyRig()
@@ -225,7 +238,7 @@ struct TinyRig {
                               [this] { SwitchToBuiltIn(); }},
                    RenderContext{settings,
                                  measure,
-                                 ui,
+                                 watch,
                                  osPlatform,
                                  sampleFill,
                                  {},
