@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QPixmap>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -34,6 +33,9 @@
 #include "platform/InstanceLock.h"
 #include "platform/MonotonicClock.h"
 #include "skin/SkinEngine.h"
+#include "skin/SkinRenderer.h"
+#include "skin/SystemInfoView.h"
+#include "skin/qt/BitmapImage.h"
 #include "skin/qt/FormSearchDir.h"
 #include "tray/LiveTraySource.h"
 #include "tray/TrayIcons.h"
@@ -118,6 +120,31 @@ ButtonRects ButtonRectsOf(const SkinEngine& skin, const Settings& settings) {
     return rects;
 }
 
+// Draws the engine's skin from the live measurement into the skin window; the engine's
+// DrawSkin (every tick, every relayout, every button-state change) comes here.
+struct LiveSkin {
+    SystemInfoView view;
+    SkinRenderer renderer;
+
+    LiveSkin(Program& program, SkinEngine& skin, SystemMeasure& measure, Ui& ui,
+             SkinWindow& window, std::function<ButtonStates()> buttons = {})
+        : view(measure),
+          renderer(SkinAccess{skin.skin(), skin.layout(), skin.skinImage(), skin.skinMask(),
+                              skin.backBuffer(), [&skin] { return skin.skinReady(); },
+                              [&program, &skin] {
+                                  program.settings.useBuiltInSkin = 1;
+                                  skin.BuildBuiltInSkin(program.settings.builtInSkinType + 1,
+                                                        SkinQuiet::No);
+                              }},
+                   RenderContext{program.settings, view, ui, program.osPlatform,
+                                 program.counters.sampleFill, {}, {}, std::move(buttons)}) {
+        renderer.present = [&window](const Bitmap& picture, int) {
+            window.Present(WrapBitmap(picture), 1);
+        };
+        skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
+    }
+};
+
 ProgramEnvironment MakeEnvironment() {
     ProgramEnvironment env;
     env.appFolder = ResolveAppFolder();
@@ -132,6 +159,7 @@ int RunSnapshot(const CommandLine& cl) {
     Program program(ui, timers, MakeEnvironment());
     SystemMeasure measure(program.settings);
     SkinEngine skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks(window));
+    LiveSkin live(program, skin, measure, ui, window);
     Ports ports;
     ports.window = &window;
     ports.measure = &measure;
@@ -146,7 +174,12 @@ int RunSnapshot(const CommandLine& cl) {
         program.RefreshTick();
     }
     QApplication::processEvents();
-    const QPixmap picture = window.grab();
+    // The composed window picture itself, at the window's zoom.
+    const QImage picture = WrapBitmap(live.renderer.WindowPicture());
+    if (picture.isNull()) {
+        std::fprintf(stderr, "trumbel: no skin was drawn; nothing to write\n");
+        return 1;
+    }
     if (!picture.save(QString::fromStdString(cl.snapshotPath), "PNG")) {
         std::fprintf(stderr, "trumbel: cannot write %s\n", cl.snapshotPath.c_str());
         return 1;
@@ -220,6 +253,8 @@ int RunWindow(const CommandLine& cl) {
     }
     // Where dialogs hook their controls' events; it installs nothing while subclassing is refused.
     QtSubclassRegistry subclasses([&] { return program.subclassAllowed; });
+    LiveSkin live(program, skin, measure, ui, window,
+                  [&behaviour] { return behaviour.States(); });
 
     Ports ports;
     ports.window = &window;
