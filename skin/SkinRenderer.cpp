@@ -186,6 +186,15 @@ SlotOffset SkinRenderer::Offset(int position) const {
     return skin_.skin.slotOffset[static_cast<std::size_t>(position)];
 }
 
+// A slot whose line-0 code is still 0 was never given a style (settings that were neither read
+// nor reset); the graph formula has no row for it, and reporting that on every tick would help
+// nobody. Such a slot shows its label only.
+bool SkinRenderer::StyleUnset(int c, int s) const {
+    CheckIndex(c, kContainerCount);
+    CheckIndex(s, kSlotCount);
+    return ctx_.settings.graphStyle[static_cast<std::size_t>(c)][static_cast<std::size_t>(s)] == 0;
+}
+
 int SkinRenderer::SlotsPerContainer() const {
     return skin_.skin.slotCount;
 }
@@ -587,6 +596,9 @@ void SkinRenderer::PrintGraph(int c, int s, int kind, std::int32_t percent, Back
         if (p.type != 0) {
             return;
         }
+        if (StyleUnset(c, s)) {
+            return;
+        }
         const int row = Item(kind).barGraph / 2 + LineStyle(c, s, 0) % 3 - 1;
         const GraphRecord& g = skin_.skin.Graph(row, GraphType::Bar);
         const SlotOffset o = Offset(s);
@@ -605,6 +617,9 @@ void SkinRenderer::PrintLogGraph(int c, int s, int kind, Basis basis, Background
     SkinStep("PrintLogGraph", Retry::Once, [&] {
         const ContainerPlacement& p = Placement(c);
         if (p.type != 1) {
+            return;
+        }
+        if (StyleUnset(c, s)) {
             return;
         }
         const int row = Item(kind).historyGraph / 2 + LineStyle(c, s, 0) % 3 - 1;

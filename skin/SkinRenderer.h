@@ -126,6 +126,7 @@ private:
     const ContainerPlacement& Placement(int c) const;
     SlotOffset Offset(int position) const;
     int SlotsPerContainer() const;
+    bool StyleUnset(int c, int s) const;
     int LineStyle(int c, int s, int line) const;
     void DrawGlyph(const NumberFont& font, int cell, int x, int y);
 

@@ -331,6 +331,18 @@ TEST(SkinRenderer, AFaultTheBuiltInSkinSharesIsReportedOnceAndNotRetriedForever)
     EXPECT_EQ(rig->switches, 1);
 }
 
+TEST(SkinRenderer, ASlotThatWasNeverGivenAStyleShowsItsLabelOnly) {
+    auto rig = Rig();
+    rig->Slot(0, 0, 0, 0, 0);
+    rig->measure.Set(0, 0, 100, 50, 50, 100);
+    rig->renderer.DrawSkin();
+    EXPECT_TRUE(rig->ui.shown.empty());
+    EXPECT_EQ(rig->switches, 0);
+    EXPECT_EQ(Colour(rig->back, kCx, 0), LabelColour(0));
+    EXPECT_EQ(Colour(rig->back, kCx + 20, 1), kGraphUnitColour);
+    EXPECT_EQ(ReadText(rig->back, kLine0Amount, kTextY), "");
+}
+
 TEST(SkinRenderer, AMeasuringFaultIsReportedWithoutASkinSwitch) {
     auto rig = Rig();
     rig->Slot(0, 2, 9, 20, 0); // a processor that does not exist
