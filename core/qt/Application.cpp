@@ -137,12 +137,20 @@ struct LiveSkin {
                                                         SkinQuiet::No);
                               }},
                    RenderContext{program.settings, view, ui, program.osPlatform,
-                                 program.counters.sampleFill, {}, {}, std::move(buttons)}) {
+                                 program.counters.sampleFill, {}, {}, std::move(buttons)}),
+          window_(window) {
         renderer.present = [&window](const Bitmap& picture, int) {
             window.Present(WrapBitmap(picture), 1);
         };
         skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
     }
+    // The window shows the renderer's pixels without a copy: let go of them first.
+    ~LiveSkin() { window_.Present(QImage(), 1); }
+    LiveSkin(const LiveSkin&) = delete;
+    LiveSkin& operator=(const LiveSkin&) = delete;
+
+private:
+    SkinWindow& window_;
 };
 
 ProgramEnvironment MakeEnvironment() {
