@@ -428,9 +428,20 @@ void WindowBehaviour::SetDoubleSize(bool on) {
 
 void WindowBehaviour::AutoSnap() {
     const Settings& st = program_.settings;
-    const std::vector<TopLevelWindow> windows = desktop_.TopLevelWindows();
-    const SnapTarget target =
-        FindSnapTarget(st, windows, desktop_.ForegroundWindow(), surface_.Id());
+    const WindowId foreground = desktop_.ForegroundWindow();
+    const WindowId self = surface_.Id();
+    // Following the foreground window needs only that window, not the whole list.
+    std::vector<TopLevelWindow> windows;
+    if (st.autoSnapMode == 1) {
+        if (foreground != 0 && foreground != self) {
+            if (std::optional<TopLevelWindow> w = desktop_.Describe(foreground)) {
+                windows.push_back(std::move(*w));
+            }
+        }
+    } else {
+        windows = desktop_.TopLevelWindows();
+    }
+    const SnapTarget target = FindSnapTarget(st, windows, foreground, self);
     if (target.kind == SnapTargetKind::SkipThisRound) {
         return;
     }

@@ -71,8 +71,17 @@ public:
     virtual std::optional<TaskbarPosition> Taskbar() const {
         return TaskbarFromWorkArea(Screen(), WorkArea());
     }
-    // In stacking order from the bottom, as the window manager lists them.
+    // From the top of the stack down, as the window manager lists them.
     virtual std::vector<TopLevelWindow> TopLevelWindows() const = 0;
+    // One managed window, or nothing when it is not (or no longer) one.
+    virtual std::optional<TopLevelWindow> Describe(WindowId id) const {
+        for (TopLevelWindow& w : TopLevelWindows()) {
+            if (w.id == id) {
+                return std::move(w);
+            }
+        }
+        return std::nullopt;
+    }
     virtual WindowId ForegroundWindow() const = 0;
     // Keys held anywhere on the display, whichever window has the focus.
     virtual KeyState Keys() const = 0;

@@ -32,6 +32,8 @@ public:
 
     // Managed top-level windows from the top of the stack down.
     std::vector<TopLevelWindow> TopLevelWindows() const;
+    // The same description for the given windows only, in the given order.
+    std::vector<TopLevelWindow> DescribeWindows(const std::vector<std::uint32_t>& ids) const;
     WindowId ActiveWindow() const;
     // Ctrl, Shift and Pause as the server's key map has them now, whoever has the focus.
     KeyState Keys() const;

@@ -55,6 +55,17 @@ std::vector<TopLevelWindow> QtDesktop::TopLevelWindows() const {
     return x11_ ? x11_->TopLevelWindows() : std::vector<TopLevelWindow>{};
 }
 
+std::optional<TopLevelWindow> QtDesktop::Describe(WindowId id) const {
+    if (!x11_ || id == 0 || id > UINT32_MAX) {
+        return std::nullopt;
+    }
+    std::vector<TopLevelWindow> w = x11_->DescribeWindows({static_cast<std::uint32_t>(id)});
+    if (w.empty()) {
+        return std::nullopt;
+    }
+    return std::move(w.front());
+}
+
 WindowId QtDesktop::ForegroundWindow() const {
     return x11_ ? x11_->ActiveWindow() : 0;
 }

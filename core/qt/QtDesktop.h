@@ -19,6 +19,7 @@ public:
     ScreenRect Screen() const override;
     ScreenRect WorkArea() const override;
     std::vector<TopLevelWindow> TopLevelWindows() const override;
+    std::optional<TopLevelWindow> Describe(WindowId id) const override;
     WindowId ForegroundWindow() const override;
     KeyState Keys() const override;
     ScreenPoint Cursor() const override;

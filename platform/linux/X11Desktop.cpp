@@ -159,6 +159,16 @@ std::vector<TopLevelWindow> X11Desktop::TopLevelWindows() const {
     } else {
         std::reverse(ids.begin(), ids.end()); // stacking lists bottom first
     }
+    return DescribeWindows(ids);
+}
+
+std::vector<TopLevelWindow>
+X11Desktop::DescribeWindows(const std::vector<std::uint32_t>& ids) const {
+    std::vector<TopLevelWindow> out;
+    if (!Alive(connection_)) {
+        return out;
+    }
+    xcb_connection_t* c = connection_;
     struct Pending {
         xcb_get_property_cookie_t netName, name, cls, state, type, extents;
         xcb_get_window_attributes_cookie_t attributes;
