@@ -265,8 +265,9 @@ void WindowBehaviour::MouseMove(bool buttonHeld, Point point, ScreenPoint cursor
             rules.taskbar = desktop_.Taskbar();
         }
         const ScreenRect to = DragFrame(dragFrame_, dragCursor_, cursor, rules);
+        // No event processing here: it would run the next mouse move inside this one, and the
+        // toolkit repaints the moved window on its own.
         surface_.MoveTo(to.left, to.top);
-        surface_.ProcessPendingEvents();
         return;
     }
     if (buttonHeld) {

@@ -115,7 +115,6 @@ public:
     virtual void SetShown(bool shown) = 0;
     virtual void ApplyZOrder(ZOrderStep step) = 0;
     virtual void SetAlpha(int alpha) = 0;
-    virtual void ProcessPendingEvents() {}
 };
 
 // The skin window's own behaviour: its buttons, dragging, visibility, z-order, transparency,
