@@ -11,7 +11,9 @@ namespace trumbel {
 using VbBool = std::int16_t;
 inline constexpr VbBool kVbTrue = -1;
 inline constexpr VbBool kVbFalse = 0;
-inline constexpr bool IsOn(std::int16_t v) { return v != 0; }
+inline constexpr bool IsOn(std::int16_t v) {
+    return v != 0;
+}
 
 inline constexpr int kContainerCount = 10;
 inline constexpr int kSlotCount = 4;
@@ -21,19 +23,29 @@ struct LimitPair {
     std::array<std::int16_t, 2> maxMode{}; // [0] numeric display, [1] graph
     std::array<float, 2> maxValue{};
     float pastMax = 0.0f; // highest rate seen, kept across runs
+    bool operator==(const LimitPair&) const = default;
 };
 
 struct NetDeviceLimits {
     LimitPair send;
     LimitPair receive;
+    bool operator==(const NetDeviceLimits&) const = default;
 };
 
 struct TrayIconSetting {
     std::int16_t kind = 2;
     std::int16_t device = 0;
+    bool operator==(const TrayIconSetting&) const = default;
 };
 
+// The public SNTP server the clock adjustment uses unless the user chose another, in the
+// caption-and-host form the options dialog lists.
+inline constexpr const char* kStandardTimeServer = "NTP Pool Project (pool.ntp.org)";
+
 // The one program-wide settings record; field names follow the settings file's key tables.
+// The initial values are the values a reset gives (and what applies when no file exists);
+// skinFolder resets to the program's folder. The values a key missing from an existing file
+// gives sit next to the keys in SettingsKeys.cpp.
 struct Settings {
     std::int32_t loadedVersion = 0;
 
@@ -116,12 +128,14 @@ struct Settings {
     std::int32_t hotKeyCode = 119; // Windows virtual-key code (F8)
 
     // 時計設定
-    std::string timeServer;
+    std::string timeServer = kStandardTimeServer;
     std::int16_t adjustClockAtStart = 1;
     std::int32_t timeServerPort = 123;
     std::int32_t adjustEveryHours = 0;
     std::int16_t adjustWithOffset = 0;
     std::array<std::int16_t, 4> clockOffset{};
+
+    bool operator==(const Settings&) const = default;
 };
 
 } // namespace trumbel

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Settings.h"
+
 #include <array>
 #include <cstdint>
-
-#include "Settings.h"
 
 namespace trumbel {
 
@@ -11,6 +11,10 @@ inline constexpr int kItemKindCount = 9;
 
 // The skin's standard style per item kind 0..8 (0..5: 1 and 4 remaining amount, 2 and 5 used).
 using StandardStyles = std::array<std::int16_t, kItemKindCount>;
+
+// Both built-in skins: memory, page file and disk show the remaining amount (1), the CPU 5,
+// user resources 4, the four network kinds the amount used (2).
+inline constexpr StandardStyles kBuiltInStandardStyles = {1, 1, 5, 4, 2, 2, 2, 2, 1};
 
 enum class StyleSet { IfChosen, Force };
 

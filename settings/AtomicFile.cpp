@@ -1,0 +1,131 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace trumbel {
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& path) {
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+WriteResult Failure(const std::string& what, int error) {
+    return WriteResult{false, what + ": " + std::strerror(error)};
+}
+
+} // namespace
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view content,
+                                const std::string& backupPath, const WriteHook& hook) {
+    const auto step = [&](WriteStep s) {
+        if (hook && !hook(s)) {
+            errno = EIO;
+            return false;
+        }
+        return true;
+    };
+    std::vector<char> name(path.begin(), path.end());
+    const std::string suffix = ".XXXXXX";
+    name.insert(name.end(), suffix.begin(), suffix.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        return Failure(path, errno);
+    }
+    const std::string temp(name.data());
+    const auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return Failure(path, error);
+    };
+
+    // Keep the permissions the file had; a new file gets the usual ones.
+    struct stat old {};
+    mode_t mode = 0666;
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(fd, mode);
+
+    const std::size_t half = content.size() / 2;
+    if (!step(WriteStep::WriteTemp) || !WriteAll(fd, content.data(), half) ||
+        !step(WriteStep::WriteTempRest) ||
+        !WriteAll(fd, content.data() + half, content.size() - half) || !step(WriteStep::SyncTemp) ||
+        ::fsync(fd) != 0) {
+        return abandon(errno);
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return Failure(path, error);
+    }
+
+    bool backedUp = false;
+    if (!backupPath.empty() && FileExists(path)) {
+        // rename replaces a stale backup left by someone else instead of failing on it.
+        if (!step(WriteStep::MoveToBackup) || ::rename(path.c_str(), backupPath.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return Failure(path, error);
+        }
+        backedUp = true;
+    }
+    if (!step(WriteStep::RenameIntoPlace) || ::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        if (backedUp) {
+            ::rename(backupPath.c_str(), path.c_str());
+        }
+        ::unlink(temp.c_str());
+        return Failure(path, error);
+    }
+    SyncFolder(path);
+    if (backedUp && step(WriteStep::RemoveBackup)) {
+        ::unlink(backupPath.c_str());
+    }
+    step(WriteStep::Done);
+    return {};
+}
+
+} // namespace trumbel

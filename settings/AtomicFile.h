@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace trumbel {
+
+// The actions of a crash-safe replacement, in order. A test hook is called just before each
+// one and can stop the process there, or make that action fail as a full disk or an I/O error
+// would.
+enum class WriteStep {
+    WriteTemp,     // the temporary file exists, still empty
+    WriteTempRest, // half of the content is written
+    SyncTemp,
+    MoveToBackup,
+    RenameIntoPlace,
+    RemoveBackup,
+    Done,
+};
+
+// Returns false to make the step fail.
+using WriteHook = std::function<bool(WriteStep)>;
+
+struct WriteResult {
+    bool ok = true;
+    std::string error; // what failed, for the message the caller shows
+};
+
+// Writes content to a temporary file beside path, syncs it, then (when backupPath is given and
+// path exists) moves path to backupPath, renames the temporary file to path, syncs the folder
+// and removes the backup. At any instant path, or else backupPath, holds a whole file; a failure
+// before the rename leaves path untouched, and a failed rename moves the backup back.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view content,
+                                const std::string& backupPath = {}, const WriteHook& hook = {});
+
+bool FileExists(const std::string& path);
+
+} // namespace trumbel

@@ -1,0 +1,862 @@
+#include "SettingsStore.h"
+
+#include "SettingsKeys.h"
+#include "SlotStyle.h"
+#include "base/AppInfo.h"
+#include "base/RuntimeError.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <sys/stat.h>
+
+namespace trumbel {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kTrayNote = "表示するデータ，表示するデバイス(規定値：0)";
+constexpr std::string_view kMissingSkinFile = "skin_dammy.skn";
+constexpr std::string_view kResetSkinFile = "AllView2.skn";
+constexpr std::int32_t kMissingVersion = 1000000;
+
+// Defaults of a missing container key; containers 5..9 take what the one before received.
+constexpr std::array<std::string_view, 5> kMissingContainers = {
+    "0,0,0,0,8,0,0,0,0,0,0,0,0", "1,2,0,0,0,0,0,0,0,0,0,0,0", "1,4,1,0,0,0,0,0,0,0,0,0,0",
+    "1,5,1,0,0,0,0,0,0,0,0,0,0", "2,0,0,0,0,0,0,0,0,0,0,0,0"};
+
+std::string Str(std::int64_t v) {
+    return std::to_string(v);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+template <typename T> std::string Join(const T& values, std::string_view separator) {
+    std::string out;
+    bool first = true;
+    for (const auto& v : values) {
+        if (!first) {
+            out += separator;
+        }
+        first = false;
+        if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>) {
+            out += v;
+        } else {
+            out += Str(v);
+        }
+    }
+    return out;
+}
+
+std::optional<std::int32_t> ProfileInt32(std::string_view text) {
+    const std::int64_t v = ProfileIntValue(text);
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+// Reads keys the way the Windows functions would: a missing key gives its default.
+class Reader {
+public:
+    explicit Reader(const IniDocument& doc) : doc_(doc) {}
+
+    std::string String(std::string_view section, std::string_view key,
+                       std::string_view missing) const {
+        auto v = doc_.Get(section, key);
+        return v ? std::move(*v) : std::string(missing);
+    }
+    // IniReadInt; nullopt when the digits do not fit 32 bits.
+    std::optional<std::int32_t> Int(std::string_view section, std::string_view key,
+                                    std::int32_t missing) const {
+        const auto v = doc_.Get(section, key);
+        return v ? ProfileInt32(*v) : std::optional<std::int32_t>(missing);
+    }
+    template <typename T>
+    void Into(T& field, std::string_view section, std::string_view key,
+              std::int32_t missing) const {
+        if (const auto v = Int(section, key, missing);
+            v && *v >= std::numeric_limits<T>::min() && *v <= std::numeric_limits<T>::max()) {
+            field = static_cast<T>(*v);
+        }
+    }
+    void Flag(VbBool& field, std::string_view section, std::string_view key, bool missingOn) const {
+        if (const auto v = Int(section, key, missingOn ? 1 : 0)) {
+            field = *v != 0 ? kVbTrue : kVbFalse;
+        }
+    }
+    void Scalars(Settings& s, std::string_view section, std::span<const ScalarKey> keys) const {
+        for (const ScalarKey& k : keys) {
+            if (const auto v = Int(section, k.key, k.missing)) {
+                SetScalarValue(s, k, *v);
+            }
+        }
+    }
+    std::vector<std::string> List(std::string_view section, std::string_view key,
+                                  std::string_view missing) const {
+        return SplitList(String(section, key, missing), ',');
+    }
+
+private:
+    const IniDocument& doc_;
+};
+
+void Element(std::int16_t& field, const std::vector<std::string>& list, std::size_t i) {
+    if (i < list.size()) {
+        if (const auto v = ParseInt16(list[i])) {
+            field = *v;
+        }
+    }
+}
+
+void Element(float& field, const std::vector<std::string>& list, std::size_t i) {
+    if (i < list.size()) {
+        if (const auto v = ParseFloat(list[i])) {
+            field = *v;
+        }
+    }
+}
+
+void WriteScalars(IniDocument& doc, const Settings& s, std::string_view section,
+                  std::span<const ScalarKey> keys) {
+    for (const ScalarKey& k : keys) {
+        const std::int32_t v = ScalarValue(s, k);
+        doc.Set(section, k.key, k.type == KeyType::Bool ? (v != 0 ? "1" : "0") : Str(v));
+    }
+}
+
+std::string LimitText(const LimitPair& p) {
+    return Str(p.maxMode[0]) + "," + FormatFloat(p.maxValue[0]) + "," + Str(p.maxMode[1]) + "," +
+           FormatFloat(p.maxValue[1]) + "," + FormatFloat(p.pastMax);
+}
+
+void ReadLimit(LimitPair& p, const std::vector<std::string>& list) {
+    Element(p.maxMode[0], list, 0);
+    Element(p.maxValue[0], list, 1);
+    Element(p.maxMode[1], list, 2);
+    Element(p.maxValue[1], list, 3);
+    Element(p.pastMax, list, 4);
+}
+
+std::string DeviceKey(int n, std::string_view half) {
+    return "デバイス" + Str(n) + "(" + std::string(half) + ")";
+}
+
+bool IsNetworkKind(int kind) {
+    return kind >= 4 && kind <= 7;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Helpers
+
+std::int32_t VersionNumber(std::int64_t major, std::int64_t minor, std::int64_t revision) {
+    const std::int64_t v = major * 1000000 + minor * 10000 + revision;
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max()) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+std::vector<std::string> SplitList(std::string_view value, char separator) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t at = value.find(separator, start);
+        if (at == std::string_view::npos) {
+            out.emplace_back(value.substr(start));
+            return out;
+        }
+        out.emplace_back(value.substr(start, at - start));
+        start = at + 1;
+    }
+}
+
+std::vector<std::string> PadList(std::vector<std::string> list, std::size_t n) {
+    list.resize(n);
+    for (std::string& e : list) {
+        if (e.empty()) {
+            e = "0";
+        }
+    }
+    return list;
+}
+
+std::string FormatFloat(float value) {
+    if (!std::isfinite(value)) {
+        return "0";
+    }
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, r.ptr);
+}
+
+std::optional<float> ParseFloat(std::string_view text) {
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    float v = 0.0f;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size() ||
+        !std::isfinite(v)) {
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<std::int16_t> ParseInt16(std::string_view text) {
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double v = 0.0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    const double rounded = std::nearbyint(v); // ties to even
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string SettingsFilePath(const std::string& appFolder, const std::string& userName) {
+    return appFolder + "setting_" + userName + ".ini";
+}
+
+std::string BackupPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart) {
+        return path + ".bak";
+    }
+    return path.substr(0, dot + 1) + "bak";
+}
+
+std::vector<std::string> ListProfiles(const std::string& appFolder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(appFolder, ec)) {
+        const std::string file = entry.path().filename().string();
+        constexpr std::string_view prefix = "setting_";
+        constexpr std::string_view suffix = ".ini";
+        if (entry.is_regular_file(ec) && file.size() >= prefix.size() + suffix.size() &&
+            file.starts_with(prefix) && file.ends_with(suffix)) {
+            names.push_back(
+                file.substr(prefix.size(), file.size() - prefix.size() - suffix.size()));
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> ListOptionFiles(const std::string& appFolder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(appFolder + "Option/", ec)) {
+        const std::string file = entry.path().filename().string();
+        const std::size_t dot = file.rfind('.');
+        if (entry.is_regular_file(ec) && dot != std::string::npos &&
+            file.compare(dot + 1, std::string::npos, "ini") == 0) {
+            names.push_back(file.substr(0, dot));
+        }
+    }
+    return names;
+}
+
+MessageBoxRequest SaveFailedBox(const std::string& path, const WriteResult& result) {
+    return {BoxTitle("保存エラー"),
+            "設定ファイルを保存できませんでした｡" + std::string(kCrLf) + path + std::string(kCrLf) +
+                result.error + std::string(kCrLf) + "以前の設定ファイルはそのまま残っています｡",
+            MsgIcon::Exclamation, MsgButtons::Ok};
+}
+
+void SettingsService::SaveSettings(const std::string& path) {
+    if (writes_ == FileWrites::Forbidden) {
+        return;
+    }
+    const WriteResult r = store_.SaveSettings(path);
+    if (!r.ok) {
+        environment_.ui().MessageBox(SaveFailedBox(path, r));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The store
+
+SettingsStore::SettingsStore(Settings& settings, SettingsEnvironment& environment,
+                             FileWrites writes)
+    : s_(settings), env_(environment), writes_(writes) {}
+
+std::string SettingsStore::SettingsFilePath() const {
+    return trumbel::SettingsFilePath(env_.AppFolder(), env_.UserName());
+}
+
+std::string SettingsStore::CurrentSkinPath() const {
+    return s_.skinFolder + s_.skinFileName;
+}
+
+void SettingsStore::ResizeDevices() {
+    const int n = std::max(0, env_.NetworkDeviceCount());
+    s_.deviceLimits.resize(static_cast<std::size_t>(n));
+}
+
+void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
+    consent_ = Consent::NotAsked;
+    ResizeDevices();
+    ResetSettings(-1);
+    s_.loadedVersion = 0;
+
+    const std::string readPath = BackupBeforeRead(path);
+    std::optional<IniDocument> doc;
+    if (FileExists(readPath)) {
+        doc = LoadIniFile(readPath);
+    }
+    if (!doc) {
+        env_.ui().MessageBox({std::string(kProductName) + " - 確認",
+                              path + "が見つかりませんでしたので標準の設定を適用します｡",
+                              MsgIcon::Exclamation, MsgButtons::Ok});
+        ResetSettings(-1);
+        NoticeIconMenu(mode);
+        return;
+    }
+    const Reader r(*doc);
+    s_.loadedVersion = r.Int(section::kVersion, "VelquorVer", kMissingVersion).value_or(0);
+    r.Scalars(s_, section::kBasic, BasicKeys());
+    ReadNetwork(*doc);
+    r.Scalars(s_, section::kWindow, WindowKeys());
+    r.Scalars(s_, section::kPosition, PositionKeys());
+    const std::string titles = r.String(section::kPosition, "吸着Windowタイトル", "");
+    s_.snapTitles =
+        titles.empty() ? std::vector<std::string>{"Dammy"} : SplitList("Dammy|" + titles, '|');
+    ReadSkin(*doc);
+    ReadOther(*doc);
+    ReadTray(*doc);
+    env_.SetCurrentSkinPath(CurrentSkinPath());
+    r.Scalars(s_, section::kHotKey, HotKeyKeys());
+    ReadClock(*doc);
+    MigrateSettings(s_.loadedVersion);
+    NoticeIconMenu(mode);
+}
+
+void SettingsStore::ReadNetwork(const IniDocument& doc) {
+    const Reader r(doc);
+    const int n = static_cast<int>(s_.deviceLimits.size());
+    for (int d = 0; d < n; ++d) {
+        NetDeviceLimits& limits = s_.deviceLimits[static_cast<std::size_t>(d)];
+        if (s_.loadedVersion < kVersion130) {
+            for (const auto& [word, half] :
+                 {std::pair<std::string_view, LimitPair*>{"受信量", &limits.receive},
+                  {"送信量", &limits.send}}) {
+                const std::string w(word);
+                const std::string suffix = "_" + Str(d);
+                r.Into(half->maxMode[0], section::kNetwork, w + "最大値モード(数字)" + suffix, 0);
+                if (auto v = r.Int(section::kNetwork, w + "最大指定値(数字)" + suffix, 0)) {
+                    half->maxValue[0] = static_cast<float>(*v);
+                }
+                r.Into(half->maxMode[1], section::kNetwork, w + "最大値モード(グラフ)" + suffix, 0);
+                if (auto v = r.Int(section::kNetwork, w + "最大指定値(グラフ)" + suffix, 0)) {
+                    half->maxValue[1] = static_cast<float>(*v);
+                }
+                if (auto v = r.Int(section::kNetwork, w + "過去最大値" + suffix, 0)) {
+                    half->pastMax = static_cast<float>(*v);
+                }
+            }
+        } else {
+            ReadLimit(limits.receive,
+                      PadList(r.List(section::kNetwork, DeviceKey(d, "受信"), "0,0,0,0,0"), 5));
+            ReadLimit(limits.send,
+                      PadList(r.List(section::kNetwork, DeviceKey(d, "送信"), "0,0,0,0,0"), 5));
+        }
+    }
+    r.Into(s_.fixedSkinDevice, section::kNetwork, "固定Skin時使用デバイス名", 0);
+}
+
+void SettingsStore::ReadSkin(const IniDocument& doc) {
+    const Reader r(doc);
+    r.Into(s_.useBuiltInSkin, section::kSkin, "デフォルトSkin使用", 1);
+    r.Into(s_.builtInSkinType, section::kSkin, "デフォルトSkinタイプ", 1);
+    s_.skinFolder = r.String(section::kSkin, "Skinフォルダー", env_.AppFolder());
+    if (!FolderExists(s_.skinFolder)) {
+        env_.ui().MessageBox(
+            {std::string(kProductName) + " - スキンフォルダーの設定",
+             s_.skinFolder + std::string(kCrLf) +
+                 "このディレクトリーは見つからなかったためデフォルトのディレクトリーに変更します｡",
+             MsgIcon::Information, MsgButtons::Ok});
+        s_.skinFolder = env_.AppFolder();
+    }
+    s_.skinFileName = r.String(section::kSkin, "Skin名", kMissingSkinFile);
+    r.Into(s_.showStartUnit, section::kSkin, "始端ユニットの表示", 1);
+    r.Into(s_.showEndUnit, section::kSkin, "終端ユニットの表示", 1);
+    // Containers 0 .. count-1 are shown; more than there are cannot be.
+    if (const auto v = r.Int(section::kSkin, "表示ユニット数", 4); v && *v >= 0 && *v <= 10) {
+        s_.containerCount = static_cast<std::int16_t>(*v);
+    }
+    styles_ = env_.ActivateSkin(SkinActivation::Quiet);
+    if (s_.loadedVersion < kVersion130) {
+        ReadOldContainers(doc);
+    } else {
+        ReadContainers(doc);
+    }
+}
+
+void SettingsStore::ReadContainers(const IniDocument& doc) {
+    const Reader r(doc);
+    std::string previous;
+    for (int c = 0; c < kContainerCount; ++c) {
+        const std::string missing = c < static_cast<int>(kMissingContainers.size())
+                                        ? std::string(kMissingContainers[c])
+                                        : previous;
+        previous = r.String(section::kSkin, "コンテナ" + Str(c) + "の設定", missing);
+        const auto list = PadList(SplitList(previous, ','), 13);
+        if (const auto f = ParseInt16(list[0])) {
+            s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
+            s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2);
+        }
+        for (int s = 0; s < kSlotCount; ++s) {
+            const std::size_t at = 1 + 3 * static_cast<std::size_t>(s);
+            // A kind the program does not know would fail every drawing pass: keep the slot's.
+            if (const auto kind = ParseInt16(list[at]);
+                kind && *kind >= 0 && *kind < kItemKindCount) {
+                s_.kind[c][s] = *kind;
+            }
+            Element(s_.device[c][s], list, at + 1);
+            if (const auto choice = ParseInt16(list[at + 2])) {
+                const int kind = std::clamp<int>(s_.kind[c][s], 0, kItemKindCount - 1);
+                const int standard = styles_[static_cast<std::size_t>(kind)];
+                try {
+                    SetSlotStyle(s_, styles_, c, s, (standard / 3) * 3 + *choice % 10,
+                                 StyleSet::Force);
+                } catch (const std::exception&) {
+                    // the slot keeps its style
+                }
+            }
+            CheckSlotDevice(c, s);
+        }
+    }
+}
+
+void SettingsStore::ReadOldContainers(const IniDocument& doc) {
+    const Reader r(doc);
+    const bool from110 = s_.loadedVersion >= kVersion110;
+    std::int32_t previousFlags = 0;
+    for (int c = 0; c < kContainerCount; ++c) {
+        if (from110) {
+            const std::int32_t missing = c == 0 ? 0 : c <= 3 ? 1 : c == 4 ? 2 : previousFlags;
+            if (const auto f = r.Int(section::kSkin, "コンテナ(" + Str(c) + ")の表示設定", missing);
+                f && *f >= std::numeric_limits<std::int16_t>::min() &&
+                *f <= std::numeric_limits<std::int16_t>::max()) {
+                previousFlags = *f;
+                s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
+                s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2);
+            }
+        } else {
+            if (const auto h = r.Int(section::kSkin, "ロググラフ使用(" + Str(c) + ")",
+                                     c >= 1 && c <= 3 ? 1 : 0)) {
+                s_.historyContainer[c] = *h != 0 ? 1 : 0;
+            }
+            if (const auto k =
+                    r.Int(section::kSkin, "時計を表示する(" + Str(c) + ")", c == 4 ? 1 : 0)) {
+                s_.clockContainer[c] = *k != 0 ? 1 : 0;
+            }
+        }
+        for (int s = 0; s < kSlotCount; ++s) {
+            const std::string slot = Str(c) + "," + Str(s);
+            if (from110) {
+                const auto list = PadList(
+                    SplitList(r.String(section::kSkin, "表示項目(" + slot + ")", "0,0"), ','), 3);
+                if (const auto kind = ParseInt16(list[0]);
+                    kind && *kind >= 0 && *kind < kItemKindCount) {
+                    s_.kind[c][s] = *kind;
+                }
+                Element(s_.device[c][s], list, 1);
+                if (const auto choice = ParseInt16(list[2])) {
+                    try {
+                        SetSlotStyle(s_, styles_, c, s, *choice % 10, StyleSet::Force);
+                    } catch (const std::exception&) {
+                    }
+                }
+            } else {
+                if (const auto kind = r.Int(section::kSkin, "表示項目(" + slot + ",0)", 0);
+                    kind && *kind >= 0 && *kind < kItemKindCount) {
+                    s_.kind[c][s] = static_cast<std::int16_t>(*kind);
+                }
+                r.Into(s_.device[c][s], section::kSkin, "表示項目(" + slot + ",1)", 0);
+            }
+            CheckSlotDevice(c, s);
+        }
+    }
+}
+
+void SettingsStore::CheckSlotDevice(int c, int s) {
+    const int device = s_.device[c][s];
+    if (!IsNetworkKind(s_.kind[c][s]) ||
+        (device >= 0 && device < static_cast<int>(s_.deviceLimits.size()))) {
+        return;
+    }
+    std::string name = env_.NetworkDeviceName(0);
+    if (const auto nul = name.find('\0'); nul != std::string::npos) {
+        name.resize(nul);
+    }
+    env_.ui().MessageBox({std::string(kProductName),
+                          "指定されたネットワークデバイス(ID=" + Str(device) +
+                              ")が見つからないため" + std::string(kCrLf) + name +
+                              std::string(kCrLf) + "の情報を表示します。" + std::string(kCrLf) +
+                              "ユニット番号 : " + Str(c) + " ,スロット番号 : " + Str(s),
+                          MsgIcon::Exclamation, MsgButtons::Ok});
+    s_.device[c][s] = 0;
+}
+
+void SettingsStore::ReadOther(const IniDocument& doc) {
+    const Reader r(doc);
+    r.Into(s_.functionId, section::kOther, "ファンクションID", 2);
+    s_.functionName = r.String(section::kOther, "ファンクション名", "");
+    const auto flags = r.List(section::kOther, "内蔵機能設定", "0,0,0,0,0");
+    for (std::size_t i = 0; i < s_.builtInFunctionFlags.size(); ++i) {
+        Element(s_.builtInFunctionFlags[i], flags, i);
+    }
+}
+
+void SettingsStore::ReadTray(const IniDocument& doc) {
+    const Reader r(doc);
+    if (const auto n = r.Int(section::kTray, "アイコン表示数", 1);
+        n && *n >= 1 && *n <= kTrayIconMax) {
+        s_.trayIconCount = static_cast<std::int16_t>(*n);
+    }
+    s_.trayImageFile = r.String(section::kTray, "画像ファイル名", "");
+    r.Into(s_.trayUpdateInterval, section::kTray, "更新間隔", 0);
+    for (int n = 1; n <= s_.trayIconCount; ++n) {
+        const auto list = r.List(section::kTray, "アイコン(" + Str(n) + ")", "2,0");
+        Element(s_.trayIcons[static_cast<std::size_t>(n)].kind, list, 0);
+        Element(s_.trayIcons[static_cast<std::size_t>(n)].device, list, 1);
+    }
+    const auto actions = r.List(section::kTray, "動作設定", "4,6,1,2");
+    for (std::size_t i = 0; i < s_.trayClickActions.size(); ++i) {
+        Element(s_.trayClickActions[i], actions, i);
+    }
+}
+
+void SettingsStore::ReadClock(const IniDocument& doc) {
+    const Reader r(doc);
+    s_.timeServer = r.String(section::kClock, "使用するタイムサーバー", kStandardTimeServer);
+    r.Into(s_.adjustClockAtStart, section::kClock, "起動時に時計を合わせる", 0);
+    r.Into(s_.timeServerPort, section::kClock, "使用するポート", 123);
+    if (s_.timeServerPort < 1) {
+        s_.timeServerPort = 123;
+    }
+    r.Into(s_.adjustEveryHours, section::kClock, "一定時間ごとにあわせる", 0);
+    r.Into(s_.adjustWithOffset, section::kClock, "ずらしてあわせる", 0);
+    const auto offset = r.List(section::kClock, "ずらす時間", "0,0,0,0");
+    for (std::size_t i = 0; i < s_.clockOffset.size(); ++i) {
+        Element(s_.clockOffset[i], offset, i);
+    }
+}
+
+void SettingsStore::NoticeIconMenu(LoadMode mode) {
+    if (mode == LoadMode::Startup || !iconMenuInForce_) {
+        iconMenuInForce_ = s_.useIconMenu;
+        return;
+    }
+    if (IsOn(s_.useIconMenu) == IsOn(*iconMenuInForce_) || !env_.SubclassAllowed()) {
+        return;
+    }
+    env_.ui().MessageBox({"アイコンメニューの設定変更 - " + std::string(kProductName),
+                          "この設定ファイルでアイコンメニューの使用の設定が" +
+                              std::string(IsOn(s_.useIconMenu) ? "有効" : "無効") +
+                              "にされましたが、" + std::string(kCrLf) + std::string(kProductName) +
+                              "の再起動後にこの設定は有効になります。",
+                          MsgIcon::Information, MsgButtons::Ok});
+}
+
+WriteResult SettingsStore::SaveSettings(const std::string& path) {
+    if (writes_ == FileWrites::Forbidden) {
+        return {false, "この実行では設定ファイルを書き込みません"};
+    }
+    IniDocument doc;
+    const Settings& s = s_;
+    doc.Set(section::kVersion, "VelquorVer",
+            Str(VersionNumber(kVersionMajor, kVersionMinor, kRevision)));
+    WriteScalars(doc, s, section::kBasic, BasicKeys());
+
+    const int devices = std::max(0, env_.NetworkDeviceCount());
+    for (int d = 0; d < devices; ++d) {
+        const NetDeviceLimits limits = static_cast<std::size_t>(d) < s.deviceLimits.size()
+                                           ? s.deviceLimits[static_cast<std::size_t>(d)]
+                                           : NetDeviceLimits{};
+        doc.Set(section::kNetwork, DeviceKey(d, "受信"), LimitText(limits.receive));
+        doc.Set(section::kNetwork, DeviceKey(d, "送信"), LimitText(limits.send));
+    }
+    doc.Set(section::kNetwork, "固定Skin時使用デバイス名", Str(s.fixedSkinDevice));
+
+    WriteScalars(doc, s, section::kWindow, WindowKeys());
+    WriteScalars(doc, s, section::kPosition, PositionKeys());
+    // The leading "Dammy" is never written.
+    const std::vector<std::string> patterns(s.snapTitles.begin() + (s.snapTitles.empty() ? 0 : 1),
+                                            s.snapTitles.end());
+    doc.Set(section::kPosition, "吸着Windowタイトル", Join(patterns, "|"));
+
+    doc.Set(section::kSkin, "デフォルトSkin使用", Str(s.useBuiltInSkin));
+    doc.Set(section::kSkin, "デフォルトSkinタイプ", Str(s.builtInSkinType));
+    doc.Set(section::kSkin, "Skinフォルダー", s.skinFolder);
+    doc.Set(section::kSkin, "Skin名", s.skinFileName);
+    doc.Set(section::kSkin, "始端ユニットの表示", Str(s.showStartUnit));
+    doc.Set(section::kSkin, "終端ユニットの表示", Str(s.showEndUnit));
+    doc.Set(section::kSkin, "表示ユニット数", Str(s.containerCount));
+    for (int c = 0; c < kContainerCount; ++c) {
+        std::string value = Str(s.clockContainer[c] * 2 + s.historyContainer[c]);
+        for (int sl = 0; sl < kSlotCount; ++sl) {
+            value += "," + Str(s.kind[c][sl]) + "," + Str(s.device[c][sl]) + "," +
+                     Str((s.graphStyle[c][sl] % 10) % 3);
+        }
+        doc.Set(section::kSkin, "コンテナ" + Str(c) + "の設定", value);
+    }
+
+    doc.Set(section::kOther, "ファンクションID", Str(s.functionId));
+    doc.Set(section::kOther, "ファンクション名", s.functionName);
+    doc.Set(section::kOther, "内蔵機能設定", Join(s.builtInFunctionFlags, ","));
+
+    doc.Set(section::kTray, "画像ファイル名", s.trayImageFile);
+    doc.Set(section::kTray, "更新間隔", Str(s.trayUpdateInterval));
+    doc.Set(section::kTray, "アイコン表示数", Str(s.trayIconCount));
+    doc.Set(section::kTray, "説明", kTrayNote);
+    const int icons = std::clamp<int>(s.trayIconCount, 0, kTrayIconMax);
+    for (int n = 1; n <= icons; ++n) {
+        const TrayIconSetting& icon = s.trayIcons[static_cast<std::size_t>(n)];
+        doc.Set(section::kTray, "アイコン(" + Str(n) + ")",
+                Str(icon.kind) + "," + Str(icon.device));
+    }
+    doc.Set(section::kTray, "動作設定", Join(s.trayClickActions, ","));
+
+    WriteScalars(doc, s, section::kHotKey, HotKeyKeys());
+
+    doc.Set(section::kClock, "使用するタイムサーバー", s.timeServer);
+    doc.Set(section::kClock, "起動時に時計を合わせる", Str(s.adjustClockAtStart));
+    doc.Set(section::kClock, "使用するポート", Str(s.timeServerPort));
+    doc.Set(section::kClock, "一定時間ごとにあわせる", Str(s.adjustEveryHours));
+    doc.Set(section::kClock, "ずらしてあわせる", Str(s.adjustWithOffset));
+    doc.Set(section::kClock, "ずらす時間", Join(s.clockOffset, ","));
+
+    return WriteFileAtomically(path, doc.Serialize(), BackupPath(path), writeHook);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Backup, reset, profiles, migration
+
+std::string SettingsStore::BackupBeforeRead(const std::string& path) {
+    const std::string backup = BackupPath(path);
+    const bool fileThere = FileExists(path);
+    const bool backupThere = FileExists(backup);
+    if (!fileThere && backupThere) {
+        const MsgAnswer answer = env_.ui().MessageBox(
+            {BoxTitle("確認"),
+             path + "は見つかりませんでしたが、そのバックアップファイルを発見しました｡" +
+                 std::string(kCrLf) + "バックアップファイルを読み込みますか？",
+             MsgIcon::Question, MsgButtons::YesNo});
+        if (answer != MsgAnswer::Yes) {
+            return path;
+        }
+        if (writes_ == FileWrites::Forbidden) {
+            return backup; // read it where it lies
+        }
+        // Copy byte for byte, crash-safe; only a restored file lets the backup go.
+        std::FILE* f = std::fopen(backup.c_str(), "rb");
+        std::string bytes;
+        bool readOk = f != nullptr;
+        if (f) {
+            char buffer[16384];
+            std::size_t n = 0;
+            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+                bytes.append(buffer, n);
+            }
+            readOk = std::ferror(f) == 0;
+            std::fclose(f);
+        }
+        if (readOk && WriteFileAtomically(path, bytes).ok) {
+            std::remove(backup.c_str());
+            return path;
+        }
+        return backup;
+    }
+    if (fileThere && backupThere && writes_ == FileWrites::Allowed) {
+        std::remove(backup.c_str());
+    }
+    return path;
+}
+
+void SettingsStore::ResetSettings(int group) {
+    const Settings fresh;
+    const auto scalars = [&](std::span<const ScalarKey> keys, const std::int16_t Settings::*keep) {
+        for (const ScalarKey& k : keys) {
+            const auto* field = std::get_if<std::int16_t Settings::*>(&k.field);
+            if (!(field && *field == keep)) {
+                CopyScalar(s_, fresh, k);
+            }
+        }
+    };
+    switch (group) {
+    case -1:
+        for (int g : {0, 3, 1, 2, 4, 5, 6, 7, 8}) {
+            ResetSettings(g);
+        }
+        return;
+    case 0:
+        scalars(BasicKeys(), nullptr);
+        break;
+    case 3:
+        for (NetDeviceLimits& d : s_.deviceLimits) {
+            for (LimitPair* half : {&d.send, &d.receive}) {
+                half->maxMode = {0, 0};
+                half->maxValue = {0.0f, 0.0f};
+            }
+        }
+        s_.fixedSkinDevice = 0;
+        break;
+    case 1:
+        scalars(WindowKeys(), &Settings::showByButtonCopy);
+        break;
+    case 2:
+        scalars(PositionKeys(), nullptr);
+        s_.snapTitles = {"Dammy"};
+        break;
+    case 4:
+        s_.skinFolder = env_.AppFolder();
+        s_.skinFileName = std::string(kResetSkinFile);
+        s_.useBuiltInSkin = fresh.useBuiltInSkin;
+        s_.builtInSkinType = fresh.builtInSkinType;
+        break;
+    case 5:
+    case 9:
+        ResetLayout();
+        break;
+    case 6:
+        s_.functionId = fresh.functionId;
+        s_.functionName.clear();
+        s_.builtInFunctionFlags = fresh.builtInFunctionFlags;
+        scalars(HotKeyKeys(), nullptr);
+        break;
+    case 7:
+        s_.trayIconCount = 1;
+        s_.trayUpdateInterval = 0;
+        s_.trayIcons[1] = TrayIconSetting{2, 0};
+        s_.trayImageFile.clear();
+        s_.trayClickActions = fresh.trayClickActions;
+        break;
+    case 8:
+        s_.timeServer = kStandardTimeServer;
+        s_.adjustClockAtStart = fresh.adjustClockAtStart;
+        s_.timeServerPort = fresh.timeServerPort;
+        s_.adjustEveryHours = fresh.adjustEveryHours;
+        s_.adjustWithOffset = fresh.adjustWithOffset;
+        s_.clockOffset = fresh.clockOffset;
+        break;
+    default:
+        break;
+    }
+    env_.SetCurrentSkinPath(CurrentSkinPath());
+}
+
+void SettingsStore::ResetLayout() {
+    s_.showStartUnit = 1;
+    s_.showEndUnit = 1;
+    s_.containerCount = 5;
+    styles_ = env_.ActivateSkin(SkinActivation::Quiet);
+    s_.historyContainer = {};
+    s_.clockContainer = {};
+    s_.kind = {};
+    s_.device = {};
+    s_.kind[0][1] = 8;
+    for (int c = 1; c <= 3; ++c) {
+        s_.historyContainer[c] = 1;
+    }
+    s_.kind[1][0] = 2;
+    s_.kind[2][0] = 4;
+    s_.kind[3][0] = 5;
+    s_.clockContainer[4] = 1;
+    for (int c = 0; c < kContainerCount; ++c) {
+        for (int sl = 0; sl < kSlotCount; ++sl) {
+            SetSlotStyle(s_, styles_, c, sl, 0, StyleSet::Force);
+        }
+    }
+}
+
+bool SettingsStore::SwitchToProfile(const std::string& name) {
+    const std::string path = env_.AppFolder() + "setting_" + name + ".ini";
+    if (!FileExists(path)) {
+        env_.ui().MessageBox(
+            {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
+        return false;
+    }
+    LoadSettings(path, LoadMode::Switch);
+    env_.ActivateSkin(SkinActivation::Announce);
+    return true;
+}
+
+bool SettingsStore::SwitchToOptionFile(const std::string& name) {
+    const std::string path = env_.AppFolder() + "Option/" + name + ".ini";
+    if (!FileExists(path)) {
+        env_.ui().MessageBox(
+            {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
+        return false;
+    }
+    LoadSettings(path, LoadMode::Switch);
+    env_.ActivateSkin(SkinActivation::Announce);
+    return true;
+}
+
+void SettingsStore::OpenOptionFile(const std::string& path) {
+    LoadSettings(path, LoadMode::Switch);
+    env_.ActivateSkin(SkinActivation::Announce);
+}
+
+WriteResult SettingsStore::SaveOptionFile(const std::string& path) {
+    return SaveSettings(path);
+}
+
+bool SettingsStore::AskApplyNewDefaults() {
+    return env_.ui().MessageBox({std::string(kProductName),
+                                 "このINIファイルは古いバージョンの「" + std::string(kProductName) +
+                                     "」で書かれたファイルです。" + std::string(kCrLf) +
+                                     "今バージョンより新しい設定項目が加わりました。新しい設定項目"
+                                     "に標準の設定を適用してもよいですか？",
+                                 MsgIcon::Question, MsgButtons::YesNo}) == MsgAnswer::Yes;
+}
+
+bool SettingsStore::ApplyNewDefaults() {
+    if (consent_ == Consent::NotAsked) {
+        consent_ = AskApplyNewDefaults() ? Consent::Yes : Consent::No;
+    }
+    return consent_ == Consent::Yes;
+}
+
+void SettingsStore::MigrateSettings(std::int32_t loadedVersion) {
+    if (loadedVersion < kVersion110 && ApplyNewDefaults()) {
+        s_.adjustClockAtStart = 0;
+        s_.timeServer = kStandardTimeServer;
+        s_.showStartUnit = 1;
+        s_.showEndUnit = 1;
+    }
+    if (loadedVersion < kVersion120 && ApplyNewDefaults()) {
+        s_.trayIconCount = 1;
+        const std::string standard = SettingsFilePath();
+        const auto doc = LoadIniFile(standard);
+        const IniDocument empty;
+        const Reader r(doc ? *doc : empty);
+        r.Into(s_.trayIcons[1].kind, section::kTray, "表示項目", 2);
+        r.Into(s_.trayIcons[1].device, section::kTray, "表示デバイス", 0);
+    }
+    if (loadedVersion < kVersion130 && ApplyNewDefaults()) {
+        s_.useIconMenu = kVbTrue;
+    }
+}
+
+} // namespace trumbel

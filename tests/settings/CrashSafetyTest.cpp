@@ -1,0 +1,105 @@
+#include "SettingsFixture.h"
+#include "settings/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace trumbel {
+namespace {
+
+using testing::ReadBytes;
+using testing::SettingsTest;
+
+constexpr WriteStep kSteps[] = {
+    WriteStep::WriteTemp,    WriteStep::WriteTempRest,   WriteStep::SyncTemp,
+    WriteStep::MoveToBackup, WriteStep::RenameIntoPlace, WriteStep::RemoveBackup,
+    WriteStep::Done};
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        if (e.is_regular_file()) {
+            names.push_back(e.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The process is killed just before each step of SaveSettings; the next start finds the old
+// settings or the new ones, whole, never the defaults.
+TEST_F(SettingsTest, KilledSaveNeverLosesTheSettings) {
+    for (WriteStep killAt : kSteps) {
+        const int stepNumber = static_cast<int>(killAt);
+        SCOPED_TRACE(stepNumber);
+        settings = Settings{};
+        settings.skinFolder = appFolder;
+        settings.snapStrength = 11;
+        store->writeHook = nullptr;
+        ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            settings.snapStrength = 12;
+            store->writeHook = [killAt](WriteStep s) {
+                if (s == killAt) {
+                    ::kill(::getpid(), SIGKILL);
+                }
+                return true;
+            };
+            store->SaveSettings(StandardPath());
+            ::_exit(3);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+        ui.shown.clear();
+        ui.answers = {MsgAnswer::Yes}; // restore the backup when offered
+        settings = Settings{};
+        store->writeHook = nullptr;
+        store->LoadSettings(StandardPath(), LoadMode::Startup);
+        const int expected = killAt < WriteStep::RemoveBackup ? 11 : 12;
+        EXPECT_EQ(settings.snapStrength, expected);
+        // Only a kill between the two renames leaves the file under its backup name.
+        EXPECT_EQ(ui.shown.size(), killAt == WriteStep::RenameIntoPlace ? 1u : 0u);
+        EXPECT_TRUE(FileExists(StandardPath()));
+        EXPECT_FALSE(FileExists(BackupPath(StandardPath())));
+        // Clean up a temporary file the killed writer left, as a later start would ignore it.
+        for (const std::string& name : FolderEntries(folder)) {
+            if (name != "setting_tester.ini") {
+                std::filesystem::remove(folder / name);
+            }
+        }
+    }
+}
+
+// A full disk or an I/O error at any step is reported and leaves the old file as it was.
+TEST_F(SettingsTest, FailedStepsLeaveTheOldFile) {
+    settings.snapStrength = 11;
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    const std::string old = ReadBytes(StandardPath());
+    for (WriteStep failAt : kSteps) {
+        SCOPED_TRACE(static_cast<int>(failAt));
+        settings.snapStrength = 12;
+        store->writeHook = [failAt](WriteStep s) { return s != failAt; };
+        const WriteResult r = store->SaveSettings(StandardPath());
+        const bool replaced = failAt >= WriteStep::RemoveBackup;
+        EXPECT_EQ(r.ok, replaced);
+        if (!replaced) {
+            EXPECT_NE(r.error.find(StandardPath()), std::string::npos);
+            EXPECT_EQ(ReadBytes(StandardPath()), old);
+            EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"setting_tester.ini"});
+        } else {
+            store->writeHook = nullptr;
+            settings.snapStrength = 11;
+            ASSERT_TRUE(store->SaveSettings(StandardPath()).ok); // and back, for the next step
+        }
+    }
+}
+
+} // namespace
+} // namespace trumbel

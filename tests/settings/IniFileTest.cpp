@@ -1,0 +1,135 @@
+#include "settings/IniFile.h"
+
+#include "SettingsFixture.h"
+#include "settings/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+TEST(IniDocument, LookupFollowsTheProfileFunctions) {
+    const IniDocument doc = IniDocument::Parse("top=before any section\n"
+                                               "[Basic]\n"
+                                               "  Key One  =  spaced value  \r\n"
+                                               "dup=first\n"
+                                               "DUP=second\n"
+                                               "; comment=not a key\n"
+                                               "novalue\n"
+                                               "empty=\n"
+                                               "a=b=c\n"
+                                               "[basic]\n"
+                                               "later=in the second section of that name\n"
+                                               "[ 時計設定 ]\n"
+                                               "使用するポート=123\n"
+                                               "[broken\n"
+                                               "x=still in 時計設定\n");
+    struct Case {
+        std::string section, key;
+        std::optional<std::string> value;
+    };
+    const std::vector<Case> cases = {
+        {"BASIC", "key one", "spaced value"},
+        {" basic ", " KEY ONE ", "spaced value"},
+        {"Basic", "dup", "first"},
+        {"Basic", "; comment", std::nullopt},
+        {"Basic", "novalue", std::nullopt},
+        {"Basic", "empty", ""},
+        {"Basic", "a", "b=c"},
+        {"Basic", "later", std::nullopt}, // first matching section wins
+        {"Basic", "top", std::nullopt},
+        {"時計設定", "使用するポート", "123"},
+        {"時計設定", "x", "still in 時計設定"},
+        {"missing", "dup", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(doc.Get(c.section, c.key), c.value) << c.section << "/" << c.key;
+    }
+}
+
+TEST(IniDocument, ValuesAreCutAtNulAndAtTheBufferSize) {
+    std::string text = "[s]\nnul=abc";
+    text += '\0';
+    text += "def\nlong=" + std::string(1500, 'x') + "\nwide=";
+    for (int i = 0; i < 1100; ++i) {
+        text += "あ";
+    }
+    text += "\n";
+    const IniDocument doc = IniDocument::Parse(text);
+    EXPECT_EQ(doc.Get("s", "nul"), "abc");
+    EXPECT_EQ(doc.Get("s", "long")->size(), kIniValueLimit);
+    // Characters, not bytes, and never half a character.
+    EXPECT_EQ(doc.Get("s", "wide")->size(), kIniValueLimit * 3);
+}
+
+TEST(IniDocument, WritesReplaceInPlaceAndAppendInCallOrder) {
+    IniDocument doc = IniDocument::Parse("; kept\n[B]\nk1=1\n\n[A]\nx=1\n");
+    doc.Set("b", "K1", "one");    // replaced where it is, original spelling of the name kept
+    doc.Set("B", "k2", "2");      // appended after the section's last key
+    doc.Set("C", "c1", "x\r\ny"); // new section at the end; a line break cannot split the line
+    doc.Set("C", "c0", "first");
+    EXPECT_EQ(doc.Serialize(),
+              "; kept\n\n[B]\nk1=one\nk2=2\n\n[A]\nx=1\n\n[C]\nc1=x  y\nc0=first\n");
+}
+
+TEST(ProfileInt, LeadingDigitsRule) {
+    const std::vector<std::pair<std::string, std::int64_t>> cases = {
+        {"123", 123},
+        {"  42  ", 42},
+        {"-5", -5},
+        {"+7", 7},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"1.9", 1},
+        {"0x10", 0},
+        {"- 3", 0},
+        {"99999999999999999999999", INT64_MAX},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ProfileIntValue(text), value) << text;
+    }
+}
+
+TEST(IniFileAccess, ReadsAndWritesThroughFiles) {
+    const std::string path = std::string(std::getenv("TRUMBEL_HOME")) + "ini-access.ini";
+    std::filesystem::create_directories(std::getenv("TRUMBEL_HOME"));
+    std::remove(path.c_str());
+    EXPECT_EQ(IniReadString("s", "k", "dflt", path), "dflt");
+    EXPECT_EQ(IniReadInt("s", "n", -3, path), -3);
+    ASSERT_TRUE(IniWriteString("s", "k", "v", path));
+    ASSERT_TRUE(IniWriteBool("s", "b", true, path));
+    ASSERT_TRUE(IniWriteString("s", "n", "4294967297", path));
+    EXPECT_EQ(IniReadString("S", "K", "dflt", path), "v");
+    EXPECT_TRUE(IniReadBool("s", "b", false, path));
+    EXPECT_EQ(IniReadInt("s", "n", 0, path), 1); // the low 32 bits, as the Windows function gives
+    EXPECT_EQ(ReadBytes(path), "[s]\nk=v\nb=1\nn=4294967297\n");
+    EXPECT_FALSE(IniWriteString("s", "k", "v", "/nonexistent-folder/x.ini"));
+}
+
+TEST(TextEncoding, Utf8OrShiftJis) {
+    const std::string utf8 = "[基本設定]\nデスクトップ吸着=1\n";
+    const std::string sjis = Utf8ToCp932(utf8);
+    ASSERT_NE(sjis, utf8);
+    EXPECT_FALSE(IsValidUtf8(sjis));
+    EXPECT_EQ(DecodeFileText(sjis), utf8);
+    EXPECT_EQ(DecodeFileText(utf8), utf8);
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF" + utf8), utf8);
+    // Half-width katakana and the CP932 extensions (NEC row 13, IBM) survive.
+    const std::string extras = "｡ｱ①Ⅱ㈱髙";
+    EXPECT_EQ(DecodeFileText(Utf8ToCp932(extras)), extras);
+    // Bytes CP932 does not map do not end the text.
+    EXPECT_EQ(Cp932ToUtf8("a\xA0"
+                          "b\x82"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+    for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE3\x81"}) {
+        EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+    }
+}
+
+} // namespace
+} // namespace trumbel

@@ -1,0 +1,426 @@
+#include "SettingsFixture.h"
+#include "base/RuntimeError.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SlotStyle.h"
+#include "settings/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+using testing::ReadBytes;
+using testing::SettingsTest;
+using testing::WriteBytes;
+
+// Every field away from its reset value, with derived styles SetSlotStyle can produce.
+Settings RichSettings(const std::string& skinFolder) {
+    Settings s;
+    s.loadedVersion = 1320083;
+    s.snapToScreenEdges = kVbFalse;
+    s.snapToTaskbar = kVbFalse;
+    s.snapStrength = 17;
+    s.historyScrollDirection = kVbTrue;
+    s.historyUpdateSpeed = 3;
+    s.historySampleMode = 2;
+    s.openLastOptionsPage = kVbFalse;
+    s.lastOptionsPage = 7;
+    s.doubleSize = kVbTrue;
+    s.useIconMenu = kVbFalse;
+    s.deviceLimits.resize(2);
+    s.deviceLimits[0].receive = {{1, 2}, {0.1f, 1234567.9f}, 3.4e38f};
+    s.deviceLimits[0].send = {{-1, 5}, {1e-7f, 16777217.0f}, 98765.43f};
+    s.deviceLimits[1].receive = {{0, 1}, {2.5f, 0.0f}, 125000000.0f};
+    s.deviceLimits[1].send = {{2, 0}, {7.0f, 1.17549435e-38f}, 1.0f / 3.0f};
+    s.fixedSkinDevice = 1;
+    s.topmost = kVbFalse;
+    s.hideOnMouseOver = kVbTrue;
+    s.shiftKeepsVisible = kVbFalse;
+    s.hideByButton = kVbFalse;
+    s.normallyHidden = kVbTrue;
+    s.showOnMouseOver = kVbFalse;
+    s.showNeedsShift = kVbFalse;
+    s.backWhenMouseAway = kVbFalse;
+    s.showByButton = kVbTrue;
+    s.showByButtonCopy = kVbTrue;
+    s.toggleButton = kVbFalse;
+    s.hideWhenNotSnapped = kVbTrue;
+    s.startPositionMode = 1;
+    s.startX = -1920;
+    s.startY = 2000000;
+    s.autoSnapMode = 2;
+    s.snapAnchor1 = 3;
+    s.snapAnchor2 = 2;
+    s.snapOffsetX = -4;
+    s.snapOffsetY = 9;
+    s.snapExclusionMode = 0;
+    s.snapExclusionWidth = 640;
+    s.snapExclusionHeight = 480;
+    s.snapTitles = {"Dammy", "Firefox", "端末 - bash", "a,b"};
+    s.useBuiltInSkin = 0;
+    s.builtInSkinType = 0;
+    s.skinFolder = skinFolder;
+    s.skinFileName = "わたしの skin.skn";
+    s.showStartUnit = 0;
+    s.showEndUnit = 0;
+    s.containerCount = 10;
+    for (int c = 0; c < kContainerCount; ++c) {
+        s.historyContainer[c] = static_cast<std::int16_t>(c % 2);
+        s.clockContainer[c] = static_cast<std::int16_t>(c % 3 == 0 ? 1 : 0);
+        for (int sl = 0; sl < kSlotCount; ++sl) {
+            s.kind[c][sl] = static_cast<std::int16_t>((c + sl) % kItemKindCount);
+            s.device[c][sl] = static_cast<std::int16_t>(
+                IsOn(s.kind[c][sl] >= 4 && s.kind[c][sl] <= 7) ? (c + sl) % 2 : c);
+            const int standard = kBuiltInStandardStyles[static_cast<std::size_t>(s.kind[c][sl])];
+            SetSlotStyle(s, kBuiltInStandardStyles, c, sl, (standard / 3) * 3 + (c + 2 * sl) % 3,
+                         StyleSet::Force);
+        }
+    }
+    s.functionId = -3;
+    s.functionName = "メモ.txt";
+    s.builtInFunctionFlags = {1, 0, -1, 4, 5};
+    s.trayImageFile = "/tmp/トレイ.bmp";
+    s.trayUpdateInterval = 4;
+    s.trayIconCount = 8;
+    for (int n = 1; n <= kTrayIconMax; ++n) {
+        s.trayIcons[static_cast<std::size_t>(n)] = {static_cast<std::int16_t>(n % 9),
+                                                    static_cast<std::int16_t>(n)};
+    }
+    s.trayClickActions = {1, 2, 3, 0};
+    s.hotKeyEnabled = 0;
+    s.hotKeyCtrl = 0;
+    s.hotKeyAlt = 5;
+    s.hotKeyShift = -1;
+    s.hotKeyCode = 70000;
+    s.timeServer = "時刻 (ntp.example.org)";
+    s.adjustClockAtStart = 0;
+    s.timeServerPort = 10123;
+    s.adjustEveryHours = 48;
+    s.adjustWithOffset = -1;
+    s.clockOffset = {1, -2, 30, 59};
+    return s;
+}
+
+TEST_F(SettingsTest, EveryFieldSurvivesARoundTrip) {
+    const Settings rich = RichSettings(appFolder);
+    settings = rich;
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    settings = Settings{};
+    store->LoadSettings(StandardPath(), LoadMode::Startup);
+    EXPECT_TRUE(ui.shown.empty()) << ui.shown.front().text;
+    EXPECT_TRUE(settings == rich);
+    // Field by field where it differs, to say which.
+    for (std::size_t d = 0; d < 2; ++d) {
+        EXPECT_EQ(settings.deviceLimits[d], rich.deviceLimits[d]) << d;
+    }
+    EXPECT_EQ(settings.graphStyle, rich.graphStyle);
+    EXPECT_EQ(settings.digitStyle, rich.digitStyle);
+    EXPECT_EQ(settings.snapTitles, rich.snapTitles);
+    // And the file is written again byte for byte.
+    const std::string first = ReadBytes(StandardPath());
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    EXPECT_EQ(ReadBytes(StandardPath()), first);
+    EXPECT_FALSE(FileExists(BackupPath(StandardPath())));
+}
+
+TEST_F(SettingsTest, WrittenFileMatchesTheGoldenKeyOrder) {
+    settings.skinFolder = "/";
+    settings.deviceLimits.resize(2);
+    settings.deviceLimits[1].send.pastMax = 1500.5f;
+    settings.snapTitles = {"Dammy", "abc", "def"};
+    settings.trayIconCount = 3;
+    store->ResetLayout();
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    const std::string golden = ReadBytes(TRUMBEL_TEST_DATA "/settings/golden.ini");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(ReadBytes(StandardPath()), golden);
+    EXPECT_TRUE(IsValidUtf8(golden));
+}
+
+TEST_F(SettingsTest, MissingKeysAndMissingFileHaveTheirOwnDefaults) {
+    LoadText("[バージョン情報]\nVelquorVer=1320083\n");
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(settings.containerCount, 4);
+    EXPECT_EQ(settings.skinFileName, "skin_dammy.skn");
+    EXPECT_EQ(settings.adjustClockAtStart, 0);
+    EXPECT_EQ(settings.showByButton, kVbTrue);
+    EXPECT_EQ(settings.showByButtonCopy, kVbTrue);
+    EXPECT_EQ(settings.skinFolder, appFolder);
+    // Missing container keys: memory and disk bars, CPU and network history, a clock; 5..9
+    // repeat the clock container's value.
+    EXPECT_EQ(settings.kind[0][1], 8);
+    EXPECT_EQ(settings.kind[2][0], 4);
+    EXPECT_EQ(settings.device[2][0], 1);
+    EXPECT_EQ(settings.graphStyle[1][0], 50);
+    for (int c = 4; c < kContainerCount; ++c) {
+        EXPECT_EQ(settings.clockContainer[c], 1) << c;
+    }
+
+    std::filesystem::remove(StandardPath());
+    ui.shown.clear();
+    store->LoadSettings(StandardPath(), LoadMode::Startup);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].title, "Velquor - 確認");
+    EXPECT_EQ(ui.shown[0].text,
+              StandardPath() + "が見つかりませんでしたので標準の設定を適用します｡");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(settings.containerCount, 5);
+    EXPECT_EQ(settings.skinFileName, "AllView2.skn");
+    EXPECT_EQ(settings.adjustClockAtStart, 1);
+    EXPECT_EQ(settings.showByButton, kVbFalse);
+    EXPECT_EQ(settings.loadedVersion, 0);
+}
+
+TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
+    struct Case {
+        std::string lines; // in 時計設定 / 基本設定 / Skin設定 as named
+        std::function<void(const Settings&)> check;
+    };
+    const std::vector<Case> cases = {
+        {"[時計設定]\n使用するポート=0\n",
+         [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 123); }},
+        {"[時計設定]\n使用するポート=-5\n",
+         [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 123); }},
+        {"[時計設定]\n使用するポート=5000x\n",
+         [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 5000); }},
+        {"[基本設定]\n吸着強度=70000\n", [](const Settings& s) { EXPECT_EQ(s.snapStrength, 10); }},
+        {"[基本設定]\n吸着強度=abc\n", [](const Settings& s) { EXPECT_EQ(s.snapStrength, 0); }},
+        {"[基本設定]\n2倍表示=7\n", [](const Settings& s) { EXPECT_EQ(s.doubleSize, kVbTrue); }},
+        {"[Skin設定]\n表示ユニット数=11\n",
+         [](const Settings& s) { EXPECT_EQ(s.containerCount, 5); }},
+        {"[Skin設定]\nコンテナ1の設定=3,2,0,0\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.clockContainer[1], 1);
+             EXPECT_EQ(s.historyContainer[1], 1);
+             EXPECT_EQ(s.kind[1][1], 0); // padded
+         }},
+        {"[Skin設定]\nコンテナ0の設定=x,12,1,0,2,0,1\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.historyContainer[0], 0); // unchanged from the reset
+             EXPECT_EQ(s.kind[0][0], 0);          // an unknown kind keeps the slot's
+             EXPECT_EQ(s.kind[0][1], 2);
+             EXPECT_EQ(s.graphStyle[0][1], 44); // choice 1 for the CPU (standard 5)
+         }},
+        {"[位置情報設定]\n吸着Windowタイトル=\n起動位置X=12.7\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.snapTitles, std::vector<std::string>{"Dammy"});
+             EXPECT_EQ(s.startX, 12);
+         }},
+        {"[その他設定]\n内蔵機能設定=1,,3\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.builtInFunctionFlags, (std::array<std::int16_t, 5>{1, 0, 3, 0, 0}));
+         }},
+        {"[タスクトレイ設定]\n動作設定=9\nアイコン表示数=9\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.trayClickActions, (std::array<std::int16_t, 4>{9, 6, 1, 2}));
+             EXPECT_EQ(s.trayIconCount, 1);
+         }},
+        {"[ネットワーク設定]\nデバイス1(送信)=1,2.5\n",
+         [](const Settings& s) {
+             EXPECT_EQ(s.deviceLimits[1].send.maxMode[0], 1);
+             EXPECT_EQ(s.deviceLimits[1].send.maxValue[0], 2.5f);
+             EXPECT_EQ(s.deviceLimits[1].send.pastMax, 0.0f);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        LoadText("[バージョン情報]\nVelquorVer=1320083\n" + c.lines);
+        c.check(settings);
+    }
+}
+
+TEST_F(SettingsTest, SlotStyleChoiceRoundTrip) {
+    // graphStyle 44 writes choice 1, 20 writes 0; the choice reads back through the kind's
+    // standard style.
+    store->ResetLayout();
+    settings.kind[1][0] = 2;
+    SetSlotStyle(settings, styles, 1, 0, 4, StyleSet::Force);
+    settings.kind[1][1] = 4;
+    SetSlotStyle(settings, styles, 1, 1, 0, StyleSet::Force);
+    settings.kind[1][2] = 0;
+    SetSlotStyle(settings, styles, 1, 2, 1, StyleSet::Force);
+    ASSERT_EQ(settings.graphStyle[1][0], 44);
+    ASSERT_EQ(settings.graphStyle[1][1], 20);
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    const auto doc = LoadIniFile(StandardPath());
+    EXPECT_EQ(doc->Get("Skin設定", "コンテナ1の設定"), "1,2,0,1,4,0,0,0,0,1,0,0,0");
+    store->LoadSettings(StandardPath(), LoadMode::Startup);
+    EXPECT_EQ(settings.graphStyle[1][0], 44);
+    EXPECT_EQ(settings.digitStyle[1][0], 0);
+    EXPECT_EQ(settings.graphStyle[1][1], 20);
+    EXPECT_EQ(settings.graphStyle[1][2], 11);
+    EXPECT_EQ(settings.digitStyle[1][2], 30);
+}
+
+TEST_F(SettingsTest, OnlyExistingDevicesAndShownTrayIconsAreKept) {
+    LoadText("[バージョン情報]\nVelquorVer=1320083\n[ネットワーク設定]\n"
+             "デバイス5(受信)=1,1,1,1,1\n受信量過去最大値_0=9\n"
+             "[タスクトレイ設定]\nアイコン表示数=3\nアイコン(4)=5,5\n");
+    settings.trayIcons[4] = {7, 7};
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    const auto doc = LoadIniFile(StandardPath());
+    EXPECT_FALSE(doc->Get("ネットワーク設定", "デバイス5(受信)"));
+    EXPECT_FALSE(doc->Get("ネットワーク設定", "受信量過去最大値_0"));
+    EXPECT_TRUE(doc->Get("ネットワーク設定", "デバイス1(送信)"));
+    for (int n = 1; n <= kTrayIconMax; ++n) {
+        EXPECT_EQ(doc->Get("タスクトレイ設定", "アイコン(" + std::to_string(n) + ")").has_value(),
+                  n <= 3)
+            << n;
+    }
+    const std::string text = ReadBytes(StandardPath());
+    const auto at = [&](const std::string& key) { return text.find(key); };
+    EXPECT_LT(at("デバイス1(受信)"), at("デバイス1(送信)"));
+    EXPECT_LT(at("デバイス1(送信)"), at("固定Skin時使用デバイス名"));
+}
+
+TEST_F(SettingsTest, ChecksOfSlotsFolderAndIconMenu) {
+    LoadText("[バージョン情報]\nVelquorVer=1320083\n"
+             "[Skin設定]\nSkinフォルダー=C:\\Program Files\\Velquor\\Skin\\\n"
+             "コンテナ1の設定=1,4,2,0,6,-1,0\n");
+    ASSERT_EQ(ui.shown.size(), 3u);
+    EXPECT_EQ(ui.shown[0].title, "Velquor - スキンフォルダーの設定");
+    EXPECT_EQ(ui.shown[0].text,
+              "C:\\Program Files\\Velquor\\Skin\\\r\n"
+              "このディレクトリーは見つからなかったためデフォルトのディレクトリーに変更します｡");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(settings.skinFolder, appFolder);
+    EXPECT_EQ(ui.shown[1].title, "Velquor");
+    EXPECT_EQ(ui.shown[1].text, "指定されたネットワークデバイス(ID=2)が見つからないため\r\nlo\r\n"
+                                "の情報を表示します。\r\nユニット番号 : 1 ,スロット番号 : 0");
+    EXPECT_EQ(ui.shown[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ui.shown[2].text.find("(ID=-1)") != std::string::npos, true);
+    EXPECT_EQ(settings.device[1][0], 0);
+    EXPECT_EQ(settings.device[1][1], 0);
+    EXPECT_EQ(activations,
+              (std::vector<SkinActivation>(activations.size(), SkinActivation::Quiet)));
+
+    // The icon-menu notice: only on a switch that changes it, and only with subclassing.
+    struct Case {
+        std::string value;
+        bool subclass;
+        int boxes;
+    };
+    for (const Case& c : std::vector<Case>{{"1", true, 0}, {"0", false, 0}, {"0", true, 1}}) {
+        subclassAllowed = c.subclass;
+        LoadText("[バージョン情報]\nVelquorVer=1320083\n[基本設定]\nアイコンメニュー使用=" +
+                     c.value + "\n",
+                 {}, LoadMode::Switch);
+        ASSERT_EQ(static_cast<int>(ui.shown.size()), c.boxes) << c.value;
+    }
+    EXPECT_EQ(ui.shown[0].title, "アイコンメニューの設定変更 - Velquor");
+    EXPECT_EQ(ui.shown[0].text,
+              "この設定ファイルでアイコンメニューの使用の設定が無効にされましたが、\r\n"
+              "Velquorの再起動後にこの設定は有効になります。");
+}
+
+TEST_F(SettingsTest, OldShiftJisFileMigratesOnYes) {
+    const std::string text =
+        "[バージョン情報]\r\nVelquorVer=1050000\r\n"
+        "[基本設定]\r\nアイコンメニュー使用=0\r\n"
+        "[ネットワーク設定]\r\n受信量過去最大値_0=5000\r\n送信量最大値モード(グラフ)_1=2\r\n"
+        "送信量最大指定値(数字)_1=64000\r\n"
+        "[Skin設定]\r\nロググラフ使用(2)=0\r\n時計を表示する(6)=1\r\n表示項目(2,0,0)=7\r\n"
+        "表示項目(2,0,1)=1\r\n表示項目(3,1,0)=5\r\n表示項目(3,1,1)=4\r\n"
+        "[時計設定]\r\n起動時に時計を合わせる=1\r\n使用するタイムサーバー=古いサーバー\r\n"
+        "[タスクトレイ設定]\r\n表示項目=6\r\n表示デバイス=1\r\nアイコン表示数=4\r\n";
+    for (MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
+        SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
+        WriteBytes(StandardPath(), Utf8ToCp932(text));
+        ui.shown.clear();
+        ui.answers = {MsgAnswer::Ok, answer}; // the device notice comes first
+        store->LoadSettings(StandardPath(), LoadMode::Startup);
+        EXPECT_EQ(settings.loadedVersion, 1050000);
+        EXPECT_EQ(settings.historyContainer[2], 0);
+        EXPECT_EQ(settings.historyContainer[1], 1);
+        EXPECT_EQ(settings.clockContainer[4], 1);
+        EXPECT_EQ(settings.clockContainer[6], 1);
+        EXPECT_EQ(settings.kind[2][0], 7);
+        EXPECT_EQ(settings.device[2][0], 1);
+        EXPECT_EQ(settings.kind[3][1], 5);
+        EXPECT_EQ(settings.device[3][1], 0); // device 4 does not exist
+        EXPECT_EQ(settings.deviceLimits[0].receive.pastMax, 5000.0f);
+        EXPECT_EQ(settings.deviceLimits[1].send.maxMode[1], 2);
+        EXPECT_EQ(settings.deviceLimits[1].send.maxValue[0], 64000.0f);
+        ASSERT_EQ(ui.shown.size(), 2u);
+        EXPECT_EQ(ui.shown[0].text.find("(ID=4)") != std::string::npos, true);
+        EXPECT_EQ(ui.shown[1].title, "Velquor");
+        EXPECT_EQ(ui.shown[1].text,
+                  "このINIファイルは古いバージョンの「Velquor」で書かれたファイルです。\r\n"
+                  "今バージョンより新しい設定項目が加わりました。新しい設定項目に標準の設定を適用し"
+                  "てもよいですか？");
+        EXPECT_EQ(ui.shown[1].buttons, MsgButtons::YesNo);
+        const bool yes = answer == MsgAnswer::Yes;
+        EXPECT_EQ(settings.adjustClockAtStart, yes ? 0 : 1);
+        EXPECT_EQ(settings.timeServer, yes ? kStandardTimeServer : "古いサーバー");
+        EXPECT_EQ(settings.trayIconCount, yes ? 1 : 4);
+        EXPECT_EQ(settings.trayIcons[1], (yes ? TrayIconSetting{6, 1} : TrayIconSetting{2, 0}));
+        EXPECT_EQ(settings.useIconMenu, yes ? kVbTrue : kVbFalse);
+    }
+}
+
+TEST_F(SettingsTest, MigrationAsksOnlyForWhatTheVersionLacks) {
+    struct Case {
+        std::string version;
+        int questions;
+        std::int16_t startUnit; // step 1 applied?
+        std::int16_t iconMenu;  // step 3 applied?
+    };
+    const std::vector<Case> cases = {
+        {"1320083", 0, 0, kVbFalse}, {"1300000", 0, 0, kVbFalse}, {"1200000", 1, 0, kVbTrue},
+        {"1100000", 1, 0, kVbTrue},  {"", 1, 1, kVbTrue}, // no version: the 1.00 keys
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        LoadText((c.version.empty() ? "" : "[バージョン情報]\nVelquorVer=" + c.version + "\n") +
+                     "[基本設定]\nアイコンメニュー使用=0\n[Skin設定]\n始端ユニットの表示=0\n",
+                 {MsgAnswer::Yes});
+        EXPECT_EQ(static_cast<int>(ui.shown.size()), c.questions);
+        EXPECT_EQ(settings.useIconMenu, c.iconMenu);
+        EXPECT_EQ(settings.showStartUnit, c.startUnit);
+    }
+    // Version 1.10 container flags: 5..9 follow the one before.
+    LoadText("[バージョン情報]\nVelquorVer=1150000\n[Skin設定]\nコンテナ(4)の表示設定=1\n"
+             "表示項目(4,2)=2,0,1\n",
+             {MsgAnswer::No});
+    for (int c = 4; c < kContainerCount; ++c) {
+        EXPECT_EQ(settings.historyContainer[c], 1);
+        EXPECT_EQ(settings.clockContainer[c], 0);
+    }
+    EXPECT_EQ(settings.graphStyle[4][2], 11);
+}
+
+TEST(SettingsHelpers, NumbersListsAndNames) {
+    EXPECT_EQ(VersionNumber(1, 32, 83), 1320083);
+    EXPECT_THROW(VersionNumber(3000, 0, 0), RuntimeError);
+    EXPECT_EQ(PadList({"1", "", "x"}, 5), (std::vector<std::string>{"1", "0", "x", "0", "0"}));
+    EXPECT_EQ(PadList({"1", "2", "3"}, 2), (std::vector<std::string>{"1", "2"}));
+    for (float f : {0.0f, 0.1f, 1234567.9f, 3.4e38f, 1e-7f, 16777216.0f, -2.5f, 1.0f / 3.0f}) {
+        const std::string text = FormatFloat(f);
+        EXPECT_EQ(text.find_first_of("eE,"), std::string::npos) << text;
+        EXPECT_EQ(ParseFloat(text), f) << text;
+    }
+    EXPECT_EQ(FormatFloat(1500.5f), "1500.5");
+    EXPECT_EQ(FormatFloat(0.1f), "0.1");
+    EXPECT_EQ(ParseFloat("1.234568E+07"), 12345680.0f);
+    EXPECT_EQ(ParseFloat("abc"), std::nullopt);
+    EXPECT_EQ(ParseInt16("2.5"), 2);
+    EXPECT_EQ(ParseInt16("3.5"), 4);
+    EXPECT_EQ(ParseInt16("32768"), std::nullopt);
+    EXPECT_EQ(ParseInt16(""), std::nullopt);
+    struct Backup {
+        std::string path, backup;
+    };
+    for (const Backup& b : std::vector<Backup>{
+             {"/a/setting_bob.ini", "/a/setting_bob.bak"},
+             {"/a/setting_a.b.ini", "/a/setting_a.b.bak"},
+             {"/a/settings", "/a/settings.bak"},
+             {"/home/u/.config/velquor/setting_x", "/home/u/.config/velquor/setting_x.bak"},
+             {"plain", "plain.bak"}}) {
+        EXPECT_EQ(BackupPath(b.path), b.backup);
+    }
+    EXPECT_EQ(SettingsFilePath("/app/", "bob"), "/app/setting_bob.ini");
+}
+
+} // namespace
+} // namespace trumbel
