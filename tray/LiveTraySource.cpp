@@ -3,7 +3,9 @@
 #include "base/RuntimeError.h"
 #include "measure/SystemMeasure.h"
 #include "skin/ImageDecode.h"
+#include "skin/Percent.h"
 #include "skin/SkinEngine.h"
+#include "skin/SystemInfoView.h"
 #include "skin/TransParam.h"
 
 namespace trumbel {
@@ -34,6 +36,12 @@ TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, U
             throw RuntimeError(ErrorNumber::ObjectNotSet);
         }
         return info->GetSystemValue(p, d, field);
+    };
+    // The bar's percentage is the graphs' own: one rule for the window and the tray.
+    auto view = std::make_shared<SystemInfoView>(measure);
+    h.persent = [view, &ui](int p, int d, PercentBasis basis) {
+        return static_cast<int>(
+            GetPersent(*view, ui, p, d, static_cast<Basis>(basis), ScaleBy::FullScale));
     };
     h.transParam = [&ui](float amount) { return TransParam(amount, ui); };
     h.readStripFile = [](const std::string& path) { return StripOf(LoadImageFile(path)); };

@@ -52,6 +52,10 @@ TEST(LiveTraySource, ValuesComeFromTheMeasurementObject) {
     measure.RefreshParam(0);
     EXPECT_GT(source.SystemValue(0, 0, 3), 0.0); // physical memory in total
     EXPECT_EQ(source.TransParam(5000), "4.88K");
+    const double max = source.SystemValue(0, 0, 0);
+    const double used = source.SystemValue(0, 0, 2);
+    ASSERT_GT(max, 0.0);
+    EXPECT_NEAR(source.Persent(0, 0, PercentBasis::Used), 100.0 * used / max, 1.0);
     const std::string tip = TrayTipText(ResolveTrayItem(0, 0, source), source);
     EXPECT_EQ(tip.rfind("Velquor\r\n物理メモリー", 0), 0u) << tip;
 }
