@@ -8,7 +8,9 @@ function(trumbel_test name)
     TRUMBEL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
     TRUMBEL_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "TRUMBEL_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/;QT_QPA_PLATFORM=offscreen"
+    # One variable per property: a ";" list would be split by the discovery script.
+    PROPERTIES ENVIRONMENT "TRUMBEL_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/"
+               ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen"
                LABELS "${T_LABELS}"
     DISCOVERY_TIMEOUT 30)
 endfunction()

@@ -175,7 +175,7 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
         if (!IsFile(path)) {
             throw RuntimeError(ErrorNumber::FileNotFound);
         }
-        std::string text = DecodeSkinText(ReadFileBytes(path));
+        std::string text = DecodeFileText(ReadFileBytes(path));
         log += "ファイルのオープンに成功しました｡";
         log += kCrLf;
         currentSkinPath_ = path;

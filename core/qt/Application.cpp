@@ -32,6 +32,7 @@
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
 #include "platform/MonotonicClock.h"
+#include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinRenderer.h"
 #include "skin/SystemInfoView.h"
@@ -153,6 +154,54 @@ private:
     SkinWindow& window_;
 };
 
+Q_LOGGING_CATEGORY(lcSettings, "trumbel.settings", QtWarningMsg)
+
+// The settings service with every write logged: how the end-to-end tests count saves.
+class LoggedSettings final : public SettingsPort {
+public:
+    explicit LoggedSettings(SettingsService& service) : service_(service) {}
+    std::string SettingsFilePath() override { return service_.SettingsFilePath(); }
+    void LoadSettings(const std::string& path, LoadMode mode) override {
+        service_.LoadSettings(path, mode);
+    }
+    void SaveSettings(const std::string& path) override {
+        service_.SaveSettings(path);
+        qCInfo(lcSettings, "settings saved to %s", path.c_str());
+    }
+
+private:
+    SettingsService& service_;
+};
+
+// What reading and writing the settings asks of the rest of the program.
+struct LiveSettings {
+    FunctionalSettingsEnvironment environment;
+    SettingsService service;
+    LoggedSettings port{service};
+
+    LiveSettings(Program& program, Ui& ui, const std::string& appFolder, SystemMeasure& measure,
+                 SkinEngine& skin, FileWrites writes)
+        : environment(ui, EnsureTrailingSlash(appFolder), CurrentUserName()),
+          service(program.settings, environment, writes) {
+        environment.subclassAllowed = [&program] { return program.subclassAllowed; };
+        environment.deviceCount = [&measure] {
+            return measure.Info() ? static_cast<int>(measure.Info()->GetNetWorkNum()) : 0;
+        };
+        environment.deviceName = [&measure](int index) {
+            return measure.Info() ? measure.Info()->GetNetWorkDeviceName(index) : std::string();
+        };
+        environment.activateSkin = [&skin](SkinActivation how) {
+            return skin.ApplySkinForSettings(how == SkinActivation::Quiet ? SkinQuiet::Yes
+                                                                          : SkinQuiet::No);
+        };
+        environment.setCurrentSkinPath = [&skin](const std::string& path) {
+            skin.SetCurrentSkinPath(path);
+        };
+    }
+    LiveSettings(const LiveSettings&) = delete;
+    LiveSettings& operator=(const LiveSettings&) = delete;
+};
+
 ProgramEnvironment MakeEnvironment() {
     ProgramEnvironment env;
     env.appFolder = ResolveAppFolder();
@@ -168,7 +217,10 @@ int RunSnapshot(const CommandLine& cl) {
     SystemMeasure measure(program.settings);
     SkinEngine skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks(window));
     LiveSkin live(program, skin, measure, ui, window);
+    // A snapshot reads the settings as a start does but leaves every file as it was.
+    LiveSettings settings(program, ui, ResolveAppFolder(), measure, skin, FileWrites::Forbidden);
     Ports ports;
+    ports.settings = &settings.port;
     ports.window = &window;
     ports.measure = &measure;
     ports.skin = &skin;
@@ -264,7 +316,10 @@ int RunWindow(const CommandLine& cl) {
     LiveSkin live(program, skin, measure, ui, window,
                   [&behaviour] { return behaviour.States(); });
 
+    LiveSettings settings(program, ui, appFolder, measure, skin, FileWrites::Allowed);
+
     Ports ports;
+    ports.settings = &settings.port;
     ports.window = &window;
     ports.measure = &measure;
     ports.hotKey = &hotKey;

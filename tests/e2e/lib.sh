@@ -45,3 +45,22 @@ fail() {
   echo "FAIL: $*"
   exit 1
 }
+
+# answer_box TITLE [KEY]: waits for a message box with exactly this title and presses KEY
+# (Return by default) in it.
+answer_box() {
+  local title=$1 key=${2:-Return} box
+  local deadline=$((SECONDS + 15))
+  # The box may be found before it is mapped: retry until it takes the key and goes away.
+  while ((SECONDS < deadline)); do
+    box=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
+    if [ -n "$box" ]; then
+      xdotool windowfocus --sync "$box" 2>/dev/null
+      xdotool key --window "$box" "$key" 2>/dev/null
+      sleep 0.3
+      xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}

@@ -88,15 +88,10 @@ elapsed=$((($(date +%s%N) - start) / 1000000))
 kill -TERM "$program"
 wait_for 10 bash -c "! kill -0 $program" || fail "no exit after SIGTERM"
 
-# Until the settings file is read and written by this build, the default single CPU icon is
-# what start-up creates.
-if grep -q '^\[基本設定\]' "$settings"; then
-  want_icons=3 want_label="物理メモリー残量"
-  want_label_alt="物理メモリー使用量"
-else
-  echo "NOTE: this build does not read the settings file; checking the default icon"
-  want_icons=1 want_label="CPU使用量" want_label_alt="CPU残量"
-fi
+# The settings file asked for three icons, the first showing memory; the exit wrote it back.
+grep -q '^\[基本設定\]' "$settings" || fail "the settings were not written at exit: $(cat "$settings")"
+want_icons=3 want_label="物理メモリー残量"
+want_label_alt="物理メモリー使用量"
 [ "$icon_count" -eq "$want_icons" ] || fail "$icon_count tray icons, expected $want_icons"
 [ "$tip_label" = "$want_label" ] || [ "$tip_label" = "$want_label_alt" ] ||
   fail "tooltip label '$tip_label', expected $want_label"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The window under a real X server: its title and frame, the second-instance refusal, and an
-# orderly end on SIGTERM.
+# The window under a real X server: the first start's notice, its title and frame, the
+# second-instance refusal, and an orderly end on SIGTERM that writes the settings once.
 set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
@@ -18,9 +18,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$trumbel" >"$home/first.log" 2>&1 &
+QT_LOGGING_RULES="trumbel.settings.info=true" "$trumbel" >"$home/first.log" 2>&1 &
 first=$!
 pids+=("$first")
+# No settings file yet: the standard settings apply after a notice.
+answer_box 'Velquor - 確認' || fail "no notice about the missing settings file"
 wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
 win=$(xdotool search --name '^Velquor ver' | head -n1)
 title=$(xprop -id "$win" -notype _NET_WM_NAME | sed -e 's/^_NET_WM_NAME = "//' -e 's/"$//')
@@ -34,10 +36,7 @@ decorations=$(echo "$hints" | sed -e 's/.*= //' | cut -d, -f3 | tr -d ' ')
 "$trumbel" >"$home/second.log" 2>&1 &
 second=$!
 pids+=("$second")
-wait_for 15 xdotool search --name '^エラー - Velquor$' || fail "no second-instance message box"
-box=$(xdotool search --name '^エラー - Velquor$' | head -n1)
-xdotool windowfocus --sync "$box" 2>/dev/null
-xdotool key --window "$box" Return
+answer_box 'エラー - Velquor' || fail "no second-instance message box"
 wait_for 10 bash -c "! kill -0 $second" || fail "second copy did not end after its message"
 wait "$second"
 rc=$?
@@ -50,4 +49,19 @@ wait_for 10 bash -c "! kill -0 $first" || fail "no exit after SIGTERM"
 wait "$first"
 rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
+saves=$(grep -c 'settings saved to' "$home/first.log")
+[ "$saves" -eq 1 ] || fail "settings written $saves times at exit: $(cat "$home/first.log")"
+ini=$home/setting_$(id -un).ini
+grep -q '^VelquorVer=1320083' "$ini" || fail "the settings file lacks its version: $(cat "$ini")"
+
+# The next start reads that file: no notice, straight to the window.
+"$trumbel" >"$home/third.log" 2>&1 &
+third=$!
+pids+=("$third")
+wait_for 15 xdotool search --name '^Velquor ver' || fail "the window did not appear on the second start"
+if xdotool search --name '^Velquor - ' >/dev/null 2>&1; then
+  fail "a box came up although the settings file exists: $(cat "$home/third.log")"
+fi
+kill -TERM "$third"
+wait_for 10 bash -c "! kill -0 $third" || fail "no exit after SIGTERM (second start)"
 echo "PASS"

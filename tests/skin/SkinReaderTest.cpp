@@ -158,8 +158,8 @@ TEST(SkinReader, HeaderValuesAndPaths) {
 
 TEST(SkinReader, ShiftJisAndLineEnds) {
     // "テスト" in Shift_JIS, then the same text in UTF-8 after decoding.
-    EXPECT_EQ(DecodeSkinText("Name:\x83\x65\x83\x58\x83\x67"), "Name:テスト");
-    EXPECT_EQ(DecodeSkinText("\xEF\xBB\xBFName:テスト"), "Name:テスト");
+    EXPECT_EQ(DecodeFileText("Name:\x83\x65\x83\x58\x83\x67"), "Name:テスト");
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFName:テスト"), "Name:テスト");
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\n\nb\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
@@ -167,7 +167,7 @@ TEST(SkinReader, ShiftJisAndLineEnds) {
     lines[1] = "名前:テスト";
     lines[6] = "[始端ユニット]";
     const std::string utf8 = JoinLines(lines);
-    EXPECT_EQ(ParseSkinText(DecodeSkinText(utf8), "/").skinName, "テスト");
+    EXPECT_EQ(ParseSkinText(DecodeFileText(utf8), "/").skinName, "テスト");
 }
 
 } // namespace

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace trumbel;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
-        const SkinData skin = ParseSkinText(DecodeSkinText(bytes), "/fuzz/");
+        const SkinData skin = ParseSkinText(DecodeFileText(bytes), "/fuzz/");
         Settings settings;
         settings.containerCount = 10;
         settings.clockContainer[3] = 1;
