@@ -155,6 +155,8 @@ public:
     bool MouseInsideShift() const { return visibility_.mouseInsideShift; }
     bool TopMostApplied() const { return topMostApplied_; }
     bool SnappedByAuto() const { return snappedByAuto_; }
+    // Where auto-snap will put the window back; meaningful while SnappedByAuto().
+    ScreenPoint PositionBeforeSnap() const { return beforeSnap_; }
     bool HiddenUnsnapped() const { return hiddenUnsnapped_; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +23,55 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+constexpr std::size_t kUniqueLength = 6; // the "XXXXXX" mkstemp fills with [A-Za-z0-9]
+
+// Hidden and with a marker of its own, so a leftover is neither listed as a profile or option
+// file nor mistaken for a file of the user's.
+std::string TempNamePrefix(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return "." + path.substr(nameStart) + ".tmp.";
+}
+
+bool IsOwnTempName(std::string_view name, std::string_view prefix) {
+    if (name.size() != prefix.size() + kUniqueLength || !name.starts_with(prefix)) {
+        return false;
+    }
+    for (const char c : name.substr(prefix.size())) {
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A writer killed before its rename leaves its temporary file behind; once a write of the same
+// file has succeeded, such leftovers hold nothing that the file itself does not.
+void RemoveStaleTempFiles(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string prefix = TempNamePrefix(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        return;
+    }
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsOwnTempName(entry->d_name, prefix)) {
+            stale.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    for (const std::string& name : stale) {
+        const std::string full = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            ::unlink(full.c_str());
+        }
+    }
 }
 
 void SyncFolder(const std::string& path) {
@@ -62,9 +112,10 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view conten
         }
         return true;
     };
-    std::vector<char> name(path.begin(), path.end());
-    const std::string suffix = ".XXXXXX";
-    name.insert(name.end(), suffix.begin(), suffix.end());
+    const auto slash = path.rfind('/');
+    const std::string pattern = path.substr(0, slash == std::string::npos ? 0 : slash + 1) +
+                                TempNamePrefix(path) + std::string(kUniqueLength, 'X');
+    std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
@@ -124,6 +175,7 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view conten
     if (backedUp && step(WriteStep::RemoveBackup)) {
         ::unlink(backupPath.c_str());
     }
+    RemoveStaleTempFiles(path);
     step(WriteStep::Done);
     return {};
 }

@@ -30,7 +30,8 @@ struct WriteResult {
 // Writes content to a temporary file beside path, syncs it, then (when backupPath is given and
 // path exists) moves path to backupPath, renames the temporary file to path, syncs the folder
 // and removes the backup. At any instant path, or else backupPath, holds a whole file; a failure
-// before the rename leaves path untouched, and a failed rename moves the backup back.
+// before the rename leaves path untouched, and a failed rename moves the backup back. A write
+// that succeeds also removes the temporary files earlier, interrupted writes of path left.
 WriteResult WriteFileAtomically(const std::string& path, std::string_view content,
                                 const std::string& backupPath = {}, const WriteHook& hook = {});
 

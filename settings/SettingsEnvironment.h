@@ -3,12 +3,20 @@
 #include "SlotStyle.h"
 #include "base/Ui.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace trumbel {
 
 enum class SkinActivation { Quiet, Announce };
+
+struct WindowPosition {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const WindowPosition&) const = default;
+};
 
 // Everything reading and writing the settings needs from the rest of the program. The program
 // wiring implements it once; tests implement it with fixed answers.
@@ -32,6 +40,9 @@ public:
     virtual StandardStyles ActivateSkin(SkinActivation how) = 0;
     // The skin menu marks the skin in use by this path (skinFolder + skinFileName).
     virtual void SetCurrentSkinPath(const std::string& /*path*/) {}
+    // Where the window stood before auto-snap moved it, in pixels; nullopt while auto-snap has
+    // not moved it.
+    virtual std::optional<WindowPosition> PositionBeforeAutoSnap() const { return std::nullopt; }
 };
 
 // An environment assembled from plain values and callbacks, for the wiring while the
@@ -47,6 +58,7 @@ public:
     std::function<std::string(int)> deviceName;
     std::function<StandardStyles(SkinActivation)> activateSkin;
     std::function<void(const std::string&)> setCurrentSkinPath;
+    std::function<std::optional<WindowPosition>()> positionBeforeAutoSnap;
 
     Ui& ui() override { return ui_; }
     std::string AppFolder() const override { return appFolder_; }
@@ -63,6 +75,9 @@ public:
         if (setCurrentSkinPath) {
             setCurrentSkinPath(path);
         }
+    }
+    std::optional<WindowPosition> PositionBeforeAutoSnap() const override {
+        return positionBeforeAutoSnap ? positionBeforeAutoSnap() : std::nullopt;
     }
 
 private:

@@ -583,7 +583,16 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
         return {false, "この実行では設定ファイルを書き込みません"};
     }
     IniDocument doc;
-    const Settings& s = s_;
+    // While auto-snap has the window elsewhere, the place the user left it is the one to start
+    // at, not the other window's corner. A fixed start position stays as the user set it.
+    Settings written = s_;
+    if (written.startPositionMode == 0) {
+        if (const auto before = env_.PositionBeforeAutoSnap()) {
+            written.startX = before->x;
+            written.startY = before->y;
+        }
+    }
+    const Settings& s = written;
     doc.Set(section::kVersion, "VelquorVer",
             Str(VersionNumber(kVersionMajor, kVersionMinor, kRevision)));
     WriteScalars(doc, s, section::kBasic, BasicKeys());

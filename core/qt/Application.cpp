@@ -317,6 +317,13 @@ int RunWindow(const CommandLine& cl) {
                   [&behaviour] { return behaviour.States(); });
 
     LiveSettings settings(program, ui, appFolder, measure, skin, FileWrites::Allowed);
+    settings.environment.positionBeforeAutoSnap = [&behaviour]() -> std::optional<WindowPosition> {
+        if (!behaviour.SnappedByAuto()) {
+            return std::nullopt;
+        }
+        const ScreenPoint p = behaviour.PositionBeforeSnap();
+        return WindowPosition{p.x, p.y};
+    };
 
     Ports ports;
     ports.settings = &settings.port;

@@ -68,13 +68,62 @@ TEST_F(SettingsTest, KilledSaveNeverLosesTheSettings) {
         EXPECT_EQ(ui.shown.size(), killAt == WriteStep::RenameIntoPlace ? 1u : 0u);
         EXPECT_TRUE(FileExists(StandardPath()));
         EXPECT_FALSE(FileExists(BackupPath(StandardPath())));
-        // Clean up a temporary file the killed writer left, as a later start would ignore it.
-        for (const std::string& name : FolderEntries(folder)) {
-            if (name != "setting_tester.ini") {
-                std::filesystem::remove(folder / name);
+        // A kill before the renames leaves the temporary file; the next save clears it away
+        // (restoring the backup is such a save already).
+        const auto entries = FolderEntries(folder);
+        EXPECT_EQ(entries.size(), killAt < WriteStep::RenameIntoPlace ? 2u : 1u);
+        ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+        EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"setting_tester.ini"});
+    }
+}
+
+// Leftovers of interrupted writes go with the next successful write of the same file; files
+// that only look similar, and everything after a failed write, stay.
+TEST_F(SettingsTest, StaleTemporaryFilesGoWithTheNextSave) {
+    struct Case {
+        std::string name;
+        bool removed;
+    };
+    const std::vector<Case> cases = {
+        {".setting_tester.ini.tmp.Ab12Cd", true},   {".setting_tester.ini.tmp.zzzzzz", true},
+        {".setting_tester.ini.tmp.Ab12C", false},   // too short for a temporary name
+        {".setting_tester.ini.tmp.Ab12Cd7", false}, // too long
+        {".setting_tester.ini.tmp.Ab-2Cd", false},  // not a character mkstemp uses
+        {".setting_other.ini.tmp.Ab12Cd", false},   // another profile's
+        {"setting_tester.ini.backup", false},       {"setting_tester.ini.Ab12Cd", false},
+        {"setting_tester.bak.tmp.Ab12Cd", false},
+    };
+    for (const Case& c : cases) {
+        testing::WriteBytes((folder / c.name).string(), "x");
+    }
+    std::filesystem::create_directory(folder / ".setting_tester.ini.tmp.Folder");
+    const auto survivors = [&] {
+        std::vector<std::string> names;
+        for (const Case& c : cases) {
+            if (std::filesystem::exists(folder / c.name)) {
+                names.push_back(c.name);
             }
         }
+        return names;
+    };
+    std::vector<std::string> all;
+    std::vector<std::string> kept;
+    for (const Case& c : cases) {
+        all.push_back(c.name);
+        if (!c.removed) {
+            kept.push_back(c.name);
+        }
     }
+
+    store->writeHook = [](WriteStep s) { return s != WriteStep::SyncTemp; };
+    EXPECT_FALSE(store->SaveSettings(StandardPath()).ok);
+    EXPECT_EQ(survivors(), all);
+
+    store->writeHook = nullptr;
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    EXPECT_EQ(survivors(), kept);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ".setting_tester.ini.tmp.Folder"));
+    EXPECT_TRUE(FileExists(StandardPath()));
 }
 
 // A full disk or an I/O error at any step is reported and leaves the old file as it was.

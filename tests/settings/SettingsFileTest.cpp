@@ -274,6 +274,43 @@ TEST_F(SettingsTest, OnlyExistingDevicesAndShownTrayIconsAreKept) {
     EXPECT_LT(at("デバイス1(送信)"), at("固定Skin時使用デバイス名"));
 }
 
+// While auto-snap holds the window at another window's corner, the file keeps the place the
+// window will return to; the record keeps what it holds.
+TEST_F(SettingsTest, StartPositionWhileAutoSnapped) {
+    struct Case {
+        std::int16_t mode;
+        std::optional<WindowPosition> beforeSnap;
+        std::string x;
+        std::string y;
+    };
+    const std::vector<Case> cases = {
+        {0, std::nullopt, "10", "20"},
+        {0, WindowPosition{500, -30}, "500", "-30"},
+        {0, WindowPosition{0, 0}, "0", "0"},
+        {1, WindowPosition{500, -30}, "10", "20"}, // a fixed start position is the user's
+        {2, WindowPosition{500, -30}, "10", "20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode) + " " + c.x);
+        env->positionBeforeAutoSnap = [&c] { return c.beforeSnap; };
+        settings.skinFolder = appFolder;
+        settings.startPositionMode = c.mode;
+        settings.startX = 10;
+        settings.startY = 20;
+        ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+        EXPECT_EQ(settings.startX, 10);
+        EXPECT_EQ(settings.startY, 20);
+        const auto doc = LoadIniFile(StandardPath());
+        EXPECT_EQ(doc->Get("位置情報設定", "起動位置X"), c.x);
+        EXPECT_EQ(doc->Get("位置情報設定", "起動位置Y"), c.y);
+
+        env->positionBeforeAutoSnap = nullptr;
+        store->LoadSettings(StandardPath(), LoadMode::Startup);
+        EXPECT_EQ(std::to_string(settings.startX), c.x);
+        EXPECT_EQ(std::to_string(settings.startY), c.y);
+    }
+}
+
 TEST_F(SettingsTest, ChecksOfSlotsFolderAndIconMenu) {
     LoadText("[バージョン情報]\nVelquorVer=1320083\n"
              "[Skin設定]\nSkinフォルダー=C:\\Program Files\\Velquor\\Skin\\\n"
