@@ -582,6 +582,10 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
     if (writes_ == FileWrites::Forbidden) {
         return {false, "この実行では設定ファイルを書き込みません"};
     }
+    return WriteFileAtomically(path, SettingsText(), BackupPath(path), writeHook);
+}
+
+std::string SettingsStore::SettingsText() const {
     IniDocument doc;
     // While auto-snap has the window elsewhere, the place the user left it is the one to start
     // at, not the other window's corner. A fixed start position stays as the user set it.
@@ -655,7 +659,7 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
     doc.Set(section::kClock, "ずらしてあわせる", Str(s.adjustWithOffset));
     doc.Set(section::kClock, "ずらす時間", Join(s.clockOffset, ","));
 
-    return WriteFileAtomically(path, doc.Serialize(), BackupPath(path), writeHook);
+    return doc.Serialize();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -60,6 +60,8 @@ public:
     void LoadSettings(const std::string& path, LoadMode mode);
     // Writes the whole record; the result tells what failed, the caller reports it.
     WriteResult SaveSettings(const std::string& path);
+    // The whole file SaveSettings writes, in its order.
+    std::string SettingsText() const;
 
     // -1 all, 0 basic, 1 window, 2 position, 3 network, 4 skin, 5 and 9 layout, 6 functions
     // and hot key, 7 tray, 8 clock.

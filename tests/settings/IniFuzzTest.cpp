@@ -1,6 +1,9 @@
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -8,8 +11,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
+int RunOnce(const std::string& input) {
+    return LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()),
+                                  input.size());
+}
+
+// The fuzz run's starting files, also where clang is not there to mutate them.
+TEST(IniFuzz, SeedFiles) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(INI_FUZZ_SEED)) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        ASSERT_EQ(RunOnce(bytes.str()), 0);
+        ++files;
+    }
+    EXPECT_GE(files, 3);
+}
+
 // Random inputs built from INI fragments, CP932 and broken UTF-8 bytes; a fixed seed keeps
-// runs reproducible and the count keeps the time bounded.
+// runs reproducible and the count keeps the time bounded (each input is also read, written and
+// read again as a settings file).
 TEST(IniFuzz, SeededRandomInputs) {
     const std::vector<std::string> pieces = {"[",
                                              "]",
@@ -22,6 +45,18 @@ TEST(IniFuzz, SeededRandomInputs) {
                                              "[基本設定]",
                                              "[Skin設定]",
                                              "[s]",
+                                             "[バージョン情報]",
+                                             "VelquorVer=1050000",
+                                             "VelquorVer=1320083",
+                                             "[ネットワーク設定]",
+                                             "デバイス0(受信)=",
+                                             "[位置情報設定]",
+                                             "吸着Windowタイトル=",
+                                             "|",
+                                             "[タスクトレイ設定]",
+                                             "アイコン表示数=",
+                                             "[時計設定]",
+                                             "ずらす時間=",
                                              "k=",
                                              "デスクトップ吸着=",
                                              "コンテナ0の設定=",
@@ -38,7 +73,7 @@ TEST(IniFuzz, SeededRandomInputs) {
                                              ".",
                                              std::string(1100, 'x')};
     std::mt19937 random(20261208);
-    for (int run = 0; run < 20000; ++run) {
+    for (int run = 0; run < 4000; ++run) {
         std::string input;
         const int parts = static_cast<int>(random() % 24);
         for (int i = 0; i < parts; ++i) {
@@ -48,9 +83,7 @@ TEST(IniFuzz, SeededRandomInputs) {
                 input += pieces[random() % pieces.size()];
             }
         }
-        ASSERT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()),
-                                         input.size()),
-                  0);
+        ASSERT_EQ(RunOnce(input), 0);
     }
 }
 

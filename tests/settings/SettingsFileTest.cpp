@@ -172,6 +172,54 @@ TEST_F(SettingsTest, MissingKeysAndMissingFileHaveTheirOwnDefaults) {
     EXPECT_EQ(settings.loadedVersion, 0);
 }
 
+// The network history graphs of a file without container keys point at device 1 (the first
+// interface after loopback), those of the reset layout at device 0; a device that is not there
+// is reported per slot and replaced by device 0.
+TEST_F(SettingsTest, NetworkSlotsOfTheDefaultLayouts) {
+    struct Case {
+        bool fileExists;
+        int devices;
+        std::int16_t device; // of the receive (container 2) and send (container 3) graphs
+        std::vector<std::string> deviceBoxes;
+    };
+    const std::string missing1 = "指定されたネットワークデバイス(ID=1)が見つからないため";
+    const std::vector<Case> cases = {
+        {true, 2, 1, {}},
+        {true, 3, 1, {}},
+        {true, 1, 0, {"ユニット番号 : 2 ,スロット番号 : 0", "ユニット番号 : 3 ,スロット番号 : 0"}},
+        {true, 0, 0, {"ユニット番号 : 2 ,スロット番号 : 0", "ユニット番号 : 3 ,スロット番号 : 0"}},
+        {false, 2, 0, {}},
+        {false, 1, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.fileExists) + " " + std::to_string(c.devices));
+        devices = c.devices;
+        settings = Settings{};
+        if (c.fileExists) {
+            LoadText("[バージョン情報]\nVelquorVer=1320083\n");
+        } else {
+            std::filesystem::remove(StandardPath());
+            ui.shown.clear();
+            store->LoadSettings(StandardPath(), LoadMode::Startup);
+        }
+        EXPECT_EQ(settings.kind[2][0], 4);
+        EXPECT_EQ(settings.kind[3][0], 5);
+        EXPECT_EQ(settings.device[2][0], c.device);
+        EXPECT_EQ(settings.device[3][0], c.device);
+        EXPECT_EQ(settings.historyContainer[2], 1);
+        EXPECT_EQ(settings.historyContainer[3], 1);
+        std::vector<std::string> boxes;
+        for (const MessageBoxRequest& box : ui.shown) {
+            if (box.text.starts_with(missing1)) {
+                boxes.push_back(box.text.substr(box.text.rfind("ユニット番号")));
+            }
+        }
+        EXPECT_EQ(boxes, c.deviceBoxes);
+        // Only the missing file itself is announced besides the devices.
+        EXPECT_EQ(ui.shown.size(), c.deviceBoxes.size() + (c.fileExists ? 0u : 1u));
+    }
+}
+
 TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
     struct Case {
         std::string lines; // in 時計設定 / 基本設定 / Skin設定 as named
