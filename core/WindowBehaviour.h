@@ -2,6 +2,7 @@
 
 #include "Ports.h"
 #include "Timers.h"
+#include "base/SkinButtons.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
 
@@ -17,28 +18,6 @@ class Program;
 
 enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
 enum class WindowScale { Single, Double };
-
-// Buttons 0..2 are close, function and options of the start unit, 3..5 the same of the end unit.
-inline constexpr int kSkinButtonCount = 6;
-inline constexpr int kCloseButton = 0;
-inline constexpr int kFunctionButton = 1;
-inline constexpr int kOptionsButton = 2;
-
-inline constexpr std::int16_t kButtonNormal = 0;
-inline constexpr std::int16_t kButtonPressed = 1;
-inline constexpr std::int16_t kButtonHover = 2;
-
-// A button as the skin places it: unit position plus button position, in window pixels at the
-// single size. A button the skin does not define is never hit.
-struct ButtonRect {
-    bool defined = false;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-using ButtonRects = std::array<ButtonRect, kSkinButtonCount>;
-using ButtonStates = std::array<std::int16_t, kSkinButtonCount>;
 
 // True when the window point lies on the button, both edges included.
 bool HitButton(const ButtonRects& buttons, int button, Point point, WindowScale scale);

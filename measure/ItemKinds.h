@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ItemKindCount.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -18,7 +20,7 @@ enum class ItemKind : int {
     NetSendBytes = 7,
     DiskSpace = 8,
 };
-inline constexpr int kItemKindCount = 9;
+static_assert(static_cast<int>(ItemKind::DiskSpace) + 1 == kItemKindCount);
 
 // The caption lists use for a kind; empty for a number that is no kind.
 std::string_view ItemKindCaption(int kind);

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "Settings.h"
+#include "base/ItemKindCount.h"
 
 #include <array>
 #include <cstdint>
 
 namespace trumbel {
-
-inline constexpr int kItemKindCount = 9;
 
 // The skin's standard style per item kind 0..8 (0..5: 1 and 4 remaining amount, 2 and 5 used).
 using StandardStyles = std::array<std::int16_t, kItemKindCount>;

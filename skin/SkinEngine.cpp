@@ -348,8 +348,8 @@ void SkinEngine::Relayout() {
     DrawSkin();
 }
 
-PlacedButtons SkinEngine::Buttons() const {
-    PlacedButtons placed{};
+ButtonRects SkinEngine::Buttons() const {
+    ButtonRects placed{};
     const auto place = [&](const std::array<UnitButton, kButtonCount>& buttons, bool shown,
                            int unitX, int unitY, int first) {
         for (int b = 0; b < kButtonCount; ++b) {

@@ -6,6 +6,7 @@
 #include "Ports.h"
 #include "SkinData.h"
 #include "StringTable.h"
+#include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
 
@@ -59,17 +60,7 @@ std::optional<Bitmap> LoadResourceBitmap(std::string_view name);
 int StandardStyleOf(const SkinData& skin, int kind);
 int StandardDigitStyleOf(const SkinData& skin, int kind);
 
-// A skin button where the layout puts it, in window pixels at the single size. Buttons 0..2
-// are the start unit's, 3..5 the end unit's; a button of a hidden unit or one the skin leaves
-// out is not defined.
-struct PlacedButton {
-    bool defined = false;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-using PlacedButtons = std::array<PlacedButton, 2 * kButtonCount>;
+static_assert(2 * kButtonCount == kSkinButtonCount);
 
 // The skin engine: owns the skin description, its surfaces and the placements, loads file
 // and built-in skins and lays the window out.
@@ -100,7 +91,9 @@ public:
     StandardStyles ApplySkinForSettings(SkinQuiet quiet = SkinQuiet::Yes);
     StandardStyles CurrentStandardStyles() const { return StandardStylesOf(skin_); }
 
-    PlacedButtons Buttons() const;
+    // Each skin button where the layout puts it; a button of a hidden unit or one the skin
+    // leaves out is not defined.
+    ButtonRects Buttons() const;
 
     // Every "*.skn" under skinFolder (−1 when the folder does not exist).
     int FindSkinFiles(std::vector<std::string>& results) const;

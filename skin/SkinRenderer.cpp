@@ -335,7 +335,7 @@ void SkinRenderer::DrawUnitWithButtons(const UnitPiece& unit, int x, int y,
     for (int b = 0; b < kButtonCount; ++b) {
         const UnitButton& button = buttons[static_cast<std::size_t>(b)];
         const int state = states[static_cast<std::size_t>(firstState + b)];
-        if (!button.present || (state != 1 && state != 2)) {
+        if (!button.present || (state != kButtonPressed && state != kButtonHover)) {
             continue;
         }
         // The strip holds the hover picture first, the pressed one below it.

@@ -6,6 +6,7 @@
 #include "Percent.h"
 #include "SkinData.h"
 #include "base/ErrorReport.h"
+#include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
 
@@ -16,10 +17,6 @@
 #include <vector>
 
 namespace trumbel {
-
-// Six button states: start unit close, function, options, then the same for the end unit.
-// 0 normal, 1 pressed, 2 hover. (The window behaviour keeps them under the same name.)
-using ButtonStates = std::array<std::int16_t, 6>;
 
 struct LocalTime {
     int year = 0;

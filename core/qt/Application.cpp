@@ -103,24 +103,6 @@ SkinHooks MakeSkinHooks(SkinWindow& window) {
 
 Q_LOGGING_CATEGORY(lcWindow, "trumbel.window", QtWarningMsg)
 
-// The skin's buttons where the layout put their units, unzoomed; a hidden unit has none.
-ButtonRects ButtonRectsOf(const SkinEngine& skin, const Settings& settings) {
-    ButtonRects rects{};
-    auto put = [&](int first, const std::array<UnitButton, kButtonCount>& buttons, int ux, int uy,
-                   bool shown) {
-        for (int i = 0; i < kButtonCount; ++i) {
-            const UnitButton& b = buttons[static_cast<std::size_t>(i)];
-            rects[static_cast<std::size_t>(first + i)] = {shown && b.present, ux + b.button.x,
-                                                          uy + b.button.y, b.button.width,
-                                                          b.button.height};
-        }
-    };
-    put(0, skin.skin().startButtons, 0, 0, IsOn(settings.showStartUnit));
-    put(3, skin.skin().endButtons, skin.layout().endX, skin.layout().endY,
-        IsOn(settings.showEndUnit));
-    return rects;
-}
-
 // Draws the engine's skin from the live measurement into the skin window; the engine's
 // DrawSkin (every tick, every relayout, every button-state change) comes here.
 struct LiveSkin {
@@ -296,7 +278,7 @@ int RunWindow(const CommandLine& cl) {
     // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
     skin.hooks().setWindowSize = [&](int w, int h) {
         window.SetContentSize(w, h);
-        const ButtonRects rects = ButtonRectsOf(skin, program.settings);
+        const ButtonRects rects = skin.Buttons();
         behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
         for (int i = 0; i < kSkinButtonCount; ++i) {
             const ButtonRect& b = rects[static_cast<std::size_t>(i)];

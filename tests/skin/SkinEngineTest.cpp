@@ -274,7 +274,7 @@ TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
     SkinEngine engine(settings, ui, EmbeddedSkinSource(), hooks);
     engine.ActivateSkin(SkinQuiet::Yes);
     EXPECT_EQ(laidOut, 1);
-    PlacedButtons b = engine.Buttons();
+    ButtonRects b = engine.Buttons();
     // horizontal: close on the start unit, function and options on the end unit at 429
     EXPECT_TRUE(b[0].defined);
     EXPECT_EQ(b[0].x, 2);
