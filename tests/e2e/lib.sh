@@ -57,6 +57,9 @@ answer_box() {
     if [ -n "$box" ]; then
       xdotool windowfocus --sync "$box" 2>/dev/null
       xdotool key --window "$box" "$key" 2>/dev/null
+      # A box that closes on the press can leave the release unsent; the server would then
+      # repeat the held key into whatever window takes the focus next.
+      xdotool keyup "$key" 2>/dev/null
       sleep 0.3
       xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
     fi
