@@ -40,6 +40,8 @@ public:
     virtual StandardStyles ActivateSkin(SkinActivation how) = 0;
     // The skin menu marks the skin in use by this path (skinFolder + skinFileName).
     virtual void SetCurrentSkinPath(const std::string& /*path*/) {}
+    // The skin window's place now, in pixels; nullopt when there is no window.
+    virtual std::optional<WindowPosition> CurrentWindowPosition() const { return std::nullopt; }
     // Where the window stood before auto-snap moved it, in pixels; nullopt while auto-snap has
     // not moved it.
     virtual std::optional<WindowPosition> PositionBeforeAutoSnap() const { return std::nullopt; }
@@ -58,6 +60,7 @@ public:
     std::function<std::string(int)> deviceName;
     std::function<StandardStyles(SkinActivation)> activateSkin;
     std::function<void(const std::string&)> setCurrentSkinPath;
+    std::function<std::optional<WindowPosition>()> currentWindowPosition;
     std::function<std::optional<WindowPosition>()> positionBeforeAutoSnap;
 
     Ui& ui() override { return ui_; }
@@ -75,6 +78,9 @@ public:
         if (setCurrentSkinPath) {
             setCurrentSkinPath(path);
         }
+    }
+    std::optional<WindowPosition> CurrentWindowPosition() const override {
+        return currentWindowPosition ? currentWindowPosition() : std::nullopt;
     }
     std::optional<WindowPosition> PositionBeforeAutoSnap() const override {
         return positionBeforeAutoSnap ? positionBeforeAutoSnap() : std::nullopt;

@@ -832,6 +832,13 @@ void SettingsStore::OpenOptionFile(const std::string& path) {
 }
 
 WriteResult SettingsStore::SaveOptionFile(const std::string& path) {
+    // As at exit: a start position that follows the window takes its place now.
+    if (s_.startPositionMode == 0) {
+        if (const auto now = env_.CurrentWindowPosition()) {
+            s_.startX = now->x;
+            s_.startY = now->y;
+        }
+    }
     return SaveSettings(path);
 }
 

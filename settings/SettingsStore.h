@@ -71,7 +71,8 @@ public:
     // False (after telling the user) when the file does not exist.
     bool SwitchToProfile(const std::string& name);
     bool SwitchToOptionFile(const std::string& name);
-    // The file chosen in the options dialog's file dialogs.
+    // The file chosen in the options dialog's file dialogs. Saving records the window's place
+    // as the start position first when the start position follows the window.
     void OpenOptionFile(const std::string& path);
     WriteResult SaveOptionFile(const std::string& path);
 

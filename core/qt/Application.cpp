@@ -299,6 +299,10 @@ int RunWindow(const CommandLine& cl) {
                   [&behaviour] { return behaviour.States(); });
 
     LiveSettings settings(program, ui, appFolder, measure, skin, FileWrites::Allowed);
+    settings.environment.currentWindowPosition = [&window]() -> std::optional<WindowPosition> {
+        const Point p = window.Position();
+        return WindowPosition{p.x, p.y};
+    };
     settings.environment.positionBeforeAutoSnap = [&behaviour]() -> std::optional<WindowPosition> {
         if (!behaviour.SnappedByAuto()) {
             return std::nullopt;

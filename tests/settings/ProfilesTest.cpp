@@ -177,6 +177,36 @@ TEST_F(SettingsTest, ProfilesAndOptionFiles) {
     EXPECT_EQ(settings.snapStrength, 5);
 }
 
+// Saving an option file takes the window's place as the start position, as an exit does; the
+// file written while auto-snapped keeps the place the window returns to.
+TEST_F(SettingsTest, SavingAnOptionFileRecordsTheWindowPlace) {
+    struct Case {
+        std::int16_t mode;
+        std::optional<WindowPosition> now;
+        std::optional<WindowPosition> beforeSnap;
+        std::int32_t recordX;
+        std::string fileX;
+    };
+    const std::vector<Case> cases = {
+        {0, WindowPosition{300, 200}, std::nullopt, 300, "300"},
+        {0, WindowPosition{300, 200}, WindowPosition{40, 50}, 300, "40"},
+        {1, WindowPosition{300, 200}, std::nullopt, 10, "10"},
+        {0, std::nullopt, std::nullopt, 10, "10"},
+    };
+    const std::string path = Path("Option/placed.ini");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode) + " " + c.fileX);
+        env->currentWindowPosition = [&c] { return c.now; };
+        env->positionBeforeAutoSnap = [&c] { return c.beforeSnap; };
+        settings.skinFolder = appFolder;
+        settings.startPositionMode = c.mode;
+        settings.startX = 10;
+        ASSERT_TRUE(store->SaveOptionFile(path).ok);
+        EXPECT_EQ(settings.startX, c.recordX);
+        EXPECT_EQ(LoadIniFile(path)->Get("位置情報設定", "起動位置X"), c.fileX);
+    }
+}
+
 TEST_F(SettingsTest, BackupRecovery) {
     const std::string path = StandardPath();
     const std::string backup = Path("setting_tester.bak");
