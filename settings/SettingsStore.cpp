@@ -3,6 +3,7 @@
 #include "SettingsKeys.h"
 #include "SlotStyle.h"
 #include "base/AppInfo.h"
+#include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace trumbel {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kTrayNote = "表示するデータ，表示するデバイス(規定値：0)";
 constexpr std::string_view kMissingSkinFile = "skin_dammy.skn";
 constexpr std::string_view kResetSkinFile = "AllView2.skn";
@@ -803,26 +803,20 @@ void SettingsStore::ResetLayout() {
 }
 
 bool SettingsStore::SwitchToProfile(const std::string& name) {
-    const std::string path = env_.AppFolder() + "setting_" + name + ".ini";
-    if (!FileExists(path)) {
-        env_.ui().MessageBox(
-            {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
-        return false;
-    }
-    LoadSettings(path, LoadMode::Switch);
-    env_.ActivateSkin(SkinActivation::Announce);
-    return true;
+    return SwitchToFile(env_.AppFolder() + "setting_" + name + ".ini");
 }
 
 bool SettingsStore::SwitchToOptionFile(const std::string& name) {
-    const std::string path = env_.AppFolder() + "Option/" + name + ".ini";
+    return SwitchToFile(env_.AppFolder() + "Option/" + name + ".ini");
+}
+
+bool SettingsStore::SwitchToFile(const std::string& path) {
     if (!FileExists(path)) {
         env_.ui().MessageBox(
             {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
         return false;
     }
-    LoadSettings(path, LoadMode::Switch);
-    env_.ActivateSkin(SkinActivation::Announce);
+    OpenOptionFile(path);
     return true;
 }
 

@@ -88,6 +88,7 @@ public:
 private:
     enum class Consent { NotAsked, Yes, No };
     bool ApplyNewDefaults();
+    bool SwitchToFile(const std::string& path);
 
     void ReadNetwork(const IniDocument& doc);
     void ReadSkin(const IniDocument& doc);

@@ -5,6 +5,7 @@
 #include "SkinSurfaces.h"
 #include "TextDecode.h"
 #include "base/AppInfo.h"
+#include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
 
@@ -18,7 +19,6 @@ namespace trumbel {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::int64_t kMaxSkinFileBytes = 4 * 1024 * 1024;
 
 std::string FolderOf(const std::string& path) {
@@ -166,104 +166,83 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
     }
     skinReady_ = false;
     const std::string path = SkinFilePath();
+    const auto line = [&log](std::string_view text) {
+        log += text;
+        log += kCrLf;
+    };
     log = "Skinのロードを開始します｡";
     log += kCrLf;
-    log += "対象ファイルは" + path + "です。";
-    log += kCrLf;
+    line("対象ファイルは" + path + "です。");
     SkinData loaded;
     try {
         if (!IsFile(path)) {
             throw RuntimeError(ErrorNumber::FileNotFound);
         }
         std::string text = DecodeFileText(ReadFileBytes(path));
-        log += "ファイルのオープンに成功しました｡";
-        log += kCrLf;
+        line("ファイルのオープンに成功しました｡");
         currentSkinPath_ = path;
         SkinFileParser parser(SplitLines(text), FolderOf(path));
         text.clear();
 
         parser.ReadImageLine(loaded);
-        log += "使用する画像ファイルは" + loaded.imagePath + "です。";
-        log += kCrLf;
+        line("使用する画像ファイルは" + loaded.imagePath + "です。");
         const std::string image = FindIgnoringCase(loaded.imagePath);
         if (image.empty()) {
-            log += "*****エラー発生*****";
-            log += kCrLf;
+            line("*****エラー発生*****");
             log += "スキンの画像ファイルが見つかりません。";
-            log += "読み込みを中止し、デフォルトのスキンを読み込みます｡";
-            log += kCrLf;
+            line("読み込みを中止し、デフォルトのスキンを読み込みます｡");
             BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
             return false;
         }
         loaded.imagePath = image;
 
-        log += "画像ファイルの存在を確認しました｡";
-        log += kCrLf;
+        line("画像ファイルの存在を確認しました｡");
         parser.ReadHeader(loaded);
         switch (loaded.skinType) {
         case 1:
-            log += "このスキンは可変タイプで高さ固定モードです。";
+            line("このスキンは可変タイプで高さ固定モードです。");
             break;
         case 2:
-            log += "このスキンは可変タイプで幅固定モードです。";
+            line("このスキンは可変タイプで幅固定モードです。");
             break;
         case -1:
-            log += "このスキンは固定タイプです。";
+            line("このスキンは固定タイプです。");
             break;
         default:
             break;
         }
-        if (loaded.skinType == 1 || loaded.skinType == 2 || loaded.skinType == -1) {
-            log += kCrLf;
+
+        // The sections in file order, each announced in the log before it is read.
+        using Section = void (SkinFileParser::*)(SkinData&);
+        static constexpr std::pair<std::string_view, Section> kSections[] = {
+            {"先頭ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadStartUnit},
+            {"グラフ表示ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadGraphUnit},
+            {"時計ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadClockUnit},
+            {"終端ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadEndUnit},
+            {"グラフデータの読み込みを開始します｡", &SkinFileParser::ReadGraphData},
+            {"数字データの読み込みを開始します｡", &SkinFileParser::ReadNumberFonts},
+            {"表示パラメータの読み込みを開始します｡", &SkinFileParser::ReadItemParams},
+        };
+        for (const auto& [announcement, read] : kSections) {
+            line(announcement);
+            (parser.*read)(loaded);
         }
 
-        log += "先頭ユニットデータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadStartUnit(loaded);
-        log += "グラフ表示ユニットデータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadGraphUnit(loaded);
-        log += "時計ユニットデータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadClockUnit(loaded);
-        log += "終端ユニットデータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadEndUnit(loaded);
-
-        log += "グラフデータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadGraphData(loaded);
-        log += "数字データの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadNumberFonts(loaded);
-        log += "表示パラメータの読み込みを開始します｡";
-        log += kCrLf;
-        parser.ReadItemParams(loaded);
-
-        log += "データファイルの読み込みは正常に終了しました｡";
-        log += kCrLf;
-        log += "スキンのサイズを計算し、ウィンドウのサイズを変更します｡";
-        log += kCrLf;
+        line("データファイルの読み込みは正常に終了しました｡");
+        line("スキンのサイズを計算し、ウィンドウのサイズを変更します｡");
         skin_ = std::move(loaded);
         Relayout();
 
-        log += "画像ファイルの読み込みに移ります";
-        log += kCrLf;
+        line("画像ファイルの読み込みに移ります");
         if (LoadSkinImage(skin_.imagePath)) {
-            log += "マスクの作成は正常に終了しました｡";
-            log += kCrLf;
+            line("マスクの作成は正常に終了しました｡");
         } else {
-            log += "*****勧告*****";
-            log += kCrLf;
-            log += "マスクの作成に問題がありました｡";
-            log += kCrLf;
-            log += "正常に表示されない可能性があります｡";
-            log += kCrLf;
+            line("*****勧告*****");
+            line("マスクの作成に問題がありました｡");
+            line("正常に表示されない可能性があります｡");
         }
-        log += "スキンの読み込みは正常に終了しました｡";
-        log += kCrLf;
-        log += "「デフォルトスキンを使用」のオプションを切り、";
-        log += kCrLf;
+        line("スキンの読み込みは正常に終了しました｡");
+        line("「デフォルトスキンを使用」のオプションを切り、");
         log += "選択したスキンに切り換えます｡";
         skinReady_ = true;
         settings_.useBuiltInSkin = 0;
@@ -277,10 +256,8 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
         text += "デフォルトスキンに切り換えます｡";
         ui_.MessageBox(
             {BoxTitle("Skin読み込みエラー"), text, MsgIcon::Exclamation, MsgButtons::Ok});
-        log += "*****エラー発生*****";
-        log += kCrLf;
-        log += "読み込みを中止し、デフォルトのスキンを読み込みます｡";
-        log += kCrLf;
+        line("*****エラー発生*****");
+        line("読み込みを中止し、デフォルトのスキンを読み込みます｡");
         settings_.useBuiltInSkin = 1;
         BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
         return false;

@@ -590,50 +590,49 @@ void SkinRenderer::DrawClockUnit(int c) {
     }
 }
 
+std::optional<SkinRenderer::PlacedGraph> SkinRenderer::GraphBackground(int c, int s, int kind,
+                                                                       GraphType type) {
+    const ContainerPlacement& p = Placement(c);
+    if (p.type != static_cast<int>(type)) {
+        return std::nullopt;
+    }
+    if (StyleUnset(c, s)) {
+        return std::nullopt;
+    }
+    const ItemParams& ip = Item(kind);
+    const int first = type == GraphType::Bar ? ip.barGraph : ip.historyGraph;
+    const int row = first / 2 + LineStyle(c, s, 0) % 3 - 1;
+    const GraphRecord& g = skin_.skin.Graph(row, type);
+    const SlotOffset o = Offset(s);
+    const PlacedGraph placed{g, p.x + o.x + g.x, p.y + o.y + g.y};
+    Piece(placed.x, placed.y, g.srcX, g.srcY, g.width, g.height);
+    return placed;
+}
+
 void SkinRenderer::PrintGraph(int c, int s, int kind, std::int32_t percent, BackgroundOnly only) {
     SkinStep("PrintGraph", Retry::Once, [&] {
-        const ContainerPlacement& p = Placement(c);
-        if (p.type != 0) {
+        const auto placed = GraphBackground(c, s, kind, GraphType::Bar);
+        if (!placed || only == BackgroundOnly::Yes) {
             return;
         }
-        if (StyleUnset(c, s)) {
-            return;
-        }
-        const int row = Item(kind).barGraph / 2 + LineStyle(c, s, 0) % 3 - 1;
-        const GraphRecord& g = skin_.skin.Graph(row, GraphType::Bar);
-        const SlotOffset o = Offset(s);
-        const int x = p.x + o.x + g.x;
-        const int y = p.y + o.y + g.y;
-        Piece(x, y, g.srcX, g.srcY, g.width, g.height);
-        if (only == BackgroundOnly::Yes) {
-            return;
-        }
+        const GraphRecord& g = placed->graph;
         const int length = RoundInt16(static_cast<double>(percent) * g.width2 / 100.0);
-        Piece(x, y, g.src2X, g.src2Y, length, g.height2);
+        Piece(placed->x, placed->y, g.src2X, g.src2Y, length, g.height2);
     });
 }
 
 void SkinRenderer::PrintLogGraph(int c, int s, int kind, Basis basis, BackgroundOnly only) {
     SkinStep("PrintLogGraph", Retry::Once, [&] {
-        const ContainerPlacement& p = Placement(c);
-        if (p.type != 1) {
+        const auto placed = GraphBackground(c, s, kind, GraphType::History);
+        if (!placed || only == BackgroundOnly::Yes) {
             return;
         }
-        if (StyleUnset(c, s)) {
-            return;
-        }
-        const int row = Item(kind).historyGraph / 2 + LineStyle(c, s, 0) % 3 - 1;
-        const GraphRecord& g = skin_.skin.Graph(row, GraphType::History);
-        const SlotOffset o = Offset(s);
-        const int ox = p.x + o.x + g.x;
-        const int oy = p.y + o.y + g.y;
-        Piece(ox, oy, g.srcX, g.srcY, g.width, g.height);
-        if (only == BackgroundOnly::Yes) {
-            return;
-        }
+        const GraphRecord& g = placed->graph;
+        const int ox = placed->x;
+        const int oy = placed->y;
         const int item = (kind == 6 || kind == 7) ? kind - 2 : kind;
         CheckIndex(s, kSlotCount);
-        const int device = p.slotDevice[static_cast<std::size_t>(s)];
+        const int device = Placement(c).slotDevice[static_cast<std::size_t>(s)];
         // The history keeps the free amount of the first four items; "used" is its mirror.
         const Inversion inversion =
             (item <= 3 && basis == Basis::Used) ? Inversion::Invert : Inversion::None;

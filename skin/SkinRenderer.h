@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace trumbel {
@@ -117,6 +118,14 @@ private:
                              const std::array<UnitButton, kButtonCount>& buttons,
                              const ButtonStates& states, int firstState);
     void Piece(int dx, int dy, int sx, int sy, int w, int h);
+    // Draws the slot's graph background and tells where it stands; nothing when the container
+    // holds no graph of that type or the slot has no style yet.
+    struct PlacedGraph {
+        const GraphRecord& graph;
+        int x;
+        int y;
+    };
+    std::optional<PlacedGraph> GraphBackground(int c, int s, int kind, GraphType type);
 
     const ItemParams& Item(int kind) const;
     const NumberFont& Font(int index) const;

@@ -82,8 +82,11 @@ void BM_RefreshParam_ThisMachine(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshParam_ThisMachine)->Unit(benchmark::kMicrosecond);
 
-// Files are rewritten between passes with the timer stopped, so every pass does the full work.
-void BM_RefreshParam_Synthetic(benchmark::State& state) {
+enum class Between { Rewrite, Nothing };
+
+// With Rewrite the files change between passes (timer stopped), so every pass does the full
+// work; with Nothing processors see empty intervals and interfaces no traffic.
+void RefreshSynthetic(benchmark::State& state, Between between) {
     SyntheticMachine machine(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     Settings settings;
     SystemInfoEnvironment env;
@@ -91,11 +94,17 @@ void BM_RefreshParam_Synthetic(benchmark::State& state) {
     clsSystemInfo info(settings, env);
     info.RefreshParam(0);
     for (auto _ : state) {
-        state.PauseTiming();
-        machine.Advance();
-        state.ResumeTiming();
+        if (between == Between::Rewrite) {
+            state.PauseTiming();
+            machine.Advance();
+            state.ResumeTiming();
+        }
         info.RefreshParam(0);
     }
+}
+
+void BM_RefreshParam_Synthetic(benchmark::State& state) {
+    RefreshSynthetic(state, Between::Rewrite);
 }
 BENCHMARK(BM_RefreshParam_Synthetic)
     ->ArgNames({"cpus", "ifs"})
@@ -105,17 +114,8 @@ BENCHMARK(BM_RefreshParam_Synthetic)
     ->Args({128, 64})
     ->Unit(benchmark::kMicrosecond);
 
-// The same without the rewrite: processors see empty intervals, interfaces no traffic.
 void BM_RefreshParam_SyntheticStill(benchmark::State& state) {
-    SyntheticMachine machine(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    Settings settings;
-    SystemInfoEnvironment env;
-    env.roots = machine.Roots();
-    clsSystemInfo info(settings, env);
-    info.RefreshParam(0);
-    for (auto _ : state) {
-        info.RefreshParam(0);
-    }
+    RefreshSynthetic(state, Between::Nothing);
 }
 BENCHMARK(BM_RefreshParam_SyntheticStill)
     ->ArgNames({"cpus", "ifs"})

@@ -13,38 +13,7 @@ std::vector<std::uint8_t> Bytes(const std::string& s) {
     return {s.begin(), s.end()};
 }
 
-// A Windows bitmap with a 40-byte header, the given palette and raw pixel rows.
-std::string Bmp(int width, int height, int bpp, std::uint32_t compression,
-                const std::vector<std::uint32_t>& palette, const std::string& data) {
-    std::string out = "BM";
-    auto u16 = [&](unsigned v) {
-        out += static_cast<char>(v & 0xFF);
-        out += static_cast<char>((v >> 8) & 0xFF);
-    };
-    auto u32 = [&](unsigned v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    };
-    const unsigned offset = 54 + 4 * static_cast<unsigned>(palette.size());
-    u32(offset + static_cast<unsigned>(data.size()));
-    u32(0);
-    u32(offset);
-    u32(40);
-    u32(static_cast<unsigned>(width));
-    u32(static_cast<unsigned>(height));
-    u16(1);
-    u16(static_cast<unsigned>(bpp));
-    u32(compression);
-    u32(static_cast<unsigned>(data.size()));
-    u32(0);
-    u32(0);
-    u32(static_cast<unsigned>(palette.size()));
-    u32(0);
-    for (std::uint32_t c : palette) {
-        u32(c);
-    }
-    return out + data;
-}
+using testing::Bmp;
 
 constexpr std::uint32_t kRed = 0xFFFF0000u;
 constexpr std::uint32_t kBlue = 0xFF0000FFu;

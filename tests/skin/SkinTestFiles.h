@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -100,10 +101,10 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A 24-bit bottom-up BMP of the bitmap's colours.
-inline std::string Bmp24(const Bitmap& b) {
-    const int rowBytes = (b.width * 3 + 3) & ~3;
-    std::string out;
+// A Windows bitmap with a 40-byte header, the given palette and raw pixel rows.
+inline std::string Bmp(int width, int height, int bpp, std::uint32_t compression,
+                       const std::vector<std::uint32_t>& palette, const std::string& data) {
+    std::string out = "BM";
     auto u16 = [&](unsigned v) {
         out += static_cast<char>(v & 0xFF);
         out += static_cast<char>((v >> 8) & 0xFF);
@@ -112,28 +113,41 @@ inline std::string Bmp24(const Bitmap& b) {
         u16(v & 0xFFFF);
         u16(v >> 16);
     };
-    out += "BM";
-    u32(54 + rowBytes * b.height);
+    const unsigned offset = 54 + 4 * static_cast<unsigned>(palette.size());
+    u32(offset + static_cast<unsigned>(data.size()));
     u32(0);
-    u32(54);
+    u32(offset);
     u32(40);
-    u32(static_cast<unsigned>(b.width));
-    u32(static_cast<unsigned>(b.height));
+    u32(static_cast<unsigned>(width));
+    u32(static_cast<unsigned>(height));
     u16(1);
-    u16(24);
-    for (int i = 0; i < 6; ++i) {
-        u32(0);
+    u16(static_cast<unsigned>(bpp));
+    u32(compression);
+    u32(static_cast<unsigned>(data.size()));
+    u32(0);
+    u32(0);
+    u32(static_cast<unsigned>(palette.size()));
+    u32(0);
+    for (std::uint32_t c : palette) {
+        u32(c);
     }
+    return out + data;
+}
+
+// A 24-bit bottom-up BMP of the bitmap's colours.
+inline std::string Bmp24(const Bitmap& b) {
+    const int rowBytes = (b.width * 3 + 3) & ~3;
+    std::string rows;
     for (int y = b.height - 1; y >= 0; --y) {
         for (int x = 0; x < b.width; ++x) {
             const auto p = b.At(x, y);
-            out += static_cast<char>(p & 0xFF);
-            out += static_cast<char>((p >> 8) & 0xFF);
-            out += static_cast<char>((p >> 16) & 0xFF);
+            rows += static_cast<char>(p & 0xFF);
+            rows += static_cast<char>((p >> 8) & 0xFF);
+            rows += static_cast<char>((p >> 16) & 0xFF);
         }
-        out.append(static_cast<std::size_t>(rowBytes - b.width * 3), '\0');
+        rows.append(static_cast<std::size_t>(rowBytes - b.width * 3), '\0');
     }
-    return out;
+    return Bmp(b.width, b.height, 24, 0, {}, rows);
 }
 
 } // namespace trumbel::testing
