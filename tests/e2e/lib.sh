@@ -1,4 +1,5 @@
-# Shared helpers for the end-to-end tests: a private X server and waiting with a deadline.
+# Shared helpers for the end-to-end tests: a private X server with a temporary home, waiting
+# with a deadline and answering message boxes.
 # Sourcing scripts exit 77 (ctest: skipped) when a tool they need is missing.
 
 need() {
@@ -27,6 +28,27 @@ start_xvfb() {
   export DISPLAY=":$(head -n1 "$fdfile")"
   rm -f "$fdfile"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# start_session: a private X server and a temporary home for the program (TRUMBEL_HOME,
+# XDG_RUNTIME_DIR under $home). At exit the processes listed in the pids array are killed and
+# the X server and the home removed; a script empties pids once it has ended them itself.
+start_session() {
+  start_xvfb
+  home=$(mktemp -d)
+  export TRUMBEL_HOME=$home/
+  export XDG_RUNTIME_DIR=$home/run
+  mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+  pids=()
+  trap end_session EXIT
+}
+
+end_session() {
+  if ((${#pids[@]})); then
+    kill "${pids[@]}" 2>/dev/null || true
+  fi
+  kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$home"
 }
 
 # wait_for SECONDS COMMAND...: retries the command until it succeeds or the time is up.

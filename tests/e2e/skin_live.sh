@@ -7,18 +7,7 @@ trumbel=$1
 here=$(dirname "$0")
 . "$here/lib.sh"
 need xdotool xwd python3
-start_xvfb
-home=$(mktemp -d)
-export TRUMBEL_HOME=$home/
-export XDG_RUNTIME_DIR=$home/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  kill "$XVFB_PID" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
+start_session
 
 capture() { # capture NAME: the window's picture as NAME.png; prints its width and height
   xwd -silent -id "$win" >"$home/$1.xwd" && python3 "$here/xwd2png.py" "$home/$1.xwd" "$home/$1.png"
@@ -26,6 +15,7 @@ capture() { # capture NAME: the window's picture as NAME.png; prints its width a
 
 "$trumbel" >"$home/run.log" 2>&1 &
 pid=$!
+pids=("$pid")
 # A first start: the standard settings (with the clock) after the notice.
 answer_box 'Velquor - 確認' || fail "no notice about the missing settings file"
 wait_for 15 xdotool search --onlyvisible --name '^Velquor ver' || fail "the skin window did not appear"
@@ -50,7 +40,7 @@ if xdotool search --name 'エラー - Velquor$' >/dev/null 2>&1; then
 fi
 kill -TERM "$pid"
 wait_for 10 bash -c "! kill -0 $pid" || fail "no exit after SIGTERM"
-pid=
+pids=()
 
 # The headless snapshot is the composed picture, as large as the window was.
 QT_QPA_PLATFORM=offscreen "$trumbel" --snapshot "$home/snap.png" --ticks 2 >"$home/snap.log" 2>&1 ||

@@ -5,20 +5,9 @@ set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
 need xdotool xprop xwininfo trayer
-start_xvfb
-home=$(mktemp -d)
-export TRUMBEL_HOME=$home/
-export XDG_RUNTIME_DIR=$home/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+start_session
 # No desktop bus: the icons go to the XEmbed tray.
 unset DBUS_SESSION_BUS_ADDRESS
-pids=()
-cleanup() {
-  kill "${pids[@]}" 2>/dev/null
-  kill "$XVFB_PID" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
 
 settings=$home/setting_$(id -un).ini
 cat >"$settings" <<'INI'

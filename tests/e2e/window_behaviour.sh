@@ -6,19 +6,9 @@ set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
 need xdotool xprop openbox xmessage
-start_xvfb
-home=$(mktemp -d)
-export TRUMBEL_HOME=$home/
-export XDG_RUNTIME_DIR=$home/run
+start_session
 export XDG_CONFIG_HOME=$home/config
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
-pids=()
-cleanup() {
-  kill "${pids[@]}" 2>/dev/null
-  kill "$XVFB_PID" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
+mkdir -m 700 -p "$XDG_CONFIG_HOME"
 
 openbox --sm-disable >"$home/openbox.log" 2>&1 &
 pids+=($!)

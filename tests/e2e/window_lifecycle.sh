@@ -5,18 +5,7 @@ set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
 need xdotool xprop
-start_xvfb
-home=$(mktemp -d)
-export TRUMBEL_HOME=$home/
-export XDG_RUNTIME_DIR=$home/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() {
-  kill "${pids[@]}" 2>/dev/null
-  kill "$XVFB_PID" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
+start_session
 
 QT_LOGGING_RULES="trumbel.settings.info=true" "$trumbel" >"$home/first.log" 2>&1 &
 first=$!
