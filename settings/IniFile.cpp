@@ -271,6 +271,8 @@ bool IniWriteString(std::string_view section, std::string_view key, std::string_
     IniDocument doc;
     if (auto existing = LoadIniFile(path)) {
         doc = std::move(*existing);
+    } else if (FileExists(path)) {
+        return false; // rewriting a file that cannot be read would drop every other key
     }
     doc.Set(section, key, value);
     return WriteFileAtomically(path, doc.Serialize()).ok;

@@ -62,7 +62,8 @@ std::int32_t IniReadInt(std::string_view section, std::string_view key, std::int
                         const std::string& path);
 bool IniReadBool(std::string_view section, std::string_view key, bool defaultValue,
                  const std::string& path);
-// Rewrites the file crash-safe; false when it could not be written.
+// Rewrites the file crash-safe; false when it could not be written, or when it exists but
+// cannot be read (it is then left as it is).
 bool IniWriteString(std::string_view section, std::string_view key, std::string_view value,
                     const std::string& path);
 bool IniWriteBool(std::string_view section, std::string_view key, bool value,

@@ -319,12 +319,16 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
 
     const std::string readPath = BackupBeforeRead(path);
     std::optional<IniDocument> doc;
-    if (FileExists(readPath)) {
+    const bool exists = FileExists(readPath);
+    if (exists) {
         doc = LoadIniFile(readPath);
     }
     if (!doc) {
+        // A file that is there but cannot be read is not "not found"; saving leaves it alone.
         env_.ui().MessageBox({std::string(kProductName) + " - 確認",
-                              path + "が見つかりませんでしたので標準の設定を適用します｡",
+                              exists
+                                  ? readPath + "を読み込めませんでしたので標準の設定を適用します｡"
+                                  : path + "が見つかりませんでしたので標準の設定を適用します｡",
                               MsgIcon::Exclamation, MsgButtons::Ok});
         ResetSettings(-1);
         NoticeIconMenu(mode);
@@ -581,6 +585,10 @@ void SettingsStore::NoticeIconMenu(LoadMode mode) {
 WriteResult SettingsStore::SaveSettings(const std::string& path) {
     if (writes_ == FileWrites::Forbidden) {
         return {false, "この実行では設定ファイルを書き込みません"};
+    }
+    // Replacing a file that cannot be read would lose what it holds without anyone seeing it.
+    if (FileExists(path) && !LoadIniFile(path)) {
+        return {false, path + ": 読み込めないファイルは上書きしません"};
     }
     return WriteFileAtomically(path, SettingsText(), BackupPath(path), writeHook);
 }

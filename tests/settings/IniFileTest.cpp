@@ -4,6 +4,8 @@
 #include "settings/TextEncoding.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace trumbel {
 namespace {
@@ -108,6 +110,21 @@ TEST(IniFileAccess, ReadsAndWritesThroughFiles) {
     EXPECT_EQ(IniReadInt("s", "n", 0, path), 1); // the low 32 bits, as the Windows function gives
     EXPECT_EQ(ReadBytes(path), "[s]\nk=v\nb=1\nn=4294967297\n");
     EXPECT_FALSE(IniWriteString("s", "k", "v", "/nonexistent-folder/x.ini"));
+}
+
+// A file that is there but cannot be read is not replaced by a file holding one key.
+TEST(IniFileAccess, UnreadableFileIsNotRewritten) {
+    const std::string path = std::string(std::getenv("TRUMBEL_HOME")) + "unreadable.ini";
+    std::filesystem::create_directories(std::getenv("TRUMBEL_HOME"));
+    WriteBytes(path, "[s]\nkept=1\n");
+    ::chmod(path.c_str(), 0200);
+    if (::access(path.c_str(), R_OK) == 0) {
+        ::chmod(path.c_str(), 0600);
+        GTEST_SKIP() << "this user reads every file (root); run as a normal user to test this";
+    }
+    EXPECT_FALSE(IniWriteString("s", "k", "v", path));
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(ReadBytes(path), "[s]\nkept=1\n");
 }
 
 TEST(TextEncoding, Utf8OrShiftJis) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace trumbel {
 namespace {
@@ -282,6 +284,34 @@ TEST_F(SettingsTest, FailedSaveIsReported) {
     EXPECT_EQ(ui.shown[0].title, "保存エラー - Velquor");
     EXPECT_NE(ui.shown[0].text.find(path), std::string::npos);
     EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+}
+
+// A settings file that is there but cannot be read is reported as such, and neither the exit
+// nor an option-file save replaces it.
+TEST_F(SettingsTest, UnreadableFileIsReportedAndKept) {
+    const std::string bytes = "[基本設定]\n吸着強度=23\n";
+    testing::WriteBytes(StandardPath(), bytes);
+    ::chmod(StandardPath().c_str(), 0200);
+    if (::access(StandardPath().c_str(), R_OK) == 0) {
+        ::chmod(StandardPath().c_str(), 0600);
+        GTEST_SKIP() << "this user reads every file (root); run as a normal user to test this";
+    }
+    ui.shown.clear();
+    store->LoadSettings(StandardPath(), LoadMode::Startup);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].title, "Velquor - 確認");
+    EXPECT_EQ(ui.shown[0].text,
+              StandardPath() + "を読み込めませんでしたので標準の設定を適用します｡");
+    EXPECT_EQ(settings.snapStrength, 10);
+
+    SettingsService service(settings, *env);
+    service.SaveSettings(StandardPath());
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].title, "保存エラー - Velquor");
+    EXPECT_FALSE(store->SaveOptionFile(StandardPath()).ok);
+    ::chmod(StandardPath().c_str(), 0600);
+    EXPECT_EQ(testing::ReadBytes(StandardPath()), bytes);
+    EXPECT_FALSE(FileExists(BackupPath(StandardPath())));
 }
 
 } // namespace
