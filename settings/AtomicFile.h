@@ -36,5 +36,7 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view conten
                                 const std::string& backupPath = {}, const WriteHook& hook = {});
 
 bool FileExists(const std::string& path);
+// Whether this process may open the file for reading.
+bool FileReadable(const std::string& path);
 
 } // namespace trumbel

@@ -587,7 +587,7 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
         return {false, "この実行では設定ファイルを書き込みません"};
     }
     // Replacing a file that cannot be read would lose what it holds without anyone seeing it.
-    if (FileExists(path) && !LoadIniFile(path)) {
+    if (FileExists(path) && !FileReadable(path)) {
         return {false, path + ": 読み込めないファイルは上書きしません"};
     }
     return WriteFileAtomically(path, SettingsText(), BackupPath(path), writeHook);
