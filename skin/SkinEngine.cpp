@@ -8,6 +8,7 @@
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
+#include "settings/AtomicFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,14 +27,9 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-bool IsFile(const std::string& path) {
-    std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
-
 // Skins made on Windows name their image without regard to case; find it the same way.
 std::string FindIgnoringCase(const std::string& path) {
-    if (IsFile(path)) {
+    if (FileExists(path)) {
         return path;
     }
     const std::string folder = FolderOf(path);
@@ -47,7 +43,7 @@ std::string FindIgnoringCase(const std::string& path) {
     std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
-        if (lower(candidate) == lower(name) && IsFile(folder + candidate)) {
+        if (lower(candidate) == lower(name) && FileExists(folder + candidate)) {
             return folder + candidate;
         }
     }
@@ -175,7 +171,7 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
     line("対象ファイルは" + path + "です。");
     SkinData loaded;
     try {
-        if (!IsFile(path)) {
+        if (!FileExists(path)) {
             throw RuntimeError(ErrorNumber::FileNotFound);
         }
         std::string text = DecodeFileText(ReadFileBytes(path));

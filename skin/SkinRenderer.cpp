@@ -344,6 +344,14 @@ void SkinRenderer::DrawUnitWithButtons(const UnitPiece& unit, int x, int y,
     }
 }
 
+void SkinRenderer::DrawLabel(int c, int position, int kind) {
+    const ItemParams& ip = Item(kind);
+    const ContainerPlacement& p = Placement(c);
+    const SlotOffset o = Offset(position);
+    Piece(p.x + o.x + ip.labelX, p.y + o.y + ip.labelY, ip.labelSrcX, ip.labelSrcY, ip.labelWidth,
+          ip.labelHeight);
+}
+
 void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
     const int position = content == GraphContent::History ? SlotsPerContainer() - 1 : s;
     const int factor = (kind == 4 || kind == 5) ? 8 : 1;
@@ -351,13 +359,7 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
     int device = 0;
     Basis basis = Basis::Free;
 
-    InfoStep("PrintParam", [&] {
-        const ItemParams& ip = Item(kind);
-        const ContainerPlacement& p = Placement(c);
-        const SlotOffset o = Offset(position);
-        Piece(p.x + o.x + ip.labelX, p.y + o.y + ip.labelY, ip.labelSrcX, ip.labelSrcY,
-              ip.labelWidth, ip.labelHeight);
-    });
+    InfoStep("PrintParam", [&] { DrawLabel(c, position, kind); });
     InfoStep("PrintParam", [&] {
         CheckIndex(s, kSlotCount);
         device = Placement(c).slotDevice[static_cast<std::size_t>(s)];
@@ -411,13 +413,7 @@ void SkinRenderer::PrintDiskParam(int c, int s, int drive) {
     std::array<float, 4> space{}; // Max, Free, Used, Total
     float percent = 0.0f;
 
-    InfoStep("PrintDiskParam", [&] {
-        const ItemParams& ip = Item(kDisk);
-        const ContainerPlacement& p = Placement(c);
-        const SlotOffset o = Offset(s);
-        Piece(p.x + o.x + ip.labelX, p.y + o.y + ip.labelY, ip.labelSrcX, ip.labelSrcY,
-              ip.labelWidth, ip.labelHeight);
-    });
+    InfoStep("PrintDiskParam", [&] { DrawLabel(c, s, kDisk); });
     InfoStep("PrintDiskParam", [&] {
         const auto& e = Item(kDisk).diskExtra;
         const ContainerPlacement& p = Placement(c);

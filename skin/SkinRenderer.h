@@ -118,6 +118,8 @@ private:
                              const std::array<UnitButton, kButtonCount>& buttons,
                              const ButtonStates& states, int firstState);
     void Piece(int dx, int dy, int sx, int sy, int w, int h);
+    // The kind's label in the slot at `position` of container c.
+    void DrawLabel(int c, int position, int kind);
     // Draws the slot's graph background and tells where it stands; nothing when the container
     // holds no graph of that type or the slot has no style yet.
     struct PlacedGraph {

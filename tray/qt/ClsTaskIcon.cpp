@@ -1,5 +1,7 @@
 #include "ClsTaskIcon.h"
 
+#include "platform/MonotonicClock.h"
+
 #include <QImage>
 #include <QPixmap>
 
@@ -24,12 +26,6 @@ QSystemTrayIcon::MessageIcon BalloonIcon(int flgIcon) {
     default:
         return QSystemTrayIcon::NoIcon;
     }
-}
-
-std::int64_t NowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 } // namespace
@@ -59,13 +55,13 @@ void ClsTaskIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     std::optional<TrayClick> click;
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        click = clicks_.Click(TrayButton::Left, NowMs());
+        click = clicks_.Click(TrayButton::Left, TickCountMs());
         break;
     case QSystemTrayIcon::DoubleClick:
-        click = clicks_.DoubleClick(TrayButton::Left, NowMs());
+        click = clicks_.DoubleClick(TrayButton::Left, TickCountMs());
         break;
     case QSystemTrayIcon::Context:
-        click = clicks_.Click(TrayButton::Right, NowMs());
+        click = clicks_.Click(TrayButton::Right, TickCountMs());
         break;
     default:
         break;
