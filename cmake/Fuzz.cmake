@@ -56,6 +56,7 @@ function(trumbel_fuzz_test name)
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
   add_test(NAME ${name}
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+            TRUMBEL_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/
             sh -c "mkdir -p \"$1\" && exec \"$0\" \"$1\" \"$2\" -max_total_time=$3 -timeout=5 -rss_limit_mb=1024 -print_final_stats=1"
             ${bin} ${corpus} ${F_SEED} ${F_SECONDS}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
