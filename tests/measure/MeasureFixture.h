@@ -1,9 +1,9 @@
 #pragma once
 
 #include "measure/SystemInfo.h"
+#include "support/TestFolder.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,18 +18,7 @@ namespace trumbel::test {
 class FixtureTree {
 public:
     explicit FixtureTree(const std::string& name) {
-        const char* home = std::getenv("TRUMBEL_HOME");
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string leaf = std::string(info->test_suite_name()) + "." + info->name();
-        for (char& c : leaf) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        base_ = std::filesystem::path(home ? home : std::filesystem::temp_directory_path()) /
-                "measure" / leaf;
-        std::filesystem::remove_all(base_);
-        std::filesystem::create_directories(base_.parent_path());
+        base_ = FreshTestFolder("measure");
         std::filesystem::copy(std::filesystem::path(TRUMBEL_TEST_DATA) / "measure" / name, base_,
                               std::filesystem::copy_options::recursive);
     }

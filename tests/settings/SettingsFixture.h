@@ -3,8 +3,8 @@
 #include "base/Ui.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SettingsStore.h"
+#include "support/TestFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -30,11 +30,7 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* home = std::getenv("TRUMBEL_HOME");
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::path(home ? home : "/tmp/trumbel-settings-test/") /
-                 (std::string(info->test_suite_name()) + "." + info->name());
-        std::filesystem::remove_all(folder);
+        folder = test::FreshTestFolder();
         std::filesystem::create_directories(folder / "Option");
         appFolder = folder.string() + "/";
         env = std::make_unique<FunctionalSettingsEnvironment>(ui, appFolder, "tester");

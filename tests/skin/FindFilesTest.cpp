@@ -1,8 +1,8 @@
 #include "FindFiles.h"
 
 #include "SkinTestFiles.h"
+#include "support/TestFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -46,10 +46,7 @@ TEST(WildcardMatch, TheLanguagesPatterns) {
 class FindFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* home = std::getenv("TRUMBEL_HOME");
-        root = fs::path(home ? home : fs::temp_directory_path().string()) /
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root);
+        root = test::FreshTestFolder();
         testing::WriteFile(root / "top.skn", "");
         testing::WriteFile(root / "notes.txt", "");
         testing::WriteFile(root / "a" / "one.skn", "");

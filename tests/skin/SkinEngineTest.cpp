@@ -2,8 +2,8 @@
 
 #include "SkinTestFiles.h"
 #include "base/Ui.h"
+#include "support/TestFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -25,11 +25,7 @@ struct Recorded {
 class SkinEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* home = std::getenv("TRUMBEL_HOME");
-        folder = fs::path(home ? home : fs::temp_directory_path().string()) /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::FreshTestFolder();
         settings.skinFolder = folder.string() + "/";
         settings.skinFileName = "test.skn";
         settings.useBuiltInSkin = 0;
