@@ -345,6 +345,29 @@ void clsSystemInfo::RefreshParam(int sampleCounter) {
     }
 }
 
+float* clsSystemInfo::Field(int paramId, int deviceId, int showParamInfo, int logIndex) {
+    if (paramId < 0 || paramId >= kParamCount) {
+        Subscript();
+    }
+    switch (showParamInfo) {
+    case kShowMax:
+        return &Record(paramId, deviceId).Max;
+    case kShowFree:
+        return &Record(paramId, deviceId).Free;
+    case kShowUsed:
+        return &Record(paramId, deviceId).Used;
+    case kShowTotal:
+        return &Record(paramId, deviceId).Total;
+    case kShowLog:
+        if (logIndex < 0 || logIndex >= kLogSize) {
+            Subscript();
+        }
+        return &Record(paramId, deviceId).Log[static_cast<std::size_t>(logIndex)];
+    default:
+        return nullptr;
+    }
+}
+
 float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex) {
     if (paramId == kParamDisk) {
         if (showParamInfo < kShowMax || showParamInfo > kShowTotal) {
@@ -364,54 +387,14 @@ float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo
             return LargeToSingle(f.total);
         }
     }
-    if (paramId < 0 || paramId >= kParamCount) {
-        Subscript();
-    }
-    switch (showParamInfo) {
-    case kShowMax:
-        return Record(paramId, deviceId).Max;
-    case kShowFree:
-        return Record(paramId, deviceId).Free;
-    case kShowUsed:
-        return Record(paramId, deviceId).Used;
-    case kShowTotal:
-        return Record(paramId, deviceId).Total;
-    case kShowLog:
-        if (logIndex < 0 || logIndex >= kLogSize) {
-            Subscript();
-        }
-        return Record(paramId, deviceId).Log[static_cast<std::size_t>(logIndex)];
-    default:
-        return 0.0f;
-    }
+    const float* field = Field(paramId, deviceId, showParamInfo, logIndex);
+    return field ? *field : 0.0f;
 }
 
 void clsSystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
                                    int logIndex) {
-    if (paramId < 0 || paramId >= kParamCount) {
-        Subscript();
-    }
-    switch (showParamInfo) {
-    case kShowMax:
-        Record(paramId, deviceId).Max = value;
-        break;
-    case kShowFree:
-        Record(paramId, deviceId).Free = value;
-        break;
-    case kShowUsed:
-        Record(paramId, deviceId).Used = value;
-        break;
-    case kShowTotal:
-        Record(paramId, deviceId).Total = value;
-        break;
-    case kShowLog:
-        if (logIndex < 0 || logIndex >= kLogSize) {
-            Subscript();
-        }
-        Record(paramId, deviceId).Log[static_cast<std::size_t>(logIndex)] = value;
-        break;
-    default:
-        break;
+    if (float* field = Field(paramId, deviceId, showParamInfo, logIndex)) {
+        *field = value;
     }
 }
 
@@ -458,25 +441,23 @@ std::int32_t clsSystemInfo::GetNetWorkNum() const {
     return static_cast<std::int32_t>(netTable_.size());
 }
 
-std::string clsSystemInfo::GetNetWorkName(int index) const {
+const NetInterfaceRecord& clsSystemInfo::Interface(int index) const {
     if (index < 0 || index >= GetNetWorkNum()) {
         Subscript();
     }
-    return netTable_[static_cast<std::size_t>(index)].Name;
+    return netTable_[static_cast<std::size_t>(index)];
+}
+
+std::string clsSystemInfo::GetNetWorkName(int index) const {
+    return Interface(index).Name;
 }
 
 std::int32_t clsSystemInfo::GetNetWorkType(int index) const {
-    if (index < 0 || index >= GetNetWorkNum()) {
-        Subscript();
-    }
-    return netTable_[static_cast<std::size_t>(index)].IfType;
+    return Interface(index).IfType;
 }
 
 std::int32_t clsSystemInfo::GetNetWorkStatus(int index) const {
-    if (index < 0 || index >= GetNetWorkNum()) {
-        Subscript();
-    }
-    return netTable_[static_cast<std::size_t>(index)].OperStatus;
+    return Interface(index).OperStatus;
 }
 
 std::string clsSystemInfo::GetNetWorkDeviceName(int index) const {

@@ -103,6 +103,9 @@ public:
 
 private:
     ParamRecord& Record(int paramId, int deviceId);
+    // The value a ShowParamInfo selector names; null for a selector that names none.
+    float* Field(int paramId, int deviceId, int showParamInfo, int logIndex);
+    const NetInterfaceRecord& Interface(int index) const;
     int DeviceColumns() const;
     void BuildNetworkTable();
     void InitCpuTimes();

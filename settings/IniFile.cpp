@@ -213,7 +213,7 @@ std::int64_t ProfileIntValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
+std::optional<std::string> ReadRawFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
         return std::nullopt;
@@ -229,7 +229,15 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
     if (failed) {
         return std::nullopt;
     }
-    return DecodeFileText(bytes);
+    return bytes;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+    const std::optional<std::string> bytes = ReadRawFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return DecodeFileText(*bytes);
 }
 
 std::optional<IniDocument> LoadIniFile(const std::string& path) {

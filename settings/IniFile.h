@@ -50,6 +50,8 @@ inline constexpr std::size_t kIniValueLimit = 1023;
 // text without digits is 0. Saturates instead of wrapping so callers can see an overflow.
 std::int64_t ProfileIntValue(std::string_view text);
 
+// The file's bytes as they are; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadRawFile(const std::string& path);
 // Reads a file as text (UTF-8, or CP932 when not valid UTF-8). nullopt when it cannot be read.
 std::optional<std::string> ReadTextFile(const std::string& path);
 // nullopt when the file does not exist or cannot be read.

@@ -690,19 +690,8 @@ std::string SettingsStore::BackupBeforeRead(const std::string& path) {
             return backup; // read it where it lies
         }
         // Copy byte for byte, crash-safe; only a restored file lets the backup go.
-        std::FILE* f = std::fopen(backup.c_str(), "rb");
-        std::string bytes;
-        bool readOk = f != nullptr;
-        if (f) {
-            char buffer[16384];
-            std::size_t n = 0;
-            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-                bytes.append(buffer, n);
-            }
-            readOk = std::ferror(f) == 0;
-            std::fclose(f);
-        }
-        if (readOk && WriteFileAtomically(path, bytes).ok) {
+        const std::optional<std::string> bytes = ReadRawFile(backup);
+        if (bytes && WriteFileAtomically(path, *bytes).ok) {
             std::remove(backup.c_str());
             return path;
         }

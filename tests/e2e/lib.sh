@@ -51,6 +51,18 @@ end_session() {
   rm -rf "$home"
 }
 
+# start_window_manager: openbox (an EWMH window manager) on the session's X server, its
+# settings under $home; exits 77 when it does not come up.
+start_window_manager() {
+  need openbox
+  export XDG_CONFIG_HOME=$home/config
+  mkdir -m 700 -p "$XDG_CONFIG_HOME"
+  openbox --sm-disable >"$home/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    { echo "SKIP: openbox did not start"; exit 77; }
+}
+
 # wait_for SECONDS COMMAND...: retries the command until it succeeds or the time is up.
 wait_for() {
   local deadline=$((SECONDS + $1))

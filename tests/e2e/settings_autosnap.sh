@@ -7,13 +7,7 @@ trumbel=$1
 . "$(dirname "$0")/lib.sh"
 need xdotool xprop openbox xmessage
 start_session
-export XDG_CONFIG_HOME=$home/config
-mkdir -m 700 -p "$XDG_CONFIG_HOME"
-
-openbox --sm-disable >"$home/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-  { echo "SKIP: openbox did not start"; exit 77; }
+start_window_manager
 
 user=$(id -un)
 ini=$home/setting_$user.ini
