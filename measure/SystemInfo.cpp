@@ -139,16 +139,15 @@ void clsSystemInfo::GetMemoryInfoEx() {
     if (!source_.ReadMemory(m)) {
         return;
     }
-    ParamRecord& phys = Record(kParamPhysicalMemory, 0);
-    phys.Free = LargeToSingle(m.availPhys);
-    phys.Total = LargeToSingle(m.totalPhys);
-    phys.Used = phys.Total - phys.Free;
-    phys.Max = phys.Total;
-    ParamRecord& swap = Record(kParamPageFile, 0);
-    swap.Free = LargeToSingle(m.freeSwap);
-    swap.Total = LargeToSingle(m.totalSwap);
-    swap.Used = swap.Total - swap.Free;
-    swap.Max = swap.Total;
+    const auto fill = [this](int paramId, auto free, auto total) {
+        ParamRecord& r = Record(paramId, 0);
+        r.Free = LargeToSingle(free);
+        r.Total = LargeToSingle(total);
+        r.Used = r.Total - r.Free;
+        r.Max = r.Total;
+    };
+    fill(kParamPhysicalMemory, m.availPhys, m.totalPhys);
+    fill(kParamPageFile, m.freeSwap, m.totalSwap);
 }
 
 void clsSystemInfo::MeasureCpu() {

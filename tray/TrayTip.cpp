@@ -1,12 +1,11 @@
 #include "TrayTip.h"
 
 #include "base/AppInfo.h"
+#include "base/ErrorReport.h"
 
 namespace trumbel {
 
 namespace {
-
-constexpr const char* kCrLf = "\r\n";
 
 std::string Label(int paramId) {
     switch (paramId) {
@@ -19,9 +18,9 @@ std::string Label(int paramId) {
     case 3:
         return "リソース";
     case 4:
-        return std::string("ネットワーク受信量") + kCrLf;
+        return "ネットワーク受信量\r\n";
     case 5:
-        return std::string("ネットワーク送信量") + kCrLf;
+        return "ネットワーク送信量\r\n";
     default:
         return {};
     }
