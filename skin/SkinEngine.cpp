@@ -254,10 +254,14 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
             {BoxTitle("Skin読み込みエラー"), text, MsgIcon::Exclamation, MsgButtons::Ok});
         line("*****エラー発生*****");
         line("読み込みを中止し、デフォルトのスキンを読み込みます｡");
-        settings_.useBuiltInSkin = 1;
-        BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
+        SwitchToBuiltIn();
         return false;
     }
+}
+
+void SkinEngine::SwitchToBuiltIn() {
+    settings_.useBuiltInSkin = 1;
+    BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
 }
 
 void SkinEngine::BuildBuiltInSkin(int number, SkinQuiet quiet) {

@@ -81,6 +81,8 @@ public:
     // skin is in use afterwards. Falls back to the built-in skin on any failure.
     bool LoadSkinFile(std::string& log, SkinQuiet quiet);
     void BuildBuiltInSkin(int number, SkinQuiet quiet);
+    // The built-in skin from now on, the setting included, announced like a load.
+    void SwitchToBuiltIn();
     bool LoadSkinImage(const std::string& path);
     bool LoadBuiltInSkinImage(const std::string& resourceId);
     // Places the units, sizes the window, recreates the back buffer and draws.

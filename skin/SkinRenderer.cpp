@@ -1,6 +1,7 @@
 #include "SkinRenderer.h"
 
 #include "Painter.h"
+#include "SkinEngine.h"
 #include "TransParam.h"
 #include "base/RuntimeError.h"
 
@@ -72,6 +73,16 @@ int RoundInt16(double v) {
 }
 
 } // namespace
+
+SkinAccess AccessTo(SkinEngine& engine) {
+    return {engine.skin(),
+            engine.layout(),
+            engine.skinImage(),
+            engine.skinMask(),
+            engine.backBuffer(),
+            [&engine] { return engine.skinReady(); },
+            [&engine] { engine.SwitchToBuiltIn(); }};
+}
 
 LocalTime CurrentLocalTime() {
     const std::time_t t = std::time(nullptr);

@@ -47,6 +47,10 @@ struct SkinAccess {
     std::function<void()> switchToBuiltIn;
 };
 
+class SkinEngine;
+// The engine's records, falling back on its built-in skin.
+SkinAccess AccessTo(SkinEngine& engine);
+
 // The program's records the renderer reads besides the skin.
 struct RenderContext {
     Settings& settings;

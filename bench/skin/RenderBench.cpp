@@ -70,13 +70,7 @@ void BM_RefreshTick(benchmark::State& state) {
     std::int16_t sampleFill = -1;
     SkinWindow window(Presentation::OnScreen);
     SkinEngine engine(settings, ui, EmbeddedSkinSource());
-    SkinRenderer renderer(SkinAccess{engine.skin(),
-                                     engine.layout(),
-                                     engine.skinImage(),
-                                     engine.skinMask(),
-                                     engine.backBuffer(),
-                                     [&] { return engine.skinReady(); },
-                                     {}},
+    SkinRenderer renderer(AccessTo(engine),
                           RenderContext{settings, view, ui, osPlatform, sampleFill, {}, {}, {}});
     renderer.present = [&](const Bitmap& picture, int) { window.Present(WrapBitmap(picture), 1); };
     engine.hooks().drawSkin = [&] { renderer.DrawSkin(); };

@@ -112,13 +112,7 @@ struct LiveSkin {
     LiveSkin(Program& program, SkinEngine& skin, SystemMeasure& measure, Ui& ui,
              SkinWindow& window, std::function<ButtonStates()> buttons = {})
         : view(measure),
-          renderer(SkinAccess{skin.skin(), skin.layout(), skin.skinImage(), skin.skinMask(),
-                              skin.backBuffer(), [&skin] { return skin.skinReady(); },
-                              [&program, &skin] {
-                                  program.settings.useBuiltInSkin = 1;
-                                  skin.BuildBuiltInSkin(program.settings.builtInSkinType + 1,
-                                                        SkinQuiet::No);
-                              }},
+          renderer(AccessTo(skin),
                    RenderContext{program.settings, view, ui, program.osPlatform,
                                  program.counters.sampleFill, {}, {}, std::move(buttons)}),
           window_(window) {

@@ -30,20 +30,14 @@ struct BuiltInRig {
     explicit BuiltInRig(BuiltIn type, VbBool doubleSize = kVbFalse,
                         BuiltInSkinSource source = EmbeddedSkinSource())
         : engine(settings, ui, std::move(source)),
-          renderer(SkinAccess{engine.skin(), engine.layout(), engine.skinImage(), engine.skinMask(),
-                              engine.backBuffer(), [this] { return engine.skinReady(); },
-                              [this] {
-                                  engine.BuildBuiltInSkin(settings.builtInSkinType + 1,
-                                                          SkinQuiet::No);
-                              }},
-                   RenderContext{settings,
-                                 measure,
-                                 ui,
-                                 osPlatform,
-                                 sampleFill,
-                                 {},
-                                 [this] { return time; },
-                                 [this] { return buttons; }}) {
+          renderer(AccessTo(engine), RenderContext{settings,
+                                                   measure,
+                                                   ui,
+                                                   osPlatform,
+                                                   sampleFill,
+                                                   {},
+                                                   [this] { return time; },
+                                                   [this] { return buttons; }}) {
         FillSampleMachine(measure);
         settings.useBuiltInSkin = 1;
         settings.builtInSkinType = static_cast<std::int16_t>(type);
