@@ -75,6 +75,9 @@ wait_for() {
   done
 }
 
+# at WINDOW X Y: waits until the window's top-left is there
+at() { wait_for 5 bash -c "[ \"\$(xdotool getwindowgeometry --shell $1 | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$2 Y=$3 ' ]"; }
+
 fail() {
   echo "FAIL: $*"
   exit 1

@@ -26,8 +26,6 @@ VelquorVer=1320083
 吸着除外サイズHeight=300
 INI
 
-# at WINDOW X Y: waits until the window's top-left is there
-at() { wait_for 5 bash -c "[ \"\$(xdotool getwindowgeometry --shell $1 | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$2 Y=$3 ' ]"; }
 position() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=' | tr '\n' ' '; }
 
 "$trumbel" >"$home/first.log" 2>&1 &

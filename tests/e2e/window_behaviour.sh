@@ -45,8 +45,6 @@ geometry() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '
     /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}'
 }
-# at WINDOW X Y: waits until the window's top-left is there
-at() { wait_for 5 bash -c "[ \"\$(xdotool getwindowgeometry --shell $1 | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$2 Y=$3 ' ]"; }
 
 # The skin's buttons as the program logs them: "button N at X,Y size WxH" (window pixels).
 wait_for 10 grep -q 'button 0 at' "$home/trumbel.log" || fail "the skin has no close button: $(cat "$home/trumbel.log")"
