@@ -42,7 +42,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 namespace {
 
-// Cuts at the first NUL and after kIniValueLimit code points (never inside a character).
+// Cuts at the first NUL and after kIniValueLimit code points (never inside a character). Blanks
+// the cut leaves at the end go too: the file could not keep them, so a value written back would
+// read differently.
 std::string LimitValue(std::string_view v) {
     if (const auto nul = v.find('\0'); nul != std::string_view::npos) {
         v = v.substr(0, nul);
@@ -51,12 +53,13 @@ std::string LimitValue(std::string_view v) {
     for (std::size_t i = 0; i < v.size(); ++i) {
         if ((static_cast<unsigned char>(v[i]) & 0xC0u) != 0x80u) {
             if (chars == kIniValueLimit) {
-                return std::string(v.substr(0, i));
+                v = v.substr(0, i);
+                break;
             }
             ++chars;
         }
     }
-    return std::string(v);
+    return std::string(TrimBlanks(v));
 }
 
 // A line break inside a value would start a new line of the file.
