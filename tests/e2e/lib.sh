@@ -83,6 +83,20 @@ fail() {
   exit 1
 }
 
+# skin_window: waits for the shown skin window and prints its id.
+skin_window() {
+  wait_for 15 xdotool search --onlyvisible --name '^Velquor ver' || return 1
+  xdotool search --onlyvisible --name '^Velquor ver' | head -n1
+}
+
+# stop_program PID: SIGTERM, then waits for the end; returns the program's exit code, 124 when
+# it is still running after 10 s.
+stop_program() {
+  kill -TERM "$1"
+  wait_for 10 bash -c "! kill -0 $1" || return 124
+  wait "$1"
+}
+
 # answer_box TITLE [KEY]: waits for a message box with exactly this title and presses KEY
 # (Return by default) in it.
 answer_box() {

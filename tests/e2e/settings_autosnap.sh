@@ -31,8 +31,7 @@ position() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=' | tr '\n
 "$trumbel" >"$home/first.log" 2>&1 &
 app=$!
 pids+=("$app")
-wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
-win=$(xdotool search --name '^Velquor ver' | head -n1)
+win=$(skin_window) || fail "the skin window did not appear"
 at "$win" 40 500 || fail "not at the start position of the file: $(position "$win")"
 
 xmessage -geometry 500x300+200+150 -title "snap target" "target" &
@@ -44,9 +43,8 @@ xdotool windowactivate --sync "$twin" 2>/dev/null
 wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | sed -n 's/^X=//p')\" -ge 700 ]" ||
   fail "auto-snap did not take the window: $(position "$win")"
 
-kill -TERM "$app"
-wait_for 10 bash -c "! kill -0 $app" || fail "no exit after SIGTERM"
-wait "$app"
+stop_program "$app"
+[ $? -ne 124 ] || fail "no exit after SIGTERM"
 grep -qx '起動位置X=40' "$ini" || fail "start position X is not the place before auto-snap: $(grep 起動位置 "$ini")"
 grep -qx '起動位置Y=500' "$ini" || fail "start position Y is not the place before auto-snap: $(grep 起動位置 "$ini")"
 grep -qx '自動吸着=1' "$ini" || fail "auto-snap setting lost: $(cat "$ini")"
@@ -57,9 +55,8 @@ wait_for 10 bash -c "! xdotool search --name '^snap target\$'" || fail "the test
 "$trumbel" >"$home/second.log" 2>&1 &
 app=$!
 pids+=("$app")
-wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear again"
-win=$(xdotool search --name '^Velquor ver' | head -n1)
+win=$(skin_window) || fail "the skin window did not appear again"
 at "$win" 40 500 || fail "the next start is not at the place before auto-snap: $(position "$win")"
-kill -TERM "$app"
-wait_for 10 bash -c "! kill -0 $app" || fail "no exit after the second SIGTERM"
+stop_program "$app"
+[ $? -ne 124 ] || fail "no exit after the second SIGTERM"
 echo "PASS"

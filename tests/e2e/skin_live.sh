@@ -18,8 +18,7 @@ pid=$!
 pids=("$pid")
 # A first start: the standard settings (with the clock) after the notice.
 answer_box 'Velquor - 確認' || fail "no notice about the missing settings file"
-wait_for 15 xdotool search --onlyvisible --name '^Velquor ver' || fail "the skin window did not appear"
-win=$(xdotool search --onlyvisible --name '^Velquor ver' | head -n1)
+win=$(skin_window) || fail "the skin window did not appear"
 sleep 1.2
 size=$(capture first) || fail "cannot capture the window"
 sleep 1.5
@@ -38,8 +37,8 @@ PY
 if xdotool search --name 'エラー - Velquor$' >/dev/null 2>&1; then
   fail "an error box came up: $(cat "$home/run.log")"
 fi
-kill -TERM "$pid"
-wait_for 10 bash -c "! kill -0 $pid" || fail "no exit after SIGTERM"
+stop_program "$pid"
+[ $? -ne 124 ] || fail "no exit after SIGTERM"
 pids=()
 
 # The headless snapshot is the composed picture, as large as the window was.

@@ -74,8 +74,8 @@ done
 elapsed=$((($(date +%s%N) - start) / 1000000))
 ((elapsed >= 250)) || early="after only $elapsed ms"
 
-kill -TERM "$program"
-wait_for 10 bash -c "! kill -0 $program" || fail "no exit after SIGTERM"
+stop_program "$program"
+[ $? -ne 124 ] || fail "no exit after SIGTERM"
 
 # The settings file asked for three icons, the first showing memory; the exit wrote it back.
 grep -q '^\[基本設定\]' "$settings" || fail "the settings were not written at exit: $(cat "$settings")"

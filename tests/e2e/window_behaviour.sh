@@ -34,8 +34,7 @@ INI
 QT_LOGGING_RULES="trumbel.hotkey.info=true;trumbel.window.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
 app=$!
 pids+=("$app")
-wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
-win=$(xdotool search --name '^Velquor ver' | head -n1)
+win=$(skin_window) || fail "the skin window did not appear"
 # Topmost (the default) through the window manager's state, not by re-creating the window.
 wait_for 5 bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
   fail "not kept above: $(xprop -id "$win" _NET_WM_STATE)"

@@ -12,8 +12,7 @@ first=$!
 pids+=("$first")
 # No settings file yet: the standard settings apply after a notice.
 answer_box 'Velquor - 確認' || fail "no notice about the missing settings file"
-wait_for 15 xdotool search --name '^Velquor ver' || fail "the skin window did not appear"
-win=$(xdotool search --name '^Velquor ver' | head -n1)
+win=$(skin_window) || fail "the skin window did not appear"
 title=$(xprop -id "$win" -notype _NET_WM_NAME | sed -e 's/^_NET_WM_NAME = "//' -e 's/"$//')
 [ "$title" = "Velquor ver.1.32  (Revision : 0083)" ] || fail "title is '$title'"
 # Frameless: the Motif hints ask for no decorations (third field).
@@ -33,10 +32,9 @@ rc=$?
 kill -0 "$first" || fail "first copy died"
 
 # SIGTERM: an orderly end with exit code 0.
-kill -TERM "$first"
-wait_for 10 bash -c "! kill -0 $first" || fail "no exit after SIGTERM"
-wait "$first"
+stop_program "$first"
 rc=$?
+[ "$rc" -ne 124 ] || fail "no exit after SIGTERM"
 [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
 saves=$(grep -c 'settings saved to' "$home/first.log")
 [ "$saves" -eq 1 ] || fail "settings written $saves times at exit: $(cat "$home/first.log")"
@@ -47,10 +45,10 @@ grep -q '^VelquorVer=1320083' "$ini" || fail "the settings file lacks its versio
 "$trumbel" >"$home/third.log" 2>&1 &
 third=$!
 pids+=("$third")
-wait_for 15 xdotool search --name '^Velquor ver' || fail "the window did not appear on the second start"
+skin_window >/dev/null || fail "the window did not appear on the second start"
 if xdotool search --name '^Velquor - ' >/dev/null 2>&1; then
   fail "a box came up although the settings file exists: $(cat "$home/third.log")"
 fi
-kill -TERM "$third"
-wait_for 10 bash -c "! kill -0 $third" || fail "no exit after SIGTERM (second start)"
+stop_program "$third"
+[ $? -ne 124 ] || fail "no exit after SIGTERM (second start)"
 echo "PASS"
