@@ -1,14 +1,16 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <string>
+#include <vector>
 
 namespace trumbel {
 
-// The seams between the application core and the subsystems that start-up, the refresh tick
-// and the exit drive. Each subsystem library implements its port; the defaults do nothing so
-// that a subsystem that is not wired in yet leaves its step empty instead of failing.
-
-enum class LoadMode { Startup, Switch };
+// The seams through which the program drives its subsystems at start-up, on each tick and at
+// exit. Every port is a pure interface: the live composition attaches one implementation of
+// each, and Program::Attach refuses a set with a gap, so a seam nobody wired cannot pass for
+// one that does nothing.
 
 struct Point {
     int x = 0;
@@ -16,110 +18,117 @@ struct Point {
 };
 
 // The popup-menu forms that SetMenu prepares.
-enum class MenuForm : int { Main = -1, FunctionList = 0, Favourites = 1, SkinList = 2, OptionFiles = 3 };
+enum class MenuForm : int {
+    Main = -1,
+    FunctionList = 0,
+    Favourites = 1,
+    SkinList = 2,
+    OptionFiles = 3
+};
 
 class SettingsPort {
 public:
     virtual ~SettingsPort() = default;
-    virtual std::string SettingsFilePath() { return {}; }
-    virtual void LoadSettings(const std::string& /*path*/, LoadMode /*mode*/) {}
-    virtual void SaveSettings(const std::string& /*path*/) {}
+    virtual std::string SettingsFilePath() = 0;
+    virtual void LoadSettings(const std::string& path, LoadMode mode) = 0;
+    virtual void SaveSettings(const std::string& path) = 0;
 };
 
 class MeasurePort {
 public:
     virtual ~MeasurePort() = default;
-    virtual bool Exists() const { return created_; }
-    virtual void Create() { created_ = true; }
-    virtual void Release() { created_ = false; }
+    virtual bool Exists() const = 0;
+    virtual void Create() = 0;
+    virtual void Release() = 0;
     // One measurement pass; sampleCounter places it within the current history step.
-    virtual void RefreshParam(int /*sampleCounter*/) {}
-
-private:
-    bool created_ = false;
+    virtual void RefreshParam(int sampleCounter) = 0;
 };
 
 class SkinPort {
 public:
     virtual ~SkinPort() = default;
-    virtual void ApplySkin() {}   // load the skin, lay out units and slots, size the window
-    virtual void DrawSkin() {}    // compose and present once
-    virtual void UnloadSearchWindow() {}
-    virtual void FreeSurfaces() {}
+    virtual void ApplySkin() = 0; // load the skin, lay out units and slots, size the window
+    virtual void DrawSkin() = 0;  // compose and present once
+    virtual void UnloadSearchWindow() = 0;
+    virtual void FreeSurfaces() = 0;
 };
 
 class TrayPort {
 public:
     virtual ~TrayPort() = default;
-    virtual void CreateIconObjects() {}
-    virtual void CreateIcon(int /*index*/) {}
-    virtual void UpdateIcon(int /*index*/) {}
-    virtual void ReleaseAll() {}
+    virtual void CreateIconObjects() = 0;
+    virtual void CreateIcon(int index) = 0;
+    virtual void UpdateIcon(int index) = 0;
+    virtual void ReleaseAll() = 0;
 };
 
 class HotKeyPort {
 public:
     virtual ~HotKeyPort() = default;
-    virtual void RegisterSkinHotKey() {}
-    virtual void UnregisterSkinHotKey() {}
-    virtual bool IsRegistered() const { return false; }
+    virtual void RegisterSkinHotKey() = 0;
+    virtual void UnregisterSkinHotKey() = 0;
+    virtual bool IsRegistered() const = 0;
 };
 
 class MenuPort {
 public:
     virtual ~MenuPort() = default;
-    virtual void LoadMenuWindow() {}
-    virtual void SetShowBiggerChecked(bool /*checked*/) {}
-    virtual void SetHelpEnabled(bool /*enabled*/) {}
-    virtual void Popup(MenuForm /*form*/) {}
-    virtual void DeleteFileList() {}
-    virtual void UnloadMenuWindow() {}
+    virtual void LoadMenuWindow() = 0;
+    virtual void SetShowBiggerChecked(bool checked) = 0;
+    virtual void SetHelpEnabled(bool enabled) = 0;
+    virtual void Popup(MenuForm form) = 0;
+    virtual void DeleteFileList() = 0;
+    virtual void UnloadMenuWindow() = 0;
 };
 
 class ClockPort {
 public:
     virtual ~ClockPort() = default;
-    virtual void LoadAdjustWindow() {} // the window adjusts the clock once loaded
-    virtual void UnloadAdjustWindow() {}
+    virtual void LoadAdjustWindow() = 0; // the window adjusts the clock once loaded
+    virtual void UnloadAdjustWindow() = 0;
 };
 
 class OptionsPort {
 public:
     virtual ~OptionsPort() = default;
     static constexpr int kModeless = -1; // open where the user left it, without a page choice
-    virtual void OpenOptions(int /*page*/) {}
-    virtual void UnloadOptions() {}
+    virtual void OpenOptions(int page) = 0;
+    virtual void UnloadOptions() = 0;
 };
 
 class FunctionPort {
 public:
     virtual ~FunctionPort() = default;
-    virtual void RunFunctionButton() {} // as a left click on the skin's function button
+    virtual void RunFunctionButton() = 0; // as a left click on the skin's function button
 };
 
 class WindowPort {
 public:
     virtual ~WindowPort() = default;
-    virtual void Show() {}
-    virtual void SetTopMost(bool /*on*/) {}
-    virtual void SetOpacity(int /*alpha*/) {}
-    virtual void SetCaption(const std::string& /*caption*/) {}
-    virtual Point Position() const { return {}; } // pixels
-    virtual bool IsVisible() const { return false; }
-    virtual void FlashAndFocus() {}
-    virtual void Unload() {}
-    virtual void ProcessPendingEvents() {}
+    virtual void Show() = 0;
+    virtual void SetTopMost(bool on) = 0;
+    virtual void SetOpacity(int alpha) = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual Point Position() const = 0; // pixels
+    virtual bool IsVisible() const = 0;
+    virtual void FlashAndFocus() = 0;
+    virtual void Unload() = 0;
+    virtual void ProcessPendingEvents() = 0;
 };
 
+// What the desktop does with files and folders: the default application, the file manager.
 class ShellPort {
 public:
     virtual ~ShellPort() = default;
-    virtual bool FileExists(const std::string& /*path*/) const { return false; }
-    virtual void Explore(const std::string& /*folder*/) {}
-    virtual void SetHelpFile(const std::string& /*path*/) {}
+    virtual bool FileExists(const std::string& path) const = 0;
+    // Opens a file or URL with the desktop's default application; false when nothing started.
+    virtual bool Open(const std::string& target) = 0;
+    // Shows a folder in the file manager; false when nothing started.
+    virtual bool Explore(const std::string& folder) = 0;
+    virtual void SetHelpFile(const std::string& path) = 0;
 };
 
-// The ports a Program drives. Null members fall back to the do-nothing defaults.
+// The ports a Program drives; every member must be set.
 struct Ports {
     SettingsPort* settings = nullptr;
     MeasurePort* measure = nullptr;
@@ -133,5 +142,8 @@ struct Ports {
     WindowPort* window = nullptr;
     ShellPort* shell = nullptr;
 };
+
+// The names of the members of `ports` left null, in declaration order.
+std::vector<std::string> MissingPorts(const Ports& ports);
 
 } // namespace trumbel

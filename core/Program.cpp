@@ -1,10 +1,11 @@
 #include "Program.h"
 
-#include <cmath>
-#include <exception>
-
 #include "base/AppInfo.h"
 #include "base/RuntimeError.h"
+
+#include <cmath>
+#include <exception>
+#include <stdexcept>
 
 namespace trumbel {
 
@@ -19,24 +20,26 @@ template <typename F> void Guarded(F&& step) {
     }
 }
 
-template <typename T> T* Pick(T* given, T& fallback) { return given ? given : &fallback; }
-
 } // namespace
 
 int DefaultInterval(TimerId id) {
     switch (id) {
-    case TimerId::Timer1: return kRefreshIntervalMs;
-    case TimerId::Timer2: return kVisibilityIntervalMs;
-    case TimerId::Timer3: return kAutoSnapIntervalMs;
-    case TimerId::Timer4: return kTrayClickIntervalMs;
-    case TimerId::Timer5: return kDeferredExitIntervalMs;
+    case TimerId::Timer1:
+        return kRefreshIntervalMs;
+    case TimerId::Timer2:
+        return kVisibilityIntervalMs;
+    case TimerId::Timer3:
+        return kAutoSnapIntervalMs;
+    case TimerId::Timer4:
+        return kTrayClickIntervalMs;
+    case TimerId::Timer5:
+        return kDeferredExitIntervalMs;
     }
     return kRefreshIntervalMs;
 }
 
 Program::Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment)
     : ui_(ui), timers_(timers), environment_(std::move(environment)) {
-    Attach(Ports{});
     for (int i = 0; i < kTimerCount; ++i) {
         timers_.SetInterval(static_cast<TimerId>(i), DefaultInterval(static_cast<TimerId>(i)));
     }
@@ -45,17 +48,15 @@ Program::Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment)
 }
 
 void Program::Attach(const Ports& ports) {
-    ports_.settings = Pick(ports.settings, defaultSettings_);
-    ports_.measure = Pick(ports.measure, defaultMeasure_);
-    ports_.skin = Pick(ports.skin, defaultSkin_);
-    ports_.tray = Pick(ports.tray, defaultTray_);
-    ports_.hotKey = Pick(ports.hotKey, defaultHotKey_);
-    ports_.menu = Pick(ports.menu, defaultMenu_);
-    ports_.clock = Pick(ports.clock, defaultClock_);
-    ports_.options = Pick(ports.options, defaultOptions_);
-    ports_.function = Pick(ports.function, defaultFunction_);
-    ports_.window = Pick(ports.window, defaultWindow_);
-    ports_.shell = Pick(ports.shell, defaultShell_);
+    const std::vector<std::string> missing = MissingPorts(ports);
+    if (!missing.empty()) {
+        std::string names;
+        for (const std::string& name : missing) {
+            names += (names.empty() ? "" : ", ") + name;
+        }
+        throw std::invalid_argument("ports left unattached: " + names);
+    }
+    ports_ = ports;
 }
 
 void Program::FormLoad(const std::vector<std::string>& commandWords) {
@@ -110,16 +111,26 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
         helpFile = appFolder + "TrumbelOption.hlp";
         shell().SetHelpFile(helpFile);
     }
-    menu().SetHelpEnabled(shell().FileExists(appFolder + "Trumbel.chm"));
+    menu().SetHelpEnabled(shell().FileExists(appFolder + "Trumbel.html"));
 }
 
 void Program::OnTimer(TimerId id) {
     switch (id) {
-    case TimerId::Timer1: RefreshTick(); break;
-    case TimerId::Timer2: VisibilityPoll(); break;
-    case TimerId::Timer3: AutoSnapPoll(); break;
-    case TimerId::Timer4: TrayClickTimer(); break;
-    case TimerId::Timer5: DeferredExitTimer(); break;
+    case TimerId::Timer1:
+        RefreshTick();
+        break;
+    case TimerId::Timer2:
+        VisibilityPoll();
+        break;
+    case TimerId::Timer3:
+        AutoSnapPoll();
+        break;
+    case TimerId::Timer4:
+        TrayClickTimer();
+        break;
+    case TimerId::Timer5:
+        DeferredExitTimer();
+        break;
     }
 }
 
@@ -219,25 +230,62 @@ void Program::DoTrayAction(int action) {
         menu().DeleteFileList();
     };
     switch (action) {
-    case 1: popup(MenuForm::Main); break;
-    case 2: function().RunFunctionButton(); break;
-    case 3: popup(MenuForm::FunctionList); break;
-    case 4: popup(MenuForm::Favourites); break;
-    case 5: popup(MenuForm::SkinList); break;
-    case 6: options().OpenOptions(OptionsPort::kModeless); break;
-    case 7: options().OpenOptions(0); break;
-    case 8: options().OpenOptions(7); break;
-    case 9: options().OpenOptions(6); break;
-    case 10: options().OpenOptions(1); break;
-    case 11: options().OpenOptions(2); break;
-    case 12: options().OpenOptions(4); break;
-    case 13: options().OpenOptions(3); break;
-    case 14: options().OpenOptions(8); break;
-    case 15: popup(MenuForm::OptionFiles); break;
-    case 16: shell().Explore(appFolder); break;
-    case 17: shell().Explore(appFolder + "Function"); break;
-    case 18: shell().Explore(appFolder + "Skin/"); break;
-    default: break;
+    case 1:
+        popup(MenuForm::Main);
+        break;
+    case 2:
+        function().RunFunctionButton();
+        break;
+    case 3:
+        popup(MenuForm::FunctionList);
+        break;
+    case 4:
+        popup(MenuForm::Favourites);
+        break;
+    case 5:
+        popup(MenuForm::SkinList);
+        break;
+    case 6:
+        options().OpenOptions(OptionsPort::kModeless);
+        break;
+    case 7:
+        options().OpenOptions(0);
+        break;
+    case 8:
+        options().OpenOptions(7);
+        break;
+    case 9:
+        options().OpenOptions(6);
+        break;
+    case 10:
+        options().OpenOptions(1);
+        break;
+    case 11:
+        options().OpenOptions(2);
+        break;
+    case 12:
+        options().OpenOptions(4);
+        break;
+    case 13:
+        options().OpenOptions(3);
+        break;
+    case 14:
+        options().OpenOptions(8);
+        break;
+    case 15:
+        popup(MenuForm::OptionFiles);
+        break;
+    case 16:
+        shell().Explore(appFolder);
+        break;
+    case 17:
+        shell().Explore(appFolder + "Function");
+        break;
+    case 18:
+        shell().Explore(appFolder + "Skin/");
+        break;
+    default:
+        break;
     }
 }
 
@@ -262,7 +310,9 @@ void Program::RecordStartPosition() {
     }
 }
 
-void Program::SaveSettingsFile() { settingsPort().SaveSettings(settingsPort().SettingsFilePath()); }
+void Program::SaveSettingsFile() {
+    settingsPort().SaveSettings(settingsPort().SettingsFilePath());
+}
 
 void Program::EndApplication(ExitSave save) {
     if (ended_) {

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "CommandLine.h"
 #include "Ports.h"
 #include "Timers.h"
 #include "base/Ui.h"
 #include "platform/Connectivity.h"
 #include "settings/Settings.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace trumbel {
 
@@ -46,7 +47,9 @@ public:
     Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment);
 
     // Port implementations are built after the program object, since they keep references to
-    // its records (settings, flags). Null members keep the do-nothing defaults.
+    // its records (settings, flags). Every port must be given: a gap throws
+    // std::invalid_argument naming the missing ports, and a program without ports throws
+    // std::logic_error at its first step.
     void Attach(const Ports& ports);
 
     // Start-up after the single-instance check: InitApplication, show, topmost, timers,
@@ -99,33 +102,29 @@ private:
     TimerHost& timers_;
     ProgramEnvironment environment_;
 
-    SettingsPort defaultSettings_;
-    MeasurePort defaultMeasure_;
-    SkinPort defaultSkin_;
-    TrayPort defaultTray_;
-    HotKeyPort defaultHotKey_;
-    MenuPort defaultMenu_;
-    ClockPort defaultClock_;
-    OptionsPort defaultOptions_;
-    FunctionPort defaultFunction_;
-    WindowPort defaultWindow_;
-    ShellPort defaultShell_;
     Ports ports_;
 
 public:
-    SettingsPort& settingsPort() { return *ports_.settings; }
-    MeasurePort& measure() { return *ports_.measure; }
-    SkinPort& skin() { return *ports_.skin; }
-    TrayPort& tray() { return *ports_.tray; }
-    HotKeyPort& hotKey() { return *ports_.hotKey; }
-    MenuPort& menu() { return *ports_.menu; }
-    ClockPort& clock() { return *ports_.clock; }
-    OptionsPort& options() { return *ports_.options; }
-    FunctionPort& function() { return *ports_.function; }
-    WindowPort& window() { return *ports_.window; }
-    ShellPort& shell() { return *ports_.shell; }
+    SettingsPort& settingsPort() { return Require(ports_.settings); }
+    MeasurePort& measure() { return Require(ports_.measure); }
+    SkinPort& skin() { return Require(ports_.skin); }
+    TrayPort& tray() { return Require(ports_.tray); }
+    HotKeyPort& hotKey() { return Require(ports_.hotKey); }
+    MenuPort& menu() { return Require(ports_.menu); }
+    ClockPort& clock() { return Require(ports_.clock); }
+    OptionsPort& options() { return Require(ports_.options); }
+    FunctionPort& function() { return Require(ports_.function); }
+    WindowPort& window() { return Require(ports_.window); }
+    ShellPort& shell() { return Require(ports_.shell); }
 
 private:
+    template <typename T> static T& Require(T* port) {
+        if (!port) {
+            throw std::logic_error("the program runs without its ports attached");
+        }
+        return *port;
+    }
+
     bool ended_ = false;
     bool exitRequested_ = false;
     bool sessionSaved_ = false;

@@ -1,7 +1,7 @@
 #include "IniFile.h"
 
-#include "AtomicFile.h"
-#include "TextEncoding.h"
+#include "base/AtomicFile.h"
+#include "base/TextEncoding.h"
 
 #include <cstdio>
 #include <limits>

@@ -15,6 +15,9 @@ inline constexpr bool IsOn(std::int16_t v) {
     return v != 0;
 }
 
+// A read at start differs from a switch of profile or option file (the icon-menu setting, say).
+enum class LoadMode { Startup, Switch };
+
 inline constexpr int kContainerCount = 10;
 inline constexpr int kSlotCount = 4;
 inline constexpr int kTrayIconMax = 8;

@@ -39,16 +39,16 @@ public:
     // item kind, which reading the layout needs. Quiet leaves the popup menu alone.
     virtual StandardStyles ActivateSkin(SkinActivation how) = 0;
     // The skin menu marks the skin in use by this path (skinFolder + skinFileName).
-    virtual void SetCurrentSkinPath(const std::string& /*path*/) {}
+    virtual void SetCurrentSkinPath(const std::string& path) = 0;
     // The skin window's place now, in pixels; nullopt when there is no window.
-    virtual std::optional<WindowPosition> CurrentWindowPosition() const { return std::nullopt; }
+    virtual std::optional<WindowPosition> CurrentWindowPosition() const = 0;
     // Where the window stood before auto-snap moved it, in pixels; nullopt while auto-snap has
     // not moved it.
-    virtual std::optional<WindowPosition> PositionBeforeAutoSnap() const { return std::nullopt; }
+    virtual std::optional<WindowPosition> PositionBeforeAutoSnap() const = 0;
 };
 
-// An environment assembled from plain values and callbacks, for the wiring while the
-// measurement and the skin engine are not plugged in, and for tests. Unset callbacks answer
+// An environment assembled from plain values and callbacks, for tests and benchmarks (the
+// program implements the interface itself). Unset callbacks answer
 // with no network devices and the built-in skins' styles.
 class FunctionalSettingsEnvironment final : public SettingsEnvironment {
 public:

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "AtomicFile.h"
 #include "IniFile.h"
-#include "Ports.h"
 #include "Settings.h"
 #include "SettingsEnvironment.h"
+#include "base/AtomicFile.h"
 
 #include <cstdint>
 #include <optional>
@@ -110,19 +109,17 @@ private:
     std::optional<std::int16_t> iconMenuInForce_;
 };
 
-// The settings port of the program: the standard file at start and exit; a failed write is
+// The program's settings file at start and exit; a failed write is
 // reported in a message box. With FileWrites::Forbidden nothing is ever written.
-class SettingsService final : public SettingsPort {
+class SettingsService final {
 public:
     SettingsService(Settings& settings, SettingsEnvironment& environment,
                     FileWrites writes = FileWrites::Allowed)
         : store_(settings, environment, writes), environment_(environment), writes_(writes) {}
 
-    std::string SettingsFilePath() override { return store_.SettingsFilePath(); }
-    void LoadSettings(const std::string& path, LoadMode mode) override {
-        store_.LoadSettings(path, mode);
-    }
-    void SaveSettings(const std::string& path) override;
+    std::string SettingsFilePath() { return store_.SettingsFilePath(); }
+    void LoadSettings(const std::string& path, LoadMode mode) { store_.LoadSettings(path, mode); }
+    void SaveSettings(const std::string& path);
 
     SettingsStore& store() { return store_; }
 

@@ -8,7 +8,7 @@
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
-#include "settings/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,6 @@
 #include "Bitmap.h"
 #include "FindFiles.h"
 #include "Layout.h"
-#include "Ports.h"
 #include "SkinData.h"
 #include "StringTable.h"
 #include "base/SkinButtons.h"
@@ -64,15 +63,15 @@ static_assert(2 * kButtonCount == kSkinButtonCount);
 
 // The skin engine: owns the skin description, its surfaces and the placements, loads file
 // and built-in skins and lays the window out.
-class SkinEngine final : public SkinPort {
+class SkinEngine final {
 public:
     SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHooks hooks = {});
 
-    // SkinPort
-    void ApplySkin() override;
-    void DrawSkin() override;
-    void UnloadSearchWindow() override {}
-    void FreeSurfaces() override;
+    // Loads the skin the settings name, lays out units and slots and sizes the window.
+    void ApplySkin();
+    // Composes the window and presents it once (through hooks().drawSkin).
+    void DrawSkin();
+    void FreeSurfaces();
 
     // A built-in skin when the settings ask for one, else the selected skin file; then the
     // window is placed at the start position, kept on the screen at the right and bottom.

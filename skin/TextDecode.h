@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <string>
 #include <string_view>

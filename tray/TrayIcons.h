@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Ports.h"
 #include "TaskIcon.h"
 #include "TrayTip.h"
 #include "base/Ui.h"
@@ -22,18 +21,18 @@ inline constexpr int kBalloonTimeoutMs = 5000;
 inline constexpr int kNoticeIconNumber = 0;
 
 // The tray icons 1..8, the notification icon 0 and their images: the program-wide tray state,
-// living from start to exit. Also the tray port the program drives.
-class TrayIcons final : public TrayPort {
+// living from start to exit.
+class TrayIcons final {
 public:
     // settings and noBalloon are the program's; they are read live, never copied.
     TrayIcons(const Settings& settings, const bool& noBalloon, const std::string& appFolder, Ui& ui,
               TaskIconHost& host, const TraySource& source);
-    ~TrayIcons() override;
+    ~TrayIcons();
 
-    void CreateIconObjects() override;
-    void CreateIcon(int index) override { UpdateTrayIcon(index, TrayMode::Create); }
-    void UpdateIcon(int index) override { UpdateTrayIcon(index, TrayMode::Refresh); }
-    void ReleaseAll() override;
+    void CreateIconObjects();
+    void CreateIcon(int index) { UpdateTrayIcon(index, TrayMode::Create); }
+    void UpdateIcon(int index) { UpdateTrayIcon(index, TrayMode::Refresh); }
+    void ReleaseAll();
 
     void UpdateTrayIcon(int n, TrayMode mode, RebuildImages force = RebuildImages::No);
     std::string TrayTipText(int n) const;

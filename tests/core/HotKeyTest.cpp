@@ -1,6 +1,7 @@
 #include "HotKeyMap.h"
 #include "Program.h"
 #include "SkinHotKey.h"
+#include "support/FakePorts.h"
 #include "support/FakeTimers.h"
 
 #include <gtest/gtest.h>
@@ -96,7 +97,8 @@ TEST_F(SkinHotKeyTest, UnknownKeyIsRegisteredWithoutAGrab) {
 TEST_F(SkinHotKeyTest, ExitUnregistersThroughTheProgram) {
     Ports p;
     p.hotKey = &hotKey;
-    program.Attach(p);
+    test::InertPorts inert;
+    program.Attach(inert.Fill(p));
     hotKey.Register(1, 0, 0, 119);
     program.EndApplication();
     EXPECT_FALSE(hotKey.IsRegistered());

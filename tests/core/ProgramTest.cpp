@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "Program.h"
 
+#include "base/AppInfo.h"
+#include "support/FakeTimers.h"
+
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "Program.h"
-#include "base/AppInfo.h"
-#include "support/FakeTimers.h"
 
 namespace trumbel {
 namespace {
@@ -39,13 +39,15 @@ struct JMeasure : MeasurePort {
     Journal& j;
     bool throwOnRefresh = false;
     std::vector<int> counters;
+    bool exists = false;
     explicit JMeasure(Journal& jj) : j(jj) {}
+    bool Exists() const override { return exists; }
     void Create() override {
-        MeasurePort::Create();
+        exists = true;
         j.Add("CreateMeasure");
     }
     void Release() override {
-        MeasurePort::Release();
+        exists = false;
         j.Add("ReleaseMeasure");
     }
     void RefreshParam(int sampleCounter) override {
@@ -127,6 +129,7 @@ struct JWindow : WindowPort {
     void SetOpacity(int a) override { j.Add("Opacity " + std::to_string(a)); }
     void SetCaption(const std::string& c) override { j.Add("Caption " + c); }
     Point Position() const override { return pos; }
+    bool IsVisible() const override { return true; }
     void FlashAndFocus() override { j.Add("Flash"); }
     void Unload() override { j.Add("UnloadWindow"); }
     void ProcessPendingEvents() override { j.Add("DoEvents"); }
@@ -138,7 +141,14 @@ struct JShell : ShellPort {
     bool FileExists(const std::string& p) const override {
         return std::find(existing.begin(), existing.end(), p) != existing.end();
     }
-    void Explore(const std::string& f) override { j.Add("Explore " + f); }
+    bool Open(const std::string& t) override {
+        j.Add("Open " + t);
+        return true;
+    }
+    bool Explore(const std::string& f) override {
+        j.Add("Explore " + f);
+        return true;
+    }
     void SetHelpFile(const std::string& p) override { j.Add("HelpFile " + p); }
 };
 
@@ -171,6 +181,50 @@ struct Fixture {
 
     bool Enabled(TimerId id) const { return timers.enabled[static_cast<int>(id)]; }
 };
+
+// A set of ports with a gap is refused by name, whichever member is missing; a program whose
+// ports were never attached refuses to start instead of running with seams that do nothing.
+TEST(ProgramPorts, AGapInThePortsIsRefusedByName) {
+    struct Case {
+        const char* name;
+        void (*clear)(Ports&);
+    };
+    const Case cases[] = {
+        {"settings", [](Ports& p) { p.settings = nullptr; }},
+        {"measure", [](Ports& p) { p.measure = nullptr; }},
+        {"skin", [](Ports& p) { p.skin = nullptr; }},
+        {"tray", [](Ports& p) { p.tray = nullptr; }},
+        {"hotKey", [](Ports& p) { p.hotKey = nullptr; }},
+        {"menu", [](Ports& p) { p.menu = nullptr; }},
+        {"clock", [](Ports& p) { p.clock = nullptr; }},
+        {"options", [](Ports& p) { p.options = nullptr; }},
+        {"function", [](Ports& p) { p.function = nullptr; }},
+        {"window", [](Ports& p) { p.window = nullptr; }},
+        {"shell", [](Ports& p) { p.shell = nullptr; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        Ports p{&f.settings, &f.measure, &f.skin,     &f.tray,   &f.hotKey, &f.menu,
+                &f.clock,    &f.options, &f.function, &f.window, &f.shell};
+        c.clear(p);
+        EXPECT_EQ(MissingPorts(p), std::vector<std::string>{c.name});
+        try {
+            f.program.Attach(p);
+            ADD_FAILURE() << "a set without " << c.name << " was accepted";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(c.name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(MissingPorts(Ports{}).size(), 11u);
+}
+
+TEST(ProgramPorts, AProgramWithoutPortsDoesNotStart) {
+    RecordingUi ui;
+    FakeTimerHost timers;
+    Program program(ui, timers, ProgramEnvironment{"/opt/velquor", {}});
+    EXPECT_THROW(program.FormLoad({}), std::logic_error);
+}
 
 TEST(ProgramStartup, RunsTheStepsInOrder) {
     Fixture f;
@@ -214,7 +268,7 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
 
 TEST(ProgramStartup, OptionalStepsFollowTheirSettings) {
     Fixture f;
-    f.shell.existing = {"/opt/velquor/Trumbel.chm"};
+    f.shell.existing = {"/opt/velquor/Trumbel.html"};
     Settings& s = f.program.settings;
     s.hotKeyEnabled = 0;
     s.adjustClockAtStart = 0;
@@ -352,9 +406,9 @@ TEST(TrayClicks, EachClickRunsItsConfiguredAction) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {{TrayMessage::LeftUp}, true, "Options 0"},                          // entry 1: 7
+        {{TrayMessage::LeftUp}, true, "Options 0"},                           // entry 1: 7
         {{TrayMessage::LeftUp, TrayMessage::LeftDouble}, false, "Options 2"}, // entry 2: 11
-        {{TrayMessage::RightUp}, true, "Explore /opt/velquor/"},            // entry 3: 16
+        {{TrayMessage::RightUp}, true, "Explore /opt/velquor/"},              // entry 3: 16
         {{TrayMessage::RightUp, TrayMessage::RightDouble}, false, "FunctionButton"},
     };
     for (const Case& c : cases) {

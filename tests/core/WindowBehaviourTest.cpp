@@ -1,6 +1,7 @@
 #include "WindowBehaviour.h"
 
 #include "Program.h"
+#include "support/FakePorts.h"
 #include "support/FakeTimers.h"
 
 #include <gtest/gtest.h>
@@ -317,7 +318,7 @@ struct FakeSurface : SkinSurface {
     void SetAlpha(int a) override { alpha = a; }
 };
 
-struct RecMenu : MenuPort {
+struct RecMenu : test::InertMenu {
     std::vector<std::string> calls;
     void Popup(MenuForm f) override {
         calls.push_back("Popup " + std::to_string(static_cast<int>(f)));
@@ -325,19 +326,19 @@ struct RecMenu : MenuPort {
     void DeleteFileList() override { calls.push_back("DeleteFileList"); }
     void SetShowBiggerChecked(bool c) override { calls.push_back(c ? "Bigger on" : "Bigger off"); }
 };
-struct RecFunction : FunctionPort {
+struct RecFunction : test::InertFunction {
     int runs = 0;
     void RunFunctionButton() override { ++runs; }
 };
-struct RecOptions : OptionsPort {
+struct RecOptions : test::InertOptions {
     std::vector<int> pages;
     void OpenOptions(int page) override { pages.push_back(page); }
 };
-struct RecSettings : SettingsPort {
+struct RecSettings : test::InertSettings {
     int saves = 0;
     void SaveSettings(const std::string&) override { ++saves; }
 };
-struct RecSkin : SkinPort {
+struct RecSkin : test::InertSkin {
     int draws = 0;
     void DrawSkin() override { ++draws; }
 };
@@ -351,7 +352,7 @@ protected:
         p.options = &options;
         p.settings = &settingsPort;
         p.skin = &skin;
-        program.Attach(p);
+        program.Attach(inert.Fill(p));
         ButtonRects b{};
         b[0] = {true, 2, 2, 10, 10};   // start unit close
         b[1] = {true, 14, 2, 10, 10};  // start unit function
@@ -363,6 +364,7 @@ protected:
 
     RecordingUi ui;
     test::FakeTimerHost timers;
+    test::InertPorts inert;
     Program program;
     FakeDesktop desktop;
     FakeSurface surface;

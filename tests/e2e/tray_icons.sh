@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Tray icons in a real XEmbed tray (trayer): the configured icons appear, a hovered icon shows
-# its tooltip, and a left click runs its action after the 300 ms click discrimination.
+# its tooltip, and a left click runs its action after the 300 ms click discrimination. The
+# actions chosen open the program's folders through the desktop: a recording xdg-open, first
+# on PATH, tells which folder each click asked for.
 set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
@@ -18,19 +20,24 @@ VelquorVer=1320083
 アイコン(1)=0,0
 アイコン(2)=2,0
 アイコン(3)=4,0
-動作設定=16,6,1,2
+動作設定=16,17,18,2
 INI
 
 trayer --edge top --align right --widthtype request --height 24 --transparent false \
   >"$home/trayer.log" 2>&1 &
 pids+=("$!")
-if ! wait_for 10 xdotool search --classname '^panel$'; then
+if ! wait_for 30 xdotool search --classname '^panel$'; then
   echo "SKIP: trayer could not start a tray here"
   exit 77
 fi
 panel=$(xdotool search --classname '^panel$' | head -n1)
 
-"$trumbel" >"$home/trumbel.log" 2>&1 &
+# The desktop's opener, as Qt finds it on PATH: it records what it was asked to open.
+mkdir -p "$home/bin"
+opened=$home/opened.txt
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$opened" >"$home/bin/xdg-open"
+chmod +x "$home/bin/xdg-open"
+PATH=$home/bin:$PATH "$trumbel" >"$home/trumbel.log" 2>&1 &
 program=$!
 pids+=("$program")
 
@@ -74,6 +81,26 @@ done
 elapsed=$((($(date +%s%N) - start) / 1000000))
 ((elapsed >= 250)) || early="after only $elapsed ms"
 
+# What each click opened, as a local path (Qt hands the opener a file URL).
+nth_opened() {
+  [ -f "$opened" ] || return 1
+  local url
+  url=$(sed -n "$1p" "$opened")
+  [ -n "$url" ] || return 1
+  python3 -c 'import sys, urllib.parse as u; print(u.unquote(u.urlparse(sys.argv[1]).path))' "$url"
+}
+wait_for 10 nth_opened 1 || fail "the left click (action 16) opened nothing: $(cat "$home/trumbel.log")"
+[ "$(nth_opened 1)" = "$home/" ] || fail "action 16 opened '$(nth_opened 1)', expected $home/"
+# A double click (action 17), then a right click (action 18).
+xdotool click --repeat 2 --delay 80 1
+wait_for 10 nth_opened 2 || fail "the double click (action 17) opened nothing"
+[ "$(nth_opened 2)" = "$home/Function" ] || fail "action 17 opened '$(nth_opened 2)'"
+sleep 0.5
+xdotool click 3
+wait_for 10 nth_opened 3 || fail "the right click (action 18) opened nothing"
+[ "$(nth_opened 3)" = "$home/Skin/" ] || fail "action 18 opened '$(nth_opened 3)'"
+[ "$(wc -l <"$opened")" -eq 3 ] || fail "the clicks opened more than asked: $(cat "$opened")"
+
 stop_program "$program"
 [ $? -ne 124 ] || fail "no exit after SIGTERM"
 
@@ -85,4 +112,4 @@ want_label_alt="物理メモリー使用量"
 [ "$tip_label" = "$want_label" ] || [ "$tip_label" = "$want_label_alt" ] ||
   fail "tooltip label '$tip_label', expected $want_label"
 [ -z "$early" ] || fail "the click action ran $early, before the double-click wait"
-echo "PASS ($icon_count icons, tooltip '$tip', action after $elapsed ms)"
+echo "PASS ($icon_count icons, tooltip '$tip', action after $elapsed ms, opened $(tr '\n' ' ' <"$opened"))"

@@ -1,5 +1,5 @@
 #include "SettingsFixture.h"
-#include "settings/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,7 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "SettingsFixture.h"
-#include "settings/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -6,7 +6,7 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SettingsStore.h"
-#include "settings/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>

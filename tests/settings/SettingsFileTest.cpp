@@ -3,7 +3,7 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
-#include "settings/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
+#include "base/ErrorReport.h"
 
-#include "AppInfo.h"
+#include "base/AppInfo.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <cerrno>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "Ui.h"
+#include "base/Ui.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <limits>
 #include <new>

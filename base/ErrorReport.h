@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "RuntimeError.h"
-#include "Ui.h"
+#include "base/RuntimeError.h"
+#include "base/Ui.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <cstdio>
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Ports.h"
+#include "measure/SystemMeasure.h"
+#include "settings/SettingsStore.h"
+#include "skin/SkinEngine.h"
+#include "tray/TrayIcons.h"
+
+#include <functional>
+#include <string>
+
+namespace trumbel {
+
+// The program's ports onto the subsystems that exist: each wraps the subsystem's own object,
+// which does not know it is driven through a port.
+
+class MeasureAdapter final : public MeasurePort {
+public:
+    explicit MeasureAdapter(SystemMeasure& measure) : measure_(measure) {}
+    bool Exists() const override { return measure_.Exists(); }
+    void Create() override { measure_.Create(); }
+    void Release() override { measure_.Release(); }
+    void RefreshParam(int sampleCounter) override { measure_.RefreshParam(sampleCounter); }
+
+private:
+    SystemMeasure& measure_;
+};
+
+class SettingsAdapter final : public SettingsPort {
+public:
+    // saved is told of every file written (the shell logs it).
+    SettingsAdapter(SettingsService& service, std::function<void(const std::string&)> saved)
+        : service_(service), saved_(std::move(saved)) {}
+    std::string SettingsFilePath() override { return service_.SettingsFilePath(); }
+    void LoadSettings(const std::string& path, LoadMode mode) override {
+        service_.LoadSettings(path, mode);
+    }
+    void SaveSettings(const std::string& path) override {
+        service_.SaveSettings(path);
+        if (saved_) {
+            saved_(path);
+        }
+    }
+
+private:
+    SettingsService& service_;
+    std::function<void(const std::string&)> saved_;
+};
+
+class SkinAdapter final : public SkinPort {
+public:
+    explicit SkinAdapter(SkinEngine& engine) : engine_(engine) {}
+    void ApplySkin() override { engine_.ApplySkin(); }
+    void DrawSkin() override { engine_.DrawSkin(); }
+    // The search window lives only as long as the search it shows: nothing stays loaded.
+    void UnloadSearchWindow() override {}
+    void FreeSurfaces() override { engine_.FreeSurfaces(); }
+
+private:
+    SkinEngine& engine_;
+};
+
+class TrayAdapter final : public TrayPort {
+public:
+    explicit TrayAdapter(TrayIcons& icons) : icons_(icons) {}
+    void CreateIconObjects() override { icons_.CreateIconObjects(); }
+    void CreateIcon(int index) override { icons_.CreateIcon(index); }
+    void UpdateIcon(int index) override { icons_.UpdateIcon(index); }
+    void ReleaseAll() override { icons_.ReleaseAll(); }
+
+private:
+    TrayIcons& icons_;
+};
+
+} // namespace trumbel

@@ -1,0 +1,134 @@
+#include "LiveProgram.h"
+
+#include "platform/AppFolder.h"
+#include "platform/Connectivity.h"
+#include "platform/MonotonicClock.h"
+#include "skin/qt/BitmapImage.h"
+#include "skin/qt/FormSearchDir.h"
+#include "tray/LiveTraySource.h"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QScreen>
+
+namespace trumbel {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcWindow, "trumbel.window", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSettings, "trumbel.settings", QtWarningMsg)
+
+ProgramEnvironment MakeEnvironment(const std::string& appFolder) {
+    ProgramEnvironment env;
+    env.appFolder = appFolder;
+    env.queryConnectedState = [] { return QueryConnectedState("/proc"); };
+    return env;
+}
+
+SkinHooks MakeSkinHooks() {
+    SkinHooks hooks;
+    hooks.screenSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? ScreenSize{screen->geometry().width(), screen->geometry().height()}
+                      : ScreenSize{};
+    };
+    hooks.searchProgress.open = [] { return OpenSearchWindow(); };
+    hooks.searchProgress.nowMs = [] { return TickCountMs(); };
+    return hooks;
+}
+
+// A snapshot renders without a desktop around it: no icons appear in the user's tray.
+class SnapshotTray final : public TrayPort {
+public:
+    void CreateIconObjects() override {}
+    void CreateIcon(int) override {}
+    void UpdateIcon(int) override {}
+    void ReleaseAll() override {}
+};
+
+} // namespace
+
+LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
+    : window(role == LiveRole::Window ? Presentation::OnScreen : Presentation::Headless),
+      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings),
+      skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks()),
+      behaviour(program, timers, desktop, window), hotKey(program, desktop.Grabber()),
+      subclasses([this] { return program.subclassAllowed; }), view(measure),
+      renderer(AccessTo(skin), RenderContext{program.settings,
+                                             view,
+                                             ui,
+                                             program.osPlatform,
+                                             program.counters.sampleFill,
+                                             {},
+                                             {},
+                                             [this] { return behaviour.States(); }}),
+      settingsEnvironment(program, ui, EnsureTrailingSlash(appFolder), CurrentUserName(), measure,
+                          skin, window, behaviour),
+      // A snapshot reads the settings as a start does but leaves every file as it was.
+      settings(program.settings, settingsEnvironment,
+               role == LiveRole::Window ? FileWrites::Allowed : FileWrites::Forbidden),
+      trayHost([this](TrayClick click) {
+          program.OnTrayMessage(static_cast<TrayMessage>(static_cast<int>(click)));
+      }),
+      traySource(LiveTraySource(measure, skin, ui)),
+      tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost, traySource),
+      settingsPort_(settings, [](const std::string& path) {
+          // How the end-to-end tests count saves.
+          qCInfo(lcSettings, "settings saved to %s", path.c_str());
+      }) {
+    if (role == LiveRole::Window) {
+        trayPort_ = std::make_unique<TrayAdapter>(tray);
+    } else {
+        trayPort_ = std::make_unique<SnapshotTray>();
+    }
+
+    window.AttachBehaviour(&behaviour, desktop.X11());
+    program.onVisibilityPoll = [this] { behaviour.VisibilityPoll(); };
+    program.onAutoSnap = [this] { behaviour.AutoSnap(); };
+    program.onAutoSnapReturn = [this] { behaviour.AutoSnapReturn(); };
+
+    // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
+    skin.hooks().moveWindow = [this](int x, int y) { window.move(x, y); };
+    skin.hooks().setWindowSize = [this](int w, int h) {
+        window.SetContentSize(w, h);
+        const ButtonRects rects = skin.Buttons();
+        behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
+        for (int i = 0; i < kSkinButtonCount; ++i) {
+            const ButtonRect& b = rects[static_cast<std::size_t>(i)];
+            if (b.defined) {
+                qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b.x, b.y, b.width, b.height);
+            }
+        }
+    };
+    // The engine's DrawSkin (every tick, every relayout, every button-state change) comes here.
+    skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
+    renderer.present = [this](const Bitmap& picture, int) {
+        window.Present(WrapBitmap(picture), 1);
+    };
+
+    hotKey.action = [this] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };
+    if (desktop.X11Grabber()) {
+        hotKeyFilter_.emplace(*desktop.X11Grabber(), hotKey);
+    }
+
+    Ports ports;
+    ports.settings = &settingsPort_;
+    ports.measure = &measurePort_;
+    ports.skin = &skinPort_;
+    ports.tray = trayPort_.get();
+    ports.hotKey = &hotKey;
+    ports.menu = &menuPort_;
+    ports.clock = &clockPort_;
+    ports.options = &optionsPort_;
+    ports.function = &functionPort_;
+    ports.window = &window;
+    ports.shell = &shell;
+    program.Attach(ports);
+}
+
+// The window shows the renderer's pixels without a copy: it lets go of them first.
+LiveProgram::~LiveProgram() {
+    window.Present(QImage(), 1);
+}
+
+} // namespace trumbel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Program.h"
+#include "QtDesktop.h"
+#include "QtHotKey.h"
+#include "QtShell.h"
+#include "QtSubclass.h"
+#include "QtTimerHost.h"
+#include "SkinHotKey.h"
+#include "SkinWindow.h"
+#include "WindowBehaviour.h"
+#include "adapters/PendingPorts.h"
+#include "adapters/ProgramSettingsEnvironment.h"
+#include "adapters/SubsystemPorts.h"
+#include "measure/SystemMeasure.h"
+#include "settings/SettingsStore.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinRenderer.h"
+#include "skin/SystemInfoView.h"
+#include "tray/TrayIcons.h"
+#include "tray/TraySource.h"
+#include "tray/qt/QtTrayHost.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace trumbel {
+
+// What the composition is for: the running strip, or a picture rendered without a window
+// (a snapshot shows no tray icons and never writes a file).
+enum class LiveRole { Window, Snapshot };
+
+// The program with every subsystem it drives, wired once: the one place where ports meet their
+// implementations. Building one attaches every port (Program::Attach refuses a gap).
+class LiveProgram {
+public:
+    LiveProgram(Ui& ui, std::string appFolder, LiveRole role);
+    ~LiveProgram();
+    LiveProgram(const LiveProgram&) = delete;
+    LiveProgram& operator=(const LiveProgram&) = delete;
+
+    QtTimerHost timers;
+    SkinWindow window;
+    Program program;
+    SystemMeasure measure;
+    SkinEngine skin;
+    QtDesktop desktop;
+    WindowBehaviour behaviour;
+    SkinHotKey hotKey;
+    // Where dialogs hook their controls' events; it installs nothing while subclassing is
+    // refused.
+    QtSubclassRegistry subclasses;
+    SystemInfoView view;
+    SkinRenderer renderer;
+    ProgramSettingsEnvironment settingsEnvironment;
+    SettingsService settings;
+    QtTrayHost trayHost;
+    TraySourceHooks traySource;
+    TrayIcons tray;
+    QtShell shell;
+
+private:
+    std::optional<QtHotKeyFilter> hotKeyFilter_;
+    MeasureAdapter measurePort_{measure};
+    SkinAdapter skinPort_{skin};
+    SettingsAdapter settingsPort_;
+    std::unique_ptr<TrayPort> trayPort_;
+    PendingMenus menuPort_;
+    PendingClock clockPort_;
+    PendingOptions optionsPort_;
+    PendingFunctions functionPort_;
+};
+
+} // namespace trumbel

@@ -1,0 +1,50 @@
+#include "qt/LiveProgram.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program as main() builds it, under the offscreen platform: every port attached, a start,
+// ticks that draw, and an exit that writes (or, for a snapshot, does not write) the settings.
+TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
+    struct Case {
+        LiveRole role;
+        bool writesSettings;
+    };
+    for (const Case& c : {Case{LiveRole::Window, true}, Case{LiveRole::Snapshot, false}}) {
+        SCOPED_TRACE(c.role == LiveRole::Window ? "window" : "snapshot");
+        const fs::path folder = test::FreshTestFolder(c.role == LiveRole::Window ? "w" : "s");
+        RecordingUi ui;
+        LiveProgram live(ui, folder.string() + "/", c.role);
+        live.program.FormLoad({});
+        live.program.RefreshTick();
+        live.program.RefreshTick();
+        EXPECT_GT(live.renderer.WindowPicture().width, 0);
+        EXPECT_GT(live.renderer.WindowPicture().height, 0);
+        live.program.EndApplication();
+
+        bool written = false;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            written |= entry.path().filename().string().rfind("setting_", 0) == 0;
+        }
+        EXPECT_EQ(written, c.writesSettings);
+    }
+}
+
+} // namespace
+} // namespace trumbel
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests happens without ctest's environment, and there may be no display.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
