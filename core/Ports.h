@@ -75,6 +75,8 @@ public:
     virtual ~MenuPort() = default;
     virtual void LoadMenuWindow() = 0;
     virtual void SetShowBiggerChecked(bool checked) = 0;
+    // The check of "最前面表示", which follows the setting however it changes.
+    virtual void SetTopMostChecked(bool checked) = 0;
     virtual void SetHelpEnabled(bool enabled) = 0;
     virtual void Popup(MenuForm form) = 0;
     virtual void DeleteFileList() = 0;

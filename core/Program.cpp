@@ -43,8 +43,6 @@ Program::Program(Ui& ui, TimerHost& timers, ProgramEnvironment environment)
     for (int i = 0; i < kTimerCount; ++i) {
         timers_.SetInterval(static_cast<TimerId>(i), DefaultInterval(static_cast<TimerId>(i)));
     }
-    // The auto-snap poll runs from the moment the window exists.
-    timers_.SetEnabled(TimerId::Timer3, true);
 }
 
 void Program::Attach(const Ports& ports) {
@@ -68,6 +66,9 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
     timers_.SetEnabled(TimerId::Timer1, true);
     timers_.SetEnabled(TimerId::Timer2, true);
+    // The auto-snap poll belongs to the window but must not run inside start-up's message boxes
+    // (their loops dispatch timers): it would record a place the window is about to leave.
+    timers_.SetEnabled(TimerId::Timer3, true);
     if (osPlatform == kOsPlatformNt) {
         // Opacity is not a setting: every start begins opaque.
         window().SetOpacity(255);
@@ -341,11 +342,11 @@ void Program::EndApplication(ExitSave save) {
 }
 
 void Program::QueryUnload(UnloadMode mode) {
-    // The session manager may ask more than once (save request, then SIGTERM): one write.
-    if (mode != UnloadMode::SessionEnding || ended_ || sessionSaved_) {
+    // Every save request of the session manager writes: a checkpoint early in the session must
+    // not stand in for the save at logoff. Only the exit itself is once.
+    if (mode != UnloadMode::SessionEnding || ended_) {
         return;
     }
-    sessionSaved_ = true;
     RecordStartPosition();
     SaveSettingsFile();
 }

@@ -127,7 +127,6 @@ private:
 
     bool ended_ = false;
     bool exitRequested_ = false;
-    bool sessionSaved_ = false;
 };
 
 } // namespace trumbel

@@ -3,6 +3,8 @@
 #include "HotKeyMap.h"
 #include "Program.h"
 
+#include <cstdio>
+
 namespace trumbel {
 
 SkinHotKey::SkinHotKey(Program& program, KeyGrabber& grabber)
@@ -19,11 +21,20 @@ void SkinHotKey::Register(std::int16_t ctrl, std::int16_t alt, std::int16_t shif
         UnregisterSkinHotKey();
     }
     modifiers_ = HotKeyModifiers(ctrl, alt, shift);
+    const KeysymChoices choices = KeysymsForVirtualKey(virtualKey);
     keysym_ = KeysymForVirtualKey(virtualKey);
-    // A key that cannot be grabbed (taken by another program) simply never fires.
-    if (keysym_ != 0) {
-        grabber_.Grab(keysym_, modifiers_);
+    const GrabResult result =
+        choices.count > 0 ? grabber_.Grab(choices.Span(), modifiers_) : GrabResult::NoSuchKey;
+    if (result == GrabResult::NoSuchKey) {
+        // Counting it as registered would promise a key that can never be pressed.
+        std::fprintf(stderr,
+                     "trumbel: the hot key (virtual-key code %d) is not on this keyboard; it is "
+                     "not registered\n",
+                     static_cast<int>(virtualKey));
+        return;
     }
+    // A combination another program holds, or a desktop without global grabs, simply never
+    // fires.
     registered_ = true;
     hooked_ = program_.subclassAllowed;
 }

@@ -16,7 +16,7 @@ class SkinHotKey final : public HotKeyPort {
 public:
     SkinHotKey(Program& program, KeyGrabber& grabber);
 
-    // From the hot-key settings.
+    // From the hot-key settings. A key this keyboard does not have is not registered.
     void RegisterSkinHotKey() override;
     void UnregisterSkinHotKey() override;
     bool IsRegistered() const override { return registered_; }

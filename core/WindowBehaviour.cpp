@@ -383,6 +383,7 @@ void WindowBehaviour::ToggleTopMost() {
         visibility_.formHideMode = false;
     }
     SetTopMost(IsOn(st.topmost));
+    program_.menu().SetTopMostChecked(IsOn(st.topmost));
 }
 
 void WindowBehaviour::SetTopMost(bool on) {

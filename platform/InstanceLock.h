@@ -23,7 +23,8 @@ private:
     int fd_ = -1;
 };
 
-// $XDG_RUNTIME_DIR/velquor/<hash of appFolder>.lock, or /tmp/velquor-<uid>/... without it.
-std::string InstanceLockPath(const std::string& appFolder);
+// One lock per user, whichever folder the program was started from:
+// $XDG_RUNTIME_DIR/velquor/trumbel.lock, or /tmp/velquor-<uid>/trumbel.lock without it.
+std::string InstanceLockPath();
 
 } // namespace trumbel

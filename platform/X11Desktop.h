@@ -62,7 +62,7 @@ public:
     X11KeyGrabber(xcb_connection_t* connection, std::uint32_t root);
     ~X11KeyGrabber() override;
 
-    bool Grab(std::uint32_t keysym, int modifiers) override;
+    GrabResult Grab(std::span<const std::uint32_t> keysyms, int modifiers) override;
     void Ungrab() override;
 
     // True when the raw xcb event is a press of the grabbed key.

@@ -17,6 +17,7 @@ class PendingMenus final : public MenuPort {
 public:
     void LoadMenuWindow() override {}
     void SetShowBiggerChecked(bool) override {}
+    void SetTopMostChecked(bool) override {}
     void SetHelpEnabled(bool) override {}
     void Popup(MenuForm) override { ReportNotBuilt("the popup menu", reported_); }
     void DeleteFileList() override {}

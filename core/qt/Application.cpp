@@ -110,7 +110,7 @@ int RunPrintValues(const CommandLine& cl) {
 int RunWindow(const CommandLine& cl) {
     const std::string appFolder = ResolveAppFolder();
     QtUi ui;
-    InstanceLock lock(InstanceLockPath(appFolder));
+    InstanceLock lock(InstanceLockPath());
     if (lock.TryAcquire() == LockResult::HeldByOther) {
         ui.MessageBox({"エラー - " + std::string(kProductName),
                        "二重起動です。\r\nプログラムを終了します｡", MsgIcon::Exclamation,

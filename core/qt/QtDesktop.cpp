@@ -12,7 +12,9 @@ namespace {
 
 class NoGrabber final : public KeyGrabber {
 public:
-    bool Grab(std::uint32_t, int) override { return false; }
+    GrabResult Grab(std::span<const std::uint32_t>, int) override {
+        return GrabResult::Unsupported;
+    }
     void Ungrab() override {}
 };
 

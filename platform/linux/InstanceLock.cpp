@@ -21,10 +21,27 @@ InstanceLock::~InstanceLock() {
     }
 }
 
+namespace {
+
+// The lock's folder may sit in /tmp, where anyone can create a name first: use it only when it is
+// a real folder of this user that nobody else may write into.
+bool PrivateFolder(const std::string& folder) {
+    ::mkdir(folder.c_str(), 0700);
+    struct stat st {};
+    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+} // namespace
+
 LockResult InstanceLock::TryAcquire() {
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    std::filesystem::create_directories(folder.parent_path(), ec);
+    if (!PrivateFolder(folder.string())) {
+        return LockResult::Error;
+    }
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
         return LockResult::Error;
     }
@@ -37,22 +54,12 @@ LockResult InstanceLock::TryAcquire() {
     return LockResult::Acquired;
 }
 
-std::string InstanceLockPath(const std::string& appFolder) {
-    // FNV-1a keeps the name stable between builds, so two builds sharing a folder still meet.
-    std::uint64_t h = 1469598103934665603ull;
-    for (unsigned char c : appFolder) {
-        h = (h ^ c) * 1099511628211ull;
-    }
-    char name[40];
-    std::snprintf(name, sizeof name, "%016llx.lock", static_cast<unsigned long long>(h));
+std::string InstanceLockPath() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir;
     if (runtime && *runtime == '/') {
-        dir = std::string(runtime) + "/velquor/";
-    } else {
-        dir = "/tmp/velquor-" + std::to_string(::getuid()) + "/";
+        return std::string(runtime) + "/velquor/trumbel.lock";
     }
-    return dir + name;
+    return "/tmp/velquor-" + std::to_string(::getuid()) + "/trumbel.lock";
 }
 
 } // namespace trumbel

@@ -375,19 +375,24 @@ std::uint16_t X11KeyGrabber::NumLockMask() const {
     return mask;
 }
 
-bool X11KeyGrabber::Grab(std::uint32_t keysym, int modifiers) {
+GrabResult X11KeyGrabber::Grab(std::span<const std::uint32_t> keysyms, int modifiers) {
     Ungrab();
     if (!Alive(connection_)) {
-        return false;
+        return GrabResult::Unsupported;
     }
     xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(connection_);
     if (!symbols) {
-        return false;
+        return GrabResult::Unsupported;
     }
-    keycodes_ = KeycodesFor(symbols, {keysym});
+    for (std::uint32_t keysym : keysyms) {
+        keycodes_ = KeycodesFor(symbols, {keysym});
+        if (!keycodes_.empty()) {
+            break;
+        }
+    }
     xcb_key_symbols_free(symbols);
     if (keycodes_.empty()) {
-        return false;
+        return GrabResult::NoSuchKey;
     }
     mask_ = 0;
     if (modifiers & kModShift)
@@ -416,7 +421,7 @@ bool X11KeyGrabber::Grab(std::uint32_t keysym, int modifiers) {
         }
     }
     grabbed_ = true;
-    return ok;
+    return ok ? GrabResult::Grabbed : GrabResult::Taken;
 }
 
 void X11KeyGrabber::Ungrab() {

@@ -4,6 +4,8 @@
 #include "support/FakeTimers.h"
 
 #include <gtest/gtest.h>
+#include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,10 +30,14 @@ struct Journal {
 
 struct JSettings : SettingsPort {
     Journal& j;
+    std::function<void()> duringLoad; // what a message box's loop may run meanwhile
     explicit JSettings(Journal& jj) : j(jj) {}
     std::string SettingsFilePath() override { return "/home/u/setting_u.ini"; }
     void LoadSettings(const std::string& p, LoadMode m) override {
         j.Add("LoadSettings " + p + (m == LoadMode::Startup ? " startup" : " switch"));
+        if (duringLoad) {
+            duringLoad();
+        }
     }
     void SaveSettings(const std::string& p) override { j.Add("SaveSettings " + p); }
 };
@@ -94,6 +100,7 @@ struct JMenu : MenuPort {
     explicit JMenu(Journal& jj) : j(jj) {}
     void LoadMenuWindow() override { j.Add("LoadMenuWindow"); }
     void SetShowBiggerChecked(bool c) override { j.Add(c ? "ShowBigger on" : "ShowBigger off"); }
+    void SetTopMostChecked(bool c) override { j.Add(c ? "TopMostCheck on" : "TopMostCheck off"); }
     void SetHelpEnabled(bool e) override { j.Add(e ? "Help on" : "Help off"); }
     void Popup(MenuForm f) override { j.Add("Popup " + std::to_string(static_cast<int>(f))); }
     void DeleteFileList() override { j.Add("DeleteFileList"); }
@@ -525,16 +532,41 @@ TEST(Exit, MenuEndLeavesThroughTimer5) {
     EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 1);
 }
 
-TEST(Exit, SessionEndSavesOnceThroughQueryUnload) {
+// A save request early in the session (a checkpoint) does not use up the save at logoff: each
+// request writes, with the window's place at that moment; the exit after it does not write again.
+TEST(Exit, EverySessionSaveRequestWritesAndTheExitOnce) {
     Fixture f;
+    std::vector<int> savedX;
     f.program.FormLoad({});
     f.program.QueryUnload(UnloadMode::Form); // not a logoff: nothing
     EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 0);
     f.program.QueryUnload(UnloadMode::SessionEnding);
+    savedX.push_back(f.program.settings.startX);
+    f.window.pos = {700, 20};
     f.program.QueryUnload(UnloadMode::SessionEnding);
+    savedX.push_back(f.program.settings.startX);
+    EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 2);
+    EXPECT_EQ(savedX, (std::vector<int>{123, 700}));
     f.program.EndApplication(ExitSave::AlreadySaved);
-    EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 1);
+    f.program.QueryUnload(UnloadMode::SessionEnding); // after the exit: nothing left to save
+    EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 2);
     EXPECT_EQ(f.j.Count("FreeSurfaces"), 1);
+}
+
+// Start-up's message boxes run event loops that dispatch timers: the auto-snap poll must not be
+// armed before start-up is over, or it records a place the window is about to leave.
+TEST(ProgramStartup, NoPollIsArmedUntilStartUpIsOver) {
+    Fixture f;
+    std::array<bool, kTimerCount> armedDuringLoad{};
+    f.settings.duringLoad = [&] {
+        for (int i = 0; i < kTimerCount; ++i) {
+            armedDuringLoad[static_cast<std::size_t>(i)] = f.timers.enabled[i];
+        }
+    };
+    EXPECT_FALSE(f.Enabled(TimerId::Timer3));
+    f.program.FormLoad({});
+    EXPECT_EQ(armedDuringLoad, (std::array<bool, kTimerCount>{}));
+    EXPECT_TRUE(f.Enabled(TimerId::Timer3));
 }
 
 } // namespace

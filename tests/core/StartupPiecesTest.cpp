@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/TestFolder.h"
+
 #include <filesystem>
 
 #include "CommandLine.h"
@@ -135,8 +137,7 @@ TEST(Connectivity, DefaultRouteOutsideLoopback) {
 }
 
 TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstGoes) {
-    const std::string path =
-        std::filesystem::temp_directory_path() / ("trumbel-lock-test-" + std::to_string(::getpid()));
+    const std::string path = test::FreshTestFolder() / "locks" / "trumbel.lock";
     {
         InstanceLock first(path);
         ASSERT_EQ(first.TryAcquire(), LockResult::Acquired);
@@ -146,8 +147,38 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstGoes) {
     InstanceLock again(path);
     EXPECT_EQ(again.TryAcquire(), LockResult::Acquired);
     std::filesystem::remove(path);
-    EXPECT_NE(InstanceLockPath("/a/"), InstanceLockPath("/b/"));
-    EXPECT_EQ(InstanceLockPath("/a/"), InstanceLockPath("/a/"));
+}
+
+// One copy per user, whatever folder it runs from; a lock folder that another user could have
+// planted (a link, a folder writable by others) is refused rather than trusted.
+TEST(InstanceLock, OnePerUserInAPrivateFolder) {
+    const std::filesystem::path root = test::FreshTestFolder();
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
+    const std::string path = InstanceLockPath();
+    EXPECT_EQ(path, (root / "velquor/trumbel.lock").string());
+    {
+        InstanceLock first(path);
+        EXPECT_EQ(first.TryAcquire(), LockResult::Acquired);
+        EXPECT_EQ(std::filesystem::status(root / "velquor").permissions() &
+                      std::filesystem::perms::all,
+                  std::filesystem::perms::owner_all);
+    }
+    std::filesystem::remove_all(root / "velquor");
+    std::filesystem::create_directory(root / "elsewhere");
+    std::filesystem::create_directory_symlink(root / "elsewhere", root / "velquor");
+    EXPECT_EQ(InstanceLock(path).TryAcquire(), LockResult::Error);
+    std::filesystem::remove(root / "velquor");
+    std::filesystem::create_directory(root / "velquor");
+    std::filesystem::permissions(root / "velquor", std::filesystem::perms::all);
+    EXPECT_EQ(InstanceLock(path).TryAcquire(), LockResult::Error);
+
+    ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(InstanceLockPath(), "/tmp/velquor-" + std::to_string(::getuid()) + "/trumbel.lock");
+    if (saved) {
+        ::setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1);
+    }
 }
 
 } // namespace

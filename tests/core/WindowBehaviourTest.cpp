@@ -325,6 +325,7 @@ struct RecMenu : test::InertMenu {
     }
     void DeleteFileList() override { calls.push_back("DeleteFileList"); }
     void SetShowBiggerChecked(bool c) override { calls.push_back(c ? "Bigger on" : "Bigger off"); }
+    void SetTopMostChecked(bool c) override { calls.push_back(c ? "TopMost on" : "TopMost off"); }
 };
 struct RecFunction : test::InertFunction {
     int runs = 0;
@@ -485,6 +486,8 @@ TEST_F(WindowBehaviourTest, PausePollTogglesTopmostSetting) {
     behaviour.VisibilityPoll();
     EXPECT_FALSE(IsOn(program.settings.topmost));
     EXPECT_FALSE(behaviour.TopMostApplied());
+    // The menu's check mark follows each toggle, as the menu command's does.
+    EXPECT_EQ(menu.calls, (std::vector<std::string>{"TopMost on", "TopMost off"}));
 }
 
 TEST_F(WindowBehaviourTest, NormalWindowRaisedWithShiftIsNotFlippedEveryPoll) {

@@ -31,6 +31,15 @@ rc=$?
 [ "$rc" -ne 0 ] || fail "second copy exited with 0"
 kill -0 "$first" || fail "first copy died"
 
+# A copy from another program folder is the same user's second copy as well.
+mkdir -p "$home/elsewhere"
+TRUMBEL_HOME=$home/elsewhere/ "$trumbel" >"$home/elsewhere.log" 2>&1 &
+elsewhere=$!
+pids+=("$elsewhere")
+answer_box 'エラー - Velquor' || fail "a copy from another folder started beside the first"
+wait_for 10 bash -c "! kill -0 $elsewhere" || fail "the copy from another folder did not end"
+kill -0 "$first" || fail "first copy died"
+
 # SIGTERM: an orderly end with exit code 0.
 stop_program "$first"
 rc=$?

@@ -40,6 +40,7 @@ struct InertHotKey : HotKeyPort {
 struct InertMenu : MenuPort {
     void LoadMenuWindow() override {}
     void SetShowBiggerChecked(bool) override {}
+    void SetTopMostChecked(bool) override {}
     void SetHelpEnabled(bool) override {}
     void Popup(MenuForm) override {}
     void DeleteFileList() override {}
