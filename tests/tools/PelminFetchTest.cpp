@@ -14,7 +14,8 @@ using tooltest::HttpTestServer;
 
 class EchoFetchTest : public ::testing::Test {
 protected:
-    // Runs one fetch in a live event loop; counts the loop's ticks meanwhile.
+    // Runs one fetch in a live event loop; counts the loop's ticks meanwhile. Every outcome
+    // arrives through the loop, after Start has returned.
     FetchOutcome Fetch(const std::string& host, int timeoutMs) {
         int argc = 0;
         QCoreApplication app(argc, nullptr);
@@ -24,10 +25,13 @@ protected:
         QObject::connect(&tick, &QTimer::timeout, [this] { ++ticks; });
         tick.start(20);
         QTimer::singleShot(20000, &app, &QCoreApplication::quit); // never hang the suite
+        bool started = false;
         fetch.Start(EchoUrl(host), timeoutMs, [&](FetchOutcome o) {
+            EXPECT_TRUE(started) << "reported from within Start";
             outcome = std::move(o);
             QCoreApplication::quit();
         });
+        started = true;
         QCoreApplication::exec();
         EXPECT_TRUE(outcome.has_value());
         return outcome.value_or(FetchOutcome{});
@@ -73,9 +77,30 @@ TEST_F(EchoFetchTest, SilentServerTimesOutWhileTheLoopRuns) {
 }
 
 TEST_F(EchoFetchTest, MalformedHostFailsAtConfiguration) {
+    QElapsedTimer clock;
+    clock.start();
     const FetchOutcome o = Fetch("http://exa mple", 1000);
     EXPECT_FALSE(o.ok);
     EXPECT_EQ(o.stage, FetchStage::Configure);
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+// A restart drops what the previous fetch had still to report.
+TEST_F(EchoFetchTest, RestartDropsAQueuedFailure) {
+    HttpTestServer server("<body>198.51.100.4</body>");
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    EchoFetch fetch;
+    std::vector<FetchOutcome> outcomes;
+    fetch.Start("http://exa mple", 1000, [&](FetchOutcome o) { outcomes.push_back(o); });
+    fetch.Start(EchoUrl(server.Host()), 5000, [&](FetchOutcome o) {
+        outcomes.push_back(o);
+        QCoreApplication::quit();
+    });
+    QTimer::singleShot(10000, &app, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    ASSERT_EQ(outcomes.size(), 1U);
+    EXPECT_TRUE(outcomes[0].ok) << outcomes[0].description;
 }
 
 } // namespace

@@ -26,16 +26,25 @@ void EchoFetch::Cancel() {
 void EchoFetch::Start(const std::string& url, int timeoutMs,
                       std::function<void(FetchOutcome)> done) {
     Cancel();
+    done_ = std::move(done);
+    const int attempt = ++attempt_;
     const QUrl target(QString::fromStdString(url), QUrl::StrictMode);
     if (!target.isValid() || target.scheme().isEmpty() || target.host().isEmpty()) {
         FetchOutcome outcome;
         outcome.stage = FetchStage::Configure;
         outcome.errorNumber = static_cast<int>(QNetworkReply::ProtocolUnknownError);
         outcome.description = "URL が不正です: " + url;
-        done(std::move(outcome));
+        // Through the event loop like every other outcome, so the caller has returned from
+        // Start (and is listening) before it arrives; a later Start or Cancel drops it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, attempt, outcome = std::move(outcome)]() mutable {
+                if (attempt == attempt_)
+                    Deliver(std::move(outcome));
+            },
+            Qt::QueuedConnection);
         return;
     }
-    done_ = std::move(done);
     QNetworkRequest request(target);
     request.setTransferTimeout(timeoutMs);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
@@ -60,6 +69,10 @@ void EchoFetch::Finish(QNetworkReply* reply) {
         outcome.description = timedOut ? std::string("応答がないまま時間切れになりました")
                                        : reply->errorString().toStdString();
     }
+    Deliver(std::move(outcome));
+}
+
+void EchoFetch::Deliver(FetchOutcome outcome) {
     auto done = std::move(done_);
     done_ = nullptr;
     if (done)

@@ -21,7 +21,8 @@ struct FetchOutcome {
 };
 
 // One asynchronous GET of the echo page with a deadline. The window stays responsive; the
-// callback runs once on the GUI thread, unless the fetch is destroyed or restarted first.
+// callback runs once on the GUI thread from the event loop (never inside Start), unless the
+// fetch is cancelled, destroyed or restarted first.
 class EchoFetch final : public QObject {
 public:
     explicit EchoFetch(QObject* parent = nullptr);
@@ -32,10 +33,12 @@ public:
 
 private:
     void Finish(QNetworkReply* reply);
+    void Deliver(FetchOutcome outcome);
 
     QNetworkAccessManager* manager_;
     QPointer<QNetworkReply> reply_;
     std::function<void(FetchOutcome)> done_;
+    int attempt_ = 0;
 };
 
 } // namespace pelmin
