@@ -43,7 +43,7 @@ TEST_F(EchoFetchTest, Success) {
     HttpTestServer server("<html><body>Your address: 198.51.100.4 (via 10.0.0.1)</body></html>");
     const FetchOutcome o = Fetch(server.Host(), 5000);
     ASSERT_TRUE(o.ok) << o.description;
-    EXPECT_EQ(GlobalFromBody(o.body).addresses,
+    EXPECT_EQ(GlobalFromPage(o.page).addresses,
               (std::vector<std::string>{"198.51.100.4", "10.0.0.1"}));
     EXPECT_EQ(server.LastRequestLine(), "GET /cgi-bin/getip.cgi HTTP/1.1");
 }
@@ -52,7 +52,7 @@ TEST_F(EchoFetchTest, EmptyBody) {
     HttpTestServer server("");
     const FetchOutcome o = Fetch(server.Host(), 5000);
     ASSERT_TRUE(o.ok) << o.description;
-    EXPECT_TRUE(GlobalFromBody(o.body).failed);
+    EXPECT_TRUE(GlobalFromPage(o.page).failed);
 }
 
 TEST_F(EchoFetchTest, RefusedConnection) {

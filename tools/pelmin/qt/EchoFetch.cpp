@@ -59,7 +59,7 @@ void EchoFetch::Finish(QNetworkReply* reply) {
     FetchOutcome outcome;
     if (reply->error() == QNetworkReply::NoError) {
         outcome.ok = true;
-        outcome.body = reply->readAll().toStdString();
+        outcome.page = reply->readAll().toStdString();
     } else {
         outcome.stage = FetchStage::LoadUrl;
         // A transfer time-out ends as a cancelled reply; name it for what it was.

@@ -14,7 +14,7 @@ namespace pelmin {
 
 struct FetchOutcome {
     bool ok = false;
-    std::string body;
+    std::string page; // the whole reply
     FetchStage stage = FetchStage::LoadUrl;
     int errorNumber = 0;
     std::string description;

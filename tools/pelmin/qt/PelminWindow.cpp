@@ -116,7 +116,7 @@ void PelminWindow::Refetch() {
         if (generation != generation_)
             return;
         if (outcome.ok) {
-            GlobalDone(GlobalFromBody(outcome.body));
+            GlobalDone(GlobalFromPage(outcome.page));
             return;
         }
         QMessageBox::warning(
