@@ -2,6 +2,7 @@
 
 #include "../Addresses.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -11,6 +12,10 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace pelmin {
+
+// An echo page is a few hundred bytes; a reply beyond this is something else, and the fetch
+// stops reading it and fails instead of listing whatever dotted numbers it holds.
+inline constexpr qint64 kMaxReplyBytes = 1 << 20;
 
 struct FetchOutcome {
     bool ok = false;
@@ -32,6 +37,9 @@ public:
     void Cancel();
 
 private:
+    // Appends what has arrived to the page; false once the page is over the cap.
+    bool Take(QNetworkReply* reply);
+    void StopTooLarge(QNetworkReply* reply);
     void Finish(QNetworkReply* reply);
     void Deliver(FetchOutcome outcome);
 
@@ -39,6 +47,9 @@ private:
     QPointer<QNetworkReply> reply_;
     std::function<void(FetchOutcome)> done_;
     int attempt_ = 0;
+    QByteArray page_;
+    bool tooLarge_ = false;
+    static constexpr qint64 kReadChunkBytes = 64 * 1024;
 };
 
 } // namespace pelmin

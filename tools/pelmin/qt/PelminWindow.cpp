@@ -30,6 +30,11 @@ PelminOptions DefaultOptions() {
     options.openUrl = [](const std::string& url) {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
     };
+    options.warn = [](QWidget* window, const std::string& text) {
+        QMessageBox::warning(
+            window, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    };
     return options;
 }
 
@@ -119,11 +124,8 @@ void PelminWindow::Refetch() {
             GlobalDone(GlobalFromPage(outcome.page));
             return;
         }
-        QMessageBox::warning(
-            this, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
-            QString::fromStdString(
-                FetchErrorText(outcome.stage, outcome.errorNumber, outcome.description))
-                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        options_.warn(this,
+                      FetchErrorText(outcome.stage, outcome.errorNumber, outcome.description));
         if (generation == generation_)
             GlobalDone(GlobalResult{true, {}});
     });
