@@ -19,9 +19,42 @@ TEST(PelminBody, EveryDottedNumberInOrder) {
         EXPECT_EQ(FindAddresses(body), expected) << body;
 }
 
+// Only the body's inner HTML counts: dotted numbers in the title, the head or after the body
+// are no answer of the echo page.
+TEST(PelminBody, OnlyTheInnerHtmlOfTheBodyIsSearched) {
+    struct Case {
+        std::string page;
+        std::vector<std::string> addresses;
+        bool failed = false;
+    };
+    const std::vector<Case> cases = {
+        {"<html><head><title>Current IP Check 1.1.1.1</title></head><body>Current IP Address: "
+         "203.0.113.7</body></html>",
+         {"203.0.113.7"}},
+        {"<title>v10.0.0.1</title><body>198.51.100.4</body>", {"198.51.100.4"}},
+        {"<HTML><Body class=\"a>9.9.9.9\" onload='x'>192.0.2.1</BODY><!-- 10.0.0.1 -->",
+         {"192.0.2.1"}},
+        {"<bodyguard>1.1.1.1</bodyguard><body\n>2.2.2.2 (cut", {"2.2.2.2"}},
+        {"<body>1.2.3.4</body><body>5.6.7.8</body>", {"1.2.3.4"}},
+        {"<body>   </body>", {}},
+        {"<head><title>1.2.3.4</title></head><body></body>", {}, true},
+        // without a body tag: everything but the head and the title
+        {"203.0.113.7\n", {"203.0.113.7"}},
+        {"<html><head><meta content=\"3.3.3.3\"></head>4.4.4.4</html>", {"4.4.4.4"}},
+        {"<TITLE>1.1.1.1</TITLE>2.2.2.2<title>3.3.3.3", {"2.2.2.2"}},
+        {"<title>1.2.3.4</title>", {}, true},
+        {"", {}, true},
+    };
+    for (const Case& c : cases) {
+        const GlobalResult r = GlobalFromPage(c.page);
+        EXPECT_EQ(r.failed, c.failed) << c.page;
+        EXPECT_EQ(r.addresses, c.addresses) << c.page;
+    }
+}
+
 TEST(PelminBody, EmptyBodyFailsWithoutABox) {
-    EXPECT_TRUE(GlobalFromBody("").failed);
-    const GlobalResult none = GlobalFromBody("no address here");
+    EXPECT_TRUE(GlobalFromPage("").failed);
+    const GlobalResult none = GlobalFromPage("no address here");
     EXPECT_FALSE(none.failed);
     EXPECT_TRUE(none.addresses.empty());
 }

@@ -146,6 +146,66 @@ TEST(Evaluator, ExpressionTable) {
         EXPECT_EQ(Outcome(expression), expected) << expression;
 }
 
+std::string Repeat(const std::string& piece, int times) {
+    std::string out;
+    out.reserve(piece.size() * static_cast<std::size_t>(times));
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+// Each shape nests one level per repetition of its opening; up to the bound it evaluates, past
+// it (and far past it, where the stack would have run out) it fails with error 28.
+TEST(Evaluator, NestingPastTheBoundFailsWithOutOfStackSpace) {
+    struct Shape {
+        const char* open;
+        const char* core;
+        const char* close;
+        const char* valueAtBound;
+    };
+    const std::vector<Shape> shapes = {
+        {"(", "1", ")", "1"},        {"abs(", "1", ")", "1"}, {"sin(", "0", ")", "0"},
+        {"round(1,", "0", ")", "1"}, {"-", "1", "", "1"}, // an even count of signs
+        {"+", "1", "", "1"},         {"not ", "1", "", "1"},  {"1^(", "2", ")", "1"},
+        {"2^-(", "1", ")", "1"}, // sign and bracket: two levels each
+        {"-(", "1", ")", "1"},
+    };
+    for (const Shape& shape : shapes) {
+        const int perPiece =
+            std::string(shape.open) == "2^-(" || std::string(shape.open) == "-(" ? 2 : 1;
+        auto nested = [&](int depth) {
+            const int pieces = depth / perPiece;
+            return Repeat(shape.open, pieces) + shape.core + Repeat(shape.close, pieces);
+        };
+        if (perPiece == 1)
+            EXPECT_EQ(Outcome(nested(kMaxNesting)), shape.valueAtBound) << shape.open;
+        else
+            EXPECT_NE(Outcome(nested(kMaxNesting)), "#28") << shape.open;
+        for (int depth : {kMaxNesting + perPiece, 5000, 100000})
+            EXPECT_EQ(Outcome(nested(depth)), "#28") << shape.open << " x" << depth;
+    }
+    // Unclosed and unbalanced deep text reaches the bound before the missing bracket.
+    EXPECT_EQ(Outcome(Repeat("(", 100000)), "#28");
+    EXPECT_EQ(Outcome(Repeat("-", 100000)), "#28");
+}
+
+TEST(Evaluator, ReasonableDepthAndLongChainsEvaluate) {
+    std::string nested = "1";
+    for (int i = 0; i < 60; ++i)
+        nested = "(" + nested + "+1)*1";
+    EXPECT_EQ(Outcome(nested), "61");
+    EXPECT_EQ(Outcome("sqr(abs(-(int(cos(0)*16))))+-(-(-1))"), "3");
+    // Nesting that closes again does not add up across the expression.
+    EXPECT_EQ(Outcome("0" + Repeat("+(((1)))", 1000)), "1000");
+    // Operators of one level chain without nesting, however many there are.
+    EXPECT_EQ(Outcome("0" + Repeat("+1", 100000)), "100000");
+    EXPECT_EQ(Outcome("1000000" + Repeat("-1", 100000)), "900000");
+    EXPECT_EQ(Outcome("2" + Repeat("^1", 100000)), "2");
+    EXPECT_EQ(Outcome("1" + Repeat("*2/2", 50000)), "1");
+    EXPECT_EQ(Outcome("\"\"" + Repeat("&1", 3000)).size(), 3000U);
+    EXPECT_EQ(Outcome("1" + Repeat(" = 1", 3) + Repeat(" And True", 1000)), "False");
+}
+
 TEST(Calculator, SubstitutionsApplyInOrderAndCaseSensitively) {
     EXPECT_EQ(Substitute("deg pi e log10 DEG PI E"),
               "*3.1415926535897932/180 3.1415926535897932 2.718282 1/log(10)*log DEG PI E");
@@ -244,6 +304,18 @@ TEST(Calculator, ErrorBoxOffersRetry) {
     cancel.answers = {BoxAnswer::Cancel};
     RunCalculator(cancel);
     EXPECT_EQ(cancel.defaults.size(), 1U);
+}
+
+TEST(Calculator, TooDeepAnExpressionOffersRetry) {
+    const std::string deep = Repeat("sin(", 5000) + "1" + Repeat(")", 5000);
+    ScriptedUi ui;
+    ui.inputs = {deep, std::nullopt};
+    ui.answers = {BoxAnswer::Retry};
+    RunCalculator(ui);
+    ASSERT_EQ(ui.boxes.size(), 1U);
+    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::RetryCancel);
+    EXPECT_EQ(ui.boxes[0].text, ErrorText(deep, 28, "スタック領域が不足しています。"));
+    EXPECT_EQ(ui.defaults, (std::vector<std::string>{"", deep}));
 }
 
 TEST(Calculator, EmptyOrCancelledInputEndsSilently) {

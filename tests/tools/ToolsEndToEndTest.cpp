@@ -151,6 +151,7 @@ TEST_F(ToolsEndToEnd, PelminListsAddressesFromTheEchoPageAndCopiesAForm) {
     options.timeoutMs = 5000;
     options.localAddresses = [] { return std::vector<std::string>{"127.0.1.1", "192.0.2.9"}; };
     options.openUrl = [&](const std::string& url) { opened.push_back(url); };
+    options.warn = [](QWidget*, const std::string& text) { ADD_FAILURE() << text; };
     pelmin::PelminWindow window(options);
     window.show();
     window.Refetch();

@@ -13,10 +13,70 @@ std::string EchoUrl(std::string_view host) {
     return base + kEchoPath;
 }
 
-std::vector<std::string> FindAddresses(std::string_view body) {
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+// Where the tag named `tag` ("<body", "</body", lower case) starts at or after `from`: the
+// name in any case, followed by '>', '/', a blank or the end of the page.
+std::size_t FindTag(std::string_view page, std::string_view tag, std::size_t from) {
+    for (std::size_t at = page.find('<', from); at != kNone; at = page.find('<', at + 1)) {
+        if (page.size() - at < tag.size())
+            return kNone;
+        bool same = true;
+        for (std::size_t i = 1; i < tag.size() && same; ++i) {
+            const char c = page[at + i];
+            same = (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == tag[i];
+        }
+        const std::size_t next = at + tag.size();
+        if (same && (next == page.size() ||
+                     std::string_view(">/ \t\r\n\f").find(page[next]) != std::string_view::npos))
+            return at;
+    }
+    return kNone;
+}
+
+// Just past the '>' that ends the tag starting at `at`; a quoted attribute value may hold '>'.
+std::size_t TagEnd(std::string_view page, std::size_t at) {
+    char quote = 0;
+    for (std::size_t i = at; i < page.size(); ++i) {
+        const char c = page[i];
+        if (quote != 0) {
+            if (c == quote)
+                quote = 0;
+        } else if ((c == '"' || c == '\'') && page[i - 1] == '=') {
+            quote = c;
+        } else if (c == '>') {
+            return i + 1;
+        }
+    }
+    return page.size();
+}
+
+} // namespace
+
+std::string BodyInnerHtml(std::string_view page) {
+    if (const std::size_t open = FindTag(page, "<body", 0); open != kNone) {
+        const std::size_t start = TagEnd(page, open);
+        const std::size_t end = FindTag(page, "</body", start);
+        return std::string(page.substr(start, end == kNone ? kNone : end - start));
+    }
+    const std::size_t headEnd = FindTag(page, "</head", 0);
+    std::string body;
+    for (std::size_t at = headEnd == kNone ? 0 : TagEnd(page, headEnd);;) {
+        const std::size_t title = FindTag(page, "<title", at);
+        body.append(page.substr(at, title == kNone ? kNone : title - at));
+        if (title == kNone)
+            return body;
+        const std::size_t close = FindTag(page, "</title", title);
+        at = close == kNone ? page.size() : TagEnd(page, close);
+    }
+}
+
+std::vector<std::string> FindAddresses(std::string_view text) {
     static const std::regex kPattern(R"(\d{1,3}\.\d{1,3}\.\d{1,3}\.\d{1,3})");
     std::vector<std::string> found;
-    for (auto it = std::cregex_iterator(body.data(), body.data() + body.size(), kPattern);
+    for (auto it = std::cregex_iterator(text.data(), text.data() + text.size(), kPattern);
          it != std::cregex_iterator(); ++it)
         found.push_back(it->str());
     return found;
@@ -77,8 +137,9 @@ std::string FetchErrorText(FetchStage stage, int number, const std::string& desc
            description + ")\r\nエラー発生個所 : PrintParamプロシージャ";
 }
 
-GlobalResult GlobalFromBody(std::string_view body) {
+GlobalResult GlobalFromPage(std::string_view page) {
     GlobalResult result;
+    const std::string body = BodyInnerHtml(page);
     if (body.empty()) {
         result.failed = true;
         return result;

@@ -17,8 +17,14 @@ inline constexpr const char* kSearchFailed = "検索失敗";
 // The echo page's URL from a host given as "scheme://host[:port]"; a bare host gets "http://".
 std::string EchoUrl(std::string_view host);
 
-// Every dotted quad of one to three digits in the body, in order, valid or not.
-std::vector<std::string> FindAddresses(std::string_view body);
+// The inner HTML of the page's body: from the end of the first <body ...> tag to the </body>
+// after it, or to the end of the page when that is missing; tag names in any case. A page
+// without a body tag (a bare-text answer) is all body, as a browser's implied body would hold
+// it, except its head and title elements, which a browser keeps out of the body.
+std::string BodyInnerHtml(std::string_view page);
+
+// Every dotted quad of one to three digits in the text, in order, valid or not.
+std::vector<std::string> FindAddresses(std::string_view text);
 
 // The numeric value of a line's leading part is not 0: header lines, the empty line and
 // "検索失敗" are no address.
@@ -40,8 +46,9 @@ struct GlobalResult {
     std::vector<std::string> addresses; // empty with failed: "検索失敗"
 };
 
-// The page body turned into the global part of the list (empty body: failed, no box).
-GlobalResult GlobalFromBody(std::string_view body);
+// The page turned into the global part of the list: the dotted quads of its body's inner HTML
+// (an empty inner HTML fails, without a box).
+GlobalResult GlobalFromPage(std::string_view page);
 
 std::vector<std::string> HeaderLines();
 // The whole list after a fetch.

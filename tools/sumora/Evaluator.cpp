@@ -22,6 +22,8 @@ std::string ErrorDescription(ScriptErrorNumber number) {
         return "0 で除算しました。";
     case ScriptErrorNumber::TypeMismatch:
         return "型が一致しません。";
+    case ScriptErrorNumber::OutOfStackSpace:
+        return "スタック領域が不足しています。";
     case ScriptErrorNumber::WrongArgumentCount:
         return "引数の数が一致していないか、または不正なプロパティを指定しています。";
     case ScriptErrorNumber::VariableUndefined:
@@ -564,11 +566,14 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Operators of one precedence level form one Chain node, an operand list with the operators
+// between, instead of a left-leaning tree: a sum of ten thousand terms is no deeper than one
+// of two. Only nesting makes the tree deep, and the parser bounds that.
 struct Node {
-    enum class Kind { Literal, Name, Call, Negate, Not, Binary } kind;
+    enum class Kind { Literal, Name, Call, Negate, Not, Chain } kind;
     Value value;
     std::string name;
-    Op op = Op::Add;
+    std::vector<Op> ops; // Chain: ops[i] joins children[i] and children[i + 1]
     std::vector<std::unique_ptr<Node>> children;
 };
 using NodePtr = std::unique_ptr<Node>;
@@ -579,13 +584,25 @@ NodePtr MakeNode(Node::Kind kind) {
     return n;
 }
 
-NodePtr MakeBinary(Op op, NodePtr l, NodePtr r) {
-    NodePtr n = MakeNode(Node::Kind::Binary);
-    n->op = op;
-    n->children.push_back(std::move(l));
-    n->children.push_back(std::move(r));
-    return n;
-}
+// "a op b op c ..." of one precedence level.
+class ChainBuilder {
+public:
+    explicit ChainBuilder(NodePtr first) : first_(std::move(first)) {}
+
+    void Add(Op op, NodePtr operand) {
+        if (!chain_) {
+            chain_ = MakeNode(Node::Kind::Chain);
+            chain_->children.push_back(std::move(first_));
+        }
+        chain_->ops.push_back(op);
+        chain_->children.push_back(std::move(operand));
+    }
+    NodePtr Done() { return chain_ ? std::move(chain_) : std::move(first_); }
+
+private:
+    NodePtr first_;
+    NodePtr chain_;
+};
 
 class Parser {
 public:
@@ -634,6 +651,23 @@ private:
         {{"*", false, Op::Mul}, {"/", false, Op::Div}},
     }};
 
+    // Every construct that makes the parser call itself again holds one of these while it
+    // parses its inside; past kMaxNesting the expression fails as VBScript does when its own
+    // stack runs out, instead of this program's.
+    class Nested {
+    public:
+        explicit Nested(Parser& parser) : parser_(parser) {
+            if (++parser_.depth_ > kMaxNesting)
+                Fail(E::OutOfStackSpace);
+        }
+        ~Nested() { --parser_.depth_; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        Parser& parser_;
+    };
+
     NodePtr Expression() { return Level(0); }
 
     NodePtr Level(std::size_t level) {
@@ -641,20 +675,21 @@ private:
             return Signed(&Parser::Power); // -2^2 is -(2^2)
         if (level == kNotLevel && Keyword("not")) {
             ++i_;
+            const Nested nested(*this);
             NodePtr n = MakeNode(Node::Kind::Not);
             n->children.push_back(Level(level));
             return n;
         }
-        NodePtr n = Level(level + 1);
+        ChainBuilder chain(Level(level + 1));
         for (;;) {
             const auto& ops = kLevels[level];
             const auto it = std::find_if(ops.begin(), ops.end(), [&](const BinaryOp& o) {
                 return o.keyword ? Keyword(o.text) : Symbol(o.text);
             });
             if (it == ops.end())
-                return n;
+                return chain.Done();
             ++i_;
-            n = MakeBinary(it->op, std::move(n), Level(level + 1));
+            chain.Add(it->op, Level(level + 1));
         }
     }
 
@@ -664,6 +699,7 @@ private:
             return (this->*operand)();
         const bool minus = Symbol("-");
         ++i_;
+        const Nested nested(*this);
         NodePtr inner = Signed(operand);
         if (!minus)
             return inner;
@@ -674,12 +710,12 @@ private:
 
     // ^ groups from the left: 2^3^2 is (2^3)^2. Its right operand may carry a sign (2^-1).
     NodePtr Power() {
-        NodePtr n = Primary();
+        ChainBuilder chain(Primary());
         while (Symbol("^")) {
             ++i_;
-            n = MakeBinary(Op::Pow, std::move(n), Signed(&Parser::Primary));
+            chain.Add(Op::Pow, Signed(&Parser::Primary));
         }
-        return n;
+        return chain.Done();
     }
 
     NodePtr Primary() {
@@ -692,6 +728,7 @@ private:
         }
         if (Symbol("(")) {
             ++i_;
+            const Nested nested(*this);
             NodePtr n = Expression();
             ExpectClose();
             return n;
@@ -714,6 +751,7 @@ private:
                 return n;
             }
             ++i_;
+            const Nested nested(*this);
             NodePtr n = MakeNode(Node::Kind::Call);
             n->name = lower;
             if (!Symbol(")")) {
@@ -737,6 +775,7 @@ private:
 
     std::vector<Token> t_;
     std::size_t i_ = 0;
+    int depth_ = 0;
 };
 
 Value Run(const Node& n) {
@@ -765,10 +804,13 @@ Value Run(const Node& n) {
         return Negate(Run(*n.children[0]));
     case Node::Kind::Not:
         return Not(Run(*n.children[0]));
-    case Node::Kind::Binary: {
-        const Value l = Run(*n.children[0]);
-        const Value r = Run(*n.children[1]);
-        return Binary(n.op, l, r);
+    case Node::Kind::Chain: {
+        Value l = Run(*n.children[0]);
+        for (std::size_t i = 0; i < n.ops.size(); ++i) {
+            const Value r = Run(*n.children[i + 1]);
+            l = Binary(n.ops[i], l, r);
+        }
+        return l;
     }
     }
     return {};

@@ -1,7 +1,8 @@
 #pragma once
 
 // A one-thread HTTP server on 127.0.0.1 for the companion programs' tests: it answers every
-// request with a fixed body, or (silent) accepts and never answers.
+// request with a fixed body (with a Content-Length, or ended by closing the connection), or
+// (silent) accepts and never answers. A client that hangs up early ends the answer.
 #include <arpa/inet.h>
 #include <atomic>
 #include <mutex>
@@ -9,6 +10,7 @@
 #include <poll.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -17,7 +19,7 @@ namespace tooltest {
 
 class HttpTestServer {
 public:
-    enum class Mode { Answer, Silent };
+    enum class Mode { Answer, AnswerWithoutLength, Silent };
 
     explicit HttpTestServer(std::string body, Mode mode = Mode::Answer)
         : body_(std::move(body)), mode_(mode) {
@@ -44,6 +46,7 @@ public:
 
     std::string Host() const { return "http://127.0.0.1:" + std::to_string(port_); }
     int Requests() const { return requests_; }
+    long long BodyBytesSent() const { return bodyBytesSent_; }
     std::string LastRequestLine() const {
         std::lock_guard lock(mutex_);
         return lastRequestLine_;
@@ -91,13 +94,30 @@ private:
                 held_.push_back(client);
                 continue;
             }
-            const std::string response = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
-                                         "Content-Length: " +
-                                         std::to_string(body_.size()) +
-                                         "\r\nConnection: close\r\n\r\n" + body_;
-            [[maybe_unused]] const ssize_t sent = write(client, response.data(), response.size());
+            const std::string length =
+                mode_ == Mode::Answer ? "Content-Length: " + std::to_string(body_.size()) + "\r\n"
+                                      : "";
+            const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n" + length +
+                                     "Connection: close\r\n\r\n";
+            const timeval patience{5, 0}; // a client that stops reading never hangs the suite
+            setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+            if (Send(client, head))
+                Send(client, body_, &bodyBytesSent_);
             close(client);
         }
+    }
+
+    // Without SIGPIPE when the client has gone.
+    static bool Send(int fd, const std::string& bytes, std::atomic<long long>* count = nullptr) {
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t n = send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+            if (n <= 0)
+                return false;
+            done += static_cast<std::size_t>(n);
+            if (count != nullptr)
+                *count += n;
+        }
+        return true;
     }
 
     std::string body_;
@@ -107,6 +127,7 @@ private:
     std::vector<int> held_;
     std::atomic<bool> stop_{false};
     std::atomic<int> requests_{0};
+    std::atomic<long long> bodyBytesSent_{0};
     mutable std::mutex mutex_;
     std::string lastRequestLine_;
     std::thread thread_;

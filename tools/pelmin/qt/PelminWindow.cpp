@@ -30,6 +30,11 @@ PelminOptions DefaultOptions() {
     options.openUrl = [](const std::string& url) {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
     };
+    options.warn = [](QWidget* window, const std::string& text) {
+        QMessageBox::warning(
+            window, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    };
     return options;
 }
 
@@ -116,14 +121,11 @@ void PelminWindow::Refetch() {
         if (generation != generation_)
             return;
         if (outcome.ok) {
-            GlobalDone(GlobalFromBody(outcome.body));
+            GlobalDone(GlobalFromPage(outcome.page));
             return;
         }
-        QMessageBox::warning(
-            this, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
-            QString::fromStdString(
-                FetchErrorText(outcome.stage, outcome.errorNumber, outcome.description))
-                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        options_.warn(this,
+                      FetchErrorText(outcome.stage, outcome.errorNumber, outcome.description));
         if (generation == generation_)
             GlobalDone(GlobalResult{true, {}});
     });

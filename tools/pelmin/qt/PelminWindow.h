@@ -24,6 +24,8 @@ struct PelminOptions {
     int timeoutMs = 15000;
     std::function<std::vector<std::string>()> localAddresses; // run off the GUI thread
     std::function<void(const std::string& url)> openUrl;
+    // The warning box of a failed fetch, over the window.
+    std::function<void(QWidget* window, const std::string& text)> warn;
 };
 
 // Settings from the environment: PELMIN_ECHO_HOST names the echo page's host.
