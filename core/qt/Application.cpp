@@ -164,7 +164,10 @@ struct LiveSettings {
             return measure.Info() ? static_cast<int>(measure.Info()->GetNetWorkNum()) : 0;
         };
         environment.deviceName = [&measure](int index) {
-            return measure.Info() ? measure.Info()->GetNetWorkDeviceName(index) : std::string();
+            return measure.Info() ? measure.Info()->GetNetWorkName(index) : std::string();
+        };
+        environment.defaultDevice = [&measure] {
+            return measure.Info() ? measure.Info()->DefaultNetworkDevice() : std::nullopt;
         };
         environment.activateSkin = [&skin](SkinActivation how) {
             return skin.ApplySkinForSettings(how == SkinActivation::Quiet ? SkinQuiet::Yes
