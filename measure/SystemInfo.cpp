@@ -1,6 +1,7 @@
 #include "measure/SystemInfo.h"
 
 #include "base/RuntimeError.h"
+#include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 
 #include <algorithm>
@@ -85,25 +86,35 @@ ParamRecord& clsSystemInfo::Record(int paramId, int deviceId) {
 }
 
 void clsSystemInfo::BuildNetworkTable() {
-    const int oldColumns = items_.empty() ? 0 : DeviceColumns();
     ifRows_ = source_.ReadInterfaceTable();
+    AdoptNewInterfaces(0);
+    // The build read the counters: the first pass measures against them.
+    std::fill(wasPresent_.begin(), wasPresent_.end(), true);
+}
+
+// Rows from `from` on are interfaces the table has not held: they get records of their own
+// after the existing ones, which keep every index, value and setting.
+void clsSystemInfo::AdoptNewInterfaces(std::size_t from) {
+    const int oldColumns = items_.empty() ? 0 : DeviceColumns();
     const std::size_t count = ifRows_.size();
     netTable_.resize(count);
-    wasPresent_.assign(count, true);
-    for (std::size_t n = 0; n < count; ++n) {
+    wasPresent_.resize(count, false); // no counters yet to measure a first rate against
+    for (std::size_t n = from; n < count; ++n) {
         netTable_[n].Name = ifRows_[n].name;
         netTable_[n].IfType = ifRows_[n].type;
     }
     // Resize the table keeping what each (kind, device) held.
     const int columns = DeviceColumns();
-    std::vector<ParamRecord> items(static_cast<std::size_t>(kParamCount * columns));
-    for (int p = 0; p < kParamCount; ++p) {
-        for (int d = 0; d < std::min(oldColumns, columns); ++d) {
-            items[static_cast<std::size_t>(p * columns + d)] =
-                items_[static_cast<std::size_t>(p * oldColumns + d)];
+    if (columns != oldColumns) {
+        std::vector<ParamRecord> items(static_cast<std::size_t>(kParamCount * columns));
+        for (int p = 0; p < kParamCount; ++p) {
+            for (int d = 0; d < std::min(oldColumns, columns); ++d) {
+                items[static_cast<std::size_t>(p * columns + d)] =
+                    items_[static_cast<std::size_t>(p * oldColumns + d)];
+            }
         }
+        items_ = std::move(items);
     }
-    items_ = std::move(items);
     EnsureDeviceLimits();
 }
 
@@ -211,15 +222,15 @@ void clsSystemInfo::ApplyRateScales(ParamRecord& r, LimitPair& limits) {
 
 void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
     const std::size_t count = netTable_.size();
-    if (count == 0) {
-        return;
-    }
     for (std::size_t n = 0; n < count; ++n) {
         netTable_[n].PrevInOctets = ifRows_[n].rxBytes;
         netTable_[n].PrevOutOctets = ifRows_[n].txBytes;
     }
     // A failed read leaves the rows as they were: the pass then shows no traffic.
     source_.RefreshInterfaces(ifRows_);
+    if (ifRows_.size() > count) {
+        AdoptNewInterfaces(count);
+    }
 
     const auto rate = [&](const NetRow& row, bool cameBack, std::uint64_t now, std::uint64_t prev,
                           float& used) {
@@ -228,14 +239,14 @@ void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
             return;
         }
         // Counters that went backwards (an interface reset) or an interface that has just
-        // come back cannot give a rate: that pass keeps the previous one.
+        // appeared or come back cannot give a rate: that pass keeps the previous one.
         if (cameBack || now < prev || elapsed <= 0) {
             return;
         }
         used = static_cast<float>(static_cast<double>(now - prev) * 1000.0 /
                                   static_cast<double>(elapsed));
     };
-    for (std::size_t n = 0; n < count; ++n) {
+    for (std::size_t n = 0; n < ifRows_.size(); ++n) {
         const int i = static_cast<int>(n);
         Guarded([&] {
             const NetRow& row = ifRows_[n];
@@ -438,6 +449,33 @@ int clsSystemInfo::GetDiskCount() {
 
 std::int32_t clsSystemInfo::GetNetWorkNum() const {
     return static_cast<std::int32_t>(netTable_.size());
+}
+
+std::optional<int> clsSystemInfo::DefaultNetworkDevice() const {
+    if (ifRows_.empty()) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> routes = DefaultRouteInterfaces(env_.roots.proc);
+    // Lower is better. An unplugged link that keeps its route is still the one that will carry
+    // the traffic, so it goes before another interface that happens to be up.
+    const auto rank = [&](const NetRow& r) {
+        const bool up = r.present && r.operStatus == kIfStatusOperational;
+        const bool routed = std::find(routes.begin(), routes.end(), r.name) != routes.end();
+        if (routed) {
+            return up ? 0 : 1;
+        }
+        if (r.type != kIfTypeLoopback) {
+            return up ? 2 : 4;
+        }
+        return 3;
+    };
+    std::size_t best = 0;
+    for (std::size_t n = 1; n < ifRows_.size(); ++n) {
+        if (rank(ifRows_[n]) < rank(ifRows_[best])) {
+            best = n;
+        }
+    }
+    return static_cast<int>(best);
 }
 
 const NetInterfaceRecord& clsSystemInfo::Interface(int index) const {

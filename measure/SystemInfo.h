@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,10 @@ public:
     std::int32_t GetNetWorkType(int index) const;
     std::int32_t GetNetWorkNum() const;
     std::string GetNetWorkDeviceName(int index) const;
+    // The interface a layout without stored network slots graphs: an interface that is up and
+    // carries the default route, else one that carries it, else any other interface that is up;
+    // loopback only when nothing else is; nullopt without interfaces.
+    std::optional<int> DefaultNetworkDevice() const;
 
     std::int32_t GetDiskType(int diskId);
 
@@ -108,6 +113,7 @@ private:
     const NetInterfaceRecord& Interface(int index) const;
     int DeviceColumns() const;
     void BuildNetworkTable();
+    void AdoptNewInterfaces(std::size_t from);
     void InitCpuTimes();
     void GetMemoryInfoEx();
     void MeasureCpu();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace trumbel {
 
@@ -18,8 +19,12 @@ struct ConnectedState {
     std::string name;
 };
 
-// Online when an interface other than loopback carries an IPv4 or IPv6 default route that is up.
-// procRoot is "/proc" on a live system; tests pass a fixture tree.
-ConnectedState QueryConnectedState(const std::string& procRoot = "/proc");
+// Interfaces other than loopback that carry an IPv4 or IPv6 default route, IPv4 first, in table
+// order; a name can appear twice. procRoot is "/proc" on a live system; tests pass a fixture tree.
+std::vector<std::string> DefaultRouteInterfaces(const std::string& procRoot = "/proc");
+
+// Online when an interface that is up (InterfaceIsUp) carries a default route.
+ConnectedState QueryConnectedState(const std::string& procRoot = "/proc",
+                                   const std::string& sysRoot = "/sys");
 
 } // namespace trumbel

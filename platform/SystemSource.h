@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <sys/statvfs.h>
 #include <vector>
 
@@ -95,8 +96,12 @@ public:
 
     // Every interface the system lists, loopback included, in interface-index order.
     std::vector<NetRow> ReadInterfaceTable();
-    // Updates counters, status and presence of rows that ReadInterfaceTable produced.
-    bool RefreshInterfaces(std::span<NetRow> rows);
+    // Updates counters, status and presence of rows that ReadInterfaceTable produced, matched
+    // by name. Interfaces that have appeared since are appended (in interface-index order), so
+    // the rows before them keep their positions; a vanished one stays, present = false, and
+    // takes its row again when an interface of that name comes back. False when the table
+    // cannot be read.
+    bool RefreshInterfaces(std::vector<NetRow>& rows);
 
     // The drive table: "/" first, then the other real mounts in mount order.
     std::vector<DriveEntry> ReadDriveTable();
@@ -104,9 +109,17 @@ public:
     bool DriveTableChanged();
 
 private:
+    void AppendNewInterfaces(std::string_view netDev, std::vector<NetRow>& rows);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// An interface is up when its operational state says "up", or, for drivers that report no
+// state ("unknown": loopback, tun, ppp and the like), while it has carrier.
+bool LinkIsUp(std::string_view operstate, std::string_view carrier);
+// The same rule on <sysRoot>/class/net/<name>/operstate and carrier.
+bool InterfaceIsUp(const std::string& sysRoot, const std::string& name);
 
 // Classifies one mount; exposed for the drive lists and for tests.
 DriveType ClassifyMount(const std::string& fsType, const std::string& source,

@@ -32,9 +32,12 @@ public:
     virtual std::string UserName() const = 0;
     // Whether window subclassing is allowed this run (the icon-menu notice depends on it).
     virtual bool SubclassAllowed() const = 0;
-    // Network devices in the measurement's order: GetNetWorkNum and GetNetWorkDeviceName.
+    // Network devices in the measurement's order: GetNetWorkNum and GetNetWorkName.
     virtual int NetworkDeviceCount() const = 0;
     virtual std::string NetworkDeviceName(int index) const = 0;
+    // The device that network slots and the fixed-skin device take where the file stores none
+    // (no file, a missing key, a reset); nullopt keeps the file format's own defaults.
+    virtual std::optional<int> DefaultNetworkDevice() const = 0;
     // Applies the skin the record names now (ActivateSkin) and returns its standard style per
     // item kind, which reading the layout needs. Quiet leaves the popup menu alone.
     virtual StandardStyles ActivateSkin(SkinActivation how) = 0;
@@ -48,8 +51,8 @@ public:
 };
 
 // An environment assembled from plain values and callbacks, for tests and benchmarks (the
-// program implements the interface itself). Unset callbacks answer
-// with no network devices and the built-in skins' styles.
+// program implements the interface itself). Unset callbacks answer with no network devices, no
+// default device and the built-in skins' styles.
 class FunctionalSettingsEnvironment final : public SettingsEnvironment {
 public:
     FunctionalSettingsEnvironment(Ui& ui, std::string appFolder, std::string userName)
@@ -58,6 +61,7 @@ public:
     std::function<bool()> subclassAllowed;
     std::function<int()> deviceCount;
     std::function<std::string(int)> deviceName;
+    std::function<std::optional<int>()> defaultDevice;
     std::function<StandardStyles(SkinActivation)> activateSkin;
     std::function<void(const std::string&)> setCurrentSkinPath;
     std::function<std::optional<WindowPosition>()> currentWindowPosition;
@@ -70,6 +74,9 @@ public:
     int NetworkDeviceCount() const override { return deviceCount ? deviceCount() : 0; }
     std::string NetworkDeviceName(int index) const override {
         return deviceName ? deviceName(index) : std::string();
+    }
+    std::optional<int> DefaultNetworkDevice() const override {
+        return defaultDevice ? defaultDevice() : std::nullopt;
     }
     StandardStyles ActivateSkin(SkinActivation how) override {
         return activateSkin ? activateSkin(how) : kBuiltInStandardStyles;

@@ -306,6 +306,13 @@ std::string SettingsStore::CurrentSkinPath() const {
     return s_.skinFolder + s_.skinFileName;
 }
 
+std::int16_t SettingsStore::DefaultDevice(std::int16_t formatDefault) const {
+    const std::optional<int> d = env_.DefaultNetworkDevice();
+    return d && *d >= 0 && *d <= std::numeric_limits<std::int16_t>::max()
+               ? static_cast<std::int16_t>(*d)
+               : formatDefault;
+}
+
 void SettingsStore::ResizeDevices() {
     const int n = std::max(0, env_.NetworkDeviceCount());
     s_.deviceLimits.resize(static_cast<std::size_t>(n));
@@ -383,7 +390,7 @@ void SettingsStore::ReadNetwork(const IniDocument& doc) {
                       PadList(r.List(section::kNetwork, DeviceKey(d, "送信"), "0,0,0,0,0"), 5));
         }
     }
-    r.Into(s_.fixedSkinDevice, section::kNetwork, "固定Skin時使用デバイス名", 0);
+    r.Into(s_.fixedSkinDevice, section::kNetwork, "固定Skin時使用デバイス名", DefaultDevice(0));
 }
 
 void SettingsStore::ReadSkin(const IniDocument& doc) {
@@ -417,11 +424,16 @@ void SettingsStore::ReadSkin(const IniDocument& doc) {
 void SettingsStore::ReadContainers(const IniDocument& doc) {
     const Reader r(doc);
     std::string previous;
+    // Network slots of a value the file does not hold go to the device of the default route.
+    const std::int16_t defaultDevice = DefaultDevice(-1);
+    bool previousFromDefaults = true;
     for (int c = 0; c < kContainerCount; ++c) {
-        const std::string missing = c < static_cast<int>(kMissingContainers.size())
-                                        ? std::string(kMissingContainers[c])
-                                        : previous;
-        previous = r.String(section::kSkin, "コンテナ" + Str(c) + "の設定", missing);
+        const bool early = c < static_cast<int>(kMissingContainers.size());
+        const std::string missing = early ? std::string(kMissingContainers[c]) : previous;
+        const std::string key = "コンテナ" + Str(c) + "の設定";
+        const bool fromDefaults = !doc.Get(section::kSkin, key) && (early || previousFromDefaults);
+        previousFromDefaults = fromDefaults;
+        previous = r.String(section::kSkin, key, missing);
         const auto list = PadList(SplitList(previous, ','), 13);
         if (const auto f = ParseInt16(list[0])) {
             s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
@@ -435,6 +447,9 @@ void SettingsStore::ReadContainers(const IniDocument& doc) {
                 s_.kind[c][s] = *kind;
             }
             Element(s_.device[c][s], list, at + 1);
+            if (fromDefaults && defaultDevice >= 0 && IsNetworkKind(s_.kind[c][s])) {
+                s_.device[c][s] = defaultDevice;
+            }
             if (const auto choice = ParseInt16(list[at + 2])) {
                 const int kind = std::clamp<int>(s_.kind[c][s], 0, kItemKindCount - 1);
                 const int standard = styles_[static_cast<std::size_t>(kind)];
@@ -729,7 +744,7 @@ void SettingsStore::ResetSettings(int group) {
                 half->maxValue = {0.0f, 0.0f};
             }
         }
-        s_.fixedSkinDevice = 0;
+        s_.fixedSkinDevice = DefaultDevice(0);
         break;
     case 1:
         scalars(WindowKeys(), &Settings::showByButtonCopy);
@@ -791,6 +806,8 @@ void SettingsStore::ResetLayout() {
     s_.kind[1][0] = 2;
     s_.kind[2][0] = 4;
     s_.kind[3][0] = 5;
+    s_.device[2][0] = DefaultDevice(0);
+    s_.device[3][0] = s_.device[2][0];
     s_.clockContainer[4] = 1;
     for (int c = 0; c < kContainerCount; ++c) {
         for (int sl = 0; sl < kSlotCount; ++sl) {

@@ -99,6 +99,8 @@ private:
     void ReadClock(const IniDocument& doc);
     void NoticeIconMenu(LoadMode mode);
     void ResizeDevices();
+    // The environment's default network device, or the file format's own default.
+    std::int16_t DefaultDevice(std::int16_t formatDefault) const;
     std::string CurrentSkinPath() const;
 
     Settings& s_;

@@ -17,7 +17,12 @@ int ProgramSettingsEnvironment::NetworkDeviceCount() const {
 
 std::string ProgramSettingsEnvironment::NetworkDeviceName(int index) const {
     const clsSystemInfo* info = measure_.Info();
-    return info ? info->GetNetWorkDeviceName(index) : std::string();
+    return info ? info->GetNetWorkName(index) : std::string();
+}
+
+std::optional<int> ProgramSettingsEnvironment::DefaultNetworkDevice() const {
+    const clsSystemInfo* info = measure_.Info();
+    return info ? info->DefaultNetworkDevice() : std::nullopt;
 }
 
 StandardStyles ProgramSettingsEnvironment::ActivateSkin(SkinActivation how) {

@@ -24,6 +24,7 @@ public:
     bool SubclassAllowed() const override { return program_.subclassAllowed; }
     int NetworkDeviceCount() const override;
     std::string NetworkDeviceName(int index) const override;
+    std::optional<int> DefaultNetworkDevice() const override;
     StandardStyles ActivateSkin(SkinActivation how) override;
     void SetCurrentSkinPath(const std::string& path) override { skin_.SetCurrentSkinPath(path); }
     std::optional<WindowPosition> CurrentWindowPosition() const override;

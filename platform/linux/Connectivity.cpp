@@ -1,5 +1,7 @@
 #include "platform/Connectivity.h"
 
+#include "platform/SystemSource.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -10,7 +12,7 @@ namespace {
 constexpr unsigned kRouteUp = 0x0001; // RTF_UP
 
 // /proc/net/route: Iface Destination Gateway Flags RefCnt Use Metric Mask ...
-std::string Ipv4DefaultRouteInterface(const std::string& procRoot) {
+void Ipv4DefaultRouteInterfaces(const std::string& procRoot, std::vector<std::string>& out) {
     std::ifstream in(procRoot + "/net/route");
     std::string line;
     std::getline(in, line); // header
@@ -22,14 +24,13 @@ std::string Ipv4DefaultRouteInterface(const std::string& procRoot) {
         }
         const unsigned flags = static_cast<unsigned>(std::stoul(flagsHex, nullptr, 16));
         if (iface != "lo" && dest == "00000000" && mask == "00000000" && (flags & kRouteUp)) {
-            return iface;
+            out.push_back(iface);
         }
     }
-    return {};
 }
 
 // /proc/net/ipv6_route: dest plen src slen nexthop metric refcnt use flags iface
-std::string Ipv6DefaultRouteInterface(const std::string& procRoot) {
+void Ipv6DefaultRouteInterfaces(const std::string& procRoot, std::vector<std::string>& out) {
     std::ifstream in(procRoot + "/net/ipv6_route");
     std::string line;
     while (std::getline(in, line)) {
@@ -41,33 +42,38 @@ std::string Ipv6DefaultRouteInterface(const std::string& procRoot) {
         }
         const unsigned flags = static_cast<unsigned>(std::stoul(flagsHex, nullptr, 16));
         if (iface != "lo" && plen == "00" && dest == std::string(32, '0') && (flags & kRouteUp)) {
-            return iface;
+            out.push_back(iface);
         }
     }
-    return {};
 }
 
 } // namespace
 
-ConnectedState QueryConnectedState(const std::string& procRoot) {
-    ConnectedState state;
-    std::string iface;
-    try {
-        iface = Ipv4DefaultRouteInterface(procRoot);
-        if (iface.empty()) {
-            iface = Ipv6DefaultRouteInterface(procRoot);
+std::vector<std::string> DefaultRouteInterfaces(const std::string& procRoot) {
+    std::vector<std::string> out;
+    for (const auto read : {&Ipv4DefaultRouteInterfaces, &Ipv6DefaultRouteInterfaces}) {
+        try {
+            read(procRoot, out);
+        } catch (const std::exception&) {
+            // a malformed table counts as holding no further route
         }
-    } catch (const std::exception&) {
-        iface.clear(); // a malformed table counts as no route
     }
-    if (iface.empty()) {
-        state.connected = false;
-        state.flags = kConnectionOffline;
-    } else {
-        state.connected = true;
-        state.flags = kConnectionLan | kConnectionConfigured;
-        state.name = iface;
+    return out;
+}
+
+ConnectedState QueryConnectedState(const std::string& procRoot, const std::string& sysRoot) {
+    ConnectedState state;
+    // A route stays in the table while its link is unplugged: only a link that is up counts.
+    for (const std::string& iface : DefaultRouteInterfaces(procRoot)) {
+        if (InterfaceIsUp(sysRoot, iface)) {
+            state.connected = true;
+            state.flags = kConnectionLan | kConnectionConfigured;
+            state.name = iface;
+            return state;
+        }
     }
+    state.connected = false;
+    state.flags = kConnectionOffline;
     return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <fcntl.h>
 #include <fstream>
@@ -14,7 +15,6 @@ namespace trumbel {
 
 namespace {
 
-constexpr unsigned kIffUp = 0x1;
 constexpr int kArphrdEther = 1;
 constexpr int kArphrdPpp = 512;
 constexpr int kArphrdLoopback = 772;
@@ -46,9 +46,14 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
 
-    // The whole file into buf, which grows (and only grows) when the file does not fit.
+    // The whole file into buf, which grows (and only grows) when the file does not fit. Kernel
+    // tables are produced a few records per read, so a read that leaves room is not the end:
+    // only a read of 0 is. A pipe cannot be rewound and is read from where it stands.
     std::string_view ReadAll(std::vector<char>& buf) {
         if (fd_ < 0) {
+            return {};
+        }
+        if (::lseek(fd_, 0, SEEK_SET) < 0 && errno != ESPIPE) {
             return {};
         }
         if (buf.empty()) {
@@ -56,18 +61,20 @@ public:
         }
         std::size_t total = 0;
         for (;;) {
-            const std::size_t room = buf.size() - total;
-            const ssize_t n = ::pread(fd_, buf.data() + total, room, static_cast<off_t>(total));
+            if (total == buf.size()) {
+                buf.resize(buf.size() * 2);
+            }
+            const ssize_t n = ::read(fd_, buf.data() + total, buf.size() - total);
             if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
                 return {};
             }
-            total += static_cast<std::size_t>(n);
-            // Kernel tables fill the buffer as far as they reach: a short read is the end,
-            // which saves the extra call that would only return 0.
-            if (static_cast<std::size_t>(n) < room) {
+            if (n == 0) {
                 break;
             }
-            buf.resize(buf.size() * 2);
+            total += static_cast<std::size_t>(n);
         }
         return {buf.data(), total};
     }
@@ -400,9 +407,9 @@ struct SystemSource::Impl {
 
     struct RowFiles {
         std::string operPath;
-        std::string flagsPath;
+        std::string carrierPath;
         KeptFile oper;
-        KeptFile flags;
+        KeptFile carrier;
         std::size_t lineHint = 0;
     };
     std::vector<RowFiles> rowFiles;
@@ -520,119 +527,152 @@ bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
 }
 
 std::vector<NetRow> SystemSource::ReadInterfaceTable() {
-    Impl& d = *impl_;
+    impl_->rowFiles.clear();
     std::vector<NetRow> rows;
-    std::string_view text = d.netDev.ReadAll(d.netBuf);
-    std::string_view line;
-    while (NextLine(text, line)) {
-        std::string_view name, rest;
-        if (!SplitNetDevLine(line, name, rest)) {
-            continue; // the two header lines
-        }
-        NetRow row;
-        row.name = std::string(name);
-        if (!ParseNetDevCounters(rest, row.rxBytes, row.txBytes)) {
-            continue;
-        }
-        const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
-        long long v = 0;
-        row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
-        row.type = ParseInt(ReadWholeFile(dir + "type"), v) ? MapArphrd(v) : kIfTypeOther;
-        rows.push_back(std::move(row));
-    }
-    // Interfaces without an index keep their listed order after the numbered ones.
-    std::stable_sort(rows.begin(), rows.end(), [](const NetRow& a, const NetRow& b) {
-        const auto key = [](const NetRow& r) {
-            return r.ifIndex > 0 ? r.ifIndex : std::numeric_limits<std::int32_t>::max();
-        };
-        return key(a) < key(b);
-    });
-    d.rowFiles.clear();
-    d.rowFiles.resize(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        Impl::RowFiles& f = d.rowFiles[i];
-        const std::string dir = d.roots.sys + "/class/net/" + rows[i].name + "/";
-        f.operPath = dir + "operstate";
-        f.flagsPath = dir + "flags";
-        f.oper.Open(f.operPath);
-        f.flags.Open(f.flagsPath);
-        f.lineHint = i;
-    }
     RefreshInterfaces(rows);
     return rows;
 }
 
-bool SystemSource::RefreshInterfaces(std::span<NetRow> rows) {
+void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow>& rows) {
     Impl& d = *impl_;
-    const std::string_view text = d.netDev.ReadAll(d.netBuf);
-    if (text.empty()) {
-        return false;
-    }
-    const std::size_t count = std::min(rows.size(), d.rowFiles.size());
-    // A row tries the line after the previous match and then the line it had last time, so
-    // matching stays linear unless interfaces come and go.
-    for (std::size_t i = 0; i < count; ++i) {
-        rows[i].present = false;
-    }
+    const std::size_t known = rows.size();
     std::string_view rest = text;
     std::string_view line;
-    std::size_t lineNo = 0;
-    std::size_t nextGuess = 0;
     while (NextLine(rest, line)) {
         std::string_view name, fields;
         if (!SplitNetDevLine(line, name, fields)) {
             continue;
         }
-        std::size_t match = count;
-        if (nextGuess < count && rows[nextGuess].name == name) {
-            match = nextGuess;
-        } else {
-            for (std::size_t i = 0; i < count; ++i) {
-                if (d.rowFiles[i].lineHint == lineNo && rows[i].name == name) {
-                    match = i;
-                    break;
-                }
-            }
-            for (std::size_t i = 0; match == count && i < count; ++i) {
-                if (rows[i].name == name) {
-                    match = i;
-                }
-            }
+        const auto end = rows.begin() + static_cast<std::ptrdiff_t>(known);
+        if (std::find_if(rows.begin(), end, [&](const NetRow& r) { return r.name == name; }) !=
+            end) {
+            continue;
         }
-        if (match < count) {
-            NetRow& row = rows[match];
-            if (ParseNetDevCounters(fields, row.rxBytes, row.txBytes)) {
-                row.present = true;
-                d.rowFiles[match].lineHint = lineNo;
-            }
-            nextGuess = match + 1;
-        }
-        ++lineNo;
+        NetRow row;
+        row.name = std::string(name);
+        const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
+        long long v = 0;
+        row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
+        row.type = ParseInt(ReadWholeFile(dir + "type"), v) ? MapArphrd(v) : kIfTypeOther;
+        row.present = false; // until the counters below are matched to it
+        rows.push_back(std::move(row));
     }
-    for (std::size_t i = 0; i < count; ++i) {
+    // Newcomers among themselves in interface-index order; those without an index keep their
+    // listed order after the numbered ones. Earlier rows keep their places.
+    std::stable_sort(rows.begin() + static_cast<std::ptrdiff_t>(known), rows.end(),
+                     [](const NetRow& a, const NetRow& b) {
+                         const auto key = [](const NetRow& r) {
+                             return r.ifIndex > 0 ? r.ifIndex
+                                                  : std::numeric_limits<std::int32_t>::max();
+                         };
+                         return key(a) < key(b);
+                     });
+    d.rowFiles.resize(rows.size());
+    for (std::size_t i = known; i < rows.size(); ++i) {
+        Impl::RowFiles& f = d.rowFiles[i];
+        const std::string dir = d.roots.sys + "/class/net/" + rows[i].name + "/";
+        f.operPath = dir + "operstate";
+        f.carrierPath = dir + "carrier";
+        f.oper.Open(f.operPath);
+        f.carrier.Open(f.carrierPath);
+        f.lineHint = i;
+    }
+}
+
+bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
+    Impl& d = *impl_;
+    const std::string_view text = d.netDev.ReadAll(d.netBuf);
+    if (text.empty()) {
+        return false;
+    }
+    if (d.rowFiles.size() != rows.size()) {
+        return false; // rows that this source did not produce
+    }
+    bool unknownNames = false;
+    for (int round = 0; round < 2; ++round) {
+        const std::size_t count = rows.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            rows[i].present = false;
+        }
+        // A row tries the line after the previous match and then the line it had last time,
+        // so matching stays linear unless interfaces come and go.
+        std::string_view rest = text;
+        std::string_view line;
+        std::size_t lineNo = 0;
+        std::size_t nextGuess = 0;
+        unknownNames = false;
+        while (NextLine(rest, line)) {
+            std::string_view name, fields;
+            if (!SplitNetDevLine(line, name, fields)) {
+                continue;
+            }
+            std::size_t match = count;
+            if (nextGuess < count && rows[nextGuess].name == name) {
+                match = nextGuess;
+            } else {
+                for (std::size_t i = 0; i < count; ++i) {
+                    if (d.rowFiles[i].lineHint == lineNo && rows[i].name == name) {
+                        match = i;
+                        break;
+                    }
+                }
+                for (std::size_t i = 0; match == count && i < count; ++i) {
+                    if (rows[i].name == name) {
+                        match = i;
+                    }
+                }
+            }
+            if (match < count) {
+                NetRow& row = rows[match];
+                if (ParseNetDevCounters(fields, row.rxBytes, row.txBytes)) {
+                    row.present = true;
+                    d.rowFiles[match].lineHint = lineNo;
+                }
+                nextGuess = match + 1;
+            } else {
+                unknownNames = true;
+            }
+            ++lineNo;
+        }
+        // The set of names is the cheap sign that interfaces have come: only then is /sys
+        // asked about them.
+        if (!unknownNames || round == 1) {
+            break;
+        }
+        AppendNewInterfaces(text, rows);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         NetRow& row = rows[i];
         Impl::RowFiles& f = d.rowFiles[i];
         if (!row.present) {
             f.oper.Close();
-            f.flags.Close();
+            f.carrier.Close();
             row.operStatus = kIfStatusDown;
             continue;
         }
         if (!f.oper.IsOpen()) {
             f.oper.Open(f.operPath);
-            f.flags.Open(f.flagsPath);
+            f.carrier.Open(f.carrierPath);
         }
-        std::array<char, 32> buf{};
-        const std::string_view oper = Trim(f.oper.ReadSmall(buf));
-        bool up = oper == "up";
-        if (oper == "unknown") {
-            std::array<char, 32> fbuf{};
-            long long flags = 0;
-            up = ParseInt(f.flags.ReadSmall(fbuf), flags, 16) && (flags & kIffUp) != 0;
-        }
+        std::array<char, 32> obuf{};
+        std::array<char, 8> cbuf{};
+        const std::string_view oper = f.oper.ReadSmall(obuf);
+        // The carrier is asked only where the state leaves it open.
+        const bool up = Trim(oper) == "unknown" ? LinkIsUp(oper, f.carrier.ReadSmall(cbuf))
+                                                : LinkIsUp(oper, {});
         row.operStatus = up ? kIfStatusOperational : kIfStatusDown;
     }
     return true;
+}
+
+bool LinkIsUp(std::string_view operstate, std::string_view carrier) {
+    operstate = Trim(operstate);
+    return operstate == "up" || (operstate == "unknown" && Trim(carrier) == "1");
+}
+
+bool InterfaceIsUp(const std::string& sysRoot, const std::string& name) {
+    const std::string dir = sysRoot + "/class/net/" + name + "/";
+    return LinkIsUp(ReadWholeFile(dir + "operstate"), ReadWholeFile(dir + "carrier"));
 }
 
 std::vector<DriveEntry> SystemSource::ReadDriveTable() {

@@ -129,7 +129,7 @@ TEST(Connectivity, DefaultRouteOutsideLoopback) {
     };
     for (const Case& c : {Case{"/proc-online", true, "eth0"}, Case{"/proc-offline", false, ""},
                           Case{"/proc-v6only", true, "wlan0"}, Case{"/no-such-proc", false, ""}}) {
-        const ConnectedState s = QueryConnectedState(data + c.root);
+        const ConnectedState s = QueryConnectedState(data + c.root, data + "/sys-links");
         EXPECT_EQ(s.connected, c.connected) << c.root;
         EXPECT_EQ((s.flags & kConnectionOffline) != 0, !c.connected) << c.root;
         EXPECT_EQ(s.name, c.name) << c.root;

@@ -1,4 +1,6 @@
 #include "measure/PrintValues.h"
+#include "platform/AppFolder.h"
+#include "support/TestFolder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -38,6 +40,35 @@ std::vector<std::vector<std::string>> RunPrintValues() {
         rows.push_back(fields);
     }
     return rows;
+}
+
+std::string ReadCommand(const std::string& command) {
+    std::string text;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        return text;
+    }
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) {
+        text.append(buf, n);
+    }
+    ::pclose(pipe);
+    return text;
+}
+
+// Interface 0 of the table: the lowest interface index.
+std::string FirstInterface() {
+    std::string first;
+    long lowest = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/sys/class/net")) {
+        std::ifstream in(e.path() / "ifindex");
+        long index = 0;
+        if (in >> index && (first.empty() || index < lowest)) {
+            first = e.path().filename().string();
+            lowest = index;
+        }
+    }
+    return first;
 }
 
 std::uint64_t MeminfoKb(const std::string& key) {
@@ -99,6 +130,23 @@ TEST(PrintValuesRun, AgreesWithThisSystem) {
     }
     EXPECT_EQ(nets, interfaces);
     EXPECT_GE(drives, 1);
+}
+
+// A stored network slot whose device is not there is reported at start with the plain name of
+// interface 0, as the program reads its settings with the live interface table.
+TEST(PrintValuesRun, DeviceCheckAtStartNamesInterfaceZero) {
+    const std::filesystem::path home = FreshTestFolder();
+    std::ofstream(home / ("setting_" + CurrentUserName() + ".ini"))
+        << "[バージョン情報]\nVelquorVer=1320083\n[Skin設定]\n"
+           "コンテナ2の設定=1,4,99,0,0,0,0,0,0,0,0,0,0\n";
+    const std::string out =
+        ReadCommand("TRUMBEL_HOME=" + home.string() + "/ " + TRUMBEL_BINARY_DIR +
+                    "/trumbel --snapshot " + (home / "snap.png").string() + " --ticks 1 2>&1");
+    const std::string box = "[Velquor]\n"
+                            "指定されたネットワークデバイス(ID=99)が見つからないため\n" +
+                            FirstInterface() +
+                            "\nの情報を表示します。\nユニット番号 : 2 ,スロット番号 : 0\n";
+    EXPECT_NE(out.find(box), std::string::npos) << out;
 }
 
 } // namespace

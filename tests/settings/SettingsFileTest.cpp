@@ -6,6 +6,7 @@
 #include "base/TextEncoding.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace trumbel {
 namespace {
@@ -172,9 +173,9 @@ TEST_F(SettingsTest, MissingKeysAndMissingFileHaveTheirOwnDefaults) {
     EXPECT_EQ(settings.loadedVersion, 0);
 }
 
-// The network history graphs of a file without container keys point at device 1 (the first
-// interface after loopback), those of the reset layout at device 0; a device that is not there
-// is reported per slot and replaced by device 0.
+// Without a default device from the environment, the network history graphs of a file without
+// container keys point at device 1 (the first interface after loopback), those of the reset
+// layout at device 0; a device that is not there is reported per slot and replaced by device 0.
 TEST_F(SettingsTest, NetworkSlotsOfTheDefaultLayouts) {
     struct Case {
         bool fileExists;
@@ -218,6 +219,61 @@ TEST_F(SettingsTest, NetworkSlotsOfTheDefaultLayouts) {
         // Only the missing file itself is announced besides the devices.
         EXPECT_EQ(ui.shown.size(), c.deviceBoxes.size() + (c.fileExists ? 0u : 1u));
     }
+}
+
+// Where the file stores no network slot (no file, a missing key, a reset) the slots and the
+// fixed-skin device take the environment's default device; stored values stay as they are.
+TEST_F(SettingsTest, DefaultDeviceFillsOnlyWhatTheFileDoesNotStore) {
+    devices = 5;
+    env->defaultDevice = [] { return 3; };
+    const std::string version = "[バージョン情報]\nVelquorVer=1320083\n";
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;   // nullopt: no file
+        std::int16_t receive, send, fixed; // container 2 and 3 slot 0, fixedSkinDevice
+    };
+    const std::vector<Case> cases = {
+        {"no file", std::nullopt, 3, 3, 3},
+        {"no keys", version, 3, 3, 3},
+        {"stored",
+         version + "[ネットワーク設定]\n固定Skin時使用デバイス名=1\n[Skin設定]\n"
+                   "コンテナ2の設定=1,4,1,0,0,0,0,0,0,0,0,0,0\n"
+                   "コンテナ3の設定=1,5,0,0,0,0,0,0,0,0,0,0,0\n",
+         1, 0, 1},
+        {"container 3 missing", version + "[Skin設定]\nコンテナ2の設定=1,4,2,0,0,0,0,0,0,0,0,0,0\n",
+         2, 3, 3},
+        // A container after 4 that repeats a stored value repeats its device too.
+        {"repeated", version + "[Skin設定]\nコンテナ4の設定=1,6,4,0,0,0,0,0,0,0,0,0,0\n", 3, 3, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings = Settings{};
+        if (c.file) {
+            LoadText(*c.file);
+            EXPECT_TRUE(ui.shown.empty());
+        } else {
+            std::filesystem::remove(StandardPath());
+            store->LoadSettings(StandardPath(), LoadMode::Startup);
+        }
+        EXPECT_EQ(settings.device[2][0], c.receive);
+        EXPECT_EQ(settings.device[3][0], c.send);
+        EXPECT_EQ(settings.fixedSkinDevice, c.fixed);
+        EXPECT_EQ(settings.device[0][1], 0); // the disk bar keeps drive C:
+        const std::string text = store->SettingsText();
+        EXPECT_NE(text.find("コンテナ2の設定=1,4," + std::to_string(c.receive) + ","),
+                  std::string::npos);
+    }
+    EXPECT_EQ(settings.device[5][0], 4); // "repeated": containers 5..9 copy container 4
+
+    // Resets point at the default device again.
+    settings.fixedSkinDevice = 1;
+    settings.device[2][0] = 1;
+    store->ResetSettings(3);
+    EXPECT_EQ(settings.fixedSkinDevice, 3);
+    store->ResetLayout();
+    EXPECT_EQ(settings.device[2][0], 3);
+    EXPECT_EQ(settings.device[3][0], 3);
+    EXPECT_EQ(settings.device[1][0], 0); // the CPU graph shows all processors
 }
 
 TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
