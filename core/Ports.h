@@ -83,6 +83,9 @@ public:
     virtual void UnloadMenuWindow() = 0;
 };
 
+// Loaded at start, by the tick every N hours, by the menu's "時計を合わせる(&T)" and by the
+// options dialog's button (which unloads a window still open first, so that it always starts
+// afresh); loading while the window is open does nothing.
 class ClockPort {
 public:
     virtual ~ClockPort() = default;

@@ -27,15 +27,6 @@ private:
     bool reported_ = false;
 };
 
-class PendingClock final : public ClockPort {
-public:
-    void LoadAdjustWindow() override { ReportNotBuilt("the clock adjustment", reported_); }
-    void UnloadAdjustWindow() override {}
-
-private:
-    bool reported_ = false;
-};
-
 class PendingOptions final : public OptionsPort {
 public:
     void OpenOptions(int) override { ReportNotBuilt("the options dialog", reported_); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "clock/ClockWindows.h"
 #include "measure/SystemMeasure.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
@@ -70,6 +71,16 @@ public:
 
 private:
     TrayIcons& icons_;
+};
+
+class ClockAdapter final : public ClockPort {
+public:
+    explicit ClockAdapter(ClockWindows& windows) : windows_(windows) {}
+    void LoadAdjustWindow() override { windows_.LoadAdjustWindow(); }
+    void UnloadAdjustWindow() override { windows_.UnloadAdjustWindow(); }
+
+private:
+    ClockWindows& windows_;
 };
 
 } // namespace trumbel

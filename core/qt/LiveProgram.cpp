@@ -46,6 +46,13 @@ public:
     void ReleaseAll() override {}
 };
 
+// Nor does a snapshot set the machine's clock.
+class SnapshotClock final : public ClockPort {
+public:
+    void LoadAdjustWindow() override {}
+    void UnloadAdjustWindow() override {}
+};
+
 } // namespace
 
 LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
@@ -72,14 +79,18 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       }),
       traySource(LiveTraySource(measure, skin, ui)),
       tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost, traySource),
+      clock(AdjustContext{program.settings, program.connectedFlags, program.noBalloon},
+            clockNotices),
       settingsPort_(settings, [](const std::string& path) {
           // How the end-to-end tests count saves.
           qCInfo(lcSettings, "settings saved to %s", path.c_str());
       }) {
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);
+        clockPort_ = std::make_unique<ClockAdapter>(clock);
     } else {
         trayPort_ = std::make_unique<SnapshotTray>();
+        clockPort_ = std::make_unique<SnapshotClock>();
     }
 
     window.AttachBehaviour(&behaviour, desktop.X11());
@@ -118,7 +129,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     ports.tray = trayPort_.get();
     ports.hotKey = &hotKey;
     ports.menu = &menuPort_;
-    ports.clock = &clockPort_;
+    ports.clock = clockPort_.get();
     ports.options = &optionsPort_;
     ports.function = &functionPort_;
     ports.window = &window;

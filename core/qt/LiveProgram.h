@@ -12,6 +12,8 @@
 #include "adapters/PendingPorts.h"
 #include "adapters/ProgramSettingsEnvironment.h"
 #include "adapters/SubsystemPorts.h"
+#include "clock/ClockAdjustment.h"
+#include "clock/qt/TimeInfoWindows.h"
 #include "measure/SystemMeasure.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
@@ -59,6 +61,8 @@ public:
     TraySourceHooks traySource;
     TrayIcons tray;
     QtShell shell;
+    TrayNotices clockNotices{tray};
+    TimeInfoWindows clock;
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
@@ -67,7 +71,7 @@ private:
     SettingsAdapter settingsPort_;
     std::unique_ptr<TrayPort> trayPort_;
     PendingMenus menuPort_;
-    PendingClock clockPort_;
+    std::unique_ptr<ClockPort> clockPort_;
     PendingOptions optionsPort_;
     PendingFunctions functionPort_;
 };

@@ -11,6 +11,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+class RefusingSetter final : public ClockSetter {
+public:
+    UtcTime Now() const override { return SystemUtcNow(); }
+    void Step(std::int64_t, std::function<void(const SetOutcome&)> done) override {
+        done({false, "test"});
+    }
+};
+
 // The program as main() builds it, under the offscreen platform: every port attached, a start,
 // ticks that draw, and an exit that writes (or, for a snapshot, does not write) the settings.
 TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
@@ -23,7 +31,11 @@ TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
         const fs::path folder = test::FreshTestFolder(c.role == LiveRole::Window ? "w" : "s");
         RecordingUi ui;
         LiveProgram live(ui, folder.string() + "/", c.role);
+        // A first start adjusts the clock: through a setter that refuses, never the real one.
+        live.clock.makeSetter = [] { return std::make_unique<RefusingSetter>(); };
         live.program.FormLoad({});
+        // The window gets the real clock port, a snapshot one that leaves the clock alone.
+        EXPECT_EQ(live.clock.IsOpen(), c.role == LiveRole::Window);
         live.program.RefreshTick();
         live.program.RefreshTick();
         EXPECT_GT(live.renderer.WindowPicture().width, 0);

@@ -11,6 +11,21 @@ need() {
   done
 }
 
+# A first start adjusts the clock, and the tests run as root: the program under test gets
+# neither the capability to set the time nor a system bus to ask timedated, so no test can
+# move this machine's clock. Scripts set trumbel=$1 before sourcing this file.
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/trumbel-test-system-bus
+clock_guard=
+if [ -n "${trumbel:-}" ] && [ "$(id -u)" -eq 0 ]; then
+  need capsh
+  clock_guard=$(mktemp)
+  printf '#!/bin/sh\nexec capsh --drop=cap_sys_time -- -c '"'"'exec "$0" "$@"'"'"' %q "$@"\n' \
+    "$trumbel" >"$clock_guard"
+  chmod +x "$clock_guard"
+  trumbel=$clock_guard
+  trap 'rm -f "$clock_guard"' EXIT
+fi
+
 start_xvfb() {
   need Xvfb
   local fdfile
@@ -49,6 +64,7 @@ end_session() {
   fi
   kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$home"
+  [ -z "$clock_guard" ] || rm -f "$clock_guard"
 }
 
 # start_window_manager: openbox (an EWMH window manager) on the session's X server, its

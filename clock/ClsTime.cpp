@@ -1,0 +1,257 @@
+#include "ClsTime.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <random>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace trumbel {
+
+namespace {
+
+constexpr std::size_t kReceiveBuffer = 512; // room for extension fields and authenticators
+
+class Socket {
+public:
+    Socket() : fd_(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {}
+    ~Socket() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+bool SetTimeout(int fd, int option, int ms) {
+    timeval tv{};
+    tv.tv_sec = ms / 1000;
+    tv.tv_usec = (ms % 1000) * 1000;
+    return ::setsockopt(fd, SOL_SOCKET, option, &tv, sizeof tv) == 0;
+}
+
+std::uint64_t Timestamp(std::uint32_t secondsBe, std::uint32_t fractionBe) {
+    return (static_cast<std::uint64_t>(ntohl(secondsBe)) << 32) | ntohl(fractionBe);
+}
+
+std::string KissCode(std::uint32_t referenceIdBe) {
+    const std::uint32_t id = ntohl(referenceIdBe);
+    std::string code;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>((id >> shift) & 0xFF);
+        if (c >= 0x20 && c < 0x7F) {
+            code += c;
+        }
+    }
+    return code;
+}
+
+std::uint64_t RandomTimestamp() {
+    std::random_device device;
+    std::uint64_t value = 0;
+    while (value == 0) {
+        value = (static_cast<std::uint64_t>(device()) << 32) | device();
+    }
+    return value;
+}
+
+std::string ReceiveFailure(const std::string& reason) {
+    return std::string(sntp_text::kReceive) + "\r\n" + reason;
+}
+
+} // namespace
+
+UtcTime SystemUtcNow() {
+    timespec ts{};
+    ::clock_gettime(CLOCK_REALTIME, &ts);
+    return {static_cast<std::int64_t>(ts.tv_sec) * kMicrosPerSecond + ts.tv_nsec / 1000};
+}
+
+std::optional<std::string> CheckReply(const NtpPacket& reply, std::size_t length,
+                                      std::uint64_t sentTransmit) {
+    if (length < sizeof(NtpPacket)) {
+        return "応答が短すぎます（" + std::to_string(length) + "バイト、48バイト以上が必要）";
+    }
+    const int mode = Mode(reply.livnmode);
+    if (mode != kNtpModeServer) {
+        return "応答がサーバの応答（モード4）ではありません（モード" + std::to_string(mode) + "）";
+    }
+    const int version = Version(reply.livnmode);
+    if (version < 1 || version > 4) {
+        return "応答のバージョンが1から4の範囲にありません（" + std::to_string(version) + "）";
+    }
+    if (LeapIndicator(reply.livnmode) == 3) {
+        return "サーバの時計が同期していません（閏秒指示子3）";
+    }
+    if (reply.stratum == 0) {
+        // A kiss-o'-death: the server asks us to go away or slow down; asking again at once
+        // would only make it worse.
+        return "サーバが時刻の提供を断りました（キスオブデス " + KissCode(reply.referenceId) + "）";
+    }
+    if (reply.stratum > 15) {
+        return "サーバの階層（stratum）が1から15の範囲にありません（" +
+               std::to_string(reply.stratum) + "）";
+    }
+    if (reply.transmitSeconds == 0 && reply.transmitFraction == 0) {
+        return "応答の送信時刻が0です";
+    }
+    if (Timestamp(reply.originateSeconds, reply.originateFraction) != sentTransmit) {
+        return "応答が送った要求に対するものではありません（開始時刻が一致しません）";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs) {
+    in_addr dotted{};
+    if (::inet_aton(name.c_str(), &dotted) != 0) {
+        return dotted.s_addr;
+    }
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    // The resolver has no time limit of its own: it runs beside us, and a lookup that hangs is
+    // left to finish on its own while the answer is given up.
+    struct Lookup {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+        std::optional<std::uint32_t> address;
+    };
+    auto lookup = std::make_shared<Lookup>();
+    std::thread([lookup, name] {
+        addrinfo hints{};
+        hints.ai_family = AF_INET;
+        hints.ai_socktype = SOCK_DGRAM;
+        addrinfo* result = nullptr;
+        std::optional<std::uint32_t> address;
+        if (::getaddrinfo(name.c_str(), nullptr, &hints, &result) == 0) {
+            for (const addrinfo* a = result; a; a = a->ai_next) {
+                if (a->ai_family == AF_INET) {
+                    address = reinterpret_cast<const sockaddr_in*>(a->ai_addr)->sin_addr.s_addr;
+                    break;
+                }
+            }
+            ::freeaddrinfo(result);
+        }
+        const std::lock_guard lock(lookup->mutex);
+        lookup->address = address;
+        lookup->finished = true;
+        lookup->done.notify_all();
+    }).detach();
+    std::unique_lock lock(lookup->mutex);
+    if (!lookup->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                               [&] { return lookup->finished; })) {
+        return std::nullopt;
+    }
+    return lookup->address;
+}
+
+DateValue ClsTime::GetDate(const std::string& server, std::string& state, int port, int localPort) {
+    const SntpReply reply = Query(server, port, localPort);
+    state = reply.state;
+    return reply.ok ? DateFromUtc(reply.serverTime) : 0.0;
+}
+
+SntpReply ClsTime::Query(const std::string& server, int port, int localPort) {
+    const auto clock = now ? now : std::function<UtcTime()>(SystemUtcNow);
+    SntpReply reply;
+    Socket socket;
+    if (socket.fd() < 0) {
+        reply.state = sntp_text::kSocket;
+        return reply;
+    }
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(static_cast<std::uint16_t>(localPort));
+    if (::bind(socket.fd(), reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        // Not fatal: sending picks a free port instead.
+        reply.state = sntp_text::kBind;
+    }
+    const std::optional<std::uint32_t> address = ResolveAddress(server, timeOut);
+    if (!address) {
+        reply.state = sntp_text::kAddress;
+        return reply;
+    }
+    sockaddr_in destination{};
+    destination.sin_family = AF_INET;
+    destination.sin_addr.s_addr = *address;
+    destination.sin_port = htons(static_cast<std::uint16_t>(port));
+
+    // A random transmit timestamp, which the server echoes as the originate timestamp: a reply
+    // that does not carry it answers someone else's request, or nobody's.
+    const std::uint64_t sentTransmit = RandomTimestamp();
+    NtpPacket request{};
+    request.livnmode = kRequestLiVnMode;
+    request.transmitSeconds = htonl(static_cast<std::uint32_t>(sentTransmit >> 32));
+    request.transmitFraction = htonl(static_cast<std::uint32_t>(sentTransmit));
+
+    if (!SetTimeout(socket.fd(), SO_SNDTIMEO, timeOut)) {
+        reply.state = sntp_text::kSendTimeout;
+        return reply;
+    }
+    if (!SetTimeout(socket.fd(), SO_RCVTIMEO, timeOut)) {
+        reply.state = sntp_text::kReceiveTimeout;
+        return reply;
+    }
+    const UtcTime t1 = clock();
+    if (::sendto(socket.fd(), &request, sizeof request, 0,
+                 reinterpret_cast<const sockaddr*>(&destination),
+                 sizeof destination) != static_cast<ssize_t>(sizeof request)) {
+        reply.state = sntp_text::kSend;
+        return reply;
+    }
+    unsigned char buffer[kReceiveBuffer];
+    sockaddr_in from{};
+    socklen_t fromLength = sizeof from;
+    ssize_t received = -1;
+    do {
+        received = ::recvfrom(socket.fd(), buffer, sizeof buffer, 0,
+                              reinterpret_cast<sockaddr*>(&from), &fromLength);
+    } while (received < 0 && errno == EINTR);
+    const UtcTime t4 = clock();
+    if (received < 0) {
+        reply.state = sntp_text::kReceive;
+        return reply;
+    }
+    if (from.sin_family != AF_INET || from.sin_addr.s_addr != destination.sin_addr.s_addr ||
+        from.sin_port != destination.sin_port) {
+        char text[INET_ADDRSTRLEN] = {};
+        ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
+        reply.state = ReceiveFailure("応答が問い合わせ先以外（" + std::string(text) + ":" +
+                                     std::to_string(ntohs(from.sin_port)) + "）から届きました");
+        return reply;
+    }
+    NtpPacket packet{};
+    std::memcpy(&packet, buffer, std::min(sizeof packet, static_cast<std::size_t>(received)));
+    if (const auto fault = CheckReply(packet, static_cast<std::size_t>(received), sentTransmit)) {
+        reply.state = ReceiveFailure(*fault);
+        return reply;
+    }
+    const UtcTime t2 = NtpToUtc(ntohl(packet.receiveSeconds), ntohl(packet.receiveFraction));
+    const UtcTime t3 = NtpToUtc(ntohl(packet.transmitSeconds), ntohl(packet.transmitFraction));
+    reply.offsetMicros = ((t2.micros - t1.micros) + (t3.micros - t4.micros)) / 2;
+    reply.delayMicros = (t4.micros - t1.micros) - (t3.micros - t2.micros);
+    reply.localReceive = t4;
+    reply.serverTime = {t4.micros + reply.offsetMicros};
+    reply.stratum = packet.stratum;
+    reply.ok = true;
+    reply.state = sntp_text::kSuccess;
+    return reply;
+}
+
+} // namespace trumbel

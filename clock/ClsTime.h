@@ -1,0 +1,68 @@
+#pragma once
+
+#include "DateValue.h"
+#include "NtpPacket.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace trumbel {
+
+inline constexpr int kDefaultTimeOutMs = 3000;
+
+// State texts of one exchange.
+namespace sntp_text {
+inline constexpr const char* kSuccess = "正常に終了しました。";
+inline constexpr const char* kSocket = "Socket作成に失敗しました";
+inline constexpr const char* kBind = "受信ポート番号の指定に失敗しました。";
+inline constexpr const char* kAddress = "IPアドレスの指定が間違っている可能性があります。";
+inline constexpr const char* kSendTimeout = "送信タイムアウトを設定に失敗しました。";
+inline constexpr const char* kReceiveTimeout = "受信タイムアウトを設定に失敗しました。";
+inline constexpr const char* kSend = "サーバへの送信に失敗しました。";
+inline constexpr const char* kReceive = "サーバからの受信に失敗しました。";
+} // namespace sntp_text
+
+// What one exchange learnt. `serverTime` is the server's time at the moment the reply arrived
+// (its transmit time plus half the round trip), `localReceive` the machine's clock at that
+// moment; the difference is what the machine's clock is off by.
+struct SntpReply {
+    bool ok = false;
+    std::string state;
+    UtcTime serverTime;
+    UtcTime localReceive;
+    std::int64_t offsetMicros = 0; // server minus machine
+    std::int64_t delayMicros = 0;  // round trip without the server's own time
+    int stratum = 0;
+};
+
+// The reply checked as a client must before trusting it: empty when it is sound, otherwise
+// the reason in the user's words. sent is the request's transmit timestamp.
+std::optional<std::string> CheckReply(const NtpPacket& reply, std::size_t length,
+                                      std::uint64_t sentTransmit);
+
+// The IPv4 address of a dotted name without a lookup, else the first IPv4 address of the name;
+// empty when there is none or the lookup takes longer than timeoutMs (it is then abandoned).
+std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs);
+
+// One SNTP exchange over UDP with one server.
+class ClsTime {
+public:
+    void Initialize() { timeOut = kDefaultTimeOutMs; }
+
+    // The server's time as a date value in UTC, or 0 on any failure; state receives a message
+    // in every case.
+    DateValue GetDate(const std::string& server, std::string& state, int port, int localPort);
+    // The same exchange with what it measured.
+    SntpReply Query(const std::string& server, int port, int localPort);
+
+    int timeOut = kDefaultTimeOutMs; // milliseconds, for sending, receiving and the lookup
+    // The machine's clock; the real-time clock unless a test says otherwise.
+    std::function<UtcTime()> now;
+};
+
+// The real-time clock of the machine.
+UtcTime SystemUtcNow();
+
+} // namespace trumbel

@@ -1,0 +1,156 @@
+#include "FormTimeInfo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMetaObject>
+#include <QScreen>
+#include <QStyle>
+
+namespace trumbel {
+
+namespace {
+
+constexpr int kCloseSoonMs = 50;
+constexpr int kIconSize = 32;
+constexpr QSize kWindowSize(340, 112);
+
+QString ToQt(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+} // namespace
+
+QIcon StatusIconPicture(StatusIcon icon) {
+    QStyle* style = QApplication::style();
+    switch (icon) {
+    case StatusIcon::Working:
+        return style->standardIcon(QStyle::SP_BrowserReload);
+    case StatusIcon::Adjusted:
+        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case StatusIcon::Failed:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case StatusIcon::NotPossible:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    }
+    return {};
+}
+
+FormTimeInfo::FormTimeInfo(AdjustContext context, ClockNotices& notices,
+                           std::unique_ptr<ClockSetter> setter,
+                           std::function<void(const std::string&)> log,
+                           std::function<void()> closed)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      Picture1(new QFrame(this)), Image1(new QLabel(Picture1)), Label1(new QLabel(Picture1)),
+      notices_(notices), closed_(std::move(closed)), setter_(std::move(setter)),
+      // The reply comes back as an event of this window; it is dropped with the window.
+      worker_([this](std::function<void()> deliver) {
+          QMetaObject::invokeMethod(this, std::move(deliver), Qt::QueuedConnection);
+      }),
+      adjustment_(context, *this, notices, worker_, *setter_, std::move(log)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    Image1->setFixedSize(kIconSize, kIconSize);
+    Image1->setAccessibleName(QStringLiteral("Image1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* row = new QHBoxLayout(Picture1);
+    row->addWidget(Image1, 0, Qt::AlignTop);
+    row->addWidget(Label1, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(Picture1);
+    Timer1.setSingleShot(false);
+    QObject::connect(&Timer1, &QTimer::timeout, this, [this] { OnCloseTimer(); });
+}
+
+FormTimeInfo::~FormTimeInfo() = default;
+
+void FormTimeInfo::Load() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(9);
+    setFont(font);
+    setFixedSize(kWindowSize);
+    PlaceAtWorkAreaCorner();
+    EnableCloseCommand(false);
+    setWindowTitle(QString::fromStdString(TimeInfoCaption()));
+    if (adjustment_.Shown()) {
+        show();
+        PlaceAtWorkAreaCorner();
+    }
+    adjustment_.Start();
+}
+
+void FormTimeInfo::PlaceAtWorkAreaCorner() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // The frame counts once the window manager has put one round the window.
+    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    move(area.x() + area.width() - outer.width(), area.y() + area.height() - outer.height());
+}
+
+void FormTimeInfo::ShowStatus(StatusIcon icon, const std::string& text) {
+    icon_ = icon;
+    Image1->setPixmap(StatusIconPicture(icon).pixmap(kIconSize, kIconSize));
+    Label1->setText(ToQt(text));
+    Label1->setAccessibleName(Label1->text());
+}
+
+void FormTimeInfo::CloseAfter(int ms) {
+    EnableCloseCommand(true);
+    Timer1.start(ms);
+}
+
+void FormTimeInfo::CloseSoon() {
+    if (Timer1.isActive()) {
+        Timer1.start(kCloseSoonMs);
+    }
+}
+
+void FormTimeInfo::OnCloseTimer() {
+    // Takes down a notification icon added for the occasion.
+    notices_.HideBalloon(ReleaseNotice::Yes);
+    Timer1.stop();
+    closing_ = true;
+    close();
+}
+
+void FormTimeInfo::EnableCloseCommand(bool enable) {
+    if (enable == closeEnabled_) {
+        return;
+    }
+    closeEnabled_ = enable;
+    // Without the close hint the window manager offers no close button or command; a close
+    // request that comes anyway (Alt+F4) is refused in closeEvent until the result is in.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowCloseButtonHint, enable);
+    if (visible) {
+        show();
+    }
+}
+
+void FormTimeInfo::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        if (closed_) {
+            closed_();
+        }
+        return;
+    }
+    event->ignore();
+    CloseSoon();
+}
+
+void FormTimeInfo::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    CloseSoon();
+}
+
+} // namespace trumbel

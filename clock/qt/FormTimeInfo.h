@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ClockAdjustment.h"
+#include "SntpWorker.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace trumbel {
+
+// The clock-adjust window: loading it runs one adjustment, shows or announces the outcome and
+// closes it a few seconds later. It cannot be closed while the adjustment runs.
+class FormTimeInfo final : public QWidget, public TimeInfoView {
+public:
+    FormTimeInfo(AdjustContext context, ClockNotices& notices, std::unique_ptr<ClockSetter> setter,
+                 std::function<void(const std::string&)> log, std::function<void()> closed);
+    ~FormTimeInfo() override;
+
+    // Form_Load: place, lock the close command, show (without balloons), caption, adjust.
+    void Load();
+
+    void ShowStatus(StatusIcon icon, const std::string& text) override;
+    void CloseAfter(int ms) override;
+    // Hastens a pending close to 50 ms.
+    void CloseSoon();
+
+    bool CloseEnabled() const { return closeEnabled_; }
+    StatusIcon Icon() const { return icon_; }
+    QString Text() const { return Label1->text(); }
+    bool CloseTimerActive() const { return Timer1.isActive(); }
+    int CloseTimerInterval() const { return Timer1.interval(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void EnableCloseCommand(bool enable);
+    void PlaceAtWorkAreaCorner();
+    void OnCloseTimer();
+
+    QFrame* Picture1;
+    QLabel* Image1;
+    QLabel* Label1;
+    QTimer Timer1;
+    bool closing_ = false;
+    bool closeEnabled_ = true;
+    StatusIcon icon_ = StatusIcon::Working;
+    ClockNotices& notices_;
+    std::function<void()> closed_;
+    std::unique_ptr<ClockSetter> setter_;
+    SntpWorker worker_;
+    ClockAdjustment adjustment_;
+};
+
+// The status icon's picture: the style's standard icons stand in for the program's own.
+QIcon StatusIconPicture(StatusIcon icon);
+
+} // namespace trumbel

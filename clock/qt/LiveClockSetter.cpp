@@ -1,0 +1,87 @@
+#include "LiveClockSetter.h"
+
+#include "SystemClock.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <cerrno>
+#include <cstring>
+
+namespace trumbel {
+
+namespace {
+
+// Long enough for a person to type a password into the authorisation dialog.
+constexpr int kAuthorisationTimeoutMs = 120'000;
+
+std::string Because(const std::string& detail) {
+    return std::string(clock_text::kNoPrivilege) + "（" + detail + "）";
+}
+
+} // namespace
+
+std::string TimedatedRefusal(const std::string& errorName, const std::string& message) {
+    if (errorName == "org.freedesktop.timedate1.AutomaticTimeSyncEnabled") {
+        return clock_text::kAutomaticSync;
+    }
+    if (errorName == "org.freedesktop.DBus.Error.AccessDenied" ||
+        errorName == "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired" ||
+        errorName.rfind("org.freedesktop.PolicyKit1.Error.", 0) == 0) {
+        return Because("認証されませんでした");
+    }
+    if (errorName == "org.freedesktop.DBus.Error.ServiceUnknown" ||
+        errorName == "org.freedesktop.DBus.Error.NameHasNoOwner" ||
+        errorName == "org.freedesktop.DBus.Error.UnknownObject" ||
+        errorName == "org.freedesktop.DBus.Error.Spawn.ServiceNotFound") {
+        return Because("時刻設定サービス timedated がありません");
+    }
+    if (errorName == "org.freedesktop.DBus.Error.NoReply" ||
+        errorName == "org.freedesktop.DBus.Error.Timeout") {
+        return Because("時刻設定サービスが応答しません");
+    }
+    return Because(message.empty() ? errorName : message);
+}
+
+UtcTime LiveClockSetter::Now() const {
+    return SystemUtcNow();
+}
+
+void LiveClockSetter::Step(std::int64_t correctionMicros,
+                           std::function<void(const SetOutcome&)> done) {
+    const int error = StepRealtimeClock(correctionMicros);
+    if (error == 0) {
+        done({true, {}});
+        return;
+    }
+    if (error != EPERM) {
+        done({false, std::string("時刻を設定できませんでした（") + std::strerror(error) + "）"});
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        done({false, Because("システムバスに接続できません")});
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
+    // Relative: the step is taken when timedated acts, however long the password took.
+    call << static_cast<qlonglong>(correctionMicros) << true << true;
+    call.setInteractiveAuthorizationAllowed(true);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs), this);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                     [done = std::move(done)](QDBusPendingCallWatcher* w) {
+                         const QDBusPendingReply<> reply = *w;
+                         w->deleteLater();
+                         if (reply.isError()) {
+                             done({false, TimedatedRefusal(reply.error().name().toStdString(),
+                                                           reply.error().message().toStdString())});
+                         } else {
+                             done({true, {}});
+                         }
+                     });
+}
+
+} // namespace trumbel

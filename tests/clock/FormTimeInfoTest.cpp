@@ -1,0 +1,158 @@
+#include "qt/FormTimeInfo.h"
+
+#include "FakeNtpServer.h"
+#include "qt/TimeInfoWindows.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+class NoNotices final : public ClockNotices {
+public:
+    void ShowBalloon(const std::string&, int, const std::string&) override { ++shown; }
+    void HideBalloon(ReleaseNotice release) override { released += release == ReleaseNotice::Yes; }
+    int shown = 0;
+    int released = 0;
+};
+
+// Never touches the machine's clock: records the step and refuses or accepts as told.
+class RecordingSetter final : public ClockSetter {
+public:
+    explicit RecordingSetter(std::vector<std::int64_t>& steps, bool accept)
+        : steps_(steps), accept_(accept) {}
+    UtcTime Now() const override { return SystemUtcNow(); }
+    void Step(std::int64_t correction, std::function<void(const SetOutcome&)> done) override {
+        steps_.push_back(correction);
+        done(accept_ ? SetOutcome{true, {}} : SetOutcome{false, "時刻を設定する権限がありません"});
+    }
+
+private:
+    std::vector<std::int64_t>& steps_;
+    bool accept_;
+};
+
+struct Rig {
+    Settings settings;
+    ConnectedState connected{true, kConnectionLan, "eth0"};
+    bool noBalloon = true;
+    NoNotices notices;
+    std::vector<std::int64_t> steps;
+    std::vector<std::string> log;
+    bool closed = false;
+
+    std::unique_ptr<FormTimeInfo> Make(bool accept) {
+        return std::make_unique<FormTimeInfo>(
+            AdjustContext{settings, connected, noBalloon}, notices,
+            std::make_unique<RecordingSetter>(steps, accept),
+            [this](const std::string& line) { log.push_back(line); }, [this] { closed = true; });
+    }
+};
+
+// The window while the server is slow: up at once, showing "working", not closable; then
+// the result, closable, gone after a click.
+TEST(FormTimeInfo, WorksWithoutHoldingTheWindowAndClosesWhenDone) {
+    Rig rig;
+    // The server answers after 700 ms, well in time.
+    test::FakeNtpServer server([](const NtpPacket& r) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        return test::SoundReply(r, 3'913'056'000u, 0);
+    });
+    rig.settings.timeServer = "test (127.0.0.1)";
+    rig.settings.timeServerPort = server.port();
+    auto window = rig.Make(true);
+    QElapsedTimer loading;
+    loading.start();
+    window->Load();
+    EXPECT_LT(loading.elapsed(), 300) << "loading waited for the server";
+
+    EXPECT_TRUE(window->isVisible()); // no balloons: the window itself shows
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("時計の調節 - Velquor"));
+    EXPECT_EQ(window->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(window->Icon(), StatusIcon::Working);
+    EXPECT_FALSE(window->CloseEnabled());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window->frameGeometry().right(), area.right());
+    EXPECT_EQ(window->frameGeometry().bottom(), area.bottom());
+
+    window->close(); // as Alt+F4 would
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isVisible()) << "closed while the adjustment runs";
+
+    QTRY_COMPARE_WITH_TIMEOUT(window->Icon(), StatusIcon::Adjusted, 5000);
+    ASSERT_EQ(rig.steps.size(), 1u);
+    EXPECT_TRUE(window->CloseEnabled());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->CloseTimerInterval(), 5000);
+    EXPECT_TRUE(window->Text().contains(QStringLiteral("に調節しました。")));
+
+    QTest::mouseClick(window.get(), Qt::LeftButton);
+    EXPECT_EQ(window->CloseTimerInterval(), 50);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.closed, 1000);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(rig.notices.released, 1);
+    EXPECT_EQ(rig.notices.shown, 0);
+}
+
+TEST(FormTimeInfo, StatusIconsAreDistinctPictures) {
+    const StatusIcon icons[] = {StatusIcon::Working, StatusIcon::Adjusted, StatusIcon::Failed,
+                                StatusIcon::NotPossible};
+    for (std::size_t i = 0; i < std::size(icons); ++i) {
+        const QImage a = StatusIconPicture(icons[i]).pixmap(32, 32).toImage();
+        EXPECT_FALSE(a.isNull());
+        for (std::size_t j = i + 1; j < std::size(icons); ++j) {
+            EXPECT_NE(a, StatusIconPicture(icons[j]).pixmap(32, 32).toImage()) << i << " " << j;
+        }
+    }
+}
+
+// Loading while the window is open does nothing; with balloons the window stays hidden.
+TEST(TimeInfoWindows, OneWindowAtATime) {
+    Settings settings;
+    ConnectedState offline; // offline: the outcome is at hand at once
+    bool noBalloon = false;
+    NoNotices notices;
+    TimeInfoWindows windows({settings, offline, noBalloon}, notices);
+    int made = 0;
+    windows.makeSetter = [&made] {
+        ++made;
+        static std::vector<std::int64_t> steps;
+        return std::make_unique<RecordingSetter>(steps, false);
+    };
+    windows.LoadAdjustWindow();
+    ASSERT_TRUE(windows.IsOpen());
+    FormTimeInfo* first = windows.Window();
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(first->Icon(), StatusIcon::NotPossible);
+    EXPECT_EQ(first->CloseTimerInterval(), 10000);
+    EXPECT_EQ(notices.shown, 1);
+    windows.LoadAdjustWindow();
+    EXPECT_EQ(windows.Window(), first);
+    EXPECT_EQ(made, 1);
+
+    first->CloseSoon();
+    QTRY_VERIFY_WITH_TIMEOUT(!windows.IsOpen(), 1000);
+    windows.LoadAdjustWindow();
+    EXPECT_TRUE(windows.IsOpen());
+    EXPECT_EQ(made, 2);
+    windows.UnloadAdjustWindow();
+    EXPECT_FALSE(windows.IsOpen());
+    EXPECT_EQ(notices.released, 2);
+}
+
+} // namespace
+} // namespace trumbel
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
