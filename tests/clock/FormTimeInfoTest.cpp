@@ -1,6 +1,7 @@
 #include "qt/FormTimeInfo.h"
 
 #include "FakeNtpServer.h"
+#include "qt/LiveClockSetter.h"
 #include "qt/TimeInfoWindows.h"
 
 #include <QApplication>
@@ -145,6 +146,30 @@ TEST(TimeInfoWindows, OneWindowAtATime) {
     windows.UnloadAdjustWindow();
     EXPECT_FALSE(windows.IsOpen());
     EXPECT_EQ(notices.released, 2);
+}
+
+// timedated's refusals in the user's words; none of them reads as a success.
+TEST(LiveClockSetter, TimedatedRefusals) {
+    struct Case {
+        const char* error;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"org.freedesktop.timedate1.AutomaticTimeSyncEnabled",
+         "自動時刻同期が有効なため設定できません"},
+        {"org.freedesktop.DBus.Error.AccessDenied",
+         "時刻を設定する権限がありません（認証されませんでした）"},
+        {"org.freedesktop.PolicyKit1.Error.NotAuthorized",
+         "時刻を設定する権限がありません（認証されませんでした）"},
+        {"org.freedesktop.DBus.Error.ServiceUnknown",
+         "時刻を設定する権限がありません（時刻設定サービス timedated がありません）"},
+        {"org.freedesktop.DBus.Error.NoReply",
+         "時刻を設定する権限がありません（時刻設定サービスが応答しません）"},
+        {"org.example.Odd", "時刻を設定する権限がありません（odd message）"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TimedatedRefusal(c.error, "odd message"), c.text) << c.error;
+    }
 }
 
 } // namespace
