@@ -35,8 +35,9 @@ struct NetDeviceLimits {
     bool operator==(const NetDeviceLimits&) const = default;
 };
 
+// Zeroed, as the record starts: an icon never read shows physical memory of device 0.
 struct TrayIconSetting {
-    std::int16_t kind = 2;
+    std::int16_t kind = 0;
     std::int16_t device = 0;
     bool operator==(const TrayIconSetting&) const = default;
 };
@@ -120,7 +121,8 @@ struct Settings {
     std::string trayImageFile;
     std::int16_t trayUpdateInterval = 0;
     std::int16_t trayIconCount = 1;
-    std::array<TrayIconSetting, kTrayIconMax + 1> trayIcons{}; // 1..8 used
+    // 1..8 used; only icon 1 has a standard setting (the processor), the others start zeroed.
+    std::array<TrayIconSetting, kTrayIconMax + 1> trayIcons{{{}, {2, 0}}};
     std::array<std::int16_t, 4> trayClickActions{4, 6, 1, 2};
 
     // ホットキー設定

@@ -4,15 +4,13 @@
 #include "SkinReader.h"
 #include "SkinSurfaces.h"
 #include "TextDecode.h"
+#include "WindowsPath.h"
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
 #include "base/AtomicFile.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -25,29 +23,6 @@ constexpr std::int64_t kMaxSkinFileBytes = 4 * 1024 * 1024;
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// Skins made on Windows name their image without regard to case; find it the same way.
-std::string FindIgnoringCase(const std::string& path) {
-    if (FileExists(path)) {
-        return path;
-    }
-    const std::string folder = FolderOf(path);
-    const std::string name = path.substr(folder.size());
-    const auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return s;
-    };
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string candidate = it->path().filename().string();
-        if (lower(candidate) == lower(name) && FileExists(folder + candidate)) {
-            return folder + candidate;
-        }
-    }
-    return {};
 }
 
 std::string ReadFileBytes(const std::string& path) {
@@ -182,7 +157,10 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
 
         parser.ReadImageLine(loaded);
         line("使用する画像ファイルは" + loaded.imagePath + "です。");
-        const std::string image = FindIgnoringCase(loaded.imagePath);
+        // The name is the skin's own, relative to its folder, and spelled as Windows reads it.
+        const std::string folder = FolderOf(path);
+        const std::string image =
+            FindWindowsPath(folder, std::string_view(loaded.imagePath).substr(folder.size()));
         if (image.empty()) {
             line("*****エラー発生*****");
             log += "スキンの画像ファイルが見つかりません。";

@@ -197,15 +197,6 @@ SlotOffset SkinRenderer::Offset(int position) const {
     return skin_.skin.slotOffset[static_cast<std::size_t>(position)];
 }
 
-// A slot whose line-0 code is still 0 was never given a style (settings that were neither read
-// nor reset); the graph formula has no row for it, and reporting that on every tick would help
-// nobody. Such a slot shows its label only.
-bool SkinRenderer::StyleUnset(int c, int s) const {
-    CheckIndex(c, kContainerCount);
-    CheckIndex(s, kSlotCount);
-    return ctx_.settings.graphStyle[static_cast<std::size_t>(c)][static_cast<std::size_t>(s)] == 0;
-}
-
 int SkinRenderer::SlotsPerContainer() const {
     return skin_.skin.slotCount;
 }
@@ -603,11 +594,10 @@ std::optional<SkinRenderer::PlacedGraph> SkinRenderer::GraphBackground(int c, in
     if (p.type != static_cast<int>(type)) {
         return std::nullopt;
     }
-    if (StyleUnset(c, s)) {
-        return std::nullopt;
-    }
     const ItemParams& ip = Item(kind);
     const int first = type == GraphType::Bar ? ip.barGraph : ip.historyGraph;
+    // A line-0 code of 0 (never set) is no exception: with a selector of 0 or 1 its row lies
+    // before the table, which is reported and brings in the built-in skin.
     const int row = first / 2 + LineStyle(c, s, 0) % 3 - 1;
     const GraphRecord& g = skin_.skin.Graph(row, type);
     const SlotOffset o = Offset(s);

@@ -125,7 +125,7 @@ private:
     // The kind's label in the slot at `position` of container c.
     void DrawLabel(int c, int position, int kind);
     // Draws the slot's graph background and tells where it stands; nothing when the container
-    // holds no graph of that type or the slot has no style yet.
+    // holds no graph of that type.
     struct PlacedGraph {
         const GraphRecord& graph;
         int x;
@@ -138,7 +138,6 @@ private:
     const ContainerPlacement& Placement(int c) const;
     SlotOffset Offset(int position) const;
     int SlotsPerContainer() const;
-    bool StyleUnset(int c, int s) const;
     int LineStyle(int c, int s, int line) const;
     void DrawGlyph(const NumberFont& font, int cell, int x, int y);
 

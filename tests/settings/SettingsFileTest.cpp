@@ -378,6 +378,59 @@ TEST_F(SettingsTest, OnlyExistingDevicesAndShownTrayIconsAreKept) {
     EXPECT_LT(at("デバイス1(送信)"), at("固定Skin時使用デバイス名"));
 }
 
+// Icons beyond the count a file holds are never read: they keep the zeroed record (memory of
+// device 0) until the count is raised, and are written as they stand from then on. A key
+// missing within the count reads as the processor.
+TEST_F(SettingsTest, TrayIconsBeyondTheFileStartZeroed) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> text; // no file at all when empty
+        std::string icons;               // icons 1..8 after the read, then in the file
+    };
+    const std::string tray = "[バージョン情報]\nVelquorVer=1320083\n[タスクトレイ設定]\n";
+    const Case cases[] = {
+        {"no file", std::nullopt, "2,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0"},
+        {"no tray keys", tray, "2,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0"},
+        {"two icons", tray + "アイコン表示数=2\nアイコン(1)=5,1\nアイコン(2)=7,2\n",
+         "5,1 7,2 0,0 0,0 0,0 0,0 0,0 0,0"},
+        {"keys missing within the count",
+         tray + "アイコン表示数=3\nアイコン(1)=1,0\nアイコン(5)=6,1\n",
+         "1,0 2,0 2,0 0,0 0,0 0,0 0,0 0,0"},
+    };
+    const auto join = [](const auto& value) {
+        std::string all;
+        for (int n = 1; n <= kTrayIconMax; ++n) {
+            all += (n > 1 ? " " : "") + value(n);
+        }
+        return all;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        settings = Settings();
+        if (c.text) {
+            LoadText(*c.text);
+        } else {
+            std::filesystem::remove(StandardPath());
+            store->LoadSettings(StandardPath(), LoadMode::Startup);
+        }
+        EXPECT_EQ(join([&](int n) {
+                      const TrayIconSetting& icon = settings.trayIcons[static_cast<std::size_t>(n)];
+                      return std::to_string(icon.kind) + "," + std::to_string(icon.device);
+                  }),
+                  c.icons);
+        // The options raise the count to eight: what the record holds is what is written.
+        settings.trayIconCount = kTrayIconMax;
+        ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+        const auto doc = LoadIniFile(StandardPath());
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(join([&](int n) {
+                      return doc->Get("タスクトレイ設定", "アイコン(" + std::to_string(n) + ")")
+                          .value_or("-");
+                  }),
+                  c.icons);
+    }
+}
+
 // While auto-snap holds the window at another window's corner, the file keeps the place the
 // window will return to; the record keeps what it holds.
 TEST_F(SettingsTest, StartPositionWhileAutoSnapped) {

@@ -4,6 +4,7 @@
 #include "base/Ui.h"
 #include "support/TestFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -157,11 +158,27 @@ TEST_F(SkinEngineTest, UndecodableImageIsOnlyAdvisedInTheLog) {
 }
 
 TEST_F(SkinEngineTest, ImageNameFromWindowsMatchesWhateverItsCase) {
-    WriteSkin(EnglishSkinLines("ART.BMP"));
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
-    std::string log;
-    EXPECT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
-    EXPECT_EQ(engine.skin().imagePath, (folder / "art.bmp").string());
+    const std::pair<const char*, const char*> cases[] = {
+        {"ART.BMP", "art.bmp"},
+        {"PICS\\SKIN\\ART.BMP", "Pics/Skin/art.bmp"},
+    };
+    WriteSkin(EnglishSkinLines());
+    fs::create_directories(folder / "Pics/Skin");
+    fs::copy_file(folder / "art.bmp", folder / "Pics/Skin/art.bmp");
+    for (const auto& [name, file] : cases) {
+        SCOPED_TRACE(name);
+        WriteSkin(EnglishSkinLines(name), false);
+        SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+        std::string log;
+        EXPECT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
+        EXPECT_EQ(engine.skin().imagePath, (folder / file).string());
+        // The log names the image as the skin does, each backslash a "/".
+        std::string named = name;
+        std::replace(named.begin(), named.end(), '\\', '/');
+        EXPECT_NE(log.find("使用する画像ファイルは" + folder.string() + "/" + named + "です。"),
+                  std::string::npos);
+        EXPECT_EQ(engine.imageWidth(), 360);
+    }
 }
 
 TEST_F(SkinEngineTest, BrokenFilesShowTheBoxAndSwitchToTheBuiltInSkin) {

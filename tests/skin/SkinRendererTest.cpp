@@ -331,16 +331,68 @@ TEST(SkinRenderer, AFaultTheBuiltInSkinSharesIsReportedOnceAndNotRetriedForever)
     EXPECT_EQ(rig->switches, 1);
 }
 
-TEST(SkinRenderer, ASlotThatWasNeverGivenAStyleShowsItsLabelOnly) {
-    auto rig = Rig();
-    rig->Slot(0, 0, 0, 0, 0);
-    rig->measure.Set(0, 0, 100, 50, 50, 100);
-    rig->renderer.DrawSkin();
-    EXPECT_TRUE(rig->ui.shown.empty());
-    EXPECT_EQ(rig->switches, 0);
-    EXPECT_EQ(Colour(rig->back, kCx, 0), LabelColour(0));
-    EXPECT_EQ(Colour(rig->back, kCx + 20, 1), kGraphUnitColour);
-    EXPECT_EQ(ReadText(rig->back, kLine0Amount, kTextY), "");
+// A line-0 code of 0 is style 0: its row is (selector \ 2) - 1, drawn where the table has it;
+// before the table it is a drawing fault like any other row outside it.
+TEST(SkinRenderer, ASlotWithoutAStyleDrawsTheRowItsSelectorGives) {
+    struct Case {
+        const char* what;
+        GraphContent content;
+        std::int16_t selector;
+        int row; // -1: the row is outside the table
+    };
+    const Case cases[] = {
+        {"bar, selector 0", GraphContent::Bars, 0, -1},
+        {"bar, selector 1", GraphContent::Bars, 1, -1},
+        {"bar, selector 2", GraphContent::Bars, 2, 0},
+        {"bar, selector 3", GraphContent::Bars, 3, 0},
+        {"bar, selector 4", GraphContent::Bars, 4, 1},
+        {"bar, selector 6", GraphContent::Bars, 6, -1}, // row 2 of a two-row table
+        {"history, selector 1", GraphContent::History, 1, -1},
+        {"history, selector 2", GraphContent::History, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const bool bars = c.content == GraphContent::Bars;
+        auto rig = Rig();
+        // Page file in slot 0; the memory of slot 1 keeps its rows.
+        for (SkinData* skin : {&rig->skin, &rig->builtIn}) {
+            (bars ? skin->itemParams[1].barGraph : skin->itemParams[1].historyGraph) = c.selector;
+        }
+        // The built-in skin has a row for the slot: the failed step is drawn again there.
+        (bars ? rig->builtIn.itemParams[1].barGraph : rig->builtIn.itemParams[1].historyGraph) = 2;
+        rig->settings.historyContainer[0] = bars ? 0 : 1;
+        rig->Slot(0, 1, 0, 0, 0);
+        rig->measure.Set(1, 0, 100, 70, 30, 100);
+        rig->renderer.DrawSkin();
+
+        if (c.row < 0) {
+            ASSERT_EQ(rig->ui.shown.size(), 1u);
+            EXPECT_EQ(rig->ui.shown[0].title, "Skin実行時エラー - Velquor");
+            EXPECT_EQ(rig->ui.shown[0].text.rfind("エラー発生\r\nエラー名 : 9 (", 0), 0u);
+            EXPECT_NE(rig->ui.shown[0].text.find(std::string("エラー発生個所 : ") +
+                                                 (bars ? "PrintGraph" : "PrintLogGraph") +
+                                                 "プロシージャ\r\nデフォルトスキンに切り換えます｡"),
+                      std::string::npos)
+                << rig->ui.shown[0].text;
+            EXPECT_EQ(rig->switches, 1);
+            EXPECT_EQ(rig->settings.useBuiltInSkin, 1);
+        } else {
+            EXPECT_TRUE(rig->ui.shown.empty());
+            EXPECT_EQ(rig->switches, 0);
+        }
+        // Style 0 is no "free" style: the bar shows the amount used, 30 % of 71 pixels.
+        const int row = c.row < 0 ? 0 : c.row;
+        if (bars) {
+            const int y = row == 0 ? 1 : 4;
+            EXPECT_EQ(RunLength(rig->back, kCx + 20, y, row == 0 ? kBarColour : kBarColourRow1),
+                      21);
+        } else {
+            EXPECT_EQ(Colour(rig->back, kCx + 30, 0), kHistoryBackColour);
+        }
+        // The label stands in the slot's place (the last one for a history graph).
+        EXPECT_EQ(Colour(rig->back, kCx, bars ? 0 : 10), LabelColour(1));
+        EXPECT_EQ(ReadText(rig->back, kLine0Amount, kTextY), ""); // style 0 shows no number
+    }
 }
 
 TEST(SkinRenderer, AMeasuringFaultIsReportedWithoutASkinSwitch) {

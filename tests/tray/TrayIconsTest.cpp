@@ -143,6 +143,20 @@ TEST(BuildTrayImages, ConfiguredStripFileElseTheBuiltInOne) {
     }
 }
 
+// Raising the icon count past what the settings held shows icons that were never set: they
+// show physical memory of device 0, as the record starts; icon 1 stays the processor.
+TEST(UpdateTrayIcon, IconsNeverSetShowPhysicalMemory) {
+    Fixture f;
+    f.settings.trayIconCount = kTrayIconMax;
+    f.tray->CreateIconObjects();
+    for (int n = 1; n <= kTrayIconMax; ++n) {
+        f.tray->CreateIcon(n);
+        const std::string& added = f.journal.calls.back();
+        const std::string label = n == 1 ? "\r\nCPU" : "\r\n物理メモリー";
+        EXPECT_NE(added.find(label), std::string::npos) << n << ": " << added;
+    }
+}
+
 TEST(ShowBalloon, UsesTrayIconOneWhenIconsAreConfigured) {
     Fixture f;
     f.settings.trayIconCount = 1;

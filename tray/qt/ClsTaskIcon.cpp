@@ -41,8 +41,10 @@ QIcon ToQIcon(const TrayImage& image) {
     return QIcon(QPixmap::fromImage(q));
 }
 
-ClsTaskIcon::ClsTaskIcon(ClickHandler onClick, int doubleClickMs)
-    : onClick_(std::move(onClick)), clicks_(doubleClickMs) {
+ClsTaskIcon::ClsTaskIcon(ClickHandler onClick, int doubleClickMs,
+                         std::unique_ptr<DesktopNotifications> notifications)
+    : onClick_(std::move(onClick)), clicks_(doubleClickMs),
+      notifications_(std::move(notifications)) {
     QObject::connect(&tray_, &QSystemTrayIcon::activated, &tray_,
                      [this](QSystemTrayIcon::ActivationReason r) { OnActivated(r); });
 }
@@ -111,6 +113,10 @@ bool ClsTaskIcon::DeleteTrayIcon() {
     tray_.hide();
     shown_ = false;
     balloonUntil_.reset();
+    if (notifications_) {
+        // A balloon goes with its icon; at exit this is the last chance to take it down.
+        notifications_->Close(CloseMode::Waiting);
+    }
     return true;
 }
 
@@ -122,6 +128,9 @@ bool ClsTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const
     if (erase == EraseBeforeBalloon::Yes) {
         DeleteBalloonToolTip();
     }
+    if (notifications_) {
+        return notifications_->Show(TipToQt(title), TipToQt(text), flgIcon, timeoutMs);
+    }
     tray_.showMessage(TipToQt(title), TipToQt(text), BalloonIcon(flgIcon), timeoutMs);
     balloonUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     return QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages();
@@ -131,8 +140,12 @@ bool ClsTaskIcon::DeleteBalloonToolTip() {
     if (!shown_) {
         return false;
     }
-    // An empty message takes a balloon bubble down. Only send it while one may still be up,
-    // so that notification daemons are not handed empty notices.
+    if (notifications_) {
+        notifications_->Close(CloseMode::Queued);
+        return true;
+    }
+    // An empty message takes Qt's balloon beside an XEmbed icon down. Only send it while one
+    // may still be up.
     if (balloonUntil_ && std::chrono::steady_clock::now() < *balloonUntil_) {
         tray_.showMessage(QString(), QString(), QSystemTrayIcon::NoIcon, 100);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopNotifications.h"
 #include "TaskIcon.h"
 #include "TrayClicks.h"
 
@@ -7,17 +8,20 @@
 #include <QSystemTrayIcon>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace trumbel {
 
 // One icon in the desktop's notification area (a StatusNotifier item or an XEmbed icon, as
 // the desktop offers). Without any tray the icon is kept and appears when a tray shows up.
+// Its balloons go to `notifications` when given (a StatusNotifier icon), else Qt shows them.
 class ClsTaskIcon final : public TaskIcon {
 public:
     using ClickHandler = std::function<void(TrayClick)>;
 
-    ClsTaskIcon(ClickHandler onClick, int doubleClickMs);
+    ClsTaskIcon(ClickHandler onClick, int doubleClickMs,
+                std::unique_ptr<DesktopNotifications> notifications = nullptr);
     ~ClsTaskIcon() override;
     ClsTaskIcon(const ClsTaskIcon&) = delete;
     ClsTaskIcon& operator=(const ClsTaskIcon&) = delete;
@@ -46,6 +50,7 @@ private:
     int iconNumber_ = 0;
     TrayIconHandle image_; // the picture shown, kept so an unchanged one is not set again
     std::optional<std::chrono::steady_clock::time_point> balloonUntil_;
+    std::unique_ptr<DesktopNotifications> notifications_;
 };
 
 QIcon ToQIcon(const TrayImage& image);

@@ -27,7 +27,16 @@ QtTrayHost::~QtTrayHost() {
 
 std::unique_ptr<TaskIcon> QtTrayHost::MakeIcon() {
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    return std::make_unique<ClsTaskIcon>([this](TrayClick c) { onClick_(c); }, interval);
+    if (!balloonRoute_) {
+        balloonRoute_ = ChooseBalloonRoute(QGuiApplication::platformName(),
+                                           [] { return QDBusConnection::sessionBus(); });
+    }
+    std::unique_ptr<DesktopNotifications> notifications;
+    if (*balloonRoute_ == BalloonRoute::DesktopNotification) {
+        notifications = std::make_unique<DesktopNotifications>(QDBusConnection::sessionBus());
+    }
+    return std::make_unique<ClsTaskIcon>([this](TrayClick c) { onClick_(c); }, interval,
+                                         std::move(notifications));
 }
 
 TrayIconHandle QtTrayHost::Symbol() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "DesktopNotifications.h"
 #include "TaskIcon.h"
 #include "TrayClicks.h"
 
 #include <QObject>
 #include <functional>
+#include <optional>
 namespace trumbel {
 
 // Makes the tray icon objects for the live program: clicks on any icon go to onClick as the
@@ -24,6 +26,8 @@ protected:
 private:
     std::function<void(TrayClick)> onClick_;
     TrayIconHandle symbol_;
+    // Decided with the first icon, as Qt decides where its icons go.
+    std::optional<BalloonRoute> balloonRoute_;
 };
 
 // The program's symbol: a 16 x 16 badge.
