@@ -291,7 +291,52 @@ void FormMenu::FillOptionFiles() {
     }
 }
 
+void FormMenu::Popup(PopupMenu menu, MenuPresenter& presenter, MenuActions& actions) {
+    if (popupOpen_) {
+        return;
+    }
+    switch (menu) {
+    case PopupMenu::Main:
+        SetMenu(-1);
+        break;
+    case PopupMenu::FunctionAll:
+        SetMenu(0);
+        break;
+    case PopupMenu::FunctionPickUp:
+        SetMenu(1);
+        break;
+    case PopupMenu::SkinList:
+        SetMenu(2);
+        break;
+    case PopupMenu::ChangeOption:
+        SetMenu(3);
+        break;
+    case PopupMenu::StartUnit:
+        SetUnitRadio(TopMenu::StartUnit);
+        break;
+    case PopupMenu::EndUnit:
+        SetUnitRadio(TopMenu::EndUnit);
+        break;
+    case PopupMenu::SlotRoot:
+    case PopupMenu::UnitContainer:
+        break; // the options dialog sets their states for the node first
+    }
+    // Held through the command too: a box it shows runs events, and a tray click then must not
+    // rebuild the lists the command is reading.
+    struct Open {
+        bool& flag;
+        explicit Open(bool& f) : flag(f) { flag = true; }
+        ~Open() { flag = false; }
+    } open(popupOpen_);
+    if (const std::optional<MenuCommand> chosen = presenter.Show(Root(menu), iconMenus_)) {
+        Run(*chosen, actions);
+    }
+}
+
 void FormMenu::DeleteFileList() {
+    if (popupOpen_) {
+        return;
+    }
     for (const char* list : {"MnuFunctionAllList", "MnuFunctionPickUpList", "MnuSkinUserSkinList",
                              "MnuChangeOptionList", "MnuUserProfileList"}) {
         RemoveEntries(list);

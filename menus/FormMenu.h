@@ -24,14 +24,6 @@ enum class PopupMenu {
     UnitContainer
 };
 
-// A chosen item, as the view reports it after the menu has closed.
-struct MenuCommand {
-    std::string name;
-    int index = kSingleItem;
-};
-
-enum class IconMenus { Off, On };
-
 // The model of every popup menu: the item tree, the lists filled before a popup and emptied
 // after it, the states of the layout menus, and what the main menu's commands do. Shows
 // nothing; a view builds real menus from Root().
@@ -46,6 +38,7 @@ public:
     // -1 everything; 0 the function list; 1 the favourites; 2 the skin list; 3 profiles and
     // option files.
     void SetMenu(int mode);
+    // Keeps the lists while a popup is open: a second caller must not pull them from under it.
     void DeleteFileList();
     bool ListsBuilt() const { return listsBuilt_; }
 
@@ -75,6 +68,12 @@ public:
     const std::vector<std::string>& FunctionFileNames() const { return functionFileNames_; }
     const std::vector<std::string>& FavouriteFileNames() const { return favouriteFileNames_; }
 
+    // Prepares the lists `menu` shows, shows it through the presenter and runs the chosen
+    // command once the menu has closed. The lists stay until DeleteFileList. A popup asked for
+    // while another is open is refused.
+    void Popup(PopupMenu menu, MenuPresenter& presenter, MenuActions& actions);
+    bool PopupOpen() const { return popupOpen_; }
+
     // Carries out a chosen main-menu command. Unknown names and placeholders do nothing.
     void Run(const MenuCommand& command, MenuActions& actions);
 
@@ -96,6 +95,7 @@ private:
     std::array<MenuItem, 4> menus_;
     IconMenus iconMenus_ = IconMenus::Off;
     bool listsBuilt_ = false;
+    bool popupOpen_ = false;
     std::vector<std::string> functionFileNames_;
     std::vector<std::string> favouriteFileNames_;
     int networkDeviceCount_ = 0;

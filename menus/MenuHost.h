@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MenuTree.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,14 @@ public:
     // 1 when the drive table has no entry for the drive.
     virtual int DiskType(int diskId) = 0;
     virtual std::string DiskMountPoint(int diskId) = 0;
+};
+
+// Shows a menu modally at the mouse and reports the chosen item after it has closed; nullopt
+// when the menu was dismissed.
+class MenuPresenter {
+public:
+    virtual ~MenuPresenter() = default;
+    virtual std::optional<MenuCommand> Show(const MenuItem& menu, IconMenus iconMenus) = 0;
 };
 
 enum class FunctionList { All, Favourites };

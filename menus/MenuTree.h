@@ -32,6 +32,15 @@ struct MenuItem {
     bool IsSeparator() const { return caption == "-"; }
 };
 
+// A chosen item, as a view reports it after the menu has closed.
+struct MenuCommand {
+    std::string name;
+    int index = kSingleItem;
+    bool operator==(const MenuCommand&) const = default;
+};
+
+enum class IconMenus { Off, On };
+
 enum class TopMenu : int { Main = 0, StartUnit = 1, EndUnit = 2, SlotRoot = 3 };
 
 // The four top-level menus as they stand at design time, before anything is filled in.

@@ -9,10 +9,15 @@
 #include "SkinHotKey.h"
 #include "SkinWindow.h"
 #include "WindowBehaviour.h"
+#include "adapters/MenuAdapters.h"
 #include "adapters/PendingPorts.h"
 #include "adapters/ProgramSettingsEnvironment.h"
 #include "adapters/SubsystemPorts.h"
+#include "functions/FunctionLauncher.h"
+#include "functions/qt/QtLaunchDesktop.h"
 #include "measure/SystemMeasure.h"
+#include "menus/FormMenu.h"
+#include "menus/qt/QtMenuPresenter.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinRenderer.h"
@@ -59,6 +64,12 @@ public:
     TraySourceHooks traySource;
     TrayIcons tray;
     QtShell shell;
+    ProgramMenuSources menuSources;
+    FormMenu formMenu;
+    QtMenuPresenter menuPresenter;
+    QtLaunchDesktop launchDesktop;
+    FunctionLauncher launcher;
+    ProgramMenuActions menuActions;
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
@@ -66,10 +77,10 @@ private:
     SkinAdapter skinPort_{skin};
     SettingsAdapter settingsPort_;
     std::unique_ptr<TrayPort> trayPort_;
-    PendingMenus menuPort_;
+    MenuAdapter menuPort_;
     PendingClock clockPort_;
     PendingOptions optionsPort_;
-    PendingFunctions functionPort_;
+    FunctionAdapter functionPort_{launcher};
 };
 
 } // namespace trumbel

@@ -1,0 +1,85 @@
+#include "qt/LiveProgram.h"
+#include "support/TestFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+QAction* ActionNamed(QMenu& menu, const char* name) {
+    for (QAction* action : menu.actions()) {
+        if (action->property("trumbelItem").toString() == QLatin1String(name)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// Every caller of a file-list menu, two hundred times over, closing the menu or acting on it:
+// afterwards no menu, action or list entry is left, and each popup ran its command once.
+TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
+    const fs::path folder = test::FreshTestFolder("menus");
+    for (const char* file : {"Function/a.sh", "Function/PickUp/a.sh", "Option/A.ini"}) {
+        fs::create_directories((folder / file).parent_path());
+        std::ofstream(folder / file) << "x";
+    }
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    live.program.settings.trayClickActions = {1, 3, 4, 5};
+
+    int shown = 0;
+    int mains = 0;
+    int acted = 0;
+    live.menuPresenter.onShown = [&](QMenu& menu) {
+        ++shown;
+        QAction* bigger = ActionNamed(menu, "mnuShowBigger");
+        // Every other main menu doubles or halves the window; the rest are dismissed.
+        if (bigger && ++mains % 2 == 1) {
+            ++acted;
+            menu.setActiveAction(bigger);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&menu, &enter);
+        } else {
+            menu.close();
+        }
+    };
+    const auto menusBefore = live.window.findChildren<QMenu*>().size();
+    const auto actionsBefore = live.window.findChildren<QAction*>().size();
+    const auto widgetsBefore = QApplication::allWidgets().size();
+    const bool doubleBefore = IsOn(live.program.settings.doubleSize);
+
+    const int callers[] = {1, 3, 4, 5, 15};
+    for (int i = 0; i < 200; ++i) {
+        live.program.DoTrayAction(callers[i % 5]);
+        QApplication::processEvents();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(shown, 200);
+    EXPECT_EQ(mains, 40);
+    EXPECT_EQ(acted, 20);
+    EXPECT_EQ(IsOn(live.program.settings.doubleSize), doubleBefore) << "an even number of toggles";
+    EXPECT_EQ(live.formMenu.Find("mnuShowBigger")->checked, doubleBefore);
+    EXPECT_EQ(live.window.findChildren<QMenu*>().size(), menusBefore);
+    EXPECT_EQ(live.window.findChildren<QAction*>().size(), actionsBefore);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
+    EXPECT_FALSE(live.formMenu.ListsBuilt());
+    for (PopupMenu list :
+         {PopupMenu::FunctionAll, PopupMenu::FunctionPickUp, PopupMenu::SkinList}) {
+        EXPECT_EQ(live.formMenu.Root(list).items.size(), 1u) << "only the placeholder is left";
+    }
+    EXPECT_EQ(live.formMenu.Root(PopupMenu::ChangeOption).items.size(), 3u);
+    live.program.EndApplication();
+}
+
+} // namespace
+} // namespace trumbel
