@@ -67,7 +67,7 @@ public:
     ProgramMenuSources menuSources;
     FormMenu formMenu;
     QtMenuPresenter menuPresenter;
-    QtLaunchDesktop launchDesktop;
+    QtLaunchDesktop launchDesktop{[this](const std::string& target) { return shell.Open(target); }};
     FunctionLauncher launcher;
     ProgramMenuActions menuActions;
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -78,6 +80,42 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
         EXPECT_EQ(live.formMenu.Root(list).items.size(), 1u) << "only the placeholder is left";
     }
     EXPECT_EQ(live.formMenu.Root(PopupMenu::ChangeOption).items.size(), 3u);
+    live.program.EndApplication();
+}
+
+// A file dropped on the skin window is offered for the function folder and copied on Yes; a drop
+// that carries no file is refused.
+TEST(LiveMenus, AFileDroppedOnTheWindowIsRegistered) {
+    const fs::path folder = test::FreshTestFolder("drop");
+    const fs::path outside = folder / "outside" / "tool.sh";
+    fs::create_directories(outside.parent_path());
+    std::ofstream(outside) << "x";
+    RecordingUi ui;
+    LiveProgram live(ui, (folder / "app").string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    const auto boxesAtStart = ui.shown.size();
+
+    QMimeData text;
+    text.setText(QStringLiteral("no file here"));
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(outside.string())),
+                   QUrl::fromLocalFile(QStringLiteral("/etc/hostname"))});
+    ui.answers = {MsgAnswer::Yes};
+    // As the toolkit delivers a drop: to the widget that accepted the drag.
+    QDragEnterEvent offer(QPoint(1, 1), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &offer);
+    EXPECT_TRUE(offer.isAccepted());
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &drop);
+    QApplication::processEvents();
+    ASSERT_EQ(ui.shown.size(), boxesAtStart + 1);
+    EXPECT_EQ(ui.shown.back().title, "ファンクション登録の確認Velquor");
+    EXPECT_TRUE(fs::exists(folder / "app" / "Function" / "tool.sh"));
+    EXPECT_FALSE(fs::exists(folder / "app" / "Function" / "hostname")) << "only the first file";
     live.program.EndApplication();
 }
 
