@@ -6,6 +6,30 @@ std::vector<std::string> ProgramMenuSources::BuiltInFunctionNames() const {
     return {program_.builtInFunctionNames.begin(), program_.builtInFunctionNames.end()};
 }
 
+int MeasureMenuDevices::CpuCount() const {
+    return measure_.Info() ? measure_.Info()->CPUNum() : 0;
+}
+
+int MeasureMenuDevices::NetworkCount() const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkNum() : 0;
+}
+
+std::string MeasureMenuDevices::NetworkName(int index) const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkDeviceName(index) : std::string();
+}
+
+int MeasureMenuDevices::NetworkStatus(int index) const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkStatus(index) : 0;
+}
+
+int MeasureMenuDevices::DiskType(int diskId) {
+    return measure_.Info() ? measure_.Info()->GetDiskType(diskId) : 1;
+}
+
+std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
+    return measure_.Info() ? measure_.Info()->GetDiskMountPoint(diskId) : std::string();
+}
+
 void ProgramMenuActions::ShowAbout() {
     about_.Show();
 }

@@ -5,6 +5,7 @@
 #include "Program.h"
 #include "WindowBehaviour.h"
 #include "functions/FunctionLauncher.h"
+#include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
@@ -43,6 +44,22 @@ private:
     SkinEngine& skin_;
     std::string appFolder_;
     std::string dataFolder_;
+};
+
+// The measured devices for the slot menu's lists (the options dialog fills them); no devices
+// while nothing is measured.
+class MeasureMenuDevices final : public MenuDevices {
+public:
+    explicit MeasureMenuDevices(SystemMeasure& measure) : measure_(measure) {}
+    int CpuCount() const override;
+    int NetworkCount() const override;
+    std::string NetworkName(int index) const override;
+    int NetworkStatus(int index) const override;
+    int DiskType(int diskId) override;
+    std::string DiskMountPoint(int diskId) override;
+
+private:
+    SystemMeasure& measure_;
 };
 
 // What the main menu's commands do in the running program.

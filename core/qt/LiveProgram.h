@@ -70,6 +70,8 @@ public:
     QtLaunchDesktop launchDesktop{[this](const std::string& target) { return shell.Open(target); }};
     FunctionLauncher launcher;
     ProgramMenuActions menuActions;
+    // What the options dialog hands the slot menu when it fills its device lists.
+    MeasureMenuDevices menuDevices{measure};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;

@@ -83,6 +83,27 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
     live.program.EndApplication();
 }
 
+// The slot menu's device lists from this machine's measurement: drive C is "/", every
+// processor and interface is listed.
+TEST(LiveMenus, DeviceListsComeFromTheMeasurement) {
+    const fs::path folder = test::FreshTestFolder("devices");
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    live.program.RefreshTick();
+    live.formMenu.SetNetWorkDevice(live.menuDevices);
+    const clsSystemInfo& info = *live.measure.Info();
+    const MenuItem& cpu = *live.formMenu.Find("MnuSlotInfo", 2);
+    EXPECT_EQ(cpu.items.size(), info.CPUNum() > 1 ? 1u + info.CPUNum() : 1u);
+    EXPECT_EQ(live.formMenu.NetworkDeviceCount(), info.GetNetWorkNum());
+    const MenuItem* c = live.formMenu.Find("MnuDiskDriveList", 1);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->caption.rfind("C: /(", 0), 0u) << c->caption;
+    live.formMenu.DeleteNetworkDevice();
+    EXPECT_EQ(cpu.items.size(), 1u);
+    live.program.EndApplication();
+}
+
 // A file dropped on the skin window is offered for the function folder and copied on Yes; a drop
 // that carries no file is refused.
 TEST(LiveMenus, AFileDroppedOnTheWindowIsRegistered) {
