@@ -83,7 +83,7 @@ std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenu
             }
         });
     }
-    const QPoint at = position ? position() : QCursor::pos();
+    const QPoint at = QCursor::pos();
     // The menu runs its own event loop; the command runs after it has closed.
     qCInfo(lcMenus, "menu opened: %s", model.caption.c_str());
     const QAction* chosen = menu->exec(at);

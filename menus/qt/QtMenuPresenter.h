@@ -2,7 +2,6 @@
 
 #include "menus/MenuHost.h"
 
-#include <QPoint>
 #include <functional>
 
 class QAction;
@@ -20,8 +19,6 @@ public:
 
     std::optional<MenuCommand> Show(const MenuItem& menu, IconMenus iconMenus) override;
 
-    // Where the menu opens; the mouse position when unset.
-    std::function<QPoint()> position;
     // Called with the open menu (tests and screenshots look at it).
     std::function<void(QMenu&)> onShown;
 
