@@ -7,8 +7,8 @@
 
 namespace trumbel {
 
-// Where the desktop keeps what finding an application needs; the folders of the XDG base
-// directory specification and the program search path.
+// Where the desktop keeps what finding an application needs: the XDG base folders and the
+// program search path.
 struct AppSearchPaths {
     std::string path;                    // $PATH
     std::vector<std::string> configDirs; // $XDG_CONFIG_HOME first, then $XDG_CONFIG_DIRS
@@ -16,7 +16,7 @@ struct AppSearchPaths {
     std::vector<std::string> ownFolders; // the program's own folders, for its companions
     std::string terminal;                // $TERMINAL, the user's choice of terminal
 
-    // From the process environment, with the specification's defaults.
+    // From the process environment, with the XDG defaults where a variable is unset.
     static AppSearchPaths FromEnvironment(const std::vector<std::string>& ownFolders);
 };
 
