@@ -13,20 +13,6 @@ namespace trumbel {
 // Writes "trumbel: <what> is not available in this build" once per feature and run.
 void ReportNotBuilt(const char* what, bool& reported);
 
-class PendingMenus final : public MenuPort {
-public:
-    void LoadMenuWindow() override {}
-    void SetShowBiggerChecked(bool) override {}
-    void SetTopMostChecked(bool) override {}
-    void SetHelpEnabled(bool) override {}
-    void Popup(MenuForm) override { ReportNotBuilt("the popup menu", reported_); }
-    void DeleteFileList() override {}
-    void UnloadMenuWindow() override {}
-
-private:
-    bool reported_ = false;
-};
-
 class PendingOptions final : public OptionsPort {
 public:
     void OpenOptions(int) override { ReportNotBuilt("the options dialog", reported_); }
@@ -36,9 +22,10 @@ private:
     bool reported_ = false;
 };
 
-class PendingFunctions final : public FunctionPort {
+// The about box, which the main menu's first item opens.
+class PendingAboutBox final {
 public:
-    void RunFunctionButton() override { ReportNotBuilt("the function launcher", reported_); }
+    void Show() { ReportNotBuilt("the about box", reported_); }
 
 private:
     bool reported_ = false;

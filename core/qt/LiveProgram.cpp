@@ -1,5 +1,6 @@
 #include "LiveProgram.h"
 
+#include "functions/qt/FileDropTarget.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
@@ -7,6 +8,8 @@
 #include "skin/qt/FormSearchDir.h"
 #include "tray/LiveTraySource.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
@@ -35,6 +38,25 @@ SkinHooks MakeSkinHooks() {
     hooks.searchProgress.open = [] { return OpenSearchWindow(); };
     hooks.searchProgress.nowMs = [] { return TickCountMs(); };
     return hooks;
+}
+
+// The folder of the running executable, and the data folder of an installed copy beside it.
+std::string ExecutableFolder() {
+    return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
+std::string InstalledDataFolder() {
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/trumbel"))
+               .absolutePath()
+               .toStdString() +
+           "/";
+}
+
+// Where the companion programs lie: beside the executable once installed, in their own
+// build folders in a build tree.
+AppSearchPaths LaunchSearchPaths() {
+    const std::string own = ExecutableFolder();
+    return AppSearchPaths::FromEnvironment({own, own + "tools/sumora"});
 }
 
 // A snapshot renders without a desktop around it: no icons appear in the user's tray.
@@ -81,9 +103,20 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost, traySource),
       clock(AdjustContext{program.settings, program.connectedFlags, program.noBalloon},
             clockNotices),
-      settingsPort_(settings, [](const std::string& path) {
-          // How the end-to-end tests count saves.
-          qCInfo(lcSettings, "settings saved to %s", path.c_str());
+      menuSources(program, skin, EnsureTrailingSlash(appFolder), InstalledDataFolder()),
+      formMenu(program.settings, menuSources, ui), menuPresenter([this] { return &window; }),
+      launcher(program.settings, ui, launchDesktop, EnsureTrailingSlash(appFolder),
+               LaunchSearchPaths()),
+      menuActions(program, behaviour, skin, settings.store(), launcher),
+      settingsPort_(settings,
+                    [](const std::string& path) {
+                        // How the end-to-end tests count saves.
+                        qCInfo(lcSettings, "settings saved to %s", path.c_str());
+                    }),
+      menuPort_(formMenu, menuPresenter, menuActions, [this] {
+          // Icon menus as read at start; a changed setting waits for the next start.
+          return IsOn(program.settings.useIconMenu) && program.subclassAllowed ? IconMenus::On
+                                                                               : IconMenus::Off;
       }) {
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);
@@ -116,6 +149,22 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     renderer.present = [this](const Bitmap& picture, int) {
         window.Present(WrapBitmap(picture), 1);
     };
+
+    skin.hooks().updateSkinLink = [this](const std::string& site, const std::string& url) {
+        formMenu.SetSkinLink(site, url);
+    };
+    menuSources.busyCursor = [](bool busy) {
+        if (busy) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    };
+    if (role == LiveRole::Window) {
+        // Owned by the window.
+        new FileDropTarget(window,
+                           [this](const std::string& path) { launcher.RegisterDroppedFile(path); });
+    }
 
     hotKey.action = [this] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };
     if (desktop.X11Grabber()) {

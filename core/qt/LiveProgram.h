@@ -9,12 +9,17 @@
 #include "SkinHotKey.h"
 #include "SkinWindow.h"
 #include "WindowBehaviour.h"
+#include "adapters/MenuAdapters.h"
 #include "adapters/PendingPorts.h"
 #include "adapters/ProgramSettingsEnvironment.h"
 #include "adapters/SubsystemPorts.h"
 #include "clock/ClockAdjustment.h"
 #include "clock/qt/TimeInfoWindows.h"
+#include "functions/FunctionLauncher.h"
+#include "functions/qt/QtLaunchDesktop.h"
 #include "measure/SystemMeasure.h"
+#include "menus/FormMenu.h"
+#include "menus/qt/QtMenuPresenter.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinRenderer.h"
@@ -63,6 +68,14 @@ public:
     QtShell shell;
     TrayNotices clockNotices{tray};
     TimeInfoWindows clock;
+    ProgramMenuSources menuSources;
+    FormMenu formMenu;
+    QtMenuPresenter menuPresenter;
+    QtLaunchDesktop launchDesktop{[this](const std::string& target) { return shell.Open(target); }};
+    FunctionLauncher launcher;
+    ProgramMenuActions menuActions;
+    // What the options dialog hands the slot menu when it fills its device lists.
+    MeasureMenuDevices menuDevices{measure};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
@@ -70,10 +83,10 @@ private:
     SkinAdapter skinPort_{skin};
     SettingsAdapter settingsPort_;
     std::unique_ptr<TrayPort> trayPort_;
-    PendingMenus menuPort_;
+    MenuAdapter menuPort_;
     std::unique_ptr<ClockPort> clockPort_;
     PendingOptions optionsPort_;
-    PendingFunctions functionPort_;
+    FunctionAdapter functionPort_{launcher};
 };
 
 } // namespace trumbel

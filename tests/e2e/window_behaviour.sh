@@ -23,6 +23,9 @@ VelquorVer=1320083
 吸着除外設定=1
 吸着除外サイズWidth=400
 吸着除外サイズHeight=300
+[その他設定]
+ファンクションID=-1
+ファンクション名=mark.sh
 [ホットキー設定]
 使用する=1
 Ctrl使用=1
@@ -30,6 +33,11 @@ Alt使用=0
 Shift使用=1
 キーコード=123
 INI
+
+# The function the hot key starts leaves a mark.
+mkdir -p "$home/Function"
+printf '#!/bin/sh\necho started >>"%s/hotkey.mark"\n' "$home" >"$home/Function/mark.sh"
+chmod +x "$home/Function/mark.sh"
 
 QT_LOGGING_RULES="trumbel.hotkey.info=true;trumbel.window.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
 app=$!
@@ -105,6 +113,7 @@ hotkey_fired() { grep -c 'hot key: function button' "$home/trumbel.log"; }
 xdotool key ctrl+shift+F12
 wait_for 3 bash -c "[ \$(grep -c 'hot key: function button' '$home/trumbel.log') -ge 1 ]" ||
   fail "the hot key did not reach the function button: $(cat "$home/trumbel.log")"
+wait_for 5 test -s "$home/hotkey.mark" || fail "the hot key did not start the configured function"
 fired=$(hotkey_fired)
 xdotool key ctrl+F12 # a different combination: not the hot key
 sleep 1

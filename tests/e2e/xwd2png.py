@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Converts an X window dump (xwd, TrueColor ZPixmap) to PNG: xwd2png.py IN.xwd OUT.png.
-Prints the picture's width and height."""
+"""Converts an X window dump (xwd, TrueColor ZPixmap) to PNG: xwd2png.py IN.xwd OUT.png
+[X Y W H], the last four cutting that rectangle out. Prints the picture's width and height."""
 import struct
 import sys
 import zlib
 
 
-def main(src, dst):
+def main(src, dst, crop=None):
     data = open(src, "rb").read()
     fields = struct.unpack(">25I", data[:100])
     (header_size, _version, pixmap_format, _depth, width, height, _xoffset, byte_order,
@@ -22,11 +22,16 @@ def main(src, dst):
         return (mask & -mask).bit_length() - 1
 
     shifts = [shift(m) for m in (red_mask, green_mask, blue_mask)]
+    left, top = 0, 0
+    if crop:
+        left, top = max(0, crop[0]), max(0, crop[1])
+        right, bottom = min(width, crop[0] + crop[2]), min(height, crop[1] + crop[3])
+        width, height = right - left, bottom - top
     rows = []
-    for y in range(height):
-        line = data[offset + y * bytes_per_line: offset + y * bytes_per_line + width * step]
+    for y in range(top, top + height):
+        line = data[offset + y * bytes_per_line: offset + y * bytes_per_line + (left + width) * step]
         out = bytearray(b"\x00")
-        for x in range(width):
+        for x in range(left, left + width):
             p = int.from_bytes(line[x * step:(x + 1) * step], order)
             out += bytes(((p >> s) & 0xFF) for s in shifts)
         rows.append(bytes(out))
@@ -43,4 +48,4 @@ def main(src, dst):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2], [int(v) for v in sys.argv[3:7]] if len(sys.argv) >= 7 else None)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace trumbel {
+
+// Every web address the program opens, in one place.
+struct WebAddresses {
+    std::string_view support;
+    std::string_view onlineHelp;
+    std::string_view searchHome; // the built-in web-search function
+};
+
+inline constexpr WebAddresses kWebAddresses{
+    "https://velquor.example.org/support/",
+    "https://velquor.example.org/help/",
+    "https://www.google.com/",
+};
+
+} // namespace trumbel

@@ -1,0 +1,72 @@
+#include "MenuAdapters.h"
+
+namespace trumbel {
+
+std::vector<std::string> ProgramMenuSources::BuiltInFunctionNames() const {
+    return {program_.builtInFunctionNames.begin(), program_.builtInFunctionNames.end()};
+}
+
+int MeasureMenuDevices::CpuCount() const {
+    return measure_.Info() ? measure_.Info()->CPUNum() : 0;
+}
+
+int MeasureMenuDevices::NetworkCount() const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkNum() : 0;
+}
+
+std::string MeasureMenuDevices::NetworkName(int index) const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkDeviceName(index) : std::string();
+}
+
+int MeasureMenuDevices::NetworkStatus(int index) const {
+    return measure_.Info() ? measure_.Info()->GetNetWorkStatus(index) : 0;
+}
+
+int MeasureMenuDevices::DiskType(int diskId) {
+    return measure_.Info() ? measure_.Info()->GetDiskType(diskId) : 1;
+}
+
+std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
+    return measure_.Info() ? measure_.Info()->GetDiskMountPoint(diskId) : std::string();
+}
+
+void ProgramMenuActions::ShowAbout() {
+    about_.Show();
+}
+
+void ProgramMenuActions::OpenOptions(int page) {
+    program_.options().OpenOptions(page < 0 ? OptionsPort::kModeless : page);
+}
+
+bool ProgramMenuActions::SettingsBusy() const {
+    return skin_.hooks().optionsFilling && skin_.hooks().optionsFilling();
+}
+
+void ProgramMenuActions::LoadSkinFile() {
+    std::string log;
+    skin_.LoadSkinFile(log, SkinQuiet::No);
+}
+
+void MenuAdapter::Popup(MenuForm form) {
+    PopupMenu menu = PopupMenu::Main;
+    switch (form) {
+    case MenuForm::Main:
+        menu = PopupMenu::Main;
+        break;
+    case MenuForm::FunctionList:
+        menu = PopupMenu::FunctionAll;
+        break;
+    case MenuForm::Favourites:
+        menu = PopupMenu::FunctionPickUp;
+        break;
+    case MenuForm::SkinList:
+        menu = PopupMenu::SkinList;
+        break;
+    case MenuForm::OptionFiles:
+        menu = PopupMenu::ChangeOption;
+        break;
+    }
+    menu_.Popup(menu, presenter_, actions_);
+}
+
+} // namespace trumbel

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "PendingPorts.h"
+#include "Ports.h"
+#include "Program.h"
+#include "WindowBehaviour.h"
+#include "functions/FunctionLauncher.h"
+#include "measure/SystemMeasure.h"
+#include "menus/FormMenu.h"
+#include "settings/SettingsStore.h"
+#include "skin/SkinEngine.h"
+
+#include <functional>
+#include <string>
+
+namespace trumbel {
+
+// What the menus read of the running program.
+class ProgramMenuSources final : public MenuSources {
+public:
+    ProgramMenuSources(Program& program, SkinEngine& skin, std::string appFolder,
+                       std::string dataFolder)
+        : program_(program), skin_(skin), appFolder_(std::move(appFolder)),
+          dataFolder_(std::move(dataFolder)) {}
+
+    std::string AppFolder() const override { return appFolder_; }
+    std::string DataFolder() const override { return dataFolder_; }
+    std::vector<std::string> BuiltInFunctionNames() const override;
+    int FindSkinFiles(std::vector<std::string>& paths) override {
+        return skin_.FindSkinFiles(paths);
+    }
+    std::string CurrentSkinPath() const override { return skin_.currentSkinPath(); }
+    int SkinSlotCount() const override { return skin_.skin().slotCount; }
+    void SetBusyCursor(bool busy) override {
+        if (busyCursor) {
+            busyCursor(busy);
+        }
+    }
+
+    std::function<void(bool)> busyCursor;
+
+private:
+    Program& program_;
+    SkinEngine& skin_;
+    std::string appFolder_;
+    std::string dataFolder_;
+};
+
+// The measured devices for the slot menu's lists (the options dialog fills them); no devices
+// while nothing is measured.
+class MeasureMenuDevices final : public MenuDevices {
+public:
+    explicit MeasureMenuDevices(SystemMeasure& measure) : measure_(measure) {}
+    int CpuCount() const override;
+    int NetworkCount() const override;
+    std::string NetworkName(int index) const override;
+    int NetworkStatus(int index) const override;
+    int DiskType(int diskId) override;
+    std::string DiskMountPoint(int diskId) override;
+
+private:
+    SystemMeasure& measure_;
+};
+
+// What the main menu's commands do in the running program.
+class ProgramMenuActions final : public MenuActions {
+public:
+    ProgramMenuActions(Program& program, WindowBehaviour& behaviour, SkinEngine& skin,
+                       SettingsStore& settings, FunctionLauncher& functions)
+        : program_(program), behaviour_(behaviour), skin_(skin), settings_(settings),
+          functions_(functions) {}
+
+    void ShowAbout() override;
+    void RunConfiguredFunction() override { functions_.RunConfiguredFunction(); }
+    void ChooseFunction(FunctionList list, int index, const std::string& caption,
+                        const std::vector<std::string>& fileNames) override {
+        functions_.Choose(list, index, caption, fileNames);
+    }
+    void OpenFunctionFolder() override { functions_.OpenFunctionFolder(); }
+    void OpenOptions(int page) override;
+    bool SettingsBusy() const override;
+    void LoadSkinFile() override;
+    void BuildBuiltInSkin(int number) override { skin_.BuildBuiltInSkin(number, SkinQuiet::No); }
+    void SwitchToOptionFile(const std::string& name) override {
+        settings_.SwitchToOptionFile(name);
+    }
+    void SwitchToProfile(const std::string& name) override { settings_.SwitchToProfile(name); }
+    void AdjustClock() override { program_.clock().LoadAdjustWindow(); }
+    void ToggleTopMost() override { behaviour_.ToggleTopMost(); }
+    void SetDoubleSize(bool on) override { behaviour_.SetDoubleSize(on); }
+    void Open(const std::string& target) override { program_.shell().Open(target); }
+    void Explore(const std::string& folder) override { program_.shell().Explore(folder); }
+    void MenuEnd() override { program_.MenuEnd(); }
+
+private:
+    Program& program_;
+    WindowBehaviour& behaviour_;
+    SkinEngine& skin_;
+    SettingsStore& settings_;
+    FunctionLauncher& functions_;
+    PendingAboutBox about_;
+};
+
+// The function button, the hot key and tray action 2 start the configured function.
+class FunctionAdapter final : public FunctionPort {
+public:
+    explicit FunctionAdapter(FunctionLauncher& launcher) : launcher_(launcher) {}
+    void RunFunctionButton() override { launcher_.RunConfiguredFunction(); }
+
+private:
+    FunctionLauncher& launcher_;
+};
+
+// The program's menu port onto the menu model and the view that shows it.
+class MenuAdapter final : public MenuPort {
+public:
+    MenuAdapter(FormMenu& menu, MenuPresenter& presenter, MenuActions& actions,
+                std::function<IconMenus()> iconMenus)
+        : menu_(menu), presenter_(presenter), actions_(actions), iconMenus_(std::move(iconMenus)) {}
+
+    void LoadMenuWindow() override { menu_.Load(iconMenus_ ? iconMenus_() : IconMenus::Off); }
+    void SetShowBiggerChecked(bool checked) override { menu_.SetShowBiggerChecked(checked); }
+    void SetTopMostChecked(bool checked) override { menu_.SetTopMostChecked(checked); }
+    void SetHelpEnabled(bool enabled) override { menu_.SetHelpEnabled(enabled); }
+    void Popup(MenuForm form) override;
+    void DeleteFileList() override { menu_.DeleteFileList(); }
+    // The menus are views built for each popup: nothing stays loaded.
+    void UnloadMenuWindow() override {}
+
+private:
+    FormMenu& menu_;
+    MenuPresenter& presenter_;
+    MenuActions& actions_;
+    std::function<IconMenus()> iconMenus_;
+};
+
+} // namespace trumbel

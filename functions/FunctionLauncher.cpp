@@ -1,0 +1,348 @@
+#include "FunctionLauncher.h"
+
+#include "base/AppInfo.h"
+#include "base/ErrorReport.h"
+#include "base/WebAddresses.h"
+#include "menus/MenuTree.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace trumbel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCr(kCrLf);
+
+bool IsBuiltinCaption(std::string_view caption) {
+    return caption.starts_with("[内蔵");
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+std::vector<std::string> FilesOf(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) {
+            names.push_back(it->path().filename().string());
+        }
+    }
+    return names;
+}
+
+// A program of its own: executable and not a desktop entry, which is a document to open.
+bool IsProgram(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0 &&
+           fs::path(path).extension() != ".desktop";
+}
+
+const std::vector<std::string> kCalculators = {
+    "gnome-calculator", "kcalc",     "galculator", "qalculate-gtk",
+    "qalculate-qt",     "qalculate", "xcalc"};
+const std::vector<std::string> kTerminals = {"x-terminal-emulator", "gnome-terminal", "konsole",
+                                             "xfce4-terminal", "xterm"};
+const std::vector<std::string> kEditors = {
+    "gnome-text-editor", "gedit",  "kate", "kwrite", "mousepad", "xed", "pluma",
+    "featherpad",        "leafpad"};
+
+} // namespace
+
+std::array<std::string, kBuiltinFunctionCount> BuiltinFunctionNames() {
+    return {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
+            "コマンドプロンプトを開く"};
+}
+
+std::optional<FunctionTarget> FunctionListEntry(int index, std::string_view caption,
+                                                const std::vector<std::string>& fileNames,
+                                                const std::string& folder) {
+    if (index < 1) {
+        return std::nullopt;
+    }
+    if (IsBuiltinCaption(caption)) {
+        return FunctionTarget{index - 1, {}};
+    }
+    const int file = index - kBuiltinFunctionCount; // 1-based among the kept names
+    if (file < 1 || file > static_cast<int>(fileNames.size())) {
+        return std::nullopt;
+    }
+    return FunctionTarget{std::nullopt, folder + fileNames[static_cast<std::size_t>(file - 1)]};
+}
+
+std::optional<FunctionTarget> FavouritesEntry(int index, std::string_view caption,
+                                              const std::vector<std::string>& fileNames,
+                                              const std::string& folder,
+                                              const std::array<std::int16_t, 5>& flags) {
+    if (index < 1) {
+        return std::nullopt;
+    }
+    const int flagged =
+        static_cast<int>(std::count_if(flags.begin(), flags.end(), [](auto f) { return f != 0; }));
+    if (IsBuiltinCaption(caption)) {
+        int seen = 0;
+        for (int i = 0; i < static_cast<int>(flags.size()); ++i) {
+            if (flags[static_cast<std::size_t>(i)] != 0 && ++seen == index) {
+                return FunctionTarget{i, {}};
+            }
+        }
+        return std::nullopt;
+    }
+    const int file = index - flagged;
+    if (file < 1 || file > static_cast<int>(fileNames.size())) {
+        return std::nullopt;
+    }
+    return FunctionTarget{std::nullopt, folder + fileNames[static_cast<std::size_t>(file - 1)]};
+}
+
+FunctionLauncher::FunctionLauncher(Settings& settings, Ui& ui, LaunchDesktop& desktop,
+                                   std::string appFolder, AppSearchPaths paths)
+    : settings_(settings), ui_(ui), desktop_(desktop), appFolder_(std::move(appFolder)),
+      paths_(std::move(paths)) {}
+
+void FunctionLauncher::RunConfiguredFunction() {
+    if (settings_.functionId != -1) {
+        RunBuiltinFunction(settings_.functionId);
+        return;
+    }
+    const std::string path = FunctionFolder() + settings_.functionName;
+    if (!Exists(path)) {
+        ui_.MessageBox(
+            {BoxTitle("エラー"),
+             "ファンクションに設定されていたファイル" + kCr + path + kCr + "が見つかりません",
+             MsgIcon::Exclamation, MsgButtons::Ok});
+        return;
+    }
+    StartFile(path);
+}
+
+void FunctionLauncher::RunBuiltinFunction(int index) {
+    switch (index) {
+    case 0:
+        if (std::string why = desktop_.Open(std::string(kWebAddresses.searchHome)); !why.empty()) {
+            ReportFailure(std::string(kWebAddresses.searchHome), why);
+        }
+        break;
+    case 1:
+        if (std::string why = desktop_.Open("/"); !why.empty()) {
+            ReportFailure("/", why);
+        }
+        break;
+    case 2: {
+        std::optional<DesktopEntry> editor = DefaultApplicationFor("text/plain", paths_);
+        if (!editor) {
+            if (auto program = FindFirstProgram(kEditors, paths_)) {
+                editor = DesktopEntry{{*program}, false};
+            }
+        }
+        if (!editor) {
+            ReportFailure("text/plain", "テキストエディタが見つかりません");
+            return;
+        }
+        std::vector<std::string> command = editor->command;
+        if (editor->terminal) {
+            const std::optional<std::string> terminal = Terminal();
+            if (!terminal) {
+                ReportFailure(command.front(), "端末が見つかりません");
+                return;
+            }
+            command.insert(command.begin(), {*terminal, "-e"});
+        }
+        StartCommand(command, {}, command.front());
+        break;
+    }
+    case 3: {
+        std::optional<std::string> calculator = FindFirstProgram(kCalculators, paths_);
+        for (std::size_t i = 0; !calculator && i < paths_.ownFolders.size(); ++i) {
+            calculator = FindProgram("sumora", paths_.ownFolders[i]);
+        }
+        if (!calculator) {
+            calculator = FindProgram("sumora", paths_.path);
+        }
+        if (!calculator) {
+            ReportFailure("sumora", "電卓が見つかりません");
+            return;
+        }
+        StartCommand({*calculator}, {}, *calculator);
+        break;
+    }
+    case 4: {
+        const std::optional<std::string> terminal = Terminal();
+        if (!terminal) {
+            ReportFailure("x-terminal-emulator", "端末が見つかりません");
+            return;
+        }
+        StartCommand({*terminal}, {}, *terminal);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+std::optional<std::string> FunctionLauncher::Terminal() const {
+    if (auto chosen = FindProgram(paths_.terminal, paths_.path)) {
+        return chosen;
+    }
+    return FindFirstProgram(kTerminals, paths_);
+}
+
+void FunctionLauncher::Choose(FunctionList list, int index, const std::string& caption,
+                              const std::vector<std::string>& fileNames) {
+    const std::optional<FunctionTarget> target =
+        list == FunctionList::All ? FunctionListEntry(index, caption, fileNames, FunctionFolder())
+                                  : FavouritesEntry(index, caption, fileNames, FavouritesFolder(),
+                                                    settings_.builtInFunctionFlags);
+    if (target) {
+        Run(*target);
+    }
+}
+
+void FunctionLauncher::Run(const FunctionTarget& target) {
+    if (target.builtin) {
+        RunBuiltinFunction(*target.builtin);
+        return;
+    }
+    if (!Exists(target.file)) {
+        ui_.MessageBox({BoxTitle("エラー"), target.file + " が見つかりません", MsgIcon::Exclamation,
+                        MsgButtons::Ok});
+        return;
+    }
+    StartFile(target.file);
+}
+
+void FunctionLauncher::OpenFunctionFolder() {
+    const std::string folder = appFolder_ + "Function";
+    if (std::string why = desktop_.Open(folder); !why.empty()) {
+        ReportFailure(folder, why);
+    }
+}
+
+void FunctionLauncher::StartFile(const std::string& path) {
+    if (IsProgram(path)) {
+        StartCommand({path}, appFolder_, path);
+    } else if (std::string why = desktop_.Open(path); !why.empty()) {
+        ReportFailure(path, why);
+    }
+}
+
+void FunctionLauncher::StartCommand(const std::vector<std::string>& command,
+                                    const std::string& folder, const std::string& what) {
+    if (std::string why = desktop_.Start(command, folder); !why.empty()) {
+        ReportFailure(what, why);
+    }
+}
+
+void FunctionLauncher::ReportFailure(const std::string& what, const std::string& reason) {
+    ui_.MessageBox({BoxTitle("エラー"), what + kCr + "を起動できませんでした｡" + kCr + reason,
+                    MsgIcon::Exclamation, MsgButtons::Ok});
+}
+
+void FunctionLauncher::RegisterDroppedFile(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) {
+        return;
+    }
+    if (ui_.MessageBox({"ファンクション登録の確認" + std::string(kProductName),
+                        "ファンクション一覧に" + kCr + name + kCr + "を加えてもよろしいですか？",
+                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
+        return;
+    }
+    std::error_code ec;
+    fs::create_directories(FunctionFolder(), ec);
+    const std::string target = FunctionFolder() + name;
+    if (Exists(target)) {
+        // The same text, or the same file reached another way: copying would empty it.
+        if (fs::path(target).lexically_normal() == fs::path(path).lexically_normal() ||
+            fs::equivalent(target, path, ec)) {
+            ui_.MessageBox({"エラー",
+                            "このファイルをコピーできません｡" + kCr +
+                                "送り側と受け取り側のファイルが同じです｡",
+                            MsgIcon::Critical, MsgButtons::Ok});
+            return;
+        }
+        if (ui_.MessageBox({"上書きの確認" + std::string(kProductName),
+                            "ファイル " + name + " はすでに存在します｡" + kCr + "上書きしますか？",
+                            MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
+            return;
+        }
+    }
+    fs::copy_file(path, target, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        ui_.MessageBox({BoxTitle("エラー"),
+                        name + kCr + "をコピーできませんでした｡" + kCr + ec.message(),
+                        MsgIcon::Exclamation, MsgButtons::Ok});
+    }
+}
+
+FunctionPage FunctionLauncher::FillFunctionPage() {
+    std::error_code ec;
+    fs::create_directories(FavouritesFolder(), ec);
+    for (const std::string& name : FilesOf(FavouritesFolder())) {
+        if (!Exists(FunctionFolder() + name)) {
+            fs::copy_file(FavouritesFolder() + name, FunctionFolder() + name, ec);
+        }
+    }
+    FunctionPage page;
+    const auto names = BuiltinFunctionNames();
+    for (int i = 0; i < kBuiltinFunctionCount; ++i) {
+        page.entries.push_back(
+            {std::string(kBuiltinCaptionPrefix) + names[static_cast<std::size_t>(i)],
+             i,
+             {},
+             settings_.builtInFunctionFlags[static_cast<std::size_t>(i)] != 0});
+    }
+    for (const std::string& file : FilesOf(FunctionFolder())) {
+        page.entries.push_back(
+            {RemoveExtension(file), std::nullopt, file, Exists(FavouritesFolder() + file)});
+    }
+    for (std::size_t i = 0; i < page.entries.size(); ++i) {
+        const FunctionPageEntry& e = page.entries[i];
+        if (settings_.functionId == -1 ? (!e.builtin && e.fileName == settings_.functionName)
+                                       : (e.builtin && *e.builtin == settings_.functionId)) {
+            page.comboSelection = static_cast<int>(i);
+            break;
+        }
+    }
+    return page;
+}
+
+void FunctionLauncher::ChooseComboEntry(const FunctionPage& page, int entry) {
+    if (entry < 0 || entry >= static_cast<int>(page.entries.size())) {
+        return;
+    }
+    const FunctionPageEntry& e = page.entries[static_cast<std::size_t>(entry)];
+    if (e.builtin) {
+        settings_.functionId = static_cast<std::int16_t>(*e.builtin);
+    } else {
+        settings_.functionId = -1;
+        settings_.functionName = e.fileName;
+    }
+}
+
+void FunctionLauncher::ApplyFunctionPage(const FunctionPage& page) {
+    for (const FunctionPageEntry& e : page.entries) {
+        std::error_code ec; // a single entry's failure leaves the others to be applied
+        if (e.builtin) {
+            settings_.builtInFunctionFlags[static_cast<std::size_t>(*e.builtin)] =
+                e.checked ? 1 : 0;
+        } else if (e.checked && !Exists(FavouritesFolder() + e.fileName)) {
+            fs::copy_file(FunctionFolder() + e.fileName, FavouritesFolder() + e.fileName, ec);
+        } else if (!e.checked && Exists(FavouritesFolder() + e.fileName)) {
+            fs::remove(FavouritesFolder() + e.fileName, ec);
+        }
+    }
+    ChooseComboEntry(page, page.comboSelection);
+}
+
+} // namespace trumbel

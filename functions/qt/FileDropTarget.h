@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace trumbel {
+
+// Lets files be dropped on a window: the window takes the focus and `dropped` gets the first
+// local file of the drop. Drops without a file list are refused.
+class FileDropTarget final : public QObject {
+public:
+    FileDropTarget(QWidget& window, std::function<void(const std::string&)> dropped);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+    std::function<void(const std::string&)> dropped_;
+};
+
+} // namespace trumbel

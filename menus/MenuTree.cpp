@@ -1,0 +1,207 @@
+#include "MenuTree.h"
+
+#include <utility>
+
+namespace trumbel {
+
+namespace {
+
+MenuItem Item(std::string name, std::string caption, std::string icon = {}) {
+    MenuItem m;
+    m.name = std::move(name);
+    m.caption = std::move(caption);
+    m.icon = std::move(icon);
+    return m;
+}
+
+MenuItem Member(std::string name, int index, std::string caption, std::string icon = {}) {
+    MenuItem m = Item(std::move(name), std::move(caption), std::move(icon));
+    m.index = index;
+    return m;
+}
+
+MenuItem Separator(std::string name) {
+    return Item(std::move(name), "-");
+}
+
+// A disabled index-0 member that stands in for an empty list.
+MenuItem Placeholder(std::string name, std::string caption) {
+    MenuItem m = Member(std::move(name), 0, std::move(caption));
+    m.enabled = false;
+    return m;
+}
+
+MenuItem Submenu(std::string name, std::string caption, std::string icon,
+                 std::vector<MenuItem> items) {
+    MenuItem m = Item(std::move(name), std::move(caption), std::move(icon));
+    m.submenu = true;
+    m.items = std::move(items);
+    return m;
+}
+
+// The same item as member `index` of its list.
+MenuItem At(int index, MenuItem m) {
+    m.index = index;
+    return m;
+}
+
+MenuItem Radio(MenuItem m) {
+    m.radio = true;
+    return m;
+}
+
+MenuItem Checked(MenuItem m) {
+    m.checked = true;
+    return m;
+}
+
+MenuItem Disabled(MenuItem m) {
+    m.enabled = false;
+    return m;
+}
+
+MenuItem Hidden(MenuItem m) {
+    m.visible = false;
+    return m;
+}
+
+MenuItem MainMenu() {
+    const std::string none = "リストは存在しません";
+    return Submenu(
+        "MnuMenu", "メニュー(&M)", {},
+        {Item("MnuAbout", "バージョン情報", "icon_me"), Separator("MnuSeparator1"),
+         Submenu("MnuFunction", "ファンクション(&F)", "icon_function",
+                 {Item("MnuFunctionCommand", "を実行(&D)"),
+                  Submenu("MnuFunctionPickUp", "お気に入り(&A)", "icon_favorite",
+                          {Placeholder("MnuFunctionPickUpList", none)}),
+                  Submenu("MnuFunctionAll", "全リスト(&L)", "icon_list",
+                          {Placeholder("MnuFunctionAllList", none)}),
+                  Separator("MnuSeparator2"), Item("MnuOpenOption6", "設定画面を表示", "icon_tool"),
+                  Item("MnuOpenFunctionDir", "Functionフォルダを開く", "icon_folder")}),
+         Submenu(
+             "MnuSkin", "スキン(&S)", "icon_skin",
+             {Submenu("MnuSkinUserSkin", "スキン一覧", "icon_list",
+                      {Placeholder("MnuSkinUserSkinList", "スキンファイルのリストは存在しません")}),
+              Disabled(Item("MnuSkinSearch", "スキンを探しに行く", "icon_gointernet")),
+              Separator("MnuSeparator3"),
+              Checked(Item("MnuSkinUseDefault", "内蔵のスキンを使用する(&D)", "icon_skin")),
+              Submenu("MnuSkinDefaultSkinSelect", "使用する内蔵スキンのタイプ(&T)", {},
+                      {Member("MnuSkinDefaultSkinType", 0, "横型を使用"),
+                       Member("MnuSkinDefaultSkinType", 1, "縦型を使用")}),
+              Separator("MnuSeparator4"), Item("MnuOpenOption4", "設定画面を表示", "icon_tool")}),
+         Submenu("MnuChangeOption", "設定切り換え(&C)", "icon_profile",
+                 {Submenu("MnuUserProfile", "ユーザー別設定", "icon_pen",
+                          {Placeholder("MnuUserProfileList", none)}),
+                  Separator("MnuSeparator5"),
+                  Placeholder("MnuChangeOptionList", "ファイルのリストは存在しません")}),
+         Separator("MnuSeparator6"), Item("MnuOption", "オプション(&O)", "icon_tool"),
+         Item("mnuAdjustTime", "時計を合わせる(&T)", "icon_clock"),
+         Item("mnuShowTopMost", "最前面表示" + std::string(16, ' ') + "Pause", "icon_topmost"),
+         Item("mnuShowBigger", "2倍表示", "icon_zoom"), Separator("MnuSeparator7"),
+         Hidden(Item("MnuSkinURL", "", "icon_gointernet")),
+         Item("MnuSupport", "サポートページを開く(&H)", "icon_gointernet"),
+         Item("MnuOpenAPPFolder", "exeフォルダーを開く(&E)", "icon_folder"),
+         Item("MnuHelp", "ヘルプ(&H)", "icon_help"),
+         Item("MnuOnlineHelp", "オンラインヘルプ(&Web)", "icon_olhelp"), Separator("MnuSeparator8"),
+         Item("MnuEnd", "終了(&X)")});
+}
+
+MenuItem SlotMenu() {
+    const std::string devices = "ネットワークデバイス一覧";
+    return Submenu(
+        "MnuSlotRoot", "スロットの設定", {},
+        {Submenu("MnuSlotInfoRoot", "表示項目(&K)", {},
+                 {Member("MnuSlotInfo", 0, "物理メモリー情報", "icon_mem"),
+                  Member("MnuSlotInfo", 1, "ページファイル情報", "icon_page"),
+                  At(2, Submenu("MnuSlotInfo", "CPU情報", "icon_cpu",
+                                {Member("MnuCPUList", 0, "CPU（全体）", "icon_cpu")})),
+                  Member("MnuSlotInfo", 3, "リソース情報", "icon_res"),
+                  At(4, Submenu("MnuSlotInfo", "ネットワーク受信量(bps表示)", "icon_netdw",
+                                {Placeholder("MnuNetWorkDeviceList1", devices)})),
+                  At(5, Submenu("MnuSlotInfo", "ネットワーク送信量(bps表示)", "icon_netup",
+                                {Placeholder("MnuNetWorkDeviceList2", devices)})),
+                  At(6, Submenu("MnuSlotInfo", "ネットワーク受信量(B/S表示)", "icon_netdw",
+                                {Placeholder("MnuNetWorkDeviceList3", devices)})),
+                  At(7, Submenu("MnuSlotInfo", "ネットワーク送信量(B/S表示)", "icon_netup",
+                                {Placeholder("MnuNetWorkDeviceList4", devices)})),
+                  At(8, Submenu("MnuSlotInfo", "ディスク容量情報", "icon_hdd",
+                                {Placeholder("MnuDiskDriveList", "ドライブ一覧"),
+                                 Separator("MnuSeparator15"),
+                                 Submenu("MnuNoUseDriveRoot", "未使用ドライブ一覧", {},
+                                         {Placeholder("MnuNoUseDriveList",
+                                                      "未使用ドライブ一覧リスト")})}))}),
+         Submenu("MnuUseLeftRoot", "残量/使用量切り替え", {},
+                 {Radio(Member("MnuUseLeft", 0, "規定値", "icon_showdef")),
+                  Radio(Member("MnuUseLeft", 1, "残量表示", "icon_showleft")),
+                  Radio(Member("MnuUseLeft", 2, "使用量表示", "icon_showuse"))}),
+         Separator("MnuSeparator9"), Item("MnuSlotMoveUp", "上に移動", "icon_moveup"),
+         Item("MnuSlotMoveDw", "下に移動", "icon_movedw"), Separator("MnuSeparator10"),
+         Submenu("MnuUnitContainerRoot", "ユニットコンテナ", "icon_tray",
+                 {Submenu("MnuUnitShouModeRoot", "表示内容", {},
+                          {Radio(Member("MnuUnitShouMode", 0, "グラフを表示する", "icon_nrmgraph")),
+                           Radio(Member("MnuUnitShouMode", 1, "時計を表示する", "icon_clock")),
+                           Separator("MnuSeparator11"),
+                           Item("MnuUseLogGraph", "履歴グラフを使用する", "icon_loggraph")}),
+                  Separator("MnuSeparator12"), Item("MnuUnitMoveUp", "上に移動", "icon_moveup"),
+                  Item("MnuUnitMoveDw", "下に移動", "icon_movedw"), Separator("MnuSeparator13"),
+                  Item("MnuUnitAddUp", "上に挿入", "icon_addup"),
+                  Item("MnuUnitAddDw", "下に挿入", "icon_adddw"), Separator("MnuSeparator14"),
+                  Item("MnuDeleteConteiner", "このコンテナを削除", "icon_delete")})});
+}
+
+template <typename Node> Node* Find(Node& root, std::string_view name, int index) {
+    if (root.name == name && root.index == index) {
+        return &root;
+    }
+    for (auto& child : root.items) {
+        if (Node* found = Find(child, name, index)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::array<MenuItem, 4> DesignTimeMenus() {
+    return {MainMenu(),
+            Submenu("MnuStartUnit", "始端ユニット", {},
+                    {Member("MnuShowStartUnit", 0, "表示(&V)", "icon_unittop"),
+                     Member("MnuShowStartUnit", 1, "非表示(&I)", "icon_unitnotop")}),
+            Submenu("MnuEndUnit", "終端ユニット", {},
+                    {Member("MnuShowEndUnit", 0, "表示(&V)", "icon_unitend"),
+                     Member("MnuShowEndUnit", 1, "非表示(&I)", "icon_unitnoend")}),
+            SlotMenu()};
+}
+
+MenuItem* FindItem(MenuItem& root, std::string_view name, int index) {
+    return Find(root, name, index);
+}
+
+const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index) {
+    return Find(root, name, index);
+}
+
+MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {
+    for (MenuItem& child : root.items) {
+        if (child.name == name && child.index == index) {
+            return &root;
+        }
+        if (MenuItem* found = FindParent(child, name, index)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+std::string RemoveExtension(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+std::string GetExtension(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
+}
+
+} // namespace trumbel

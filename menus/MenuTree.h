@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trumbel {
+
+inline constexpr int kSingleItem = -1;
+
+// One item of the popup menus: a command, a separator ("-") or a submenu. Items named alike
+// with indexes 0, 1, 2, ... form a list: index 0 is the design-time placeholder, the others are
+// added just before a popup and removed after it.
+struct MenuItem {
+    std::string name;
+    int index = kSingleItem;
+    std::string caption;
+    std::string icon; // resource name of the item's 16x16 picture, "" for none
+    bool enabled = true;
+    bool checked = false;
+    bool visible = true;
+    bool radio = false;
+    bool submenu = false;
+    // For entries that stand for a file: the file, whose own icon an icon menu shows.
+    std::string iconFile;
+    // The title band an icon menu paints beside a submenu, and whether it is shown.
+    std::string band;
+    bool bandShown = false;
+    std::vector<MenuItem> items;
+
+    bool IsSeparator() const { return caption == "-"; }
+};
+
+// A chosen item, as a view reports it after the menu has closed.
+struct MenuCommand {
+    std::string name;
+    int index = kSingleItem;
+    bool operator==(const MenuCommand&) const = default;
+};
+
+enum class IconMenus { Off, On };
+
+enum class TopMenu : int { Main = 0, StartUnit = 1, EndUnit = 2, SlotRoot = 3 };
+
+// The four top-level menus as they stand at design time, before anything is filled in.
+std::array<MenuItem, 4> DesignTimeMenus();
+
+// Depth-first search below (and including) root; null when absent.
+MenuItem* FindItem(MenuItem& root, std::string_view name, int index = kSingleItem);
+const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index = kSingleItem);
+// The submenu directly holding the named item; null when absent.
+MenuItem* FindParent(MenuItem& root, std::string_view name, int index = kSingleItem);
+
+// The text before the last "." (the whole name without a dot) and the text after it ("").
+std::string RemoveExtension(std::string_view name);
+std::string GetExtension(std::string_view name);
+
+} // namespace trumbel

@@ -1,0 +1,144 @@
+#include "qt/LiveProgram.h"
+#include "support/TestFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+QAction* ActionNamed(QMenu& menu, const char* name) {
+    for (QAction* action : menu.actions()) {
+        if (action->property("trumbelItem").toString() == QLatin1String(name)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// Every caller of a file-list menu, two hundred times over, closing the menu or acting on it:
+// afterwards no menu, action or list entry is left, and each popup ran its command once.
+TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
+    const fs::path folder = test::FreshTestFolder("menus");
+    for (const char* file : {"Function/a.sh", "Function/PickUp/a.sh", "Option/A.ini"}) {
+        fs::create_directories((folder / file).parent_path());
+        std::ofstream(folder / file) << "x";
+    }
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    live.program.settings.trayClickActions = {1, 3, 4, 5};
+
+    int shown = 0;
+    int mains = 0;
+    int acted = 0;
+    live.menuPresenter.onShown = [&](QMenu& menu) {
+        ++shown;
+        QAction* bigger = ActionNamed(menu, "mnuShowBigger");
+        // Every other main menu doubles or halves the window; the rest are dismissed.
+        if (bigger && ++mains % 2 == 1) {
+            ++acted;
+            menu.setActiveAction(bigger);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&menu, &enter);
+        } else {
+            menu.close();
+        }
+    };
+    const auto menusBefore = live.window.findChildren<QMenu*>().size();
+    const auto actionsBefore = live.window.findChildren<QAction*>().size();
+    const auto widgetsBefore = QApplication::allWidgets().size();
+    const bool doubleBefore = IsOn(live.program.settings.doubleSize);
+
+    const int callers[] = {1, 3, 4, 5, 15};
+    for (int i = 0; i < 200; ++i) {
+        live.program.DoTrayAction(callers[i % 5]);
+        QApplication::processEvents();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(shown, 200);
+    EXPECT_EQ(mains, 40);
+    EXPECT_EQ(acted, 20);
+    EXPECT_EQ(IsOn(live.program.settings.doubleSize), doubleBefore) << "an even number of toggles";
+    EXPECT_EQ(live.formMenu.Find("mnuShowBigger")->checked, doubleBefore);
+    EXPECT_EQ(live.window.findChildren<QMenu*>().size(), menusBefore);
+    EXPECT_EQ(live.window.findChildren<QAction*>().size(), actionsBefore);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
+    EXPECT_FALSE(live.formMenu.ListsBuilt());
+    for (PopupMenu list :
+         {PopupMenu::FunctionAll, PopupMenu::FunctionPickUp, PopupMenu::SkinList}) {
+        EXPECT_EQ(live.formMenu.Root(list).items.size(), 1u) << "only the placeholder is left";
+    }
+    EXPECT_EQ(live.formMenu.Root(PopupMenu::ChangeOption).items.size(), 3u);
+    live.program.EndApplication();
+}
+
+// The slot menu's device lists from this machine's measurement: drive C is "/", every
+// processor and interface is listed.
+TEST(LiveMenus, DeviceListsComeFromTheMeasurement) {
+    const fs::path folder = test::FreshTestFolder("devices");
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    live.program.RefreshTick();
+    live.formMenu.SetNetWorkDevice(live.menuDevices);
+    const clsSystemInfo& info = *live.measure.Info();
+    const MenuItem& cpu = *live.formMenu.Find("MnuSlotInfo", 2);
+    EXPECT_EQ(cpu.items.size(), info.CPUNum() > 1 ? 1u + info.CPUNum() : 1u);
+    EXPECT_EQ(live.formMenu.NetworkDeviceCount(), info.GetNetWorkNum());
+    const MenuItem* c = live.formMenu.Find("MnuDiskDriveList", 1);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->caption.rfind("C: /(", 0), 0u) << c->caption;
+    live.formMenu.DeleteNetworkDevice();
+    EXPECT_EQ(cpu.items.size(), 1u);
+    live.program.EndApplication();
+}
+
+// A file dropped on the skin window is offered for the function folder and copied on Yes; a drop
+// that carries no file is refused.
+TEST(LiveMenus, AFileDroppedOnTheWindowIsRegistered) {
+    const fs::path folder = test::FreshTestFolder("drop");
+    const fs::path outside = folder / "outside" / "tool.sh";
+    fs::create_directories(outside.parent_path());
+    std::ofstream(outside) << "x";
+    RecordingUi ui;
+    LiveProgram live(ui, (folder / "app").string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    const auto boxesAtStart = ui.shown.size();
+
+    QMimeData text;
+    text.setText(QStringLiteral("no file here"));
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(outside.string())),
+                   QUrl::fromLocalFile(QStringLiteral("/etc/hostname"))});
+    ui.answers = {MsgAnswer::Yes};
+    // As the toolkit delivers a drop: to the widget that accepted the drag.
+    QDragEnterEvent offer(QPoint(1, 1), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &offer);
+    EXPECT_TRUE(offer.isAccepted());
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&live.window, &drop);
+    QApplication::processEvents();
+    ASSERT_EQ(ui.shown.size(), boxesAtStart + 1);
+    EXPECT_EQ(ui.shown.back().title, "ファンクション登録の確認Velquor");
+    EXPECT_TRUE(fs::exists(folder / "app" / "Function" / "tool.sh"));
+    EXPECT_FALSE(fs::exists(folder / "app" / "Function" / "hostname")) << "only the first file";
+    live.program.EndApplication();
+}
+
+} // namespace
+} // namespace trumbel
