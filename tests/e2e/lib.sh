@@ -15,12 +15,15 @@ need() {
 # neither the capability to set the time nor a system bus to ask timedated, so no test can
 # move this machine's clock. Scripts set trumbel=$1 before sourcing this file.
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/trumbel-test-system-bus
+# The build folder of the program under test, for the programs built beside it (sumora).
+trumbel_build=$(dirname "${trumbel:-.}")
 clock_guard=
 if [ -n "${trumbel:-}" ] && [ "$(id -u)" -eq 0 ]; then
   need capsh
   clock_guard=$(mktemp)
-  printf '#!/bin/sh\nexec capsh --drop=cap_sys_time -- -c '"'"'exec "$0" "$@"'"'"' %q "$@"\n' \
-    "$trumbel" >"$clock_guard"
+  # Absolute paths: a test may run the program with a PATH of its own.
+  printf '#!/bin/sh\nexec %q --drop=cap_sys_time -- -c '"'"'exec "$0" "$@"'"'"' %q "$@"\n' \
+    "$(command -v capsh)" "$trumbel" >"$clock_guard"
   chmod +x "$clock_guard"
   trumbel=$clock_guard
   trap 'rm -f "$clock_guard"' EXIT

@@ -10,7 +10,7 @@ here=$(dirname "$0")
 need xdotool xprop openbox
 start_session
 start_window_manager
-sumora=$(dirname "$trumbel")/tools/sumora/sumora
+sumora=$trumbel_build/tools/sumora/sumora
 [ -x "$sumora" ] || { echo "SKIP: sumora is not built"; exit 77; }
 
 # A file skin in a subfolder of the program's folder (the skin folder), with a missing file as
