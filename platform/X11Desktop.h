@@ -13,6 +13,7 @@ struct xcb_connection_t;
 namespace trumbel {
 
 enum class WindowLayer { Normal, Above, Below };
+enum class KeyEvent { NotOurs, Unchanged, Changed };
 
 // What an X server and an EWMH window manager tell about the desktop, over a connection the
 // caller owns (the toolkit's, so that grabbed keys arrive in its event stream). Every query
@@ -38,6 +39,15 @@ public:
     // Ctrl, Shift and Pause as the server's key map has them now, whoever has the focus.
     KeyState Keys() const;
 
+    // Follows Ctrl, Shift and Pause from XInput 2 raw key events on the root window, which the
+    // server sends whoever has the focus, so that nobody has to ask for the key map. False
+    // when the server has no XInput 2; Keys() then stays the only way.
+    bool WatchKeys();
+    // A raw key event of the watch is taken (Changed when Ctrl, Shift or Pause moved); any
+    // other event is NotOurs.
+    KeyEvent TakeKeyEvent(const void* xcbEvent);
+    KeyState WatchedKeys() const;
+
     // Keeps the window above or below the others, or neither, without re-creating it. A mapped
     // window asks the window manager; an unmapped one carries the state into its next map.
     void SetLayer(std::uint32_t window, WindowLayer layer, bool mapped);
@@ -53,6 +63,9 @@ private:
     std::vector<std::uint8_t> ctrlCodes_;
     std::vector<std::uint8_t> shiftCodes_;
     std::vector<std::uint8_t> pauseCodes_;
+    bool watching_ = false;
+    std::uint8_t xinputOpcode_ = 0;
+    std::vector<std::uint8_t> held_; // watched keycodes now down
 };
 
 // The hot key as a passive grab on the root window for every keycode of the keysym, with the

@@ -7,6 +7,7 @@
 #include <map>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
+#include <xcb/xinput.h>
 
 namespace trumbel {
 
@@ -278,6 +279,92 @@ KeyState X11Desktop::Keys() const {
     k.shift = down(shiftCodes_);
     k.pause = down(pauseCodes_);
     return k;
+}
+
+bool X11Desktop::WatchKeys() {
+    if (watching_) {
+        return true;
+    }
+    if (!Alive(connection_)) {
+        return false;
+    }
+    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(connection_, &xcb_input_id);
+    if (!ext || !ext->present) {
+        return false;
+    }
+    struct {
+        xcb_input_event_mask_t head;
+        std::uint32_t bits;
+    } mask{};
+    mask.head.deviceid = XCB_INPUT_DEVICE_ALL_MASTER;
+    mask.head.mask_len = 1;
+    mask.bits = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE;
+    auto select = [&] {
+        return Own(xcb_request_check(
+            connection_, xcb_input_xi_select_events_checked(connection_, root_, 1, &mask.head)));
+    };
+    // The toolkit has normally announced its XInput version on this connection already; a
+    // second announcement of a lower one would be refused, so announce only when needed.
+    if (select()) {
+        auto v = Own(xcb_input_xi_query_version_reply(
+            connection_, xcb_input_xi_query_version(connection_, 2, 0), nullptr));
+        if (!v || v->major_version < 2 || select()) {
+            return false;
+        }
+    }
+    xinputOpcode_ = ext->major_opcode;
+    watching_ = true;
+    // Selected first, read second: a key that moves in between arrives as an event.
+    auto r = Own(xcb_query_keymap_reply(connection_, xcb_query_keymap(connection_), nullptr));
+    held_.clear();
+    if (r) {
+        for (const auto* codes : {&ctrlCodes_, &shiftCodes_, &pauseCodes_}) {
+            for (std::uint8_t code : *codes) {
+                if (r->keys[code / 8] & (1u << (code % 8))) {
+                    held_.push_back(code);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+KeyEvent X11Desktop::TakeKeyEvent(const void* xcbEvent) {
+    const auto* g = static_cast<const xcb_ge_generic_event_t*>(xcbEvent);
+    if (!watching_ || (g->response_type & 0x7F) != XCB_GE_GENERIC ||
+        g->extension != xinputOpcode_ ||
+        (g->event_type != XCB_INPUT_RAW_KEY_PRESS && g->event_type != XCB_INPUT_RAW_KEY_RELEASE)) {
+        return KeyEvent::NotOurs;
+    }
+    const auto* e = static_cast<const xcb_input_raw_key_press_event_t*>(xcbEvent);
+    const bool press = g->event_type == XCB_INPUT_RAW_KEY_PRESS;
+    const auto code = static_cast<std::uint8_t>(e->detail);
+    auto watched = [code](const std::vector<std::uint8_t>& codes) {
+        return std::find(codes.begin(), codes.end(), code) != codes.end();
+    };
+    if (!watched(ctrlCodes_) && !watched(shiftCodes_) && !watched(pauseCodes_)) {
+        return KeyEvent::Unchanged;
+    }
+    const KeyState before = WatchedKeys();
+    const auto it = std::find(held_.begin(), held_.end(), code);
+    if (press && it == held_.end()) {
+        held_.push_back(code);
+    } else if (!press && it != held_.end()) {
+        held_.erase(it);
+    }
+    const KeyState after = WatchedKeys();
+    const bool same =
+        before.ctrl == after.ctrl && before.shift == after.shift && before.pause == after.pause;
+    return same ? KeyEvent::Unchanged : KeyEvent::Changed;
+}
+
+KeyState X11Desktop::WatchedKeys() const {
+    auto down = [&](const std::vector<std::uint8_t>& codes) {
+        return std::any_of(codes.begin(), codes.end(), [&](std::uint8_t c) {
+            return std::find(held_.begin(), held_.end(), c) != held_.end();
+        });
+    };
+    return {down(ctrlCodes_), down(shiftCodes_), down(pauseCodes_)};
 }
 
 void X11Desktop::SetLayer(std::uint32_t window, WindowLayer layer, bool mapped) {
