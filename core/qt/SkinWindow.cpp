@@ -50,10 +50,26 @@ void SkinWindow::AttachBehaviour(WindowBehaviour* behaviour, X11Desktop* x11) {
 }
 
 void SkinWindow::Present(const QImage& frame, int scale) {
+    const int s = scale < 1 ? 1 : scale;
+    if (frame.isNull() || frame.depth() != 32 || s != scale_) {
+        delta_.Reset();
+    }
     frame_ = frame;
-    scale_ = scale < 1 ? 1 : scale;
+    scale_ = s;
+    if (frame_.isNull() || frame_.depth() != 32) {
+        UpdateShape();
+        update();
+        return;
+    }
+    const std::optional<PixelArea> area =
+        delta_.Next(reinterpret_cast<const std::uint32_t*>(frame_.constBits()), frame_.width(),
+                    frame_.height(), static_cast<int>(frame_.bytesPerLine() / 4));
+    if (!area) {
+        return; // the screen shows this picture already
+    }
     UpdateShape();
-    update();
+    update(QRect(area->left * scale_, area->top * scale_, (area->right - area->left) * scale_,
+                 (area->bottom - area->top) * scale_));
 }
 
 void SkinWindow::SetContentSize(int width, int height) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameDelta.h"
 #include "Ports.h"
 #include "WindowBehaviour.h"
 #include "platform/X11Desktop.h"
@@ -20,7 +21,8 @@ class SkinWindow final : public QWidget, public WindowPort, public SkinSurface {
 public:
     explicit SkinWindow(Presentation presentation = Presentation::OnScreen);
 
-    // Wraps the composed pixels (0xAARRGGBB, not copied) and repaints once.
+    // Wraps the composed pixels (0xAARRGGBB, not copied) and repaints what changed since the
+    // last frame, if anything.
     void Present(const QImage& frame, int scale);
     void SetContentSize(int width, int height);
 
@@ -70,6 +72,7 @@ private:
     X11Desktop* x11_ = nullptr;
     WindowLayer layer_ = WindowLayer::Normal;
     std::optional<std::uint32_t> colourKey_;
+    FrameDelta delta_;
 };
 
 } // namespace trumbel
