@@ -68,6 +68,30 @@ private:
     std::vector<std::uint8_t> held_; // watched keycodes now down
 };
 
+// Sends 32-bit pixels (0x??RRGGBB, the top byte ignored) straight into a window with
+// PutImage: no toolkit backing store, no shared memory segment and no reply to wait for, so a
+// frame costs one write to the server and wakes nobody. Usable only where the window's visual
+// takes such pixels as they are (depth 24 in 32 bits, little-endian, 8-bit RGB masks).
+class X11Presenter {
+public:
+    X11Presenter(xcb_connection_t* connection, std::uint32_t window);
+    ~X11Presenter();
+    X11Presenter(const X11Presenter&) = delete;
+    X11Presenter& operator=(const X11Presenter&) = delete;
+
+    bool Usable() const { return gc_ != 0; }
+    // The rectangle [left, right) x [top, bottom) of the picture, to the same place in the
+    // window. stride is in pixels.
+    void Put(const std::uint32_t* pixels, int stride, int left, int top, int right, int bottom);
+
+private:
+    xcb_connection_t* connection_;
+    std::uint32_t window_;
+    std::uint32_t gc_ = 0;
+    std::uint8_t depth_ = 0;
+    std::vector<std::uint32_t> band_;
+};
+
 // The hot key as a passive grab on the root window for every keycode of the keysym, with the
 // Num Lock and Caps Lock variants so that the lock keys do not disable it.
 class X11KeyGrabber final : public KeyGrabber {

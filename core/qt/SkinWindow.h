@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace trumbel {
@@ -54,6 +55,8 @@ public:
     void ApplyZOrder(ZOrderStep step) override;
     void SetAlpha(int alpha) override;
 
+    QPaintEngine* paintEngine() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +67,8 @@ protected:
 private:
     void ApplyLayer(bool mapped);
     void UpdateShape();
+    void StartDirectPresent();
+    void StopDirectPresent();
 
     Presentation presentation_;
     QImage frame_;
@@ -73,6 +78,9 @@ private:
     WindowLayer layer_ = WindowLayer::Normal;
     std::optional<std::uint32_t> colourKey_;
     FrameDelta delta_;
+    // Frames go to the X server without the toolkit's painting and backing store; null where
+    // the window's visual does not allow it (and without X11).
+    std::unique_ptr<X11Presenter> presenter_;
 };
 
 } // namespace trumbel

@@ -367,6 +367,87 @@ KeyState X11Desktop::WatchedKeys() const {
     return {down(ctrlCodes_), down(shiftCodes_), down(pauseCodes_)};
 }
 
+X11Presenter::X11Presenter(xcb_connection_t* connection, std::uint32_t window)
+    : connection_(connection), window_(window) {
+    if (!Alive(connection_) || window_ == 0) {
+        return;
+    }
+    const xcb_setup_t* setup = xcb_get_setup(connection_);
+    const std::uint32_t one = 1;
+    const bool littleEndianHost = *reinterpret_cast<const std::uint8_t*>(&one) == 1;
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || !littleEndianHost) {
+        return;
+    }
+    auto geometry =
+        Own(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window_), nullptr));
+    auto attributes = Own(xcb_get_window_attributes_reply(
+        connection_, xcb_get_window_attributes(connection_, window_), nullptr));
+    if (!geometry || !attributes || geometry->depth != 24) {
+        return;
+    }
+    bool thirtyTwoBits = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f)) {
+        if (f.data->depth == 24) {
+            thirtyTwoBits = f.data->bits_per_pixel == 32;
+        }
+    }
+    bool rgb = false;
+    for (auto sc = xcb_setup_roots_iterator(setup); sc.rem; xcb_screen_next(&sc)) {
+        for (auto d = xcb_screen_allowed_depths_iterator(sc.data); d.rem; xcb_depth_next(&d)) {
+            for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
+                if (v.data->visual_id == attributes->visual) {
+                    rgb = v.data->red_mask == 0xFF0000 && v.data->green_mask == 0xFF00 &&
+                          v.data->blue_mask == 0xFF;
+                }
+            }
+        }
+    }
+    if (!thirtyTwoBits || !rgb) {
+        return;
+    }
+    depth_ = geometry->depth;
+    gc_ = xcb_generate_id(connection_);
+    // No exposures: the toolkit's expose events already bring a full frame.
+    const std::uint32_t noExposures = 0;
+    xcb_create_gc(connection_, gc_, window_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+}
+
+X11Presenter::~X11Presenter() {
+    if (gc_ != 0 && Alive(connection_)) {
+        xcb_free_gc(connection_, gc_);
+        xcb_flush(connection_);
+    }
+}
+
+void X11Presenter::Put(const std::uint32_t* pixels, int stride, int left, int top, int right,
+                       int bottom) {
+    if (gc_ == 0 || !Alive(connection_) || left >= right || top >= bottom) {
+        return;
+    }
+    const auto width = static_cast<std::size_t>(right - left);
+    // Bands of whole rows that fit one request (the length is in 4-byte units).
+    const std::size_t limit = xcb_get_maximum_request_length(connection_) * 4u - 64u;
+    const int rowsPerBand = std::max<int>(1, static_cast<int>(limit / (width * 4u)));
+    for (int y = top; y < bottom; y += rowsPerBand) {
+        const int rows = std::min(rowsPerBand, bottom - y);
+        const std::uint32_t* data = pixels + static_cast<std::ptrdiff_t>(y) * stride + left;
+        if (width != static_cast<std::size_t>(stride)) {
+            band_.resize(width * static_cast<std::size_t>(rows));
+            for (int r = 0; r < rows; ++r) {
+                std::memcpy(&band_[static_cast<std::size_t>(r) * width],
+                            data + static_cast<std::ptrdiff_t>(r) * stride, width * 4u);
+            }
+            data = band_.data();
+        }
+        xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
+                      static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(rows),
+                      static_cast<std::int16_t>(left), static_cast<std::int16_t>(y), 0, depth_,
+                      static_cast<std::uint32_t>(width * static_cast<std::size_t>(rows) * 4u),
+                      reinterpret_cast<const std::uint8_t*>(data));
+    }
+    xcb_flush(connection_);
+}
+
 void X11Desktop::SetLayer(std::uint32_t window, WindowLayer layer, bool mapped) {
     if (!Alive(connection_) || window == 0) {
         return;
