@@ -396,6 +396,7 @@ void WindowBehaviour::ArmPolls() {
 void WindowBehaviour::KeysChanged() {
     if (timers_.IsEnabled(TimerId::Timer1) && NeedsOf(program_.settings).keys) {
         VisibilityPoll();
+        ArmPolls(); // the desktop may want to be asked while a key is held
     }
 }
 
@@ -425,6 +426,9 @@ void WindowBehaviour::VisibilityPoll() {
         return;
     }
     surface_.SetShown(d.visible);
+    if (timers_.IsEnabled(TimerId::Timer2)) {
+        ArmPolls(); // a poll that held keys kept running stops once they are up
+    }
 }
 
 void WindowBehaviour::ToggleTopMost() {

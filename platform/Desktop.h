@@ -89,8 +89,9 @@ public:
     virtual WindowId ForegroundWindow() const = 0;
     // Keys held anywhere on the display, whichever window has the focus.
     virtual KeyState Keys() const = 0;
-    // Pushed: Keys() is always current without asking, and a change is reported to the
-    // window behaviour's KeysChanged.
+    // Pushed: Keys() is current without asking, and a change is reported to the window
+    // behaviour's KeysChanged. A desktop may answer Polled for as long as it wants to be asked
+    // (while a key is held, say).
     virtual KeySource KeysSource() const { return KeySource::Polled; }
     virtual ScreenPoint Cursor() const = 0;
 };

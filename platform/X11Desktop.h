@@ -47,6 +47,10 @@ public:
     // other event is NotOurs.
     KeyEvent TakeKeyEvent(const void* xcbEvent);
     KeyState WatchedKeys() const;
+    bool AnyWatchedKeyHeld() const { return !held_.empty(); }
+    // Asks the key map and makes the watch agree with it: a release the watch did not see (a
+    // grab in between, a lost event) must not leave a key held for good.
+    KeyState ResyncWatchedKeys();
 
     // Keeps the window above or below the others, or neither, without re-creating it. A mapped
     // window asks the window manager; an unmapped one carries the state into its next map.

@@ -123,7 +123,9 @@ WindowId QtDesktop::ForegroundWindow() const {
 
 KeyState QtDesktop::Keys() const {
     if (keyWatch_) {
-        return x11_->WatchedKeys();
+        // While a key is down the rules poll, and each poll asks the server: a release that
+        // never arrived as an event (the hot key's grab takes some) is found within a poll.
+        return x11_->AnyWatchedKeyHeld() ? x11_->ResyncWatchedKeys() : x11_->WatchedKeys();
     }
     if (x11_) {
         return x11_->Keys();
@@ -133,7 +135,7 @@ KeyState QtDesktop::Keys() const {
 }
 
 KeySource QtDesktop::KeysSource() const {
-    return keyWatch_ ? KeySource::Pushed : KeySource::Polled;
+    return keyWatch_ && !x11_->AnyWatchedKeyHeld() ? KeySource::Pushed : KeySource::Polled;
 }
 
 ScreenPoint QtDesktop::Cursor() const {

@@ -10,7 +10,8 @@ namespace trumbel {
 
 // The desktop as the skin window sees it: the screen and work area from Qt, the other windows,
 // the foreground window and the global key state from the X server when there is one (pushed
-// by XInput 2 where the server has it; TRUMBEL_KEYS=poll asks the key map instead). Without
+// by XInput 2 where the server has it while no key is held, asked while one is; TRUMBEL_KEYS=poll
+// always asks the key map). Without
 // X11 (a Wayland-native or offscreen platform) the window list is empty, there is no foreground
 // window, and only the modifier keys that reach this program count.
 class QtDesktop final : public Desktop {

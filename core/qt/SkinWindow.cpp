@@ -285,6 +285,12 @@ void SkinWindow::SetShown(bool shown) {
             ApplyLayer(false);
         }
         show();
+        if (x11_) {
+            // A window shown again right after it was hidden can reach the window manager
+            // before it has finished forgetting the hidden one, which then drops the state set
+            // before the map as well: ask again, now that the map request is ahead of us.
+            ApplyLayer(true);
+        }
     } else {
         hide();
     }

@@ -315,6 +315,11 @@ bool X11Desktop::WatchKeys() {
     xinputOpcode_ = ext->major_opcode;
     watching_ = true;
     // Selected first, read second: a key that moves in between arrives as an event.
+    ResyncWatchedKeys();
+    return true;
+}
+
+KeyState X11Desktop::ResyncWatchedKeys() {
     auto r = Own(xcb_query_keymap_reply(connection_, xcb_query_keymap(connection_), nullptr));
     held_.clear();
     if (r) {
@@ -326,7 +331,7 @@ bool X11Desktop::WatchKeys() {
             }
         }
     }
-    return true;
+    return WatchedKeys();
 }
 
 KeyEvent X11Desktop::TakeKeyEvent(const void* xcbEvent) {

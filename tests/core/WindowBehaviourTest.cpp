@@ -744,5 +744,25 @@ TEST_F(WindowBehaviourTest, PointerIsAskedOnlyForAPointerRule) {
     EXPECT_EQ(desktop.cursorAsked, 1);
 }
 
+TEST_F(WindowBehaviourTest, HeldKeysArePolledUntilLetGo) {
+    // A desktop that wants to be asked while a key is down (a release may never come as an
+    // event): the poll runs from the event that pressed it until a poll sees it up.
+    desktop.source = KeySource::Pushed;
+    behaviour.UpdatePolls();
+    ASSERT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    desktop.keys = {true, true, false};
+    desktop.source = KeySource::Polled;
+    behaviour.KeysChanged();
+    EXPECT_FALSE(surface.shown);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    behaviour.VisibilityPoll(); // still held
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    desktop.keys = {};
+    desktop.source = KeySource::Pushed;
+    behaviour.VisibilityPoll(); // the poll finds the release no event reported
+    EXPECT_TRUE(surface.shown);
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+}
+
 } // namespace
 } // namespace trumbel
