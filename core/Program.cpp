@@ -65,10 +65,9 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     }
     timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
     timers_.SetEnabled(TimerId::Timer1, true);
-    timers_.SetEnabled(TimerId::Timer2, true);
     // The auto-snap poll belongs to the window but must not run inside start-up's message boxes
     // (their loops dispatch timers): it would record a place the window is about to leave.
-    timers_.SetEnabled(TimerId::Timer3, true);
+    UpdatePolls();
     if (osPlatform == kOsPlatformNt) {
         // Opacity is not a setting: every start begins opaque.
         window().SetOpacity(255);
@@ -194,6 +193,16 @@ void Program::AutoSnapPoll() {
     } else if (onAutoSnapReturn) {
         onAutoSnapReturn();
     }
+}
+
+void Program::UpdatePolls() {
+    if (onUpdatePolls) {
+        onUpdatePolls();
+        return;
+    }
+    // Without a window behaviour to ask, both polls run.
+    timers_.SetEnabled(TimerId::Timer2, true);
+    timers_.SetEnabled(TimerId::Timer3, true);
 }
 
 void Program::OnTrayMessage(TrayMessage message) {

@@ -64,6 +64,9 @@ public:
     void AutoSnapPoll();
     void TrayClickTimer();
     void DeferredExitTimer();
+    // Starts and stops the polls as the settings now need them: after start-up, after an
+    // option-file switch, after the options are applied.
+    void UpdatePolls();
 
     void OnTrayMessage(TrayMessage message);
     void DoTrayAction(int action);
@@ -93,6 +96,7 @@ public:
     std::function<void()> onVisibilityPoll;
     std::function<void()> onAutoSnap;
     std::function<void()> onAutoSnapReturn;
+    std::function<void()> onUpdatePolls;
 
 private:
     void RecordStartPosition();

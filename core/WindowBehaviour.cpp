@@ -152,6 +152,24 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
     return d;
 }
 
+VisibilityNeeds NeedsOf(const Settings& settings) {
+    const bool topmost = IsOn(settings.topmost);
+    VisibilityNeeds n;
+    n.pointer = topmost ? IsOn(settings.hideOnMouseOver) : IsOn(settings.showOnMouseOver);
+    n.keys = n.pointer || IsOn(settings.toggleButton) ||
+             (topmost ? IsOn(settings.hideByButton) : IsOn(settings.showByButton));
+    return n;
+}
+
+PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away) {
+    const VisibilityNeeds n = NeedsOf(settings);
+    PollPlan p;
+    p.visibility = n.pointer || (n.keys && keys == KeySource::Polled);
+    // Mode 0 still polls while the window is away, so that it comes back within a second.
+    p.autoSnap = settings.autoSnapMode != 0 || away == AutoSnapAway::Yes;
+    return p;
+}
+
 std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialog options) {
     std::vector<ZOrderStep> steps;
     if (on) {
@@ -351,10 +369,44 @@ void WindowBehaviour::OnSkinButton(int index, MouseButton button) {
     }
 }
 
+void WindowBehaviour::UpdatePolls() {
+    if (!timers_.IsEnabled(TimerId::Timer1)) {
+        return; // before start-up is over, or on the way out
+    }
+    ArmPolls();
+    VisibilityPoll();
+}
+
+void WindowBehaviour::ArmPolls() {
+    if (!timers_.IsEnabled(TimerId::Timer1)) {
+        return;
+    }
+    const PollPlan plan =
+        PlanPolls(program_.settings, desktop_.KeysSource(),
+                  snappedByAuto_ || hiddenUnsnapped_ ? AutoSnapAway::Yes : AutoSnapAway::No);
+    // Enabling restarts a running timer: touch only those whose state changes.
+    if (timers_.IsEnabled(TimerId::Timer2) != plan.visibility) {
+        timers_.SetEnabled(TimerId::Timer2, plan.visibility);
+    }
+    if (timers_.IsEnabled(TimerId::Timer3) != plan.autoSnap) {
+        timers_.SetEnabled(TimerId::Timer3, plan.autoSnap);
+    }
+}
+
+void WindowBehaviour::KeysChanged() {
+    if (timers_.IsEnabled(TimerId::Timer1) && NeedsOf(program_.settings).keys) {
+        VisibilityPoll();
+        ArmPolls(); // the desktop may want to be asked while a key is held
+    }
+}
+
 void WindowBehaviour::VisibilityPoll() {
     VisibilityInputs in;
     in.keys = desktop_.Keys();
-    in.cursor = desktop_.Cursor();
+    // The pointer is a round trip to the server; the rules read it only while one needs it.
+    if (NeedsOf(program_.settings).pointer) {
+        in.cursor = desktop_.Cursor();
+    }
     in.frame = surface_.Frame();
     in.aboutBoxOpen = program_.aboutBoxOpen;
     in.hiddenUnsnapped = hiddenUnsnapped_;
@@ -374,6 +426,9 @@ void WindowBehaviour::VisibilityPoll() {
         return;
     }
     surface_.SetShown(d.visible);
+    if (timers_.IsEnabled(TimerId::Timer2)) {
+        ArmPolls(); // a poll that held keys kept running stops once they are up
+    }
 }
 
 void WindowBehaviour::ToggleTopMost() {
@@ -384,6 +439,8 @@ void WindowBehaviour::ToggleTopMost() {
     }
     SetTopMost(IsOn(st.topmost));
     program_.menu().SetTopMostChecked(IsOn(st.topmost));
+    // The other z-order has rules of its own.
+    ArmPolls();
 }
 
 void WindowBehaviour::SetTopMost(bool on) {
@@ -428,8 +485,17 @@ void WindowBehaviour::SetDoubleSize(bool on) {
     }
 }
 
+void WindowBehaviour::AfterAutoSnap(bool wasHiddenUnsnapped) {
+    ArmPolls();
+    // The visibility rules need not wait for a poll that may not be running.
+    if (hiddenUnsnapped_ != wasHiddenUnsnapped) {
+        VisibilityPoll();
+    }
+}
+
 void WindowBehaviour::AutoSnap() {
     const Settings& st = program_.settings;
+    const bool wasHiddenUnsnapped = hiddenUnsnapped_;
     const WindowId foreground = desktop_.ForegroundWindow();
     const WindowId self = surface_.Id();
     // Following the foreground window needs only that window, not the whole list.
@@ -465,14 +531,17 @@ void WindowBehaviour::AutoSnap() {
     }
     // Turning the setting off must not leave the window hidden for good.
     hiddenUnsnapped_ = IsOn(st.hideWhenNotSnapped) && !snappedByAuto_;
+    AfterAutoSnap(wasHiddenUnsnapped);
 }
 
 void WindowBehaviour::AutoSnapReturn() {
+    const bool wasHiddenUnsnapped = hiddenUnsnapped_;
     if (snappedByAuto_) {
         snappedByAuto_ = false;
         surface_.MoveTo(beforeSnap_.x, beforeSnap_.y);
     }
     hiddenUnsnapped_ = false;
+    AfterAutoSnap(wasHiddenUnsnapped);
 }
 
 } // namespace trumbel

@@ -66,6 +66,26 @@ struct VisibilityDecision {
 VisibilityDecision DecideVisibility(const Settings& settings, const VisibilityState& state,
                                     const VisibilityInputs& in);
 
+// Which inputs the rules read under the current settings and z-order. Pointer rules also read
+// the keys: Ctrl+Shift held suspends them and Shift can exempt the pointer.
+struct VisibilityNeeds {
+    bool keys = false;
+    bool pointer = false;
+    friend bool operator==(const VisibilityNeeds&, const VisibilityNeeds&) = default;
+};
+VisibilityNeeds NeedsOf(const Settings& settings);
+
+// Which polls have to run. A poll runs only where its answer can change something: the
+// visibility poll for the pointer, or for the keys when the desktop does not report them as
+// they change; the auto-snap poll while auto-snap is on or the window is still away on one.
+struct PollPlan {
+    bool visibility = false;
+    bool autoSnap = false;
+    friend bool operator==(const PollPlan&, const PollPlan&) = default;
+};
+enum class AutoSnapAway { No, Yes };
+PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away);
+
 // --- Z-order, transparency, double size -------------------------------------------------------
 
 enum class ZOrderStep { Top, TopMost, NoTopMost, Bottom };
@@ -115,6 +135,12 @@ public:
     void VisibilityPoll();
     void AutoSnap();
     void AutoSnapReturn();
+    // Starts and stops the visibility and auto-snap polls as the settings now need them and
+    // brings the window in line with the settings at once. Runs after start-up, after the
+    // settings change and whenever the z-order setting flips.
+    void UpdatePolls();
+    // The desktop saw Ctrl, Shift or Pause move (a desktop that reports keys as they change).
+    void KeysChanged();
     void SetTopMost(bool on);
     // The menu command: flip the setting and apply it.
     void ToggleTopMost();
@@ -141,6 +167,8 @@ public:
 private:
     WindowScale Scale() const;
     void Popup(MenuForm form);
+    void ArmPolls();
+    void AfterAutoSnap(bool wasHiddenUnsnapped);
 
     Program& program_;
     TimerHost& timers_;

@@ -46,6 +46,10 @@ struct KeyState {
     bool pause = false;
 };
 
+// How the desktop learns which keys are held: by asking the server (a poll must ask again to
+// see a change) or from the server's key events as they happen.
+enum class KeySource { Polled, Pushed };
+
 struct TopLevelWindow {
     WindowId id = 0;
     std::string title;
@@ -85,6 +89,10 @@ public:
     virtual WindowId ForegroundWindow() const = 0;
     // Keys held anywhere on the display, whichever window has the focus.
     virtual KeyState Keys() const = 0;
+    // Pushed: Keys() is current without asking, and a change is reported to the window
+    // behaviour's KeysChanged. A desktop may answer Polled for as long as it wants to be asked
+    // (while a key is held, say).
+    virtual KeySource KeysSource() const { return KeySource::Polled; }
     virtual ScreenPoint Cursor() const = 0;
 };
 

@@ -13,6 +13,7 @@ struct xcb_connection_t;
 namespace trumbel {
 
 enum class WindowLayer { Normal, Above, Below };
+enum class KeyEvent { NotOurs, Unchanged, Changed };
 
 // What an X server and an EWMH window manager tell about the desktop, over a connection the
 // caller owns (the toolkit's, so that grabbed keys arrive in its event stream). Every query
@@ -38,6 +39,19 @@ public:
     // Ctrl, Shift and Pause as the server's key map has them now, whoever has the focus.
     KeyState Keys() const;
 
+    // Follows Ctrl, Shift and Pause from XInput 2 raw key events on the root window, which the
+    // server sends whoever has the focus, so that nobody has to ask for the key map. False
+    // when the server has no XInput 2; Keys() then stays the only way.
+    bool WatchKeys();
+    // A raw key event of the watch is taken (Changed when Ctrl, Shift or Pause moved); any
+    // other event is NotOurs.
+    KeyEvent TakeKeyEvent(const void* xcbEvent);
+    KeyState WatchedKeys() const;
+    bool AnyWatchedKeyHeld() const { return !held_.empty(); }
+    // Asks the key map and makes the watch agree with it: a release the watch did not see (a
+    // grab in between, a lost event) must not leave a key held for good.
+    KeyState ResyncWatchedKeys();
+
     // Keeps the window above or below the others, or neither, without re-creating it. A mapped
     // window asks the window manager; an unmapped one carries the state into its next map.
     void SetLayer(std::uint32_t window, WindowLayer layer, bool mapped);
@@ -53,6 +67,33 @@ private:
     std::vector<std::uint8_t> ctrlCodes_;
     std::vector<std::uint8_t> shiftCodes_;
     std::vector<std::uint8_t> pauseCodes_;
+    bool watching_ = false;
+    std::uint8_t xinputOpcode_ = 0;
+    std::vector<std::uint8_t> held_; // watched keycodes now down
+};
+
+// Sends 32-bit pixels (0x??RRGGBB, the top byte ignored) straight into a window with
+// PutImage: no toolkit backing store, no shared memory segment and no reply to wait for, so a
+// frame costs one write to the server and wakes nobody. Usable only where the window's visual
+// takes such pixels as they are (depth 24 in 32 bits, little-endian, 8-bit RGB masks).
+class X11Presenter {
+public:
+    X11Presenter(xcb_connection_t* connection, std::uint32_t window);
+    ~X11Presenter();
+    X11Presenter(const X11Presenter&) = delete;
+    X11Presenter& operator=(const X11Presenter&) = delete;
+
+    bool Usable() const { return gc_ != 0; }
+    // The rectangle [left, right) x [top, bottom) of the picture, to the same place in the
+    // window. stride is in pixels.
+    void Put(const std::uint32_t* pixels, int stride, int left, int top, int right, int bottom);
+
+private:
+    xcb_connection_t* connection_;
+    std::uint32_t window_;
+    std::uint32_t gc_ = 0;
+    std::uint8_t depth_ = 0;
+    std::vector<std::uint32_t> band_;
 };
 
 // The hot key as a passive grab on the root window for every keycode of the keysym, with the

@@ -5,6 +5,7 @@
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <charconv>
@@ -295,8 +296,8 @@ void SettingsService::SaveSettings(const std::string& path) {
 // The store
 
 SettingsStore::SettingsStore(Settings& settings, SettingsEnvironment& environment,
-                             FileWrites writes)
-    : s_(settings), env_(environment), writes_(writes) {}
+                             FileWrites writes, SettingsFiles& files)
+    : s_(settings), env_(environment), writes_(writes), files_(files) {}
 
 std::string SettingsStore::SettingsFilePath() const {
     return trumbel::SettingsFilePath(env_.AppFolder(), env_.UserName());
@@ -326,9 +327,11 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
 
     const std::string readPath = BackupBeforeRead(path);
     std::optional<IniDocument> doc;
-    const bool exists = FileExists(readPath);
+    const bool exists = files_.Exists(readPath);
     if (exists) {
-        doc = LoadIniFile(readPath);
+        if (const std::optional<std::string> bytes = files_.Read(readPath)) {
+            doc = IniDocument::Parse(DecodeFileText(*bytes));
+        }
     }
     if (!doc) {
         // A file that is there but cannot be read is not "not found"; saving leaves it alone.
@@ -602,10 +605,10 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
         return {false, "この実行では設定ファイルを書き込みません"};
     }
     // Replacing a file that cannot be read would lose what it holds without anyone seeing it.
-    if (FileExists(path) && !FileReadable(path)) {
+    if (files_.Exists(path) && !files_.Readable(path)) {
         return {false, path + ": 読み込めないファイルは上書きしません"};
     }
-    return WriteFileAtomically(path, SettingsText(), BackupPath(path), writeHook);
+    return files_.Write(path, SettingsText(), BackupPath(path), writeHook);
 }
 
 std::string SettingsStore::SettingsText() const {
@@ -690,8 +693,8 @@ std::string SettingsStore::SettingsText() const {
 
 std::string SettingsStore::BackupBeforeRead(const std::string& path) {
     const std::string backup = BackupPath(path);
-    const bool fileThere = FileExists(path);
-    const bool backupThere = FileExists(backup);
+    const bool fileThere = files_.Exists(path);
+    const bool backupThere = files_.Exists(backup);
     if (!fileThere && backupThere) {
         const MsgAnswer answer = env_.ui().MessageBox(
             {BoxTitle("確認"),
@@ -705,15 +708,15 @@ std::string SettingsStore::BackupBeforeRead(const std::string& path) {
             return backup; // read it where it lies
         }
         // Copy byte for byte, crash-safe; only a restored file lets the backup go.
-        const std::optional<std::string> bytes = ReadRawFile(backup);
-        if (bytes && WriteFileAtomically(path, *bytes).ok) {
-            std::remove(backup.c_str());
+        const std::optional<std::string> bytes = files_.Read(backup);
+        if (bytes && files_.Write(path, *bytes, {}, {}).ok) {
+            files_.Remove(backup);
             return path;
         }
         return backup;
     }
     if (fileThere && backupThere && writes_ == FileWrites::Allowed) {
-        std::remove(backup.c_str());
+        files_.Remove(backup);
     }
     return path;
 }
@@ -825,7 +828,7 @@ bool SettingsStore::SwitchToOptionFile(const std::string& name) {
 }
 
 bool SettingsStore::SwitchToFile(const std::string& path) {
-    if (!FileExists(path)) {
+    if (!files_.Exists(path)) {
         env_.ui().MessageBox(
             {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
         return false;
@@ -876,7 +879,9 @@ void SettingsStore::MigrateSettings(std::int32_t loadedVersion) {
     if (loadedVersion < kVersion120 && ApplyNewDefaults()) {
         s_.trayIconCount = 1;
         const std::string standard = SettingsFilePath();
-        const auto doc = LoadIniFile(standard);
+        const std::optional<std::string> bytes = files_.Read(standard);
+        const std::optional<IniDocument> doc =
+            bytes ? std::optional(IniDocument::Parse(DecodeFileText(*bytes))) : std::nullopt;
         const IniDocument empty;
         const Reader r(doc ? *doc : empty);
         r.Into(s_.trayIcons[1].kind, section::kTray, "表示項目", 2);

@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "Settings.h"
 #include "SettingsEnvironment.h"
+#include "SettingsFiles.h"
 #include "base/AtomicFile.h"
 
 #include <cstdint>
@@ -52,7 +53,8 @@ enum class FileWrites { Allowed, Forbidden };
 class SettingsStore {
 public:
     SettingsStore(Settings& settings, SettingsEnvironment& environment,
-                  FileWrites writes = FileWrites::Allowed);
+                  FileWrites writes = FileWrites::Allowed,
+                  SettingsFiles& files = DiskSettingsFiles());
 
     std::string SettingsFilePath() const;
 
@@ -106,6 +108,7 @@ private:
     Settings& s_;
     SettingsEnvironment& env_;
     FileWrites writes_;
+    SettingsFiles& files_;
     StandardStyles styles_ = kBuiltInStandardStyles;
     Consent consent_ = Consent::NotAsked;
     std::optional<std::int16_t> iconMenuInForce_;

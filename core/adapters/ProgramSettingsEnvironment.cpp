@@ -26,8 +26,13 @@ std::optional<int> ProgramSettingsEnvironment::DefaultNetworkDevice() const {
 }
 
 StandardStyles ProgramSettingsEnvironment::ActivateSkin(SkinActivation how) {
-    return skin_.ApplySkinForSettings(how == SkinActivation::Quiet ? SkinQuiet::Yes
-                                                                   : SkinQuiet::No);
+    const StandardStyles styles =
+        skin_.ApplySkinForSettings(how == SkinActivation::Quiet ? SkinQuiet::Yes : SkinQuiet::No);
+    if (how == SkinActivation::Announce) {
+        // Only an option-file switch announces: its settings may start or stop the polls.
+        program_.UpdatePolls();
+    }
+    return styles;
 }
 
 std::optional<WindowPosition> ProgramSettingsEnvironment::CurrentWindowPosition() const {

@@ -130,6 +130,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     program.onVisibilityPoll = [this] { behaviour.VisibilityPoll(); };
     program.onAutoSnap = [this] { behaviour.AutoSnap(); };
     program.onAutoSnapReturn = [this] { behaviour.AutoSnapReturn(); };
+    program.onUpdatePolls = [this] { behaviour.UpdatePolls(); };
+    desktop.onKeysChanged = [this] { behaviour.KeysChanged(); };
 
     // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
     skin.hooks().moveWindow = [this](int x, int y) { window.move(x, y); };

@@ -1,9 +1,13 @@
 #include "QtDesktop.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <cstring>
 #include <xcb/xcb.h>
 
 namespace trumbel {
@@ -24,6 +28,46 @@ ScreenRect FromQRect(const QRect& r) {
 
 } // namespace
 
+// Feeds the raw key events to the watch and reports a change once the toolkit is done with
+// the event.
+class QtDesktop::KeyWatchFilter final : public QAbstractNativeEventFilter {
+public:
+    KeyWatchFilter(QtDesktop& desktop) : desktop_(desktop) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~KeyWatchFilter() override {
+        if (QCoreApplication::instance()) {
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+        }
+    }
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") {
+            return false;
+        }
+        switch (desktop_.x11_->TakeKeyEvent(message)) {
+        case KeyEvent::NotOurs:
+            return false;
+        case KeyEvent::Unchanged:
+            return true;
+        case KeyEvent::Changed:
+            QtDesktop* desktop = &desktop_;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [desktop] {
+                    if (desktop->onKeysChanged) {
+                        desktop->onKeysChanged();
+                    }
+                },
+                Qt::QueuedConnection);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QtDesktop& desktop_;
+};
+
 QtDesktop::QtDesktop() {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
@@ -38,6 +82,11 @@ QtDesktop::QtDesktop() {
     }
     if (!grabber_) {
         grabber_ = std::make_unique<NoGrabber>();
+    }
+    const char* keys = std::getenv("TRUMBEL_KEYS");
+    const bool pollForced = keys && std::strcmp(keys, "poll") == 0;
+    if (x11_ && !pollForced && x11_->WatchKeys()) {
+        keyWatch_ = std::make_unique<KeyWatchFilter>(*this);
     }
 }
 
@@ -73,11 +122,20 @@ WindowId QtDesktop::ForegroundWindow() const {
 }
 
 KeyState QtDesktop::Keys() const {
+    if (keyWatch_) {
+        // While a key is down the rules poll, and each poll asks the server: a release that
+        // never arrived as an event (the hot key's grab takes some) is found within a poll.
+        return x11_->AnyWatchedKeyHeld() ? x11_->ResyncWatchedKeys() : x11_->WatchedKeys();
+    }
     if (x11_) {
         return x11_->Keys();
     }
     const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
     return {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier), false};
+}
+
+KeySource QtDesktop::KeysSource() const {
+    return keyWatch_ && !x11_->AnyWatchedKeyHeld() ? KeySource::Pushed : KeySource::Polled;
 }
 
 ScreenPoint QtDesktop::Cursor() const {

@@ -3,12 +3,15 @@
 #include "platform/Desktop.h"
 #include "platform/X11Desktop.h"
 
+#include <functional>
 #include <memory>
 
 namespace trumbel {
 
 // The desktop as the skin window sees it: the screen and work area from Qt, the other windows,
-// the foreground window and the global key state from the X server when there is one. Without
+// the foreground window and the global key state from the X server when there is one (pushed
+// by XInput 2 where the server has it while no key is held, asked while one is; TRUMBEL_KEYS=poll
+// always asks the key map). Without
 // X11 (a Wayland-native or offscreen platform) the window list is empty, there is no foreground
 // window, and only the modifier keys that reach this program count.
 class QtDesktop final : public Desktop {
@@ -22,7 +25,12 @@ public:
     std::optional<TopLevelWindow> Describe(WindowId id) const override;
     WindowId ForegroundWindow() const override;
     KeyState Keys() const override;
+    KeySource KeysSource() const override;
     ScreenPoint Cursor() const override;
+
+    // Called on the UI thread, after the event that moved Ctrl, Shift or Pause, while the keys
+    // are pushed.
+    std::function<void()> onKeysChanged;
 
     // Null without an X server.
     X11Desktop* X11() const { return x11_.get(); }
@@ -34,6 +42,8 @@ private:
     std::unique_ptr<X11Desktop> x11_;
     std::unique_ptr<KeyGrabber> grabber_;
     X11KeyGrabber* x11Grabber_ = nullptr;
+    class KeyWatchFilter;
+    std::unique_ptr<KeyWatchFilter> keyWatch_;
 };
 
 } // namespace trumbel

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace trumbel {
@@ -49,11 +50,65 @@ void SkinWindow::AttachBehaviour(WindowBehaviour* behaviour, X11Desktop* x11) {
     x11_ = x11;
 }
 
-void SkinWindow::Present(const QImage& frame, int scale) {
-    frame_ = frame;
-    scale_ = scale < 1 ? 1 : scale;
-    UpdateShape();
+void SkinWindow::StartDirectPresent() {
+    if (presenter_ || !x11_) {
+        return;
+    }
+    auto presenter =
+        std::make_unique<X11Presenter>(x11_->Connection(), static_cast<std::uint32_t>(winId()));
+    if (!presenter->Usable()) {
+        return;
+    }
+    presenter_ = std::move(presenter);
+    // The toolkit then hands every expose to paintEvent instead of its backing store.
+    setAttribute(Qt::WA_PaintOnScreen);
+}
+
+void SkinWindow::StopDirectPresent() {
+    if (!presenter_) {
+        return;
+    }
+    presenter_.reset();
+    setAttribute(Qt::WA_PaintOnScreen, false);
     update();
+}
+
+QPaintEngine* SkinWindow::paintEngine() const {
+    return presenter_ ? nullptr : QWidget::paintEngine();
+}
+
+void SkinWindow::Present(const QImage& frame, int scale) {
+    const int s = scale < 1 ? 1 : scale;
+    if (s != 1) {
+        StopDirectPresent(); // the direct path sends pixels as they are
+    }
+    if (frame.isNull() || frame.depth() != 32 || s != scale_) {
+        delta_.Reset();
+    }
+    frame_ = frame;
+    scale_ = s;
+    if (frame_.isNull() || frame_.depth() != 32) {
+        UpdateShape();
+        update();
+        return;
+    }
+    const std::optional<PixelArea> area =
+        delta_.Next(reinterpret_cast<const std::uint32_t*>(frame_.constBits()), frame_.width(),
+                    frame_.height(), static_cast<int>(frame_.bytesPerLine() / 4));
+    if (!area) {
+        return; // the screen shows this picture already
+    }
+    UpdateShape();
+    if (presenter_) {
+        if (isVisible()) {
+            presenter_->Put(reinterpret_cast<const std::uint32_t*>(frame_.constBits()),
+                            static_cast<int>(frame_.bytesPerLine() / 4), area->left, area->top,
+                            area->right, area->bottom);
+        }
+        return;
+    }
+    update(QRect(area->left * scale_, area->top * scale_, (area->right - area->left) * scale_,
+                 (area->bottom - area->top) * scale_));
 }
 
 void SkinWindow::SetContentSize(int width, int height) {
@@ -79,7 +134,22 @@ void SkinWindow::UpdateShape() {
     setMask(QBitmap::fromImage(cut));
 }
 
-void SkinWindow::paintEvent(QPaintEvent*) {
+void SkinWindow::paintEvent(QPaintEvent* event) {
+    if (presenter_) {
+        if (frame_.isNull() || frame_.depth() != 32) {
+            return; // nothing composed yet: the first frame follows
+        }
+        const QRect bounds(0, 0, frame_.width(), frame_.height());
+        for (const QRect& r : event->region()) {
+            const QRect c = r.intersected(bounds);
+            if (!c.isEmpty()) {
+                presenter_->Put(reinterpret_cast<const std::uint32_t*>(frame_.constBits()),
+                                static_cast<int>(frame_.bytesPerLine() / 4), c.left(), c.top(),
+                                c.left() + c.width(), c.top() + c.height());
+            }
+        }
+        return;
+    }
     QPainter p(this);
     if (frame_.isNull()) {
         p.fillRect(rect(), Qt::black);
@@ -128,6 +198,7 @@ void SkinWindow::Show() {
     }
     if (x11_) {
         ApplyLayer(false);
+        StartDirectPresent();
     }
     show();
 }
@@ -214,6 +285,12 @@ void SkinWindow::SetShown(bool shown) {
             ApplyLayer(false);
         }
         show();
+        if (x11_) {
+            // A window shown again right after it was hidden can reach the window manager
+            // before it has finished forgetting the hidden one, which then drops the state set
+            // before the map as well: ask again, now that the map request is ahead of us.
+            ApplyLayer(true);
+        }
     } else {
         hide();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameDelta.h"
 #include "Ports.h"
 #include "WindowBehaviour.h"
 #include "platform/X11Desktop.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace trumbel {
@@ -20,7 +22,8 @@ class SkinWindow final : public QWidget, public WindowPort, public SkinSurface {
 public:
     explicit SkinWindow(Presentation presentation = Presentation::OnScreen);
 
-    // Wraps the composed pixels (0xAARRGGBB, not copied) and repaints once.
+    // Wraps the composed pixels (0xAARRGGBB, not copied) and repaints what changed since the
+    // last frame, if anything.
     void Present(const QImage& frame, int scale);
     void SetContentSize(int width, int height);
 
@@ -52,6 +55,8 @@ public:
     void ApplyZOrder(ZOrderStep step) override;
     void SetAlpha(int alpha) override;
 
+    QPaintEngine* paintEngine() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +67,8 @@ protected:
 private:
     void ApplyLayer(bool mapped);
     void UpdateShape();
+    void StartDirectPresent();
+    void StopDirectPresent();
 
     Presentation presentation_;
     QImage frame_;
@@ -70,6 +77,10 @@ private:
     X11Desktop* x11_ = nullptr;
     WindowLayer layer_ = WindowLayer::Normal;
     std::optional<std::uint32_t> colourKey_;
+    FrameDelta delta_;
+    // Frames go to the X server without the toolkit's painting and backing store; null where
+    // the window's visual does not allow it (and without X11).
+    std::unique_ptr<X11Presenter> presenter_;
 };
 
 } // namespace trumbel

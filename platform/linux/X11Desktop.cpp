@@ -7,6 +7,7 @@
 #include <map>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
+#include <xcb/xinput.h>
 
 namespace trumbel {
 
@@ -278,6 +279,178 @@ KeyState X11Desktop::Keys() const {
     k.shift = down(shiftCodes_);
     k.pause = down(pauseCodes_);
     return k;
+}
+
+bool X11Desktop::WatchKeys() {
+    if (watching_) {
+        return true;
+    }
+    if (!Alive(connection_)) {
+        return false;
+    }
+    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(connection_, &xcb_input_id);
+    if (!ext || !ext->present) {
+        return false;
+    }
+    struct {
+        xcb_input_event_mask_t head;
+        std::uint32_t bits;
+    } mask{};
+    mask.head.deviceid = XCB_INPUT_DEVICE_ALL_MASTER;
+    mask.head.mask_len = 1;
+    mask.bits = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE;
+    auto select = [&] {
+        return Own(xcb_request_check(
+            connection_, xcb_input_xi_select_events_checked(connection_, root_, 1, &mask.head)));
+    };
+    // The toolkit has normally announced its XInput version on this connection already; a
+    // second announcement of a lower one would be refused, so announce only when needed.
+    if (select()) {
+        auto v = Own(xcb_input_xi_query_version_reply(
+            connection_, xcb_input_xi_query_version(connection_, 2, 0), nullptr));
+        if (!v || v->major_version < 2 || select()) {
+            return false;
+        }
+    }
+    xinputOpcode_ = ext->major_opcode;
+    watching_ = true;
+    // Selected first, read second: a key that moves in between arrives as an event.
+    ResyncWatchedKeys();
+    return true;
+}
+
+KeyState X11Desktop::ResyncWatchedKeys() {
+    auto r = Own(xcb_query_keymap_reply(connection_, xcb_query_keymap(connection_), nullptr));
+    held_.clear();
+    if (r) {
+        for (const auto* codes : {&ctrlCodes_, &shiftCodes_, &pauseCodes_}) {
+            for (std::uint8_t code : *codes) {
+                if (r->keys[code / 8] & (1u << (code % 8))) {
+                    held_.push_back(code);
+                }
+            }
+        }
+    }
+    return WatchedKeys();
+}
+
+KeyEvent X11Desktop::TakeKeyEvent(const void* xcbEvent) {
+    const auto* g = static_cast<const xcb_ge_generic_event_t*>(xcbEvent);
+    if (!watching_ || (g->response_type & 0x7F) != XCB_GE_GENERIC ||
+        g->extension != xinputOpcode_ ||
+        (g->event_type != XCB_INPUT_RAW_KEY_PRESS && g->event_type != XCB_INPUT_RAW_KEY_RELEASE)) {
+        return KeyEvent::NotOurs;
+    }
+    const auto* e = static_cast<const xcb_input_raw_key_press_event_t*>(xcbEvent);
+    const bool press = g->event_type == XCB_INPUT_RAW_KEY_PRESS;
+    const auto code = static_cast<std::uint8_t>(e->detail);
+    auto watched = [code](const std::vector<std::uint8_t>& codes) {
+        return std::find(codes.begin(), codes.end(), code) != codes.end();
+    };
+    if (!watched(ctrlCodes_) && !watched(shiftCodes_) && !watched(pauseCodes_)) {
+        return KeyEvent::Unchanged;
+    }
+    const KeyState before = WatchedKeys();
+    const auto it = std::find(held_.begin(), held_.end(), code);
+    if (press && it == held_.end()) {
+        held_.push_back(code);
+    } else if (!press && it != held_.end()) {
+        held_.erase(it);
+    }
+    const KeyState after = WatchedKeys();
+    const bool same =
+        before.ctrl == after.ctrl && before.shift == after.shift && before.pause == after.pause;
+    return same ? KeyEvent::Unchanged : KeyEvent::Changed;
+}
+
+KeyState X11Desktop::WatchedKeys() const {
+    auto down = [&](const std::vector<std::uint8_t>& codes) {
+        return std::any_of(codes.begin(), codes.end(), [&](std::uint8_t c) {
+            return std::find(held_.begin(), held_.end(), c) != held_.end();
+        });
+    };
+    return {down(ctrlCodes_), down(shiftCodes_), down(pauseCodes_)};
+}
+
+X11Presenter::X11Presenter(xcb_connection_t* connection, std::uint32_t window)
+    : connection_(connection), window_(window) {
+    if (!Alive(connection_) || window_ == 0) {
+        return;
+    }
+    const xcb_setup_t* setup = xcb_get_setup(connection_);
+    const std::uint32_t one = 1;
+    const bool littleEndianHost = *reinterpret_cast<const std::uint8_t*>(&one) == 1;
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || !littleEndianHost) {
+        return;
+    }
+    auto geometry =
+        Own(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window_), nullptr));
+    auto attributes = Own(xcb_get_window_attributes_reply(
+        connection_, xcb_get_window_attributes(connection_, window_), nullptr));
+    if (!geometry || !attributes || geometry->depth != 24) {
+        return;
+    }
+    bool thirtyTwoBits = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f)) {
+        if (f.data->depth == 24) {
+            thirtyTwoBits = f.data->bits_per_pixel == 32;
+        }
+    }
+    bool rgb = false;
+    for (auto sc = xcb_setup_roots_iterator(setup); sc.rem; xcb_screen_next(&sc)) {
+        for (auto d = xcb_screen_allowed_depths_iterator(sc.data); d.rem; xcb_depth_next(&d)) {
+            for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
+                if (v.data->visual_id == attributes->visual) {
+                    rgb = v.data->red_mask == 0xFF0000 && v.data->green_mask == 0xFF00 &&
+                          v.data->blue_mask == 0xFF;
+                }
+            }
+        }
+    }
+    if (!thirtyTwoBits || !rgb) {
+        return;
+    }
+    depth_ = geometry->depth;
+    gc_ = xcb_generate_id(connection_);
+    // No exposures: the toolkit's expose events already bring a full frame.
+    const std::uint32_t noExposures = 0;
+    xcb_create_gc(connection_, gc_, window_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+}
+
+X11Presenter::~X11Presenter() {
+    if (gc_ != 0 && Alive(connection_)) {
+        xcb_free_gc(connection_, gc_);
+        xcb_flush(connection_);
+    }
+}
+
+void X11Presenter::Put(const std::uint32_t* pixels, int stride, int left, int top, int right,
+                       int bottom) {
+    if (gc_ == 0 || !Alive(connection_) || left >= right || top >= bottom) {
+        return;
+    }
+    const auto width = static_cast<std::size_t>(right - left);
+    // Bands of whole rows that fit one request (the length is in 4-byte units).
+    const std::size_t limit = xcb_get_maximum_request_length(connection_) * 4u - 64u;
+    const int rowsPerBand = std::max<int>(1, static_cast<int>(limit / (width * 4u)));
+    for (int y = top; y < bottom; y += rowsPerBand) {
+        const int rows = std::min(rowsPerBand, bottom - y);
+        const std::uint32_t* data = pixels + static_cast<std::ptrdiff_t>(y) * stride + left;
+        if (width != static_cast<std::size_t>(stride)) {
+            band_.resize(width * static_cast<std::size_t>(rows));
+            for (int r = 0; r < rows; ++r) {
+                std::memcpy(&band_[static_cast<std::size_t>(r) * width],
+                            data + static_cast<std::ptrdiff_t>(r) * stride, width * 4u);
+            }
+            data = band_.data();
+        }
+        xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
+                      static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(rows),
+                      static_cast<std::int16_t>(left), static_cast<std::int16_t>(y), 0, depth_,
+                      static_cast<std::uint32_t>(width * static_cast<std::size_t>(rows) * 4u),
+                      reinterpret_cast<const std::uint8_t*>(data));
+    }
+    xcb_flush(connection_);
 }
 
 void X11Desktop::SetLayer(std::uint32_t window, WindowLayer layer, bool mapped) {

@@ -2,6 +2,7 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -48,6 +49,32 @@ TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
         }
         EXPECT_EQ(written, c.writesSettings);
     }
+}
+
+// Switching to an option file re-decides which polls run: its auto-snap setting starts and
+// stops the auto-snap poll. Offscreen there is no X server to push the keys, so the default key
+// rules keep the visibility poll running.
+TEST(LiveComposition, OptionFileSwitchStartsAndStopsThePolls) {
+    const fs::path folder = test::FreshTestFolder("polls");
+    fs::create_directories(folder / "Option");
+    for (const auto& [name, mode] : {std::pair{"snap", 2}, std::pair{"still", 0}}) {
+        std::FILE* f = std::fopen((folder / "Option" / (std::string(name) + ".ini")).c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fprintf(f, "[バージョン情報]\nVelquorVer=1320083\n[位置情報設定]\n自動吸着=%d\n",
+                     mode);
+        std::fclose(f);
+    }
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    live.program.FormLoad({});
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(live.timers.IsEnabled(TimerId::Timer3));
+    ASSERT_TRUE(live.settings.store().SwitchToOptionFile("snap"));
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer3));
+    ASSERT_TRUE(live.settings.store().SwitchToOptionFile("still"));
+    EXPECT_FALSE(live.timers.IsEnabled(TimerId::Timer3));
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer2));
+    live.program.EndApplication();
 }
 
 } // namespace

@@ -281,6 +281,98 @@ TEST(DecideVisibility, FlagsAndSwitches) {
     EXPECT_NE(d.topMost, TopMostRequest::Toggle);
 }
 
+// --- Which polls run ---------------------------------------------------------------------------
+
+TEST(PlanPolls, APollRunsOnlyWhereItsAnswerCanChangeSomething) {
+    struct Case {
+        const char* name;
+        void (*set)(Settings&);
+        KeySource keys;
+        AutoSnapAway away;
+        PollPlan plan;
+    } cases[] = {
+        {"defaults, keys asked for",
+         [](Settings&) {},
+         KeySource::Polled,
+         AutoSnapAway::No,
+         {true, false}},
+        {"defaults, keys pushed",
+         [](Settings&) {},
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {false, false}},
+        {"no key rule for topmost",
+         [](Settings& s) {
+             s.hideByButton = kVbFalse;
+             s.toggleButton = kVbFalse;
+         },
+         KeySource::Polled,
+         AutoSnapAway::No,
+         {false, false}},
+        {"show-by-button counts only when not topmost",
+         [](Settings& s) {
+             s.hideByButton = kVbFalse;
+             s.toggleButton = kVbFalse;
+             s.showByButton = kVbTrue;
+         },
+         KeySource::Polled,
+         AutoSnapAway::No,
+         {false, false}},
+        {"show-by-button when not topmost",
+         [](Settings& s) {
+             s.topmost = kVbFalse;
+             s.showOnMouseOver = kVbFalse;
+             s.toggleButton = kVbFalse;
+             s.showByButton = kVbTrue;
+         },
+         KeySource::Polled,
+         AutoSnapAway::No,
+         {true, false}},
+        {"hide on mouse over: the pointer is polled even with pushed keys",
+         [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {true, false}},
+        {"hide on mouse over is a topmost rule",
+         [](Settings& s) {
+             s.topmost = kVbFalse;
+             s.showOnMouseOver = kVbFalse;
+             s.hideOnMouseOver = kVbTrue;
+         },
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {false, false}},
+        {"show on mouse over (a default) when not topmost",
+         [](Settings& s) {
+             s.topmost = kVbFalse;
+             s.showOnMouseOver = kVbTrue;
+         },
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {true, false}},
+        {"show on mouse over is not a topmost rule",
+         [](Settings& s) { s.showOnMouseOver = kVbTrue; },
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {false, false}},
+        {"auto-snap on",
+         [](Settings& s) { s.autoSnapMode = 2; },
+         KeySource::Pushed,
+         AutoSnapAway::No,
+         {false, true}},
+        {"auto-snap off while the window is away",
+         [](Settings&) {},
+         KeySource::Pushed,
+         AutoSnapAway::Yes,
+         {false, true}},
+    };
+    for (const Case& c : cases) {
+        Settings s;
+        c.set(s);
+        EXPECT_EQ(PlanPolls(s, c.keys, c.away), c.plan) << c.name;
+    }
+}
+
 // --- The stateful window -----------------------------------------------------------------------
 
 struct FakeDesktop : Desktop {
@@ -289,13 +381,19 @@ struct FakeDesktop : Desktop {
     std::vector<TopLevelWindow> windows;
     WindowId foreground = 0;
     KeyState keys;
+    KeySource source = KeySource::Polled;
     ScreenPoint cursor{900, 900};
+    mutable int cursorAsked = 0;
     ScreenRect Screen() const override { return screen; }
     ScreenRect WorkArea() const override { return work; }
     std::vector<TopLevelWindow> TopLevelWindows() const override { return windows; }
     WindowId ForegroundWindow() const override { return foreground; }
     KeyState Keys() const override { return keys; }
-    ScreenPoint Cursor() const override { return cursor; }
+    KeySource KeysSource() const override { return source; }
+    ScreenPoint Cursor() const override {
+        ++cursorAsked;
+        return cursor;
+    }
 };
 
 struct FakeSurface : SkinSurface {
@@ -531,6 +629,139 @@ TEST_F(WindowBehaviourTest, SetAlphaOnlyInModeOne) {
     EXPECT_EQ(surface.alpha, 255);
     behaviour.SetAlpha(1, 50);
     EXPECT_EQ(surface.alpha, 128);
+}
+
+TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
+    desktop.source = KeySource::Pushed;
+    timers.SetEnabled(TimerId::Timer1, false);
+    behaviour.UpdatePolls();
+    EXPECT_FALSE(timers.enabled[1] || timers.enabled[2]) << "nothing armed before start-up";
+
+    timers.SetEnabled(TimerId::Timer1, true);
+    behaviour.UpdatePolls();
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2)) << "keys pushed, no pointer rule";
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3)) << "auto-snap off";
+
+    program.settings.hideOnMouseOver = kVbTrue;
+    program.settings.autoSnapMode = 1;
+    behaviour.UpdatePolls();
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_EQ(timers.interval[1], kVisibilityIntervalMs);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3));
+    const auto starts = timers.starts;
+    behaviour.UpdatePolls();
+    EXPECT_EQ(timers.starts, starts) << "an unchanged plan does not restart a running poll";
+
+    program.settings.hideOnMouseOver = kVbFalse;
+    program.settings.autoSnapMode = 0;
+    behaviour.UpdatePolls();
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+
+    // Without pushed keys the default key rules need the poll.
+    desktop.source = KeySource::Polled;
+    behaviour.UpdatePolls();
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+}
+
+TEST_F(WindowBehaviourTest, ProgramEntryPointReachesTheBehaviour) {
+    desktop.source = KeySource::Pushed;
+    program.onUpdatePolls = [this] { behaviour.UpdatePolls(); };
+    program.settings.autoSnapMode = 2;
+    program.UpdatePolls();
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    program.settings.autoSnapMode = 0;
+    program.UpdatePolls();
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+}
+
+TEST_F(WindowBehaviourTest, PushedKeysRunTheKeyRulesOnTheEvent) {
+    desktop.source = KeySource::Pushed;
+    behaviour.UpdatePolls();
+    ASSERT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    // Ctrl+Shift hides the topmost window at once, no poll in between.
+    desktop.keys = {true, true, false};
+    behaviour.KeysChanged();
+    EXPECT_FALSE(surface.shown);
+    desktop.keys = {};
+    behaviour.KeysChanged();
+    EXPECT_TRUE(surface.shown);
+
+    // Pause toggles the z-order on the press only; below the others the default show-on-mouse
+    // rule needs the pointer, so its poll runs there and stops on the way back.
+    desktop.keys.pause = true;
+    behaviour.KeysChanged();
+    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    behaviour.KeysChanged();
+    EXPECT_FALSE(IsOn(program.settings.topmost)) << "held, not pressed again";
+    desktop.keys.pause = false;
+    behaviour.KeysChanged();
+    desktop.keys.pause = true;
+    behaviour.KeysChanged();
+    EXPECT_TRUE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+}
+
+TEST_F(WindowBehaviourTest, KeyEventsWithoutKeyRulesDecideNothing) {
+    desktop.source = KeySource::Pushed;
+    program.settings.hideByButton = kVbFalse;
+    program.settings.toggleButton = kVbFalse;
+    behaviour.UpdatePolls();
+    desktop.keys = {true, true, true};
+    surface.shown = false; // a decision would show it again
+    behaviour.KeysChanged();
+    EXPECT_FALSE(surface.shown);
+    EXPECT_TRUE(IsOn(program.settings.topmost));
+}
+
+TEST_F(WindowBehaviourTest, AutoSnapPollStaysUntilTheWindowIsBack) {
+    desktop.source = KeySource::Pushed;
+    program.settings.autoSnapMode = 1;
+    program.settings.hideWhenNotSnapped = kVbTrue;
+    behaviour.UpdatePolls();
+    ASSERT_TRUE(timers.IsEnabled(TimerId::Timer3));
+    // No foreground window to snap to: hidden at once, not at the next visibility poll.
+    behaviour.AutoSnap();
+    EXPECT_TRUE(behaviour.HiddenUnsnapped());
+    EXPECT_FALSE(surface.shown);
+
+    program.settings.autoSnapMode = 0;
+    behaviour.UpdatePolls();
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3)) << "still hidden by auto-snap";
+    behaviour.AutoSnapReturn();
+    EXPECT_TRUE(surface.shown);
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+}
+
+TEST_F(WindowBehaviourTest, PointerIsAskedOnlyForAPointerRule) {
+    desktop.source = KeySource::Pushed;
+    behaviour.VisibilityPoll();
+    EXPECT_EQ(desktop.cursorAsked, 0);
+    program.settings.hideOnMouseOver = kVbTrue;
+    behaviour.VisibilityPoll();
+    EXPECT_EQ(desktop.cursorAsked, 1);
+}
+
+TEST_F(WindowBehaviourTest, HeldKeysArePolledUntilLetGo) {
+    // A desktop that wants to be asked while a key is down (a release may never come as an
+    // event): the poll runs from the event that pressed it until a poll sees it up.
+    desktop.source = KeySource::Pushed;
+    behaviour.UpdatePolls();
+    ASSERT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    desktop.keys = {true, true, false};
+    desktop.source = KeySource::Polled;
+    behaviour.KeysChanged();
+    EXPECT_FALSE(surface.shown);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    behaviour.VisibilityPoll(); // still held
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    desktop.keys = {};
+    desktop.source = KeySource::Pushed;
+    behaviour.VisibilityPoll(); // the poll finds the release no event reported
+    EXPECT_TRUE(surface.shown);
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
 }
 
 } // namespace

@@ -2,62 +2,43 @@
 // the settings conversions, then the whole settings file read, written and read again. Built
 // into a seeded random-input test here; with clang it also links as a libFuzzer target
 // (clang++ -fsanitize=fuzzer,address,undefined).
+#include "base/TextEncoding.h"
 #include "base/Ui.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SettingsStore.h"
-#include "base/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace trumbel;
 
-// A program folder of its own with two network devices and the built-in skins' styles.
+// The settings store over files in memory (a real file write per input would cap the run at a
+// few hundred inputs a second), with two network devices and the built-in skins' styles.
 struct SettingsRig {
     SettingsRig()
-        : folder(MakeFolder()), environment(ui, folder, "fuzz"), store(settings, environment) {
+        : environment(ui, "/fuzz/", "fuzz"),
+          store(settings, environment, FileWrites::Allowed, files) {
         environment.deviceCount = [] { return 2; };
         environment.deviceName = [](int i) { return i == 0 ? "lo" : "eth0"; };
-    }
-    ~SettingsRig() {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
-    }
-    SettingsRig(const SettingsRig&) = delete;
-    SettingsRig& operator=(const SettingsRig&) = delete;
-
-    static std::string MakeFolder() {
-        const char* home = std::getenv("TRUMBEL_HOME");
-        std::string pattern = std::string(home && *home ? home : "/tmp/") + "ini-fuzz-XXXXXX";
-        std::filesystem::create_directories(std::filesystem::path(pattern).parent_path());
-        if (!::mkdtemp(pattern.data())) {
-            std::abort();
-        }
-        return pattern + "/";
     }
 
     Settings Load(const std::string& bytes) {
         const std::string path = store.SettingsFilePath();
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() ||
-            std::fclose(f) != 0) {
-            std::abort();
-        }
+        files.files.clear();
+        files.files[path] = bytes;
         ui.shown.clear();
         store.LoadSettings(path, LoadMode::Startup);
         return settings;
     }
 
-    std::string folder;
     RecordingUi ui;
+    MemorySettingsFiles files;
     FunctionalSettingsEnvironment environment;
     Settings settings;
     SettingsStore store;

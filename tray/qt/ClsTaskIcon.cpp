@@ -95,7 +95,8 @@ bool ClsTaskIcon::CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
     // Created even when no tray took it: later refreshes modify, and the icon appears as soon
     // as a tray does.
     shown_ = true;
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    added_ = QSystemTrayIcon::isSystemTrayAvailable();
+    return added_;
 }
 
 bool ClsTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& tipText) {
@@ -103,7 +104,9 @@ bool ClsTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& 
         return false;
     }
     SetContents(icon, tipText);
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    // Asking the server whether a tray is there is a round trip every refresh; a modify
+    // answers as the add did (Qt embeds the icon by itself when a tray appears later).
+    return added_;
 }
 
 bool ClsTaskIcon::DeleteTrayIcon() {

@@ -47,6 +47,7 @@ private:
     ClickHandler onClick_;
     TrayClickMapper clicks_;
     bool shown_ = false;
+    bool added_ = false; // whether a tray was there to take the add
     int iconNumber_ = 0;
     TrayIconHandle image_; // the picture shown, kept so an unchanged one is not set again
     std::optional<std::chrono::steady_clock::time_point> balloonUntil_;
