@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/SeedFiles.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
@@ -18,16 +20,12 @@ int RunOnce(const std::string& input) {
 
 // The fuzz run's starting files, also where clang is not there to mutate them.
 TEST(IniFuzz, SeedFiles) {
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(INI_FUZZ_SEED)) {
-        SCOPED_TRACE(entry.path().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        ASSERT_EQ(RunOnce(bytes.str()), 0);
-        ++files;
+    const auto files = trumbel::test::ReadSeedFiles(INI_FUZZ_SEED);
+    for (const auto& [path, bytes] : files) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(RunOnce(bytes), 0);
     }
-    EXPECT_GE(files, 3);
+    EXPECT_GE(files.size(), 3u);
 }
 
 // Random inputs built from INI fragments, CP932 and broken UTF-8 bytes; a fixed seed keeps

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/SeedFiles.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
@@ -25,16 +27,12 @@ std::string Repeat(const std::string& piece, std::size_t times) {
 
 // The fuzz run's starting files, also where clang is not there to mutate them.
 TEST(SumoraFuzz, SeedFiles) {
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(SUMORA_FUZZ_SEED)) {
-        SCOPED_TRACE(entry.path().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        ASSERT_EQ(RunOnce(bytes.str()), 0);
-        ++files;
+    const auto files = trumbel::test::ReadSeedFiles(SUMORA_FUZZ_SEED);
+    for (const auto& [path, bytes] : files) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(RunOnce(bytes), 0);
     }
-    EXPECT_GE(files, 5);
+    EXPECT_GE(files.size(), 5u);
 }
 
 // Random expressions from operators, names, literals and the shorthands, with now and then a
