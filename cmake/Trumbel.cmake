@@ -1,9 +1,15 @@
-# trumbel_test(NAME SOURCES... LIBS ...): one GoogleTest executable registered with ctest.
+# trumbel_test(NAME [QT_MAIN] SOURCES... LIBS ...): one GoogleTest executable registered with
+# ctest; QT_MAIN runs the tests inside a QApplication (offscreen unless the caller chose).
 # Every test gets a private TRUMBEL_HOME so nothing touches the user's folders.
 function(trumbel_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  cmake_parse_arguments(T "QT_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(T_QT_MAIN)
+    add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/OffscreenQtMain.cpp)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets GTest::gtest)
+  else()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE
     TRUMBEL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
     TRUMBEL_BINARY_DIR="${CMAKE_BINARY_DIR}")

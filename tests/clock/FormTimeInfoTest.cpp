@@ -174,10 +174,3 @@ TEST(LiveClockSetter, TimedatedRefusals) {
 
 } // namespace
 } // namespace trumbel
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

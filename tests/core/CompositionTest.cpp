@@ -79,11 +79,3 @@ TEST(LiveComposition, OptionFileSwitchStartsAndStopsThePolls) {
 
 } // namespace
 } // namespace trumbel
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    // Listing the tests happens without ctest's environment, and there may be no display.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}
