@@ -246,11 +246,10 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
 void FormMenu::FillSkinList() {
     std::vector<std::string> paths;
     const int n = sources_.FindSkinFiles(paths);
-    MenuItem& placeholder = *Item("MnuSkinUserSkinList", 0);
     if (n < 0) {
-        placeholder.caption = "フォルダーが見つかりません";
+        Item("MnuSkinUserSkinList", 0)->caption = "フォルダーが見つかりません";
     } else if (n == 0) {
-        placeholder.caption = "スキンファイルが見つかりません";
+        Item("MnuSkinUserSkinList", 0)->caption = "スキンファイルが見つかりません";
     } else {
         std::string folder = settings_.skinFolder;
         if (!folder.empty() && folder.back() != '/') {
@@ -265,7 +264,8 @@ void FormMenu::FillSkinList() {
                                        inUse ? "icon_skinuse" : "icon_skinfile");
             entry.checked = inUse && iconMenus_ == IconMenus::Off;
         }
-        placeholder.visible = false;
+        // Looked up again: adding the entries moved it.
+        Item("MnuSkinUserSkinList", 0)->visible = false;
     }
     if (iconMenus_ == IconMenus::On) {
         MenuItem& submenu = *Item("MnuSkinUserSkin");

@@ -230,6 +230,19 @@ TEST_F(FormMenuTest, EmptyFoldersLeaveThePlaceholdersAndCreateTheFolders) {
               (Strings{"スキンファイルが見つかりません"}));
 }
 
+// The placeholder is hidden after the entries were added behind it, which moves it in memory.
+TEST_F(FormMenuTest, TheSkinPlaceholderGoesOnceASkinIsListed) {
+    Populate();
+    for (int mode : {2, -1, 2}) {
+        menu.SetMenu(mode);
+        const MenuItem& skins = menu.Root(PopupMenu::SkinList);
+        ASSERT_EQ(skins.items.size(), 3u) << mode;
+        EXPECT_FALSE(skins.items[0].visible) << mode;
+        menu.DeleteFileList();
+        EXPECT_TRUE(menu.Root(PopupMenu::SkinList).items[0].visible) << mode;
+    }
+}
+
 TEST_F(FormMenuTest, IconMenusMarkTheSkinInUseByIconAndConfigureTheBands) {
     Populate();
     sources.currentSkin = (root / "Skin" / "top.skn").string();
