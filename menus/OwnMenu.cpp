@@ -250,6 +250,12 @@ void OwnMenu::Measured(int position, int height) {
     }
 }
 
+void OwnMenu::BandBuilt() {
+    if (OwnSubmenu* sub = SelectedSubmenu()) {
+        sub->bandDirty = false;
+    }
+}
+
 void OwnMenu::Terminate() {
     windows_.clear();
     currentWindow_ = -1;

@@ -146,6 +146,8 @@ public:
     void SetBand(bool shown, std::string_view text, BandColours colours, const BandFont& font);
     // A measured item: keeps its height, moves the submenu's total and marks the band stale.
     void Measured(int position, int height);
+    // The selected submenu's band picture was rebuilt from the current heights.
+    void BandBuilt();
     void Terminate();
 
     const OwnWindow* Window(int window) const;

@@ -1,5 +1,8 @@
 #include "QtMenuPresenter.h"
 
+#include "OwnMenuWidgets.h"
+#include "resources/qt/ProgramIcons.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
@@ -18,12 +21,98 @@ Q_LOGGING_CATEGORY(lcMenus, "trumbel.menus", QtWarningMsg)
 
 constexpr const char* kNameProperty = "trumbelItem";
 constexpr const char* kIndexProperty = "trumbelIndex";
+constexpr const char* kPositionProperty = "ownPosition";
+// The one window whose menus the presenter registers: the popup on show.
+constexpr int kPopupWindow = 1;
 
 QString Text(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+void Tag(QAction& action, const MenuItem& item) {
+    action.setProperty(kNameProperty, Text(item.name));
+    action.setProperty(kIndexProperty, item.index);
+}
+
+QIcon IconOf(const OwnItemRecord& record) {
+    return record.iconFile.empty() ? ProgramIcon(record.icon) : FileIconFor(record.iconFile).icon;
+}
+
+void ConfigureBands(OwnMenu& records, int window, const MenuItem& model, std::vector<int> path) {
+    if (model.bandShown && records.Select(window, 0, path)) {
+        records.SetBand(true, model.band, BandColours{}, TitleBandFont());
+    }
+    for (std::size_t i = 0; i < model.items.size(); ++i) {
+        if (model.items[i].submenu) {
+            std::vector<int> below = path;
+            below.push_back(static_cast<int>(i));
+            ConfigureBands(records, window, model.items[i], std::move(below));
+        }
+    }
+}
+
+void FillOwnMenu(OwnMenuWidget& menu, const MenuItem& model, OwnMenu& records, int window,
+                 const std::vector<int>& path, OwnMenuStyle& style) {
+    menu.setStyle(&style);
+    menu.setTitle(Text(model.caption));
+    const OwnSubmenu* sub = records.Submenu(window, 0, path);
+    QActionGroup* radios = nullptr;
+    for (std::size_t i = 0; sub && i < model.items.size() && i < sub->items.size(); ++i) {
+        const MenuItem& item = model.items[i];
+        const OwnItemRecord& record = sub->items[i];
+        if (!item.visible || !record.valid) {
+            continue;
+        }
+        const int position = static_cast<int>(i);
+        if (record.IsSeparator()) {
+            menu.addSeparator()->setProperty(kPositionProperty, position);
+            continue;
+        }
+        QString text = Text(record.text.caption);
+        if (!record.text.shortcut.empty()) {
+            text += QLatin1Char('\t') + Text(record.text.shortcut);
+        }
+        const QIcon icon = IconOf(record);
+        if (item.submenu) {
+            std::vector<int> below = path;
+            below.push_back(position);
+            auto* child = new OwnMenuWidget(records, window, 0, below, &menu);
+            FillOwnMenu(*child, item, records, window, below, style);
+            child->setTitle(text);
+            child->setIcon(icon);
+            child->setEnabled(item.enabled);
+            menu.addMenu(child)->setProperty(kPositionProperty, position);
+            continue;
+        }
+        QAction* action = menu.addAction(icon, text);
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked || item.radio);
+        action->setChecked(item.checked);
+        if (item.radio) {
+            if (!radios) {
+                radios = new QActionGroup(&menu);
+            }
+            radios->addAction(action);
+        }
+        action->setProperty(kPositionProperty, position);
+        Tag(*action, item);
+    }
+}
+
 } // namespace
+
+void RegisterOwnMenu(OwnMenu& records, int window, const MenuItem& model) {
+    records.Register(window, std::span(&model, 1), OwnMenuStyle::kIconSize);
+    records.SetStyle(window, 1);
+    ConfigureBands(records, window, model, {});
+}
+
+std::unique_ptr<OwnMenuWidget> BuildOwnMenu(const MenuItem& model, OwnMenu& records, int window,
+                                            OwnMenuStyle& style, QWidget* parent) {
+    auto menu = std::make_unique<OwnMenuWidget>(records, window, 0, std::vector<int>{}, parent);
+    FillOwnMenu(*menu, model, records, window, {}, style);
+    return menu;
+}
 
 void FillMenu(QMenu& menu, const MenuItem& model) {
     menu.setTitle(Text(model.caption));
@@ -52,8 +141,7 @@ void FillMenu(QMenu& menu, const MenuItem& model) {
             }
             radios->addAction(action);
         }
-        action->setProperty(kNameProperty, Text(item.name));
-        action->setProperty(kIndexProperty, item.index);
+        Tag(*action, item);
     }
 }
 
@@ -70,11 +158,24 @@ std::optional<MenuCommand> CommandOf(const QAction* action) {
 
 QtMenuPresenter::QtMenuPresenter(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 
-std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenus) {
+QtMenuPresenter::~QtMenuPresenter() = default;
+
+std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenus iconMenus) {
     QWidget* owner = owner_ ? owner_() : nullptr;
     // Owned here, not by the owner window: it goes with this call whatever the menu did.
-    auto menu = std::make_unique<QMenu>(owner);
-    FillMenu(*menu, model);
+    std::unique_ptr<QMenu> menu;
+    if (iconMenus == IconMenus::On) {
+        if (!style_) {
+            style_ = std::make_unique<OwnMenuStyle>();
+        }
+        // The records live as long as the popup, as the lists they show do.
+        records_.Init(EdgeSize{});
+        RegisterOwnMenu(records_, kPopupWindow, model);
+        menu = BuildOwnMenu(model, records_, kPopupWindow, *style_, owner);
+    } else {
+        menu = std::make_unique<QMenu>(owner);
+        FillMenu(*menu, model);
+    }
     if (onShown) {
         QPointer<QMenu> shown(menu.get());
         QTimer::singleShot(0, menu.get(), [this, shown] {
@@ -88,6 +189,8 @@ std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenu
     qCInfo(lcMenus, "menu opened: %s", model.caption.c_str());
     const QAction* chosen = menu->exec(at);
     std::optional<MenuCommand> command = CommandOf(chosen);
+    menu.reset();
+    records_.Terminate();
     if (command) {
         qCInfo(lcMenus, "menu closed: %s(%d)", command->name.c_str(), command->index);
     } else {
