@@ -1,3 +1,5 @@
+#include "menus/qt/OwnMenuWidgets.h"
+#include "platform/AppFolder.h"
 #include "qt/LiveProgram.h"
 #include "support/TestFolder.h"
 
@@ -81,6 +83,57 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
     }
     EXPECT_EQ(live.formMenu.Root(PopupMenu::ChangeOption).items.size(), 3u);
     live.program.EndApplication();
+}
+
+// The live program draws its menus with the bands the lists ask for, and leaves them to the
+// toolkit when icon menus are not in force (settings, or a start without subclassing).
+TEST(LiveMenus, IconMenusDrawBandsWhereTheListsAskForThem) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> commandLine;
+        bool iconMenuSetting;
+        int trayAction;
+        bool own;
+        std::string band;
+    };
+    const std::string mainBand = "  Velquor ver.1.32  (Revision : 0083)";
+    for (const Case& c : {
+             Case{"main menu", {}, true, 1, true, mainBand},
+             Case{"function list alone", {}, true, 3, true, ""},
+             Case{"favourites alone", {}, true, 4, true, " Function (お気に入り)"},
+             Case{"skin list alone", {}, true, 5, true, " スキンファイル一覧"},
+             Case{"settings switch alone", {}, true, 15, true, " 設定切り替え"},
+             Case{"icon menus off", {}, false, 1, false, ""},
+             Case{"no subclassing", {"/nosubclass"}, true, 1, false, ""},
+         }) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = test::FreshTestFolder("bands");
+        // Read at start, as the menu window loads.
+        std::ofstream(folder / ("setting_" + CurrentUserName() + ".ini"))
+            << "[バージョン情報]\nVelquorVer=1320083\n[基本設定]\nアイコンメニュー使用="
+            << (c.iconMenuSetting ? 1 : 0) << "\n";
+        RecordingUi ui;
+        LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+        live.program.FormLoad(c.commandLine);
+        bool own = false;
+        std::string band;
+        int bandWidth = 0;
+        live.menuPresenter.onShown = [&](QMenu& menu) {
+            if (auto* drawn = dynamic_cast<OwnMenuWidget*>(&menu)) {
+                own = true;
+                bandWidth = drawn->BandWidth();
+                if (drawn->Records() && drawn->Records()->band.shown) {
+                    band = drawn->Records()->band.text;
+                }
+            }
+            menu.close();
+        };
+        live.program.DoTrayAction(c.trayAction);
+        EXPECT_EQ(own, c.own);
+        EXPECT_EQ(band, c.band);
+        EXPECT_EQ(bandWidth > 0, !c.band.empty());
+        live.program.EndApplication();
+    }
 }
 
 // The slot menu's device lists from this machine's measurement: drive C is "/", every
