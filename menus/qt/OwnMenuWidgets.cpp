@@ -247,9 +247,12 @@ void OwnMenuWidget::RebuildBand(int height) {
         return;
     }
     const OwnBand& band = sub->band;
-    const Bitmap gradient =
-        BandGradient(bandWidth_, height, band.colours.first, band.colours.second);
+    // In device pixels, so a scaled screen gets a smooth gradient and sharp text.
+    const qreal scale = devicePixelRatioF();
+    const Bitmap gradient = BandGradient(qRound(bandWidth_ * scale), qRound(height * scale),
+                                         band.colours.first, band.colours.second);
     QImage picture(gradient.width, gradient.height, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     for (int y = 0; y < gradient.height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(picture.scanLine(y));
         for (int x = 0; x < gradient.width; ++x) {
