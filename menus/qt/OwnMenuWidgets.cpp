@@ -2,6 +2,7 @@
 
 #include "resources/qt/ProgramIcons.h"
 
+#include <QApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 #include <cstring>
 #include <qdrawutil.h>
 
@@ -281,7 +283,14 @@ BandFont TitleBandFont() {
     BandFont font;
     font.family = title.family().toStdString();
     // A size given in pixels is taken at 96 dots per inch.
-    font.pointSize = title.pointSizeF() > 0 ? title.pointSizeF() : title.pixelSize() * 72.0 / 96.0;
+    const auto points = [](const QFont& f) {
+        return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0;
+    };
+    // Desktops without a theme report a title font larger than their menu font; at that size the
+    // main menu's band text runs off the top of the menu, so the band never grows past the
+    // menu's own text.
+    const double menu = points(QApplication::font("QMenu"));
+    font.pointSize = menu > 0 ? std::min(points(title), menu) : points(title);
     font.weight = 700;
     font.italic = title.italic();
     font.underline = title.underline();

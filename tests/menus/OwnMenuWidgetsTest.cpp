@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -372,6 +373,25 @@ TEST(OwnMenuWidgets, ThePresenterFollowsIconMenus) {
         EXPECT_EQ(own, c.own);
         EXPECT_EQ(band > 0, c.own) << "the band only on a drawn menu";
     }
+}
+
+TEST(OwnMenuWidgets, TheBandFontIsTheTitleFontButNeverLargerThanTheMenus) {
+    const QFont saved = QApplication::font("QMenu");
+    const double title = QFontDatabase::systemFont(QFontDatabase::TitleFont).pointSizeF();
+    ASSERT_GT(title, 1);
+    struct Case {
+        double menuPoints;
+        double expected;
+    };
+    for (const Case c : {Case{title / 2, title / 2}, Case{title * 2, title}}) {
+        QFont menu = saved;
+        menu.setPointSizeF(c.menuPoints);
+        QApplication::setFont(menu, "QMenu");
+        const BandFont band = TitleBandFont();
+        EXPECT_DOUBLE_EQ(band.pointSize, c.expected) << "menu font " << c.menuPoints;
+        EXPECT_EQ(band.weight, 700);
+    }
+    QApplication::setFont(saved, "QMenu");
 }
 
 } // namespace
