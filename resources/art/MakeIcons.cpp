@@ -373,7 +373,7 @@ kkkkkkkkkkkkkkkk
                 if (shown) {
                     c.Set(x, y, Ink(edge ? 'k' : (y == 5 ? 'c' : 'B')));
                 } else {
-                    c.Set(x, y, edge && (x + y) % 2 == 0 ? Ink('g') : 0);
+                    c.Set(x, y, edge ? Ink((x + y) % 2 == 0 ? 'k' : 'G') : 0);
                 }
             }
         }
@@ -396,12 +396,13 @@ kkkkkkkkkkkkkkkk
 using Draw = std::function<void(Canvas&)>;
 using IconList = std::vector<std::pair<std::string, Draw>>;
 
-// Keeps only the outline, dotted and grey: a thing that is not there.
+// Keeps only the outline, dashed dark and light so that it shows on light and dark menus alike:
+// a thing that is not there.
 void Ghost(Canvas& c) {
     for (int y = 0; y < c.h; ++y) {
         for (int x = 0; x < c.w; ++x) {
-            const bool keep = c.Get(x, y) == Ink('k') && (x + y) % 2 == 0;
-            c.Set(x, y, keep ? Ink('g') : 0);
+            const bool edge = c.Get(x, y) == Ink('k');
+            c.Set(x, y, edge ? Ink((x + y) % 2 == 0 ? 'k' : 'G') : 0);
         }
     }
 }
@@ -908,15 +909,19 @@ YYYYY.
         {"icon_olhelp",
          [](Canvas& c) {
              Globe(c);
-             Badge(c, R"(
-.yyy..
-yy.yy.
-...yy.
-..yy..
-......
-..yy..
+             Canvas q(8, 10);
+             Art(q, 1, 1, R"(
+.www.
+ww.ww
+...ww
+..ww.
+..w..
+.....
+..w..
 )",
-                   "online help");
+                 "online help");
+             q.Outline();
+             c.Paste(q, 4, 3);
          }},
         {"icon_ini",
          [](Canvas& c) {
