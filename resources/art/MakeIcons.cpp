@@ -1245,6 +1245,42 @@ kKKKKKKKKKKKKKKk
     }
 }
 
+// The same at 32 × 32 with room for more: the window's bevel, a longer history, two bars.
+Canvas Symbol32() {
+    Canvas c(32, 32);
+    auto rounded = [](double inset, double radius) {
+        return [=](double x, double y) {
+            const double lo = inset + radius;
+            const double hi = 32 - inset - radius;
+            const double dx = x < lo ? lo - x : (x > hi ? x - hi : 0);
+            const double dy = y < lo ? lo - y : (y > hi ? y - hi : 0);
+            return x > inset && x < 32 - inset && y > inset && y < 32 - inset &&
+                   Canvas::Hypot(dx, dy) <= radius;
+        };
+    };
+    c.Shape(rounded(1, 2.5), 'K');
+    c.Shape([&](double x, double y) { return rounded(1, 2.5)(x, y) && x < 30 && y < 30; }, 'q');
+    c.Shape([&](double x,
+                double y) { return rounded(1, 2.5)(x, y) && x > 2 && y > 2 && x < 30 && y < 30; },
+            'p');
+    c.Outline();
+    c.Fill(4, 4, 24, 16, 'k');
+    c.Fill(5, 5, 22, 14, 'l');
+    const int heights[] = {2, 3, 3, 4, 6, 5, 4, 5, 7, 8, 6, 5, 7, 9, 10, 8, 9, 11, 10, 12, 11, 9};
+    for (int i = 0; i < 22; ++i) {
+        c.Fill(5 + i, 19 - heights[i], 1, heights[i], 'N');
+        c.Set(5 + i, 19 - heights[i], Ink('n'));
+    }
+    c.Fill(4, 22, 24, 7, 'k');
+    c.Fill(5, 23, 22, 2, 'K');
+    c.Fill(5, 23, 15, 2, 'a');
+    c.Fill(5, 24, 15, 1, 'A');
+    c.Fill(5, 26, 22, 2, 'K');
+    c.Fill(5, 26, 9, 2, 'c');
+    c.Fill(5, 27, 9, 1, 'B');
+    return c;
+}
+
 constexpr int kSymbolSizes[] = {16, 32, 48, 64, 128, 256};
 
 Canvas Scaled(const Canvas& c, int factor) {
@@ -1272,6 +1308,11 @@ Canvas Drawn(const Draw& draw) {
     return c;
 }
 
+// The 32 px drawing wherever the size allows it, the 16 px one for 16 and 48.
+Canvas SymbolAt(int size) {
+    return size % 32 == 0 ? Scaled(Symbol32(), size / 32) : Scaled(Drawn(Symbol), size / 16);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -1290,9 +1331,7 @@ int main(int argc, char** argv) {
         ok = WritePng(Scaled(Drawn(draw), 2), out + name + ".png") && ok;
     }
     for (int size : kSymbolSizes) {
-        ok = WritePng(Scaled(Drawn(Symbol), size / 16),
-                      out + "symbol-" + std::to_string(size) + ".png") &&
-             ok;
+        ok = WritePng(SymbolAt(size), out + "symbol-" + std::to_string(size) + ".png") && ok;
     }
     if (!ok) {
         std::fprintf(stderr, "MakeIcons: cannot write into %s\n", out.c_str());
