@@ -365,21 +365,21 @@ kKKKkKKKKKKkKKKk
 kkkkkkkkkkkkkkkk
 )",
         "strip");
-    // The highlighted unit is the one the menu is about.
+    // The unit the menu is about stands out bright, on dark menus as well.
     auto unit = [&](int x0, bool shown) {
         for (int y = 4; y <= 11; ++y) {
             for (int x = x0; x < x0 + 5; ++x) {
                 const bool edge = y == 4 || y == 11 || x == x0 || x == x0 + 4;
                 if (shown) {
-                    c.Set(x, y, Ink(edge ? 'k' : (y == 5 ? 'c' : 'B')));
+                    c.Set(x, y, Ink(edge ? 'k' : (y == 5 ? 'e' : 'c')));
                 } else {
                     c.Set(x, y, edge ? Ink((x + y) % 2 == 0 ? 'k' : 'G') : 0);
                 }
             }
         }
         if (shown) {
-            c.Set(x0 + 2, 7, Ink('w'));
-            c.Set(x0 + 2, 8, Ink('w'));
+            c.Set(x0 + 2, 7, Ink('D'));
+            c.Set(x0 + 2, 8, Ink('D'));
         }
     };
     if (start) {

@@ -169,6 +169,62 @@ TEST(DriveIcons, DifferPairwiseInShapeOrBrightness) {
     }
 }
 
+std::vector<std::string> EmbeddedNames(const QString& prefix) {
+    std::vector<std::string> names;
+    for (const QString& file : QDir(QStringLiteral(":/icons")).entryList(QDir::Files)) {
+        if (file.startsWith(prefix)) {
+            names.push_back(file.chopped(4).toStdString()); // ".png"
+        }
+    }
+    return names;
+}
+
+// No two names share a picture (a slip in the generator's table), at either size.
+TEST(ProgramIcons, EveryNameHasAPictureOfItsOwn) {
+    struct Case {
+        const char* prefix;
+        int size;
+        std::size_t atLeast;
+    };
+    for (const Case& c : {Case{"icon_", 16, 53}, Case{"OPT_", 32, 9}, Case{"clock_", 32, 4}}) {
+        const std::vector<std::string> names = EmbeddedNames(QString::fromLatin1(c.prefix));
+        EXPECT_GE(names.size(), c.atLeast) << c.prefix;
+        std::vector<QImage> images;
+        for (const std::string& name : names) {
+            images.push_back(Argb(ProgramPixmap(name, c.size)));
+        }
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            for (std::size_t j = i + 1; j < names.size(); ++j) {
+                EXPECT_NE(images[i], images[j]) << names[i] << " / " << names[j];
+            }
+        }
+    }
+}
+
+// Menus come light or dark with the desktop's theme: every icon keeps enough pixels that stand
+// off either ground, so none vanishes on one of them.
+TEST(ProgramIcons, EveryIconShowsOnLightAndDarkMenus) {
+    auto luma = [](QRgb p) { return (299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p)) / 1000; };
+    struct Ground {
+        const char* what;
+        int luma;
+    };
+    const Ground grounds[] = {{"light", 240}, {"dark", 48}};
+    for (const std::string& name : EmbeddedNames(QStringLiteral("icon_"))) {
+        const QImage image = Argb(ProgramPixmap(name, 16));
+        for (const Ground& ground : grounds) {
+            int standing = 0;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    standing += qAlpha(p) == 255 && std::abs(luma(p) - ground.luma) >= 64;
+                }
+            }
+            EXPECT_GE(standing, 14) << name << " on a " << ground.what << " menu";
+        }
+    }
+}
+
 struct Decoded {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
