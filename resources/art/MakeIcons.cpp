@@ -926,12 +926,12 @@ ww.ww
         {"icon_ini",
          [](Canvas& c) {
              Sheet(c, 1, 0);
-             Art(c, 4, 7, R"(
-B.B..B.B
-B.BB.B.B
-B.B.BB.B
-B.B..B.B
-B.B..B.B
+             Art(c, 3, 7, R"(
+B.B...B.B
+B.BB..B.B
+B.B.B.B.B
+B.B..BB.B
+B.B...B.B
 )",
                  "ini");
              c.Fill(3, 13, 9, 1, 'g');
