@@ -1,12 +1,13 @@
 #include "FormTimeInfo.h"
 
+#include "resources/qt/ProgramIcons.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMetaObject>
 #include <QScreen>
-#include <QStyle>
 
 namespace trumbel {
 
@@ -25,16 +26,15 @@ QString ToQt(const std::string& text) {
 } // namespace
 
 QIcon StatusIconPicture(StatusIcon icon) {
-    QStyle* style = QApplication::style();
     switch (icon) {
     case StatusIcon::Working:
-        return style->standardIcon(QStyle::SP_BrowserReload);
+        return ProgramIcon("clock_10");
     case StatusIcon::Adjusted:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+        return ProgramIcon("clock_11");
     case StatusIcon::Failed:
-        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+        return ProgramIcon("clock_12");
     case StatusIcon::NotPossible:
-        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+        return ProgramIcon("clock_13");
     }
     return {};
 }

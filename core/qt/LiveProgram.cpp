@@ -4,10 +4,12 @@
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
+#include "resources/qt/ProgramIcons.h"
 #include "skin/qt/BitmapImage.h"
 #include "skin/qt/FormSearchDir.h"
 #include "tray/LiveTraySource.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -126,6 +128,9 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
         clockPort_ = std::make_unique<SnapshotClock>();
     }
 
+    // Every window of the program (the skin window, the clock-adjust window, the dialogs) and
+    // the task switcher show the program icon.
+    QApplication::setWindowIcon(ProgramIcon("symbol"));
     window.AttachBehaviour(&behaviour, desktop.X11());
     program.onVisibilityPoll = [this] { behaviour.VisibilityPoll(); };
     program.onAutoSnap = [this] { behaviour.AutoSnap(); };

@@ -3,6 +3,7 @@
 #include "FakeNtpServer.h"
 #include "qt/LiveClockSetter.h"
 #include "qt/TimeInfoWindows.h"
+#include "resources/qt/ProgramIcons.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -111,6 +112,21 @@ TEST(FormTimeInfo, StatusIconsAreDistinctPictures) {
         for (std::size_t j = i + 1; j < std::size(icons); ++j) {
             EXPECT_NE(a, StatusIconPicture(icons[j]).pixmap(32, 32).toImage()) << i << " " << j;
         }
+    }
+}
+
+// The window shows the program's own status pictures, at the size it shows them.
+TEST(FormTimeInfo, StatusIconsAreTheProgramsOwn) {
+    const std::pair<StatusIcon, const char*> cases[] = {{StatusIcon::Working, "clock_10"},
+                                                        {StatusIcon::Adjusted, "clock_11"},
+                                                        {StatusIcon::Failed, "clock_12"},
+                                                        {StatusIcon::NotPossible, "clock_13"}};
+    for (const auto& [icon, name] : cases) {
+        SCOPED_TRACE(name);
+        const QImage shown = StatusIconPicture(icon).pixmap(QSize(32, 32), 1.0).toImage();
+        ASSERT_EQ(shown.size(), QSize(32, 32));
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+                  ProgramPixmap(name, 32).toImage().convertToFormat(QImage::Format_ARGB32));
     }
 }
 

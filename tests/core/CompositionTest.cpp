@@ -35,6 +35,9 @@ TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
         // A first start adjusts the clock: through a setter that refuses, never the real one.
         live.clock.makeSetter = [] { return std::make_unique<RefusingSetter>(); };
         live.program.FormLoad({});
+        // Every window and the task switcher show the program icon in all its drawn sizes.
+        EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 6);
+        EXPECT_EQ(live.window.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
         // The window gets the real clock port, a snapshot one that leaves the clock alone.
         EXPECT_EQ(live.clock.IsOpen(), c.role == LiveRole::Window);
         live.program.RefreshTick();

@@ -1,6 +1,7 @@
 #include "qt/ClsTaskIcon.h"
 
 #include "qt/QtTrayHost.h"
+#include "resources/qt/ProgramIcons.h"
 
 #include <QApplication>
 #include <QImage>
@@ -84,6 +85,17 @@ TEST(QtTrayHost, MakesIconsAndTitlesTooltipWindows) {
     EXPECT_EQ(symbol, host.Symbol()); // drawn once
     EXPECT_EQ(qAlpha(symbol->At(8, 8)), 255);
     EXPECT_EQ(qAlpha(symbol->At(0, 0)) < 255, true); // rounded corner
+    // The notice icon is the program icon, pixel for pixel.
+    const QImage program =
+        ProgramPixmap("symbol", 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(program.size(), QSize(16, 16));
+    int differing = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            differing += symbol->At(x, y) != program.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(differing, 0);
 
     QLabel label(QStringLiteral("Velquor\nCPU使用量\n5％"));
     label.setObjectName(QStringLiteral("plain"));

@@ -1,13 +1,12 @@
 #include "QtTrayHost.h"
 
 #include "ClsTaskIcon.h"
+#include "resources/qt/ProgramIcons.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QFont>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QStyleHints>
 #include <QSystemTrayIcon>
 
@@ -62,18 +61,12 @@ bool QtTrayHost::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TrayImage DrawSymbol() {
-    QImage q(kTrayImageSize, kTrayImageSize, QImage::Format_ARGB32);
-    q.fill(Qt::transparent);
-    {
-        QPainter p(&q);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QColor(0x1E, 0x3A, 0x5F));
-        p.setBrush(QColor(0x2F, 0x80, 0xED));
-        p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-        p.setPen(QPen(Qt::white, 2.0));
-        p.drawPolyline(QPolygonF({QPointF(4, 4), QPointF(8, 12), QPointF(12, 4)}));
-    }
+    const QImage q =
+        ProgramPixmap("symbol", kTrayImageSize).toImage().convertToFormat(QImage::Format_ARGB32);
     TrayImage image;
+    if (q.size() != QSize(kTrayImageSize, kTrayImageSize)) {
+        return image; // fully transparent rather than a picture of the wrong size
+    }
     for (int y = 0; y < kTrayImageSize; ++y) {
         for (int x = 0; x < kTrayImageSize; ++x) {
             image.argb[static_cast<std::size_t>(y * kTrayImageSize + x)] = q.pixel(x, y);

@@ -30,7 +30,7 @@ private:
     std::optional<BalloonRoute> balloonRoute_;
 };
 
-// The program's symbol: a 16 x 16 badge.
+// The program icon "symbol" at 16 x 16, as the tray takes it.
 TrayImage DrawSymbol();
 
 } // namespace trumbel
