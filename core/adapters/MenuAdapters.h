@@ -7,6 +7,7 @@
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
+#include "menus/LayoutMenu.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 
@@ -99,6 +100,17 @@ private:
     SettingsStore& settings_;
     FunctionLauncher& functions_;
     PendingAboutBox about_;
+};
+
+// The layout commands lay the running skin window out again and redraw it at once.
+class SkinLayoutAdapter final : public LayoutSkin {
+public:
+    explicit SkinLayoutAdapter(SkinEngine& skin) : skin_(skin) {}
+    StandardStyles SkinStandardStyles() const override { return skin_.CurrentStandardStyles(); }
+    void Relayout() override { skin_.Relayout(); }
+
+private:
+    SkinEngine& skin_;
 };
 
 // The function button, the hot key and tray action 2 start the configured function.

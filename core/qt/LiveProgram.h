@@ -76,6 +76,10 @@ public:
     ProgramMenuActions menuActions;
     // What the options dialog hands the slot menu when it fills its device lists.
     MeasureMenuDevices menuDevices{measure};
+    // The layout tree's menus (menus/qt/LayoutMenuPopup.h opens them for a node): their
+    // commands edit program.settings and lay the strip out again at once.
+    SkinLayoutAdapter layoutSkin{skin};
+    LayoutMenu layoutMenu{formMenu, program.settings, menuSources, layoutSkin};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
