@@ -31,7 +31,12 @@ std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
 }
 
 void ProgramMenuActions::ShowAbout() {
-    about_.Show();
+    program_.aboutBoxOpen = true;
+    program_.window().Show();
+    program_.UpdatePolls();
+    about_.ShowModal();
+    program_.aboutBoxOpen = false;
+    program_.UpdatePolls();
 }
 
 void ProgramMenuActions::OpenOptions(int page) {

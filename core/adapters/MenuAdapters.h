@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PendingPorts.h"
 #include "Ports.h"
 #include "Program.h"
 #include "WindowBehaviour.h"
+#include "about/AboutBoxHost.h"
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
@@ -67,10 +67,11 @@ private:
 class ProgramMenuActions final : public MenuActions {
 public:
     ProgramMenuActions(Program& program, WindowBehaviour& behaviour, SkinEngine& skin,
-                       SettingsStore& settings, FunctionLauncher& functions)
+                       SettingsStore& settings, FunctionLauncher& functions, AboutDialog& about)
         : program_(program), behaviour_(behaviour), skin_(skin), settings_(settings),
-          functions_(functions) {}
+          functions_(functions), about_(about) {}
 
+    // The strip stays visible while the box is open, whatever the auto-hide rules say.
     void ShowAbout() override;
     void RunConfiguredFunction() override { functions_.RunConfiguredFunction(); }
     void ChooseFunction(FunctionList list, int index, const std::string& caption,
@@ -99,7 +100,7 @@ private:
     SkinEngine& skin_;
     SettingsStore& settings_;
     FunctionLauncher& functions_;
-    PendingAboutBox about_;
+    AboutDialog& about_;
 };
 
 // The layout commands lay the running skin window out again and redraw it at once.
