@@ -77,7 +77,7 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     Text2->setPlainText(Text(kAboutDescription[0]) + QLatin1Char('\n') +
                         Text(kAboutDescription[1]));
     Text2->setAccessibleName(QStringLiteral("説明"));
-    Text2->setFixedHeight(96);
+    Text2->setFixedSize(380, 96);
     const std::string home(kWebAddresses.homePage);
     const std::string mail(kWebAddresses.mail);
     LabelHomePage = new LinkLabel(
@@ -110,7 +110,10 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     outer->addLayout(top);
     outer->addWidget(Text2);
     outer->addLayout(bottom);
-    setFixedWidth(400);
+    // A fixed dialog: a title and a close button, no resizing.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -62,7 +62,14 @@ for _ in $(seq 10); do
   viewable || fail "the strip was hidden while the about box was open"
 done
 if [ -n "${TRUMBEL_ABOUT_SHOT:-}" ]; then
-  xwd -silent -id "$box" >"$home/about.xwd" && python3 "$here/xwd2png.py" "$home/about.xwd" "$TRUMBEL_ABOUT_SHOT"
+  # The window manager's frame too, for the title: the box's ancestor just below the root.
+  frame=$box
+  root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+  while parent=$(xwininfo -tree -id "$frame" | awk '/Parent window id:/ {print $4}') &&
+    [ -n "$parent" ] && [ "$parent" != "$root" ]; do
+    frame=$parent
+  done
+  xwd -silent -id "$frame" >"$home/about.xwd" && python3 "$here/xwd2png.py" "$home/about.xwd" "$TRUMBEL_ABOUT_SHOT"
 fi
 
 # OK (the default button) closes it; the rule applies again with the pointer still there.
