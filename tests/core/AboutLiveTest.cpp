@@ -1,4 +1,4 @@
-#include "qt/LiveProgram.h"
+#include "LiveStart.h"
 #include "support/TestFolder.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ TEST(LiveAbout, TheMenuItemOpensTheBoxAndFlagsItWhileOpen) {
     const auto folder = test::FreshTestFolder("about");
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     int shown = 0;
     bool flaggedWhileOpen = false;
     QString title;

@@ -1,5 +1,5 @@
+#include "LiveStart.h"
 #include "menus/qt/LayoutMenuPopup.h"
-#include "qt/LiveProgram.h"
 #include "support/TestFolder.h"
 
 #include <QAction>
@@ -51,7 +51,7 @@ TEST(LiveLayoutMenu, ChoicesEditTheLayoutAndTheStripFollows) {
     const auto folder = test::FreshTestFolder("layout");
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     QWidget owner;
     NotedTree tree;
     // The strip grows along its direction: down for a fixed-width (vertical) skin.
