@@ -31,6 +31,9 @@ std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
 }
 
 void ProgramMenuActions::ShowAbout() {
+    if (program_.aboutBoxOpen) {
+        return; // a tray click's menu while the box is open: it is already in front
+    }
     program_.aboutBoxOpen = true;
     program_.window().Show();
     program_.UpdatePolls();
