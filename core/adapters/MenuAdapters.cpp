@@ -32,7 +32,7 @@ std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
 
 void ProgramMenuActions::ShowAbout() {
     if (program_.aboutBoxOpen) {
-        return; // a tray click's menu while the box is open: it is already in front
+        return; // asked again from a tray click's menu: the open box stays the only one
     }
     program_.aboutBoxOpen = true;
     program_.window().Show();
