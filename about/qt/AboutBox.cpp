@@ -119,6 +119,12 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Command1->setFocus(Qt::OtherFocusReason);
+    // Where the links lie in the box, for whoever drives it from outside (the end-to-end tests).
+    for (const QLabel* link : {LabelHomePage, LabelMail}) {
+        const QRect r = link->geometry();
+        qCInfo(lcAbout, "link %s at %d,%d size %dx%d", qUtf8Printable(link->text()), r.x(), r.y(),
+               r.width(), r.height());
+    }
 }
 
 void AboutBox::StartSysInfo() {

@@ -25,7 +25,11 @@ VelquorVer=1320083
 使用する=0
 INI
 
-QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.about.info=true" \
+# The desktop's opener is a stand-in that writes down what it was asked to open.
+mkdir -p "$home/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$home/opened" >"$home/bin/xdg-open"
+chmod +x "$home/bin/xdg-open"
+PATH="$home/bin:$PATH" QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.about.info=true" \
   "$trumbel" >"$home/trumbel.log" 2>&1 &
 app=$!
 pids+=("$app")
@@ -71,6 +75,16 @@ if [ -n "${TRUMBEL_ABOUT_SHOT:-}" ]; then
   done
   xwd -silent -id "$frame" >"$home/about.xwd" && python3 "$here/xwd2png.py" "$home/about.xwd" "$TRUMBEL_ABOUT_SHOT"
 fi
+
+# The mail link hands the desktop the address with the subject, percent-encoded.
+wait_for 5 grep -q 'link .*@.* at' "$home/trumbel.log" || fail "the links were not placed"
+read -r lx ly lw lh < <(sed -n 's/.*link [^ ]*@[^ ]* at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p' "$home/trumbel.log" | tail -n1)
+xdotool mousemove --window "$box" $((lx + lw / 2)) $((ly + lh / 2)) sleep 0.2 click 1
+wait_for 5 test -s "$home/opened" || fail "clicking the mail link opened nothing: $(cat "$home/trumbel.log")"
+subject=Velquor%E3%81%AB%E3%81%A4%E3%81%84%E3%81%A6%E3%81%AE%E5%A0%B1%E5%91%8A%E3%81%8A%E3%82%88%E3%81%B3%E8%B3%AA%E5%95%8F
+grep -qxF "mailto:support@velquor.example.org?Subject=$subject" "$home/opened" ||
+  fail "the mail link opened $(cat "$home/opened")"
+xdotool mousemove "$mid_x" "$mid_y"
 
 # OK (the default button) closes it; the rule applies again with the pointer still there.
 xdotool windowfocus --sync "$box" 2>/dev/null
