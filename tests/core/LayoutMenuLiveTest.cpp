@@ -88,6 +88,9 @@ TEST(LiveLayoutMenu, ChoicesEditTheLayoutAndTheStripFollows) {
         EXPECT_EQ(length() - before, c.lengthChange);
         EXPECT_EQ(live.window.width(), live.skin.layout().layoutWidth);
         EXPECT_EQ(live.window.height(), live.skin.layout().layoutHeight);
+        // Drawn again at the new size.
+        EXPECT_EQ(live.renderer.WindowPicture().width, live.skin.layout().layoutWidth);
+        EXPECT_EQ(live.renderer.WindowPicture().height, live.skin.layout().layoutHeight);
         if (*c.selected) {
             EXPECT_TRUE(offered);
             EXPECT_EQ(tree.selected, std::vector<std::string>{c.selected});
