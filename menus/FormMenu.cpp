@@ -292,6 +292,11 @@ void FormMenu::FillOptionFiles() {
 }
 
 void FormMenu::Popup(PopupMenu menu, MenuPresenter& presenter, MenuActions& actions) {
+    Popup(menu, presenter, [&](const MenuCommand& chosen) { Run(chosen, actions); });
+}
+
+void FormMenu::Popup(PopupMenu menu, MenuPresenter& presenter,
+                     const std::function<void(const MenuCommand&)>& run) {
     if (popupOpen_) {
         return;
     }
@@ -329,7 +334,7 @@ void FormMenu::Popup(PopupMenu menu, MenuPresenter& presenter, MenuActions& acti
         ~Open() { flag = false; }
     } open(popupOpen_);
     if (const std::optional<MenuCommand> chosen = presenter.Show(Root(menu), iconMenus_)) {
-        Run(*chosen, actions);
+        run(*chosen);
     }
 }
 

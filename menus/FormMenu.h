@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,9 @@ public:
     // command once the menu has closed. The lists stay until DeleteFileList. A popup asked for
     // while another is open is refused.
     void Popup(PopupMenu menu, MenuPresenter& presenter, MenuActions& actions);
+    // The same with the chosen item handed to `run` (the layout menus carry out their own).
+    void Popup(PopupMenu menu, MenuPresenter& presenter,
+               const std::function<void(const MenuCommand&)>& run);
     bool PopupOpen() const { return popupOpen_; }
 
     // Carries out a chosen main-menu command. Unknown names and placeholders do nothing.

@@ -31,7 +31,15 @@ std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
 }
 
 void ProgramMenuActions::ShowAbout() {
-    about_.Show();
+    if (program_.aboutBoxOpen) {
+        return; // asked again from a tray click's menu: the open box stays the only one
+    }
+    program_.aboutBoxOpen = true;
+    program_.window().Show();
+    program_.UpdatePolls();
+    about_.ShowModal();
+    program_.aboutBoxOpen = false;
+    program_.UpdatePolls();
 }
 
 void ProgramMenuActions::OpenOptions(int page) {

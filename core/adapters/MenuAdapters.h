@@ -1,12 +1,13 @@
 #pragma once
 
-#include "PendingPorts.h"
 #include "Ports.h"
 #include "Program.h"
 #include "WindowBehaviour.h"
+#include "about/AboutBoxHost.h"
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
+#include "menus/LayoutMenu.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 
@@ -66,10 +67,11 @@ private:
 class ProgramMenuActions final : public MenuActions {
 public:
     ProgramMenuActions(Program& program, WindowBehaviour& behaviour, SkinEngine& skin,
-                       SettingsStore& settings, FunctionLauncher& functions)
+                       SettingsStore& settings, FunctionLauncher& functions, AboutDialog& about)
         : program_(program), behaviour_(behaviour), skin_(skin), settings_(settings),
-          functions_(functions) {}
+          functions_(functions), about_(about) {}
 
+    // The strip stays visible while the box is open, whatever the auto-hide rules say.
     void ShowAbout() override;
     void RunConfiguredFunction() override { functions_.RunConfiguredFunction(); }
     void ChooseFunction(FunctionList list, int index, const std::string& caption,
@@ -98,7 +100,18 @@ private:
     SkinEngine& skin_;
     SettingsStore& settings_;
     FunctionLauncher& functions_;
-    PendingAboutBox about_;
+    AboutDialog& about_;
+};
+
+// The layout commands lay the running skin window out again and redraw it at once.
+class SkinLayoutAdapter final : public LayoutSkin {
+public:
+    explicit SkinLayoutAdapter(SkinEngine& skin) : skin_(skin) {}
+    StandardStyles SkinStandardStyles() const override { return skin_.CurrentStandardStyles(); }
+    void Relayout() override { skin_.Relayout(); }
+
+private:
+    SkinEngine& skin_;
 };
 
 // The function button, the hot key and tray action 2 start the configured function.

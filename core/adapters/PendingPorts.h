@@ -22,13 +22,4 @@ private:
     bool reported_ = false;
 };
 
-// The about box, which the main menu's first item opens.
-class PendingAboutBox final {
-public:
-    void Show() { ReportNotBuilt("the about box", reported_); }
-
-private:
-    bool reported_ = false;
-};
-
 } // namespace trumbel

@@ -109,7 +109,9 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       formMenu(program.settings, menuSources, ui), menuPresenter([this] { return &window; }),
       launcher(program.settings, ui, launchDesktop, EnsureTrailingSlash(appFolder),
                LaunchSearchPaths()),
-      menuActions(program, behaviour, skin, settings.store(), launcher),
+      aboutDialog(ui, LiveAboutDesktop([this](const std::string& target) { shell.Open(target); }),
+                  [this] { return &window; }),
+      menuActions(program, behaviour, skin, settings.store(), launcher, aboutDialog),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.

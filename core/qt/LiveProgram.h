@@ -9,6 +9,7 @@
 #include "SkinHotKey.h"
 #include "SkinWindow.h"
 #include "WindowBehaviour.h"
+#include "about/qt/AboutBox.h"
 #include "adapters/MenuAdapters.h"
 #include "adapters/PendingPorts.h"
 #include "adapters/ProgramSettingsEnvironment.h"
@@ -73,9 +74,14 @@ public:
     QtMenuPresenter menuPresenter;
     QtLaunchDesktop launchDesktop{[this](const std::string& target) { return shell.Open(target); }};
     FunctionLauncher launcher;
+    QtAboutDialog aboutDialog;
     ProgramMenuActions menuActions;
     // What the options dialog hands the slot menu when it fills its device lists.
     MeasureMenuDevices menuDevices{measure};
+    // The layout tree's menus (menus/qt/LayoutMenuPopup.h opens them for a node): their
+    // commands edit program.settings and lay the strip out again at once.
+    SkinLayoutAdapter layoutSkin{skin};
+    LayoutMenu layoutMenu{formMenu, program.settings, menuSources, layoutSkin};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
