@@ -13,15 +13,6 @@ namespace trumbel {
 // Writes "trumbel: <what> is not available in this build" once per feature and run.
 void ReportNotBuilt(const char* what, bool& reported);
 
-class PendingOptions final : public OptionsPort {
-public:
-    void OpenOptions(int) override { ReportNotBuilt("the options dialog", reported_); }
-    void UnloadOptions() override {}
-
-private:
-    bool reported_ = false;
-};
-
 // The about box, which the main menu's first item opens.
 class PendingAboutBox final {
 public:

@@ -88,7 +88,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                                              ui,
                                              program.osPlatform,
                                              program.counters.sampleFill,
-                                             {},
+                                             [this] { return program.settingsBusy; },
                                              {},
                                              [this] { return behaviour.States(); }}),
       settingsEnvironment(program, ui, EnsureTrailingSlash(appFolder), CurrentUserName(), measure,
@@ -108,6 +108,10 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       launcher(program.settings, ui, launchDesktop, EnsureTrailingSlash(appFolder),
                LaunchSearchPaths()),
       menuActions(program, behaviour, skin, settings.store(), launcher),
+      optionsHost(
+          {program, behaviour, skin, settings, measure, tray, formMenu, menuDevices, launcher, ui},
+          {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
+           [] { return QCoreApplication::applicationFilePath().toStdString(); }}),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.
@@ -146,6 +150,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
             }
         }
     };
+    // Nothing loads, draws or updates the tray while the options dialog fills its controls.
+    skin.hooks().optionsFilling = [this] { return program.settingsBusy; };
     // The engine's DrawSkin (every tick, every relayout, every button-state change) comes here.
     skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
     renderer.present = [this](const Bitmap& picture, int) {
@@ -181,7 +187,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     ports.hotKey = &hotKey;
     ports.menu = &menuPort_;
     ports.clock = clockPort_.get();
-    ports.options = &optionsPort_;
+    ports.options = &options;
     ports.function = &functionPort_;
     ports.window = &window;
     ports.shell = &shell;

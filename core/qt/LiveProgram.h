@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "QtDesktop.h"
 #include "QtHotKey.h"
+#include "QtOptionsPort.h"
 #include "QtShell.h"
 #include "QtSubclass.h"
 #include "QtTimerHost.h"
@@ -10,6 +11,7 @@
 #include "SkinWindow.h"
 #include "WindowBehaviour.h"
 #include "adapters/MenuAdapters.h"
+#include "adapters/OptionsAdapters.h"
 #include "adapters/PendingPorts.h"
 #include "adapters/ProgramSettingsEnvironment.h"
 #include "adapters/SubsystemPorts.h"
@@ -76,6 +78,9 @@ public:
     ProgramMenuActions menuActions;
     // What the options dialog hands the slot menu when it fills its device lists.
     MeasureMenuDevices menuDevices{measure};
+    ProgramOptionsHost optionsHost;
+    // The options dialog, made when first opened.
+    QtOptionsPort options{optionsHost};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
@@ -85,7 +90,6 @@ private:
     std::unique_ptr<TrayPort> trayPort_;
     MenuAdapter menuPort_;
     std::unique_ptr<ClockPort> clockPort_;
-    PendingOptions optionsPort_;
     FunctionAdapter functionPort_{launcher};
 };
 
