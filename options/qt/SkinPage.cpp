@@ -50,6 +50,7 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     log_ = new QPlainTextEdit(this);
     log_->setAccessibleName(QStringLiteral("Skin情報"));
     log_->setReadOnly(true);
+    log_->setTabChangesFocus(true);
     log_->setMaximumHeight(log_->fontMetrics().lineSpacing() * 6);
     body()->addWidget(log_);
 
