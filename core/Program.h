@@ -85,6 +85,9 @@ public:
     bool subclassAllowed = true;
     bool noBalloon = false;
     bool aboutBoxOpen = false;
+    // Set while the options dialog fills its controls: skin loads, drawing and tray updates
+    // wait.
+    bool settingsBusy = false;
     int osPlatform = 0;
     ConnectedState connectedFlags;
     TickCounters counters;

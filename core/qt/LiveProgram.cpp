@@ -1,6 +1,7 @@
 #include "LiveProgram.h"
 
 #include "functions/qt/FileDropTarget.h"
+#include "options/StartupEntry.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <cstdlib>
 
 namespace trumbel {
 
@@ -90,7 +92,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                                              ui,
                                              program.osPlatform,
                                              program.counters.sampleFill,
-                                             {},
+                                             [this] { return program.settingsBusy; },
                                              {},
                                              [this] { return behaviour.States(); }}),
       settingsEnvironment(program, ui, EnsureTrailingSlash(appFolder), CurrentUserName(), measure,
@@ -112,6 +114,14 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       aboutDialog(ui, LiveAboutDesktop([this](const std::string& target) { shell.Open(target); }),
                   [this] { return &window; }),
       menuActions(program, behaviour, skin, settings.store(), launcher, aboutDialog),
+      optionsHost(
+          {program, behaviour, skin, settings, measure, tray, formMenu, menuDevices, launcher, ui},
+          {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
+           [] { return QCoreApplication::applicationFilePath().toStdString(); },
+           [] {
+               return StartupEntryPath(
+                   AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+           }}),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.
@@ -153,6 +163,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
             }
         }
     };
+    // Nothing loads, draws or updates the tray while the options dialog fills its controls.
+    skin.hooks().optionsFilling = [this] { return program.settingsBusy; };
     // The engine's DrawSkin (every tick, every relayout, every button-state change) comes here.
     skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
     renderer.present = [this](const Bitmap& picture, int) {
@@ -188,7 +200,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     ports.hotKey = &hotKey;
     ports.menu = &menuPort_;
     ports.clock = clockPort_.get();
-    ports.options = &optionsPort_;
+    ports.options = &options;
     ports.function = &functionPort_;
     ports.window = &window;
     ports.shell = &shell;

@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "QtDesktop.h"
 #include "QtHotKey.h"
+#include "QtOptionsPort.h"
 #include "QtShell.h"
 #include "QtSubclass.h"
 #include "QtTimerHost.h"
@@ -11,7 +12,7 @@
 #include "WindowBehaviour.h"
 #include "about/qt/AboutBox.h"
 #include "adapters/MenuAdapters.h"
-#include "adapters/PendingPorts.h"
+#include "adapters/OptionsAdapters.h"
 #include "adapters/ProgramSettingsEnvironment.h"
 #include "adapters/SubsystemPorts.h"
 #include "clock/ClockAdjustment.h"
@@ -82,6 +83,9 @@ public:
     // commands edit program.settings and lay the strip out again at once.
     SkinLayoutAdapter layoutSkin{skin};
     LayoutMenu layoutMenu{formMenu, program.settings, menuSources, layoutSkin};
+    ProgramOptionsHost optionsHost;
+    // The options dialog, made when first opened.
+    QtOptionsPort options{optionsHost};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
@@ -91,7 +95,6 @@ private:
     std::unique_ptr<TrayPort> trayPort_;
     MenuAdapter menuPort_;
     std::unique_ptr<ClockPort> clockPort_;
-    PendingOptions optionsPort_;
     FunctionAdapter functionPort_{launcher};
 };
 

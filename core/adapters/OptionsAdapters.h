@@ -1,0 +1,120 @@
+#pragma once
+
+#include "Program.h"
+#include "WindowBehaviour.h"
+#include "functions/FunctionLauncher.h"
+#include "measure/SystemMeasure.h"
+#include "menus/FormMenu.h"
+#include "options/OptionsHost.h"
+#include "settings/SettingsStore.h"
+#include "skin/SkinEngine.h"
+#include "tray/TrayIcons.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace trumbel {
+
+// What only the windowing side can do for the options dialog.
+struct OptionsWindowHooks {
+    // Cuts the given colour out of the strip (nullopt: no cut).
+    std::function<void(std::optional<std::uint32_t> rgb)> colourKey;
+    std::function<std::string()> executablePath;
+    std::function<std::string()> startupEntryPath;
+};
+
+// The options dialog's view of the running program: every live effect of an edit goes to the
+// subsystem that owns it.
+class ProgramOptionsHost final : public OptionsHost {
+public:
+    struct Parts {
+        Program& program;
+        WindowBehaviour& behaviour;
+        SkinEngine& skin;
+        SettingsService& settings;
+        SystemMeasure& measure;
+        TrayIcons& tray;
+        FormMenu& menu;
+        MenuDevices& menuDevices;
+        FunctionLauncher& functions;
+        Ui& ui;
+    };
+    ProgramOptionsHost(Parts parts, OptionsWindowHooks hooks)
+        : p_(parts), hooks_(std::move(hooks)) {}
+
+    Settings& settings() override { return p_.program.settings; }
+    std::string AppFolder() const override { return p_.program.appFolder; }
+    Ui& ui() override { return p_.ui; }
+    void SetSettingsBusy(bool busy) override;
+    void SetDialogOpen(bool open) override;
+
+    void ReloadSkin() override;
+    void LoadBuiltInSkin(int number) override;
+    bool LoadSkinFile(std::string& log) override;
+    int FindSkinFiles(std::vector<std::string>& paths) override {
+        return p_.skin.FindSkinFiles(paths);
+    }
+    std::string SkinLoadLog() const override { return skinLog_; }
+    void Relayout() override { p_.skin.Relayout(); }
+    void Redraw() override { p_.skin.DrawSkin(); }
+
+    void ApplyTopMost() override;
+    void SetOpacity(int percent) override { p_.behaviour.SetAlpha(1, percent); }
+    void SetColourKey(bool on) override;
+    void SetDoubleSize(bool on) override { p_.behaviour.SetDoubleSize(on); }
+    WindowPosition CurrentWindowPosition() const override;
+    void UpdatePolls() override { p_.program.UpdatePolls(); }
+
+    void ApplyTrayIcons() override;
+    void ReregisterHotKey() override;
+
+    int CpuCount() const override { return p_.menuDevices.CpuCount(); }
+    int NetworkDeviceCount() const override;
+    std::string NetworkDeviceName(int index) const override;
+    int DiskType(int diskId) override { return p_.menuDevices.DiskType(diskId); }
+    std::string DiskMountPoint(int diskId) override {
+        return p_.menuDevices.DiskMountPoint(diskId);
+    }
+    void SetSystemValue(int paramId, int deviceId, int showParamInfo, float value) override;
+    void SetDeviceMenus(DeviceMenus what) override;
+
+    void OpenClockWindow() override;
+
+    FunctionPage FillFunctionPage() override { return p_.functions.FillFunctionPage(); }
+    void ChooseFunctionEntry(const FunctionPage& page, int entry) override {
+        p_.functions.ChooseComboEntry(page, entry);
+    }
+    void ApplyFunctionPage(const FunctionPage& page) override {
+        p_.functions.ApplyFunctionPage(page);
+    }
+    void ExploreFunctionFolder() override { p_.functions.OpenFunctionFolder(); }
+
+    void SaveSettings() override;
+    void ResetSettings(int group) override;
+    void OpenOptionFile(const std::string& path) override;
+    void SaveOptionFile(const std::string& path) override;
+
+    std::string ExecutablePath() const override {
+        return hooks_.executablePath ? hooks_.executablePath() : std::string();
+    }
+
+    std::string StartupEntryPath() const override {
+        return hooks_.startupEntryPath ? hooks_.startupEntryPath() : std::string();
+    }
+
+    // Whether the colour cut is on (kept across skin loads: each new skin brings its colour).
+    bool ColourKeyOn() const { return colourKey_; }
+
+private:
+    // After the record changed wholesale (reset, option file): everything the strip shows.
+    void FollowRecord();
+
+    Parts p_;
+    OptionsWindowHooks hooks_;
+    std::string skinLog_;
+    bool colourKey_ = false;
+};
+
+} // namespace trumbel

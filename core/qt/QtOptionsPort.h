@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Ports.h"
+#include "options/OptionsHost.h"
+
+#include <functional>
+#include <memory>
+
+namespace trumbel {
+
+class Form2;
+
+// The program's options port: one options dialog, made when first asked for and shown again
+// afterwards. Opening it on a page shows that page; the modeless open keeps its page.
+class QtOptionsPort final : public OptionsPort {
+public:
+    explicit QtOptionsPort(OptionsHost& host);
+    ~QtOptionsPort() override;
+
+    void OpenOptions(int page) override;
+    void UnloadOptions() override;
+
+    // The dialog, once it has been made (tests drive it).
+    Form2* Dialog() { return dialog_.get(); }
+    // Told of every dialog made (tests answer its file dialogs and menus).
+    std::function<void(Form2&)> onCreated;
+
+private:
+    OptionsHost& host_;
+    std::unique_ptr<Form2> dialog_;
+};
+
+} // namespace trumbel

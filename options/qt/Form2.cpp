@@ -1,0 +1,282 @@
+#include "Form2.h"
+
+#include "BasicPage.h"
+#include "ClockPage.h"
+#include "FunctionPage.h"
+#include "LayoutPage.h"
+#include "NetworkPage.h"
+#include "OldLayoutPage.h"
+#include "PositionPage.h"
+#include "SkinPage.h"
+#include "TrayPage.h"
+#include "WindowPage.h"
+#include "base/AppInfo.h"
+#include "resources/qt/ProgramIcons.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace trumbel {
+
+namespace {
+
+constexpr int kTimerIntervalMs = 10000;
+constexpr int kPageIconSize = 32;
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kFileFilter = QStringLiteral("設定ファイル (*.ini)");
+
+} // namespace
+
+Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host), help_(this) {
+    setWindowTitle(Utf8(kProductName) + QStringLiteral("のオプション"));
+    setModal(false);
+    // Every dialog of the program asks for this face; fontconfig picks the installed Japanese
+    // gothic where it is missing.
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+
+    list_ = new QListWidget(this);
+    list_->setAccessibleName(QStringLiteral("ページ"));
+    list_->setIconSize(QSize(kPageIconSize, kPageIconSize));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stack_ = new QStackedWidget(this);
+
+    pages_ = {new BasicPage(state_, help_),    new SkinPage(state_, help_),
+              new LayoutPage(state_, help_),   new FunctionButtonPage(state_, help_),
+              new TrayPage(state_, help_),     new ClockPage(state_, help_),
+              new PositionPage(state_, help_), new WindowPage(state_, help_),
+              new NetworkPage(state_, help_),  new OldLayoutPage(state_, help_)};
+    int listWidth = 0;
+    for (int i = 0; i < kOptionsPageCount; ++i) {
+        const PageCaption c = OptionsPageCaption(i);
+        QString caption = Utf8(c.first);
+        if (!c.second.empty()) {
+            caption += QLatin1Char('\n') + Utf8(c.second);
+        }
+        auto* item = new QListWidgetItem(ProgramIcon(OptionsPageIcon(i)), caption, list_);
+        item->setSizeHint(QSize(0, kPageIconSize + 16));
+        listWidth = std::max(listWidth, list_->fontMetrics().horizontalAdvance(Utf8(c.first)));
+        stack_->addWidget(pages_[static_cast<std::size_t>(i)]);
+    }
+    list_->setFixedWidth(listWidth + kPageIconSize + 40);
+
+    auto* ok = new QPushButton(QStringLiteral("決定"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* apply = new QPushButton(QStringLiteral("適用"), this);
+    resetButton_ = new QPushButton(QStringLiteral("このページをリセット"), this);
+    auto* save = new QPushButton(QStringLiteral("保存"), this);
+    auto* open = new QPushButton(QStringLiteral("読込"), this);
+    // Return anywhere in the dialog is "決定".
+    ok->setDefault(true);
+    for (QPushButton* b : {cancel, apply, resetButton_, save, open}) {
+        b->setAutoDefault(false);
+    }
+    resetButton_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto* top = new QHBoxLayout();
+    top->addWidget(list_);
+    top->addWidget(stack_, 1);
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(apply);
+    buttons->addStretch(1);
+    buttons->addWidget(resetButton_);
+    buttons->addWidget(save);
+    buttons->addWidget(open);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top, 1);
+    outer->addLayout(buttons);
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ShowPage(row);
+        }
+    });
+    connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Cancel(); });
+    connect(apply, &QPushButton::clicked, this, [this] { ApplySettings(); });
+    connect(resetButton_, &QPushButton::clicked, this, [this] { ResetPage(); });
+    connect(resetButton_, &QPushButton::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupResetMenu(resetButton_->mapToGlobal(pos)); });
+    connect(save, &QPushButton::clicked, this, [this] { SaveOptionFile(); });
+    connect(open, &QPushButton::clicked, this, [this] { OpenOptionFile(); });
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kTimerIntervalMs);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        for (OptionsPage* page : pages_) {
+            page->Tick();
+        }
+    });
+}
+
+Form2::~Form2() {
+    Unload();
+}
+
+void Form2::Load() {
+    state_.BeginLoad();
+    state_.RestoreBeforeFill();
+    for (OptionsPage* page : pages_) {
+        page->Fill();
+    }
+    state_.EndLoad();
+    ShowPage(InitialOptionsPage(state_.settings()));
+    // Each opening starts from the page list, wherever the last one ended.
+    list_->setFocus();
+    timer_->start();
+    state_.host().SetDeviceMenus(DeviceMenus::Fill);
+}
+
+void Form2::Unload() {
+    if (!state_.Loaded()) {
+        return;
+    }
+    timer_->stop();
+    state_.Unload();
+}
+
+void Form2::Open(int page) {
+    if (!state_.Loaded()) {
+        Load();
+    }
+    if (page >= 0 && page < kOptionsPageCount) {
+        ShowPage(page);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::ShowPage(int page) {
+    if (page < 0 || page >= kOptionsPageCount) {
+        return;
+    }
+    state_.ChangePage(page);
+    pages_[static_cast<std::size_t>(page)]->Shown();
+    stack_->setCurrentIndex(page);
+    if (list_->currentRow() != page) {
+        list_->setCurrentRow(page);
+    }
+}
+
+void Form2::Refill() {
+    state_.Filling([this] {
+        for (OptionsPage* page : pages_) {
+            page->Fill();
+        }
+    });
+}
+
+void Form2::ApplySettings() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    for (OptionsPage* page : pages_) {
+        page->Apply();
+    }
+    state_.Apply();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void Form2::Ok() {
+    ApplySettings();
+    close();
+}
+
+void Form2::Cancel() {
+    close();
+}
+
+void Form2::reject() {
+    close();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    Unload();
+    event->accept();
+}
+
+void Form2::ResetPage() {
+    state_.ResetPage(CurrentPage());
+    Refill();
+}
+
+void Form2::ResetAll() {
+    const MsgAnswer answer = state_.host().ui().MessageBox(
+        {"確認", "すべてのデータをリセットします｡\r\nよろしいですか？", MsgIcon::Question,
+         MsgButtons::YesNo});
+    if (answer != MsgAnswer::Yes) {
+        return;
+    }
+    state_.ResetAll();
+    Refill();
+}
+
+void Form2::PopupResetMenu(const QPoint& globalPos) {
+    QMenu menu(this);
+    menu.setTitle(QStringLiteral("リセット"));
+    QAction* all = menu.addAction(QStringLiteral("全設定をリセット"));
+    QAction* chosen = execResetMenu ? execResetMenu(menu, globalPos) : menu.exec(globalPos);
+    if (chosen == all) {
+        ResetAll();
+    }
+}
+
+QString Form2::OptionFolder() {
+    const QString folder = QString::fromStdString(state_.host().AppFolder()) + "Option/";
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void Form2::SaveOptionFile() {
+    const QString title = QStringLiteral("設定ファイルの保存");
+    QString path;
+    if (fileDialogs.save) {
+        path = fileDialogs.save(this, title, OptionFolder(), kFileFilter);
+    } else {
+        QFileDialog dialog(this, title, OptionFolder(), kFileFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("ini"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            path = dialog.selectedFiles().first();
+        }
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".ini");
+    }
+    for (OptionsPage* page : pages_) {
+        page->StoreForSave();
+    }
+    state_.host().SaveOptionFile(path.toStdString());
+}
+
+void Form2::OpenOptionFile() {
+    const QString title = QStringLiteral("設定ファイルを開く");
+    const QString path =
+        fileDialogs.open ? fileDialogs.open(this, title, OptionFolder(), kFileFilter)
+                         : QFileDialog::getOpenFileName(this, title, OptionFolder(), kFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    state_.host().OpenOptionFile(path.toStdString());
+    Refill();
+}
+
+} // namespace trumbel

@@ -1,0 +1,10 @@
+#include "PositionPage.h"
+
+namespace trumbel {
+
+PositionPage::PositionPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
+    : OptionsPage(state, help, OptionsPageId::Position, parent) {}
+
+void PositionPage::Fill() {}
+
+} // namespace trumbel

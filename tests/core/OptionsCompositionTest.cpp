@@ -1,0 +1,68 @@
+#include "options/qt/Form2.h"
+#include "qt/LiveProgram.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace trumbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct LiveRig {
+    fs::path folder = test::FreshTestFolder();
+    RecordingUi ui;
+    LiveProgram live{ui, folder.string() + "/", LiveRole::Window};
+    LiveRig() {
+        live.program.settings.adjustClockAtStart = 0;
+        live.program.FormLoad({});
+    }
+    ~LiveRig() { live.program.EndApplication(); }
+};
+
+// Every road into the dialog reaches the one dialog, on the page it names; the z-order rules
+// see it open until it closes.
+TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
+    LiveRig rig;
+    LiveProgram& live = rig.live;
+    live.program.settings.openLastOptionsPage = kVbFalse;
+    EXPECT_EQ(live.options.Dialog(), nullptr);
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
+
+    live.behaviour.OnSkinButton(kOptionsButton, MouseButton::Left);
+    Form2* dialog = live.options.Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Velquorのオプション"));
+    EXPECT_EQ(dialog->CurrentPage(), 0);
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Open);
+
+    struct Road {
+        int trayAction;
+        int page;
+    };
+    for (const Road& r : {Road{8, 7}, Road{9, 6}, Road{10, 1}, Road{11, 2}, Road{12, 4},
+                          Road{13, 3}, Road{14, 8}, Road{7, 0}}) {
+        SCOPED_TRACE(r.trayAction);
+        live.program.DoTrayAction(r.trayAction);
+        EXPECT_EQ(live.options.Dialog(), dialog);
+        EXPECT_EQ(dialog->CurrentPage(), r.page);
+    }
+    // The modeless open keeps the page it is on.
+    dialog->ShowPage(5);
+    live.program.DoTrayAction(6);
+    EXPECT_EQ(dialog->CurrentPage(), 5);
+    live.menuActions.OpenOptions(-1);
+    EXPECT_EQ(dialog->CurrentPage(), 5);
+    live.menuActions.OpenOptions(4);
+    EXPECT_EQ(dialog->CurrentPage(), 4);
+
+    dialog->Cancel();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
+    EXPECT_FALSE(live.program.settingsBusy);
+}
+
+} // namespace
+} // namespace trumbel
