@@ -178,6 +178,7 @@ int RunTrumbel(int argc, char** argv) {
     ChoosePlatform(cl.mode);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trumbel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.trumbel"));
     QApplication::setQuitOnLastWindowClosed(false);
     switch (cl.mode) {
     case RunMode::Snapshot:

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
@@ -44,16 +43,9 @@ SkinHooks MakeSkinHooks() {
     return hooks;
 }
 
-// The folder of the running executable, and the data folder of an installed copy beside it.
+// The folder of the running executable.
 std::string ExecutableFolder() {
     return QCoreApplication::applicationDirPath().toStdString() + "/";
-}
-
-std::string InstalledDataFolder() {
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/trumbel"))
-               .absolutePath()
-               .toStdString() +
-           "/";
 }
 
 // Where the companion programs lie: beside the executable once installed, in their own
@@ -107,7 +99,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       tray(program.settings, program.noBalloon, program.appFolder, ui, trayHost, traySource),
       clock(AdjustContext{program.settings, program.connectedFlags, program.noBalloon},
             clockNotices),
-      menuSources(program, skin, EnsureTrailingSlash(appFolder), InstalledDataFolder()),
+      menuSources(program, skin, EnsureTrailingSlash(appFolder),
+                  InstalledDataFolder(ExecutableDirectory())),
       formMenu(program.settings, menuSources, ui), menuPresenter([this] { return &window; }),
       launcher(program.settings, ui, launchDesktop, EnsureTrailingSlash(appFolder),
                LaunchSearchPaths()),

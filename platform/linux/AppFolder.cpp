@@ -1,11 +1,10 @@
 #include "platform/AppFolder.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace trumbel {
 
@@ -22,7 +21,8 @@ std::string ChooseAppFolder(const AppFolderInputs& in) {
     if (!in.trumbelHome.empty()) {
         return EnsureTrailingSlash(in.trumbelHome);
     }
-    if (!in.executableDir.empty() && in.executableDirWritable) {
+    if (!in.executableDir.empty() && in.executableDirWritable &&
+        in.layout == ExecutableLayout::Portable) {
         return EnsureTrailingSlash(in.executableDir);
     }
     std::string config = in.xdgConfigHome;
@@ -41,6 +41,21 @@ std::string ExecutableDirectory() {
     return exe.parent_path().string();
 }
 
+std::string InstalledDataFolder(const std::string& executableDir) {
+    if (executableDir.empty()) {
+        return {};
+    }
+    const fs::path data = (fs::path(executableDir) / ".." / "share" / "trumbel").lexically_normal();
+    return EnsureTrailingSlash(data.string());
+}
+
+ExecutableLayout DetectLayout(const std::string& executableDir) {
+    std::error_code ec;
+    const std::string data = InstalledDataFolder(executableDir);
+    return !data.empty() && fs::is_directory(data, ec) ? ExecutableLayout::Installed
+                                                       : ExecutableLayout::Portable;
+}
+
 static std::string Env(const char* name) {
     const char* v = std::getenv(name);
     return v ? std::string(v) : std::string();
@@ -52,6 +67,7 @@ std::string ResolveAppFolder() {
     in.executableDir = ExecutableDirectory();
     in.executableDirWritable =
         !in.executableDir.empty() && ::access(in.executableDir.c_str(), W_OK) == 0;
+    in.layout = DetectLayout(in.executableDir);
     in.xdgConfigHome = Env("XDG_CONFIG_HOME");
     in.home = Env("HOME");
     if (in.home.empty()) {

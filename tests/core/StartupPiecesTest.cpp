@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
-#include "support/TestFolder.h"
-
-#include <filesystem>
-
 #include "CommandLine.h"
 #include "base/ErrorReport.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
+#include "support/TestFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace trumbel {
 namespace {
@@ -56,15 +55,18 @@ TEST(ReadCommandLine, BoxTexts) {
 
 TEST(ParseCommandLine, RunModes) {
     std::string error;
-    CommandLine cl = ParseCommandLine({"--snapshot", "/tmp/a b.png", "--ticks", "5", "/noballoon"}, error);
+    CommandLine cl =
+        ParseCommandLine({"--snapshot", "/tmp/a b.png", "--ticks", "5", "/noballoon"}, error);
     EXPECT_TRUE(error.empty());
     EXPECT_EQ(cl.mode, RunMode::Snapshot);
     EXPECT_EQ(cl.snapshotPath, "/tmp/a b.png");
     EXPECT_EQ(cl.ticks, 5);
     EXPECT_EQ(cl.words, std::vector<std::string>{"/noballoon"});
 
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--snapshot"}, {"--ticks", "0"}, {"--ticks", "x"}, {"--ticks"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--snapshot"},
+                                                {"--ticks", "0"},
+                                                {"--ticks", "x"},
+                                                {"--ticks"}}) {
         error.clear();
         ParseCommandLine(bad, error);
         EXPECT_FALSE(error.empty()) << bad[0];
@@ -118,6 +120,70 @@ TEST(AppFolder, ChoiceOrder) {
     EXPECT_EQ(ChooseAppFolder(in), "/cfg/velquor/");
     in.xdgConfigHome = "relative"; // not absolute: ignored
     EXPECT_EQ(ChooseAppFolder(in), "/home/u/.config/velquor/");
+}
+
+// An installed copy keeps the user's files out of its own folder even where it could write
+// there: root running /usr/bin/trumbel, or a prefix inside the user's home.
+TEST(AppFolder, InstalledCopyUsesTheConfigFolder) {
+    struct Case {
+        const char* trumbelHome;
+        bool writable;
+        ExecutableLayout layout;
+        const char* want;
+    };
+    for (const Case& c : {
+             Case{"", true, ExecutableLayout::Portable, "/opt/v/bin/"},
+             Case{"", true, ExecutableLayout::Installed, "/cfg/velquor/"},
+             Case{"", false, ExecutableLayout::Installed, "/cfg/velquor/"},
+             Case{"/tmp/th", true, ExecutableLayout::Installed, "/tmp/th/"},
+         }) {
+        AppFolderInputs in;
+        in.trumbelHome = c.trumbelHome;
+        in.executableDir = "/opt/v/bin";
+        in.executableDirWritable = c.writable;
+        in.layout = c.layout;
+        in.xdgConfigHome = "/cfg";
+        in.home = "/home/u";
+        EXPECT_EQ(ChooseAppFolder(in), c.want)
+            << c.trumbelHome << " writable " << c.writable << " installed "
+            << (c.layout == ExecutableLayout::Installed);
+    }
+}
+
+// The data folder lies beside bin/ for any prefix; only a real share/trumbel folder (not a
+// file of that name, not a build tree) makes the copy an installed one.
+TEST(AppFolder, InstalledLayoutIsFoundBesideTheExecutable) {
+    EXPECT_EQ(InstalledDataFolder("/usr/bin"), "/usr/share/trumbel/");
+    EXPECT_EQ(InstalledDataFolder("/opt/velquor/bin/"), "/opt/velquor/share/trumbel/");
+    EXPECT_EQ(InstalledDataFolder(""), "");
+
+    namespace fs = std::filesystem;
+    const fs::path root = test::FreshTestFolder();
+    struct Case {
+        const char* name;
+        void (*make)(const fs::path& prefix);
+        ExecutableLayout want;
+    };
+    for (const Case& c : {
+             Case{"installed",
+                  [](const fs::path& p) { fs::create_directories(p / "share/trumbel"); },
+                  ExecutableLayout::Installed},
+             Case{"bare bin", [](const fs::path&) {}, ExecutableLayout::Portable},
+             Case{"other data only",
+                  [](const fs::path& p) { fs::create_directories(p / "share/other"); },
+                  ExecutableLayout::Portable},
+             Case{"file in its place",
+                  [](const fs::path& p) {
+                      fs::create_directories(p / "share");
+                      std::ofstream(p / "share/trumbel") << "x";
+                  },
+                  ExecutableLayout::Portable},
+         }) {
+        const fs::path prefix = root / c.name;
+        fs::create_directories(prefix / "bin");
+        c.make(prefix);
+        EXPECT_EQ(DetectLayout((prefix / "bin").string()), c.want) << c.name;
+    }
 }
 
 TEST(Connectivity, DefaultRouteOutsideLoopback) {

@@ -3,7 +3,9 @@
 #include "SkinEngine.h"
 #include "SkinReader.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -197,6 +199,49 @@ TEST(BuiltInSkin, StandardStylesOfBothSkins) {
     const StandardStyles want{1, 1, 5, 4, 2, 2, 2, 2, 1};
     for (int number : {1, 2}) {
         EXPECT_EQ(StandardStylesOf(ReadBuiltInSkin(source.strings, number)), want);
+    }
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The text of <pre id="...">, entities of the three markup characters decoded.
+std::string PreBlock(const std::string& html, const std::string& id) {
+    const std::string open = "<pre id=\"" + id + "\">";
+    const std::size_t start = html.find(open);
+    const std::size_t end = html.find("</pre>", start);
+    if (start == std::string::npos || end == std::string::npos) {
+        return {};
+    }
+    std::string text = html.substr(start + open.size(), end - start - open.size());
+    for (const auto& [entity, ch] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+        for (std::size_t at = text.find(entity); at != std::string::npos;
+             at = text.find(entity, at + 1)) {
+            text.replace(at, std::string(entity).size(), ch);
+        }
+    }
+    return text;
+}
+
+// Skin authors start from the sample the help page prints and the data folder ships: it must
+// read as the horizontal built-in skin, so the page cannot describe a format the reader
+// does not follow.
+TEST(BuiltInSkin, TheHelpSampleReadsAsTheHorizontalSkin) {
+    const std::string packaging = std::string(TRUMBEL_SOURCE_DIR) + "/packaging/help/";
+    const std::string sample = ReadText(packaging + "sample/Sample.skn");
+    ASSERT_FALSE(sample.empty());
+    EXPECT_EQ(PreBlock(ReadText(packaging + "Trumbel.html"), "sample-skn"), sample);
+
+    const SkinData file = ParseSkinText(sample, "/skins/sample/");
+    const SkinData builtIn = ReadBuiltInSkin(EmbeddedSkinSource().strings, 1);
+    EXPECT_EQ(file.imagePath, "/skins/sample/skin101.bmp");
+    EXPECT_EQ(file.skinName, "Sample");
+    EXPECT_TRUE(file.linkCaption.empty() && file.linkUrl.empty());
+    const auto want = Lines(builtIn);
+    for (const auto& [offset, text] : Lines(file)) {
+        EXPECT_EQ(text, want.at(offset)) << "offset " << offset;
     }
 }
 

@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The menu entry this window belongs to, for desktops that match windows by it (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.dorvik"));
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i)

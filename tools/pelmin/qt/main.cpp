@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The menu entry this window belongs to, for desktops that match windows by it (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.pelmin"));
     QTranslator qtTexts; // network error descriptions in the program's language
     if (qtTexts.load(QStringLiteral("qtbase_ja"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
