@@ -1,3 +1,4 @@
+#include "LiveStart.h"
 #include "qt/LiveProgram.h"
 #include "support/TestFolder.h"
 
@@ -69,7 +70,7 @@ TEST(LiveComposition, OptionFileSwitchStartsAndStopsThePolls) {
     }
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer2));
     EXPECT_FALSE(live.timers.IsEnabled(TimerId::Timer3));
     ASSERT_TRUE(live.settings.store().SwitchToOptionFile("snap"));

@@ -3,6 +3,8 @@
 #include "qt/LiveProgram.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace trumbel::test {
 
@@ -17,9 +19,9 @@ public:
 };
 
 // Starts the live program as main() does, with the clock guarded.
-inline void StartGuarded(LiveProgram& live) {
+inline void StartGuarded(LiveProgram& live, const std::vector<std::string>& commandWords = {}) {
     live.clock.makeSetter = [] { return std::make_unique<RefusingClockSetter>(); };
-    live.program.FormLoad({});
+    live.program.FormLoad(commandWords);
 }
 
 } // namespace trumbel::test

@@ -1,3 +1,4 @@
+#include "LiveStart.h"
 #include "menus/qt/OwnMenuWidgets.h"
 #include "platform/AppFolder.h"
 #include "qt/LiveProgram.h"
@@ -37,7 +38,7 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
     }
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     live.program.settings.trayClickActions = {1, 3, 4, 5};
 
     int shown = 0;
@@ -114,7 +115,7 @@ TEST(LiveMenus, IconMenusDrawBandsWhereTheListsAskForThem) {
             << (c.iconMenuSetting ? 1 : 0) << "\n";
         RecordingUi ui;
         LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-        live.program.FormLoad(c.commandLine);
+        test::StartGuarded(live, c.commandLine);
         bool own = false;
         std::string band;
         int bandWidth = 0;
@@ -142,7 +143,7 @@ TEST(LiveMenus, DeviceListsComeFromTheMeasurement) {
     const fs::path folder = test::FreshTestFolder("devices");
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     live.program.RefreshTick();
     live.formMenu.SetNetWorkDevice(live.menuDevices);
     const clsSystemInfo& info = *live.measure.Info();
@@ -166,7 +167,7 @@ TEST(LiveMenus, AFileDroppedOnTheWindowIsRegistered) {
     std::ofstream(outside) << "x";
     RecordingUi ui;
     LiveProgram live(ui, (folder / "app").string() + "/", LiveRole::Window);
-    live.program.FormLoad({});
+    test::StartGuarded(live);
     const auto boxesAtStart = ui.shown.size();
 
     QMimeData text;

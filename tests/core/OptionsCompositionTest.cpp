@@ -1,3 +1,4 @@
+#include "LiveStart.h"
 #include "options/qt/Form2.h"
 #include "qt/LiveProgram.h"
 #include "support/TestFolder.h"
@@ -16,7 +17,7 @@ struct LiveRig {
     LiveProgram live{ui, folder.string() + "/", LiveRole::Window};
     LiveRig() {
         live.program.settings.adjustClockAtStart = 0;
-        live.program.FormLoad({});
+        test::StartGuarded(live);
     }
     ~LiveRig() { live.program.EndApplication(); }
 };
