@@ -74,6 +74,7 @@ public:
     virtual void ReregisterHotKey() = 0;
 
     // --- measurement ---
+    virtual int CpuCount() const = 0;
     virtual int NetworkDeviceCount() const = 0;
     virtual std::string NetworkDeviceName(int index) const = 0;
     // Drive type code (1 for a drive the table lacks) and mount point of DiskID n.
@@ -105,6 +106,8 @@ public:
     // --- the desktop ---
     // The absolute path of the running executable, for the startup entry.
     virtual std::string ExecutablePath() const = 0;
+    // Where the startup entry lives (the desktop's autostart folder + "Velquor.desktop").
+    virtual std::string StartupEntryPath() const = 0;
 };
 
 } // namespace trumbel

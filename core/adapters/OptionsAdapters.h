@@ -22,6 +22,7 @@ struct OptionsWindowHooks {
     // Cuts the given colour out of the strip (nullopt: no cut).
     std::function<void(std::optional<std::uint32_t> rgb)> colourKey;
     std::function<std::string()> executablePath;
+    std::function<std::string()> startupEntryPath;
 };
 
 // The options dialog's view of the running program: every live effect of an edit goes to the
@@ -69,6 +70,7 @@ public:
     void ApplyTrayIcons() override;
     void ReregisterHotKey() override;
 
+    int CpuCount() const override { return p_.menuDevices.CpuCount(); }
     int NetworkDeviceCount() const override;
     std::string NetworkDeviceName(int index) const override;
     int DiskType(int diskId) override { return p_.menuDevices.DiskType(diskId); }
@@ -96,6 +98,10 @@ public:
 
     std::string ExecutablePath() const override {
         return hooks_.executablePath ? hooks_.executablePath() : std::string();
+    }
+
+    std::string StartupEntryPath() const override {
+        return hooks_.startupEntryPath ? hooks_.startupEntryPath() : std::string();
     }
 
     // Whether the colour cut is on (kept across skin loads: each new skin brings its colour).

@@ -1,6 +1,7 @@
 #include "LiveProgram.h"
 
 #include "functions/qt/FileDropTarget.h"
+#include "options/StartupEntry.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <cstdlib>
 
 namespace trumbel {
 
@@ -111,7 +113,11 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       optionsHost(
           {program, behaviour, skin, settings, measure, tray, formMenu, menuDevices, launcher, ui},
           {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
-           [] { return QCoreApplication::applicationFilePath().toStdString(); }}),
+           [] { return QCoreApplication::applicationFilePath().toStdString(); },
+           [] {
+               return StartupEntryPath(
+                   AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+           }}),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.

@@ -1,5 +1,6 @@
 #include "ClockPage.h"
 
+#include "QtText.h"
 #include "base/AppInfo.h"
 #include "clock/DateValue.h"
 #include "options/ClockFields.h"
@@ -20,10 +21,6 @@
 namespace trumbel {
 
 namespace {
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Days, hours, minutes, seconds of the offset, with the words that follow each field.
 struct OffsetPart {
@@ -53,9 +50,8 @@ ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     serverRow->addWidget(adjustNow_);
     body()->addWidget(serverBox);
 
-    atStart_ = new QCheckBox(QStringLiteral("「") + Utf8(kProductName) +
-                                 QStringLiteral("」起動時に時計を合わせる"),
-                             this);
+    atStart_ = new QCheckBox(
+        QStringLiteral("「") + Qs(kProductName) + QStringLiteral("」起動時に時計を合わせる"), this);
     body()->addWidget(atStart_);
 
     auto* portRow = new QHBoxLayout();

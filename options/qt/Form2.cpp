@@ -80,7 +80,8 @@ Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host)
     resetButton_ = new QPushButton(QStringLiteral("このページをリセット"), this);
     auto* save = new QPushButton(QStringLiteral("保存"), this);
     auto* open = new QPushButton(QStringLiteral("読込"), this);
-    ok->setAutoDefault(false);
+    // Return anywhere in the dialog is "決定".
+    ok->setDefault(true);
     for (QPushButton* b : {cancel, apply, resetButton_, save, open}) {
         b->setAutoDefault(false);
     }
@@ -136,6 +137,8 @@ void Form2::Load() {
     }
     state_.EndLoad();
     ShowPage(InitialOptionsPage(state_.settings()));
+    // Each opening starts from the page list, wherever the last one ended.
+    list_->setFocus();
     timer_->start();
     state_.host().SetDeviceMenus(DeviceMenus::Fill);
 }

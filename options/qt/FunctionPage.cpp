@@ -1,10 +1,136 @@
 #include "FunctionPage.h"
 
+#include "QtText.h"
+#include "options/OptionsLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
 namespace trumbel {
 
 FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
-    : OptionsPage(state, help, OptionsPageId::Function, parent) {}
+    : OptionsPage(state, help, OptionsPageId::Function, parent) {
+    auto* hotKeyGroup = new QGroupBox(QStringLiteral("ホットキー"), this);
+    auto* hotKeyLayout = new QHBoxLayout(hotKeyGroup);
+    hotKey_ = new QCheckBox(QStringLiteral("ホットキーを使用する"), hotKeyGroup);
+    ctrl_ = new QCheckBox(QStringLiteral("Ctrl"), hotKeyGroup);
+    alt_ = new QCheckBox(QStringLiteral("Alt"), hotKeyGroup);
+    shift_ = new QCheckBox(QStringLiteral("Shift"), hotKeyGroup);
+    key_ = new QComboBox(hotKeyGroup);
+    key_->setAccessibleName(QStringLiteral("キー"));
+    for (const std::string& name : HotKeyList()) {
+        key_->addItem(Qs(name));
+    }
+    hotKeyLayout->addWidget(hotKey_);
+    hotKeyLayout->addWidget(ctrl_);
+    hotKeyLayout->addWidget(alt_);
+    hotKeyLayout->addWidget(shift_);
+    hotKeyLayout->addWidget(key_, 1);
+    body()->addWidget(hotKeyGroup);
 
-void FunctionButtonPage::Fill() {}
+    auto* fnGroup = new QGroupBox(QStringLiteral("「FN」(ファンクション)ボタンの動作設定"), this);
+    auto* fnLayout = new QGridLayout(fnGroup);
+    function_ = new QComboBox(fnGroup);
+    function_->setAccessibleName(QStringLiteral("左クリック時に実行するファンクション"));
+    fnLayout->addWidget(new QLabel(QStringLiteral("左クリック時"), fnGroup), 0, 0);
+    fnLayout->addWidget(function_, 0, 1);
+    fnLayout->addWidget(new QLabel(QStringLiteral("を実行"), fnGroup), 0, 2);
+    fnLayout->setColumnStretch(1, 1);
+    auto* listHeader = new QHBoxLayout();
+    listHeader->addWidget(new QLabel(QStringLiteral("全ファンクション一覧"), fnGroup), 1);
+    explore_ = new QPushButton(QStringLiteral("参照"), fnGroup);
+    explore_->setAutoDefault(false);
+    listHeader->addWidget(explore_);
+    fnLayout->addLayout(listHeader, 1, 0, 1, 3);
+    list_ = new QListWidget(fnGroup);
+    list_->setAccessibleName(QStringLiteral("全ファンクション一覧"));
+    fnLayout->addWidget(list_, 2, 0, 1, 3);
+    auto* note = new QLabel(QStringLiteral("チェックボックスをONにすると「FN」ボタン右クリック時に"
+                                           "チェックした項目のみのリストを表示します"),
+                            fnGroup);
+    note->setWordWrap(true);
+    fnLayout->addWidget(note, 3, 0, 1, 3);
+    body()->addWidget(fnGroup, 1);
+
+    Help(hotKey_, QStringLiteral("どのウィンドウを使っていても、下のキーの組み合わせで"
+                                 "「FN」ボタンの左クリックと同じ動作をします。"));
+    Help(ctrl_, QStringLiteral("ホットキーにCtrlキーを含めます。"));
+    Help(alt_, QStringLiteral("ホットキーにAltキーを含めます。"));
+    Help(shift_, QStringLiteral("ホットキーにShiftキーを含めます。"));
+    Help(key_, QStringLiteral("ホットキーに使うキーです。"));
+    Help(function_, QStringLiteral("「FN」ボタンを左クリックしたとき（とホットキー）に実行する"
+                                   "ファンクションを選びます。"));
+    Help(list_, QStringLiteral("Functionフォルダーのファイルと内蔵機能の一覧です。チェックした"
+                               "ものが「FN」ボタンの右クリックで出るお気に入りになります。"));
+    Help(explore_, QStringLiteral("Functionフォルダーを開きます。ここにファイルを置くと"
+                                  "ファンクションとして使えます。"));
+
+    for (QCheckBox* box : {hotKey_, ctrl_, alt_, shift_}) {
+        connect(box, &QCheckBox::toggled, this, [this] { HotKeyEdited(); });
+    }
+    connect(key_, &QComboBox::currentIndexChanged, this, [this] { HotKeyEdited(); });
+    connect(function_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!Filling() && index >= 0) {
+            rows_.comboSelection = index;
+            host().ChooseFunctionEntry(rows_, index);
+        }
+    });
+    connect(explore_, &QPushButton::clicked, this, [this] { host().ExploreFunctionFolder(); });
+}
+
+void FunctionButtonPage::Fill() {
+    const Settings& s = settings();
+    hotKey_->setChecked(IsOn(s.hotKeyEnabled));
+    ctrl_->setChecked(IsOn(s.hotKeyCtrl));
+    alt_->setChecked(IsOn(s.hotKeyAlt));
+    shift_->setChecked(IsOn(s.hotKeyShift));
+    key_->setCurrentIndex(HotKeyListIndex(s.hotKeyCode).value_or(-1));
+
+    rows_ = host().FillFunctionPage();
+    function_->clear();
+    list_->clear();
+    for (const FunctionPageEntry& e : rows_.entries) {
+        function_->addItem(Qs(e.caption));
+        auto* item = new QListWidgetItem(Qs(e.caption), list_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(e.checked ? Qt::Checked : Qt::Unchecked);
+    }
+    function_->setCurrentIndex(rows_.comboSelection);
+}
+
+void FunctionButtonPage::HotKeyEdited() {
+    if (Filling()) {
+        return;
+    }
+    Settings& s = settings();
+    s.hotKeyEnabled = hotKey_->isChecked() ? 1 : 0;
+    s.hotKeyCtrl = ctrl_->isChecked() ? 1 : 0;
+    s.hotKeyAlt = alt_->isChecked() ? 1 : 0;
+    s.hotKeyShift = shift_->isChecked() ? 1 : 0;
+    if (key_->currentIndex() >= 0) {
+        s.hotKeyCode = HotKeyCodeAt(key_->currentIndex());
+    }
+    host().ReregisterHotKey();
+}
+
+FunctionPage FunctionButtonPage::CurrentRows() const {
+    FunctionPage page = rows_;
+    for (int i = 0; i < list_->count() && i < static_cast<int>(page.entries.size()); ++i) {
+        page.entries[static_cast<std::size_t>(i)].checked =
+            list_->item(i)->checkState() == Qt::Checked;
+    }
+    page.comboSelection = function_->currentIndex();
+    return page;
+}
+
+void FunctionButtonPage::Apply() {
+    host().ApplyFunctionPage(CurrentRows());
+}
 
 } // namespace trumbel

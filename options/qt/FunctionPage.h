@@ -1,13 +1,42 @@
 #pragma once
 
 #include "OptionsPage.h"
+#include "functions/FunctionLauncher.h"
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
 
 namespace trumbel {
 
+// Page 3: the hot key and the function button's action; the check list chooses the
+// favourites, kept when the settings are applied.
 class FunctionButtonPage final : public OptionsPage {
 public:
     FunctionButtonPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;
+    void Apply() override;
+
+    QCheckBox* hotKeyBox() { return hotKey_; }
+    QComboBox* keyList() { return key_; }
+    QComboBox* functionCombo() { return function_; }
+    QListWidget* functionList() { return list_; }
+
+private:
+    void HotKeyEdited();
+    // The rows as the check list now shows them.
+    FunctionPage CurrentRows() const;
+
+    QCheckBox* hotKey_ = nullptr;
+    QCheckBox* ctrl_ = nullptr;
+    QCheckBox* alt_ = nullptr;
+    QCheckBox* shift_ = nullptr;
+    QComboBox* key_ = nullptr;
+    QComboBox* function_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QPushButton* explore_ = nullptr;
+    FunctionPage rows_;
 };
 
 } // namespace trumbel

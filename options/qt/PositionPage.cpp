@@ -1,6 +1,7 @@
 #include "PositionPage.h"
 
 #include "DigitField.h"
+#include "QtText.h"
 #include "options/OptionsLists.h"
 #include "options/PortField.h"
 #include "options/SnapTitles.h"
@@ -23,10 +24,6 @@ namespace trumbel {
 
 namespace {
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLineEdit* NumberField(QWidget* parent, const QString& name) {
     auto* field = new QLineEdit(parent);
     field->setAccessibleName(name);
@@ -41,7 +38,7 @@ QComboBox* FixedList(QWidget* parent, const std::array<std::string_view, N>& ent
     auto* list = new QComboBox(parent);
     list->setAccessibleName(name);
     for (std::string_view e : entries) {
-        list->addItem(Utf8(e));
+        list->addItem(Qs(e));
     }
     return list;
 }

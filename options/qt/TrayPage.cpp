@@ -1,10 +1,293 @@
 #include "TrayPage.h"
 
+#include "QtText.h"
+#include "base/ItemKindCount.h"
+#include "options/OptionsLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace trumbel {
 
-TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
-    : OptionsPage(state, help, OptionsPageId::Tray, parent) {}
+namespace {
 
-void TrayPage::Fill() {}
+constexpr int kCpuKind = 2;
+constexpr int kDiskKind = 8;
+bool IsNetworkKind(int kind) {
+    return kind >= 4 && kind <= 7;
+}
+
+} // namespace
+
+TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
+    : OptionsPage(state, help, OptionsPageId::Tray, parent) {
+    show_ = new QCheckBox(QStringLiteral("タスクトレイにアイコンを表示する"), this);
+    body()->addWidget(show_);
+
+    auto* items = new QGroupBox(QStringLiteral("アイコンに表示する項目"), this);
+    auto* itemsLayout = new QGridLayout(items);
+    icons_ = new QListWidget(items);
+    icons_->setAccessibleName(QStringLiteral("アイコン一覧"));
+    add_ = new QPushButton(QStringLiteral("追加"), items);
+    remove_ = new QPushButton(QStringLiteral("削除"), items);
+    add_->setAutoDefault(false);
+    remove_->setAutoDefault(false);
+    kind_ = new QComboBox(items);
+    kind_->setAccessibleName(QStringLiteral("アイコンに表示する項目"));
+    for (const std::string& k : ItemKindList()) {
+        kind_->addItem(Qs(k));
+    }
+    device_ = new QComboBox(items);
+    device_->setAccessibleName(QStringLiteral("表示デバイス"));
+    auto* buttons = new QVBoxLayout();
+    buttons->addWidget(add_);
+    buttons->addWidget(remove_);
+    buttons->addStretch(1);
+    itemsLayout->addWidget(icons_, 0, 0, 1, 2);
+    itemsLayout->addLayout(buttons, 0, 2);
+    itemsLayout->addWidget(kind_, 1, 0);
+    itemsLayout->addWidget(device_, 1, 1, 1, 2);
+    itemsLayout->setColumnStretch(1, 1);
+    body()->addWidget(items);
+
+    auto* pictureRow = new QGridLayout();
+    image_ = new QComboBox(this);
+    image_->setEditable(true);
+    image_->setAccessibleName(QStringLiteral("アイコン表示に使用する画像"));
+    interval_ = new QComboBox(this);
+    interval_->setAccessibleName(QStringLiteral("アイコン表示更新間隔"));
+    for (std::string_view s : kTrayIntervalList) {
+        interval_->addItem(Qs(s));
+    }
+    pictureRow->addWidget(new QLabel(QStringLiteral("アイコン表示に使用する画像"), this), 0, 0);
+    pictureRow->addWidget(image_, 0, 1);
+    pictureRow->addWidget(new QLabel(QStringLiteral("アイコン表示更新間隔"), this), 1, 0);
+    pictureRow->addWidget(interval_, 1, 1);
+    pictureRow->setColumnStretch(1, 1);
+    body()->addLayout(pictureRow);
+
+    auto* actions = new QGroupBox(QStringLiteral("タスクアイコンの動作設定"), this);
+    auto* actionsLayout = new QGridLayout(actions);
+    static constexpr std::array<const char*, 4> kClickCaptions{
+        "左クリック時の動作", "ダブルクリック時の動作", "右クリック時の動作",
+        "右ダブルクリック時の動作"};
+    for (std::size_t i = 0; i < clicks_.size(); ++i) {
+        auto* combo = new QComboBox(actions);
+        const QString caption = QString::fromUtf8(kClickCaptions[i]);
+        combo->setAccessibleName(caption);
+        for (std::string_view a : kTrayActionList) {
+            combo->addItem(Qs(a));
+        }
+        actionsLayout->addWidget(new QLabel(caption, actions), static_cast<int>(i), 0);
+        actionsLayout->addWidget(combo, static_cast<int>(i), 1);
+        clicks_[i] = combo;
+        Help(combo, QStringLiteral("トレイのアイコンを%1したときに行う動作を選びます。")
+                        .arg(caption.left(caption.size() - 4)));
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (!Filling() && index >= 0) {
+                settings().trayClickActions[i] = static_cast<std::int16_t>(index);
+            }
+        });
+    }
+    actionsLayout->setColumnStretch(1, 1);
+    body()->addWidget(actions);
+
+    Help(show_, QStringLiteral("通知領域（タスクトレイ）に、測った値を小さな棒で表すアイコンを"
+                               "出します。"));
+    Help(icons_, QStringLiteral("表示するアイコンの一覧です（最大8個）。選んだアイコンの項目を"
+                                "下で変えられます。"));
+    Help(add_, QStringLiteral("アイコンを1つ増やします。"));
+    Help(remove_, QStringLiteral("選んだアイコンを取り除きます。"));
+    Help(kind_, QStringLiteral("選んだアイコンが表示する項目です。"));
+    Help(device_, QStringLiteral("CPU・ネットワーク・ディスクでは、どの装置の値を表示するかを"
+                                 "選びます。"));
+    Help(image_, QStringLiteral("Iconフォルダーにあるアイコン用の画像ファイルです。空欄なら"
+                                "組み込みの画像を使います。"));
+    Help(interval_, QStringLiteral("アイコンの表示を何秒ごとに新しくするかを選びます。"));
+
+    connect(show_, &QCheckBox::toggled, this, [this](bool on) {
+        if (Filling()) {
+            return;
+        }
+        Settings& s = settings();
+        s.trayIconCount = on ? std::max<std::int16_t>(1, s.trayIconCount) : 0;
+        this->state().Filling([this] { FillIconList(0); });
+        host().ApplyTrayIcons();
+    });
+    connect(icons_, &QListWidget::currentRowChanged, this, [this](int row) { IconSelected(row); });
+    connect(kind_, &QComboBox::currentIndexChanged, this, [this](int kind) {
+        if (Filling() || kind < 0) {
+            return;
+        }
+        this->state().Filling([this, kind] { FillDevices(kind, 0); });
+        ItemEdited();
+    });
+    connect(device_, &QComboBox::currentIndexChanged, this, [this] { ItemEdited(); });
+    connect(add_, &QPushButton::clicked, this, [this] { AddIcon(); });
+    connect(remove_, &QPushButton::clicked, this, [this] { RemoveIcon(); });
+    connect(image_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!Filling()) {
+            settings().trayImageFile = Std(text);
+            host().ApplyTrayIcons();
+        }
+    });
+    connect(interval_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!Filling() && index >= 0) {
+            settings().trayUpdateInterval = static_cast<std::int16_t>(index);
+        }
+    });
+}
+
+QString TrayPage::DeviceCaption(int kind, int device) {
+    if (kind == kCpuKind) {
+        return device == 0 ? QStringLiteral("CPU（全体）")
+                           : QStringLiteral("CPU : %1番").arg(device);
+    }
+    if (IsNetworkKind(kind)) {
+        return Qs(host().NetworkDeviceName(device));
+    }
+    if (kind == kDiskKind) {
+        return Qs(DriveListEntry(device, host().DiskType(device), host().DiskMountPoint(device)));
+    }
+    return {};
+}
+
+QString TrayPage::IconCaption(int n) {
+    const TrayIconSetting& icon = settings().trayIcons[static_cast<std::size_t>(n)];
+    const std::vector<std::string> kinds = ItemKindList();
+    QString caption = QString::number(n) + QStringLiteral(": ");
+    if (icon.kind >= 0 && icon.kind < kItemKindCount) {
+        caption += Qs(kinds[static_cast<std::size_t>(icon.kind)]);
+    }
+    const QString device = DeviceCaption(icon.kind, icon.device);
+    if (!device.isEmpty()) {
+        caption += QStringLiteral(" - ") + device;
+    }
+    return caption;
+}
+
+void TrayPage::Fill() {
+    const Settings& s = settings();
+    show_->setChecked(s.trayIconCount > 0);
+    image_->clear();
+    image_->addItem(QString());
+    const QStringList files =
+        QDir(Qs(host().AppFolder() + "Icon/")).entryList({"*.bmp", "*.png"}, QDir::Files);
+    image_->addItems(files);
+    image_->setCurrentText(Qs(s.trayImageFile));
+    interval_->setCurrentIndex(s.trayUpdateInterval >= 0 &&
+                                       s.trayUpdateInterval <
+                                           static_cast<int>(kTrayIntervalList.size())
+                                   ? s.trayUpdateInterval
+                                   : -1);
+    for (std::size_t i = 0; i < clicks_.size(); ++i) {
+        const int action = s.trayClickActions[i];
+        clicks_[i]->setCurrentIndex(action >= 0 && action < kTrayActionCount ? action : -1);
+    }
+    FillIconList(0);
+}
+
+void TrayPage::FillIconList(int select) {
+    icons_->clear();
+    const int count = std::clamp<int>(settings().trayIconCount, 0, kTrayIconMax);
+    for (int n = 1; n <= count; ++n) {
+        icons_->addItem(IconCaption(n));
+    }
+    if (count > 0) {
+        icons_->setCurrentRow(std::clamp(select, 0, count - 1));
+        IconSelected(icons_->currentRow());
+    } else {
+        FillDevices(-1, 0);
+    }
+    EnableControls();
+}
+
+void TrayPage::FillDevices(int kind, int device) {
+    device_->clear();
+    if (kind == kCpuKind) {
+        for (int i = 0; i <= host().CpuCount(); ++i) {
+            device_->addItem(DeviceCaption(kind, i));
+        }
+    } else if (IsNetworkKind(kind)) {
+        for (int i = 0; i < host().NetworkDeviceCount(); ++i) {
+            device_->addItem(DeviceCaption(kind, i));
+        }
+    } else if (kind == kDiskKind) {
+        for (int i = 0; i < kDriveListCount; ++i) {
+            device_->addItem(DeviceCaption(kind, i));
+        }
+    }
+    device_->setEnabled(device_->count() > 0);
+    device_->setCurrentIndex(device < device_->count() ? device : -1);
+}
+
+void TrayPage::IconSelected(int row) {
+    if (row < 0) {
+        return;
+    }
+    const TrayIconSetting& icon = settings().trayIcons[static_cast<std::size_t>(row + 1)];
+    state().Filling([this, &icon] {
+        kind_->setCurrentIndex(icon.kind >= 0 && icon.kind < kItemKindCount ? icon.kind : -1);
+        FillDevices(icon.kind, icon.device);
+    });
+    EnableControls();
+}
+
+void TrayPage::ItemEdited() {
+    const int row = icons_->currentRow();
+    if (Filling() || row < 0) {
+        return;
+    }
+    TrayIconSetting& icon = settings().trayIcons[static_cast<std::size_t>(row + 1)];
+    icon.kind = static_cast<std::int16_t>(std::max(0, kind_->currentIndex()));
+    icon.device = static_cast<std::int16_t>(std::max(0, device_->currentIndex()));
+    icons_->item(row)->setText(IconCaption(row + 1));
+    host().ApplyTrayIcons();
+}
+
+void TrayPage::AddIcon() {
+    Settings& s = settings();
+    if (s.trayIconCount >= kTrayIconMax) {
+        return;
+    }
+    ++s.trayIconCount;
+    state().Filling([this, &s] {
+        show_->setChecked(true);
+        FillIconList(s.trayIconCount - 1);
+    });
+    host().ApplyTrayIcons();
+}
+
+void TrayPage::RemoveIcon() {
+    Settings& s = settings();
+    const int row = icons_->currentRow();
+    if (row < 0 || s.trayIconCount <= 1) {
+        return;
+    }
+    // The icons after it move up one place; the freed last place keeps what it showed.
+    for (int n = row + 1; n < s.trayIconCount; ++n) {
+        s.trayIcons[static_cast<std::size_t>(n)] = s.trayIcons[static_cast<std::size_t>(n + 1)];
+    }
+    --s.trayIconCount;
+    state().Filling([this, row] { FillIconList(row); });
+    host().ApplyTrayIcons();
+}
+
+void TrayPage::EnableControls() {
+    const int count = settings().trayIconCount;
+    const bool shown = count > 0;
+    icons_->setEnabled(shown);
+    kind_->setEnabled(shown && icons_->currentRow() >= 0);
+    add_->setEnabled(shown && count < kTrayIconMax);
+    remove_->setEnabled(shown && count > 1 && icons_->currentRow() >= 0);
+}
 
 } // namespace trumbel

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The options dialog in the running program under Xvfb and openbox: the option button opens one
+# dialog, the built-in skin box changes the strip at once, Escape (取消) restores it, the main
+# menu opens the dialog again, and Return (決定) writes the settings file once.
+set -uo pipefail
+trumbel=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+need xdotool xprop openbox
+start_session
+start_window_manager
+
+# A file skin in use, so that the built-in box has something to switch away from.
+mkdir -p "$home/Skin"
+cp "$here/../skin/fuzz/seed/english.skn" "$home/Skin/english.skn"
+cp "$here/../../resources/skin101.bmp" "$home/Skin/art.bmp"
+user=$(id -un)
+ini=$home/setting_$user.ini
+cat >"$ini" <<INI
+[バージョン情報]
+VelquorVer=1320083
+[基本設定]
+最後に使用したページを開く=0
+[Skin設定]
+Skinフォルダー=$home/Skin
+Skin名=english.skn
+デフォルトSkin使用=0
+[時計設定]
+起動時に時計を合わせる=0
+INI
+
+QT_LOGGING_RULES="trumbel.settings.info=true;trumbel.window.info=true;trumbel.menus.info=true" \
+  "$trumbel" >"$home/trumbel.log" 2>&1 &
+app=$!
+pids+=("$app")
+win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+wait_for 10 grep -q 'button 2 at' "$home/trumbel.log" || fail "the skin has no option button"
+
+size() { xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
+button() {
+  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
+    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
+}
+dialogs() { xdotool search --onlyvisible --name '^Velquorのオプション$' 2>/dev/null; }
+# focus_dialog: the dialog's id, focused
+focus_dialog() {
+  local d
+  d=$(dialogs | head -n1)
+  [ -n "$d" ] || return 1
+  xdotool windowactivate --sync "$d" 2>/dev/null || xdotool windowfocus --sync "$d"
+  echo "$d"
+}
+# Keys go through the server's keyboard (XTEST), as typed: events sent to a window that closes
+# on the press leave the release unsent.
+# toggle_builtin: page 1 (Skin設定) from the page list, then the fifth control of the page,
+# "内蔵のスキンを使用する", with Space.
+toggle_builtin() {
+  local d
+  d=$(focus_dialog) || return 1
+  xdotool key Home Down Tab Tab Tab Tab Tab space
+}
+saves() { grep -c 'settings saved to' "$home/trumbel.log"; }
+
+# 1. The option button opens one dialog titled "Velquorのオプション".
+read -r ox oy < <(button '[25]')
+xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
+wait_for 10 dialogs || fail "no options dialog after the option button: $(cat "$home/trumbel.log")"
+[ "$(dialogs | wc -l)" -eq 1 ] || fail "more than one options dialog"
+xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
+sleep 0.5
+[ "$(dialogs | wc -l)" -eq 1 ] || fail "a second click opened a second dialog"
+
+# 2. The built-in skin box changes the strip at once; 取消 (Escape) brings it back.
+before=$(size "$win")
+toggle_builtin || fail "the dialog could not be focused"
+wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')\" != '$before' ]" ||
+  fail "the strip kept its size $before after the built-in skin box"
+echo "built-in skin: strip $(size "$win") (file skin: $before)"
+focus_dialog >/dev/null
+xdotool key Escape
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" ||
+  fail "Escape did not close the dialog"
+wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')\" = '$before' ]" ||
+  fail "取消 did not bring back the file skin: $(size "$win") instead of $before"
+[ "$(saves)" -eq 0 ] || fail "取消 wrote the settings"
+
+# 3. The main menu opens the dialog again; the box and 決定 (Return) keep the built-in skin
+#    and write the file once.
+read -r _ _ ww wh < <(xdotool getwindowgeometry --shell "$win" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}')
+xdotool mousemove --window "$win" $((ww / 2)) $((wh - 2)) sleep 0.2 click 3
+wait_for 10 grep -qF 'menu opened: メニュー(&M)' "$home/trumbel.log" || fail "no main menu: $(cat "$home/trumbel.log")"
+sleep 0.3
+xdotool key o
+wait_for 10 dialogs || fail "the menu's オプション did not open the dialog: $(cat "$home/trumbel.log")"
+toggle_builtin || fail "the dialog could not be focused again"
+wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')\" != '$before' ]" ||
+  fail "the strip kept its size after the built-in skin box, second time"
+focus_dialog >/dev/null
+xdotool key Return
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" ||
+  fail "Return (決定) did not close the dialog"
+wait_for 10 grep -q 'settings saved to' "$home/trumbel.log" || fail "決定 wrote no settings"
+[ "$(saves)" -eq 1 ] || fail "決定 wrote the settings $(saves) times"
+grep -q '^デフォルトSkin使用=1' "$ini" || fail "the file does not hold the built-in skin: $(cat "$ini")"
+[ "$(size "$win")" != "$before" ] || fail "the strip went back to the file skin after 決定"
+
+stop_program "$app" || fail "the program did not end"
+pids=()
+echo "PASS"

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "functions/FunctionLauncher.h"
+#include "options/OptionsHost.h"
+
+#include <string>
+#include <vector>
+
+namespace trumbel::test {
+
+// An options host that keeps a settings record and writes down every effect asked of it.
+class RecordingOptionsHost final : public OptionsHost {
+public:
+    Settings record;
+    RecordingUi boxes;
+    std::vector<std::string> calls;
+    WindowPosition position{11, 22};
+    bool busy = false;
+    bool open = false;
+
+    Settings& settings() override { return record; }
+    std::string AppFolder() const override { return "/app/"; }
+    Ui& ui() override { return boxes; }
+    void SetSettingsBusy(bool b) override { busy = b; }
+    void SetDialogOpen(bool o) override {
+        open = o;
+        calls.push_back(o ? "open" : "closed");
+    }
+    void ReloadSkin() override { calls.push_back("ReloadSkin"); }
+    void LoadBuiltInSkin(int n) override {
+        calls.push_back("LoadBuiltInSkin " + std::to_string(n));
+    }
+    bool LoadSkinFile(std::string&) override {
+        calls.push_back("LoadSkinFile");
+        return true;
+    }
+    int FindSkinFiles(std::vector<std::string>&) override { return 0; }
+    std::string SkinLoadLog() const override { return {}; }
+    void Relayout() override { calls.push_back("Relayout"); }
+    void Redraw() override { calls.push_back("Redraw"); }
+    void ApplyTopMost() override { calls.push_back("ApplyTopMost"); }
+    void SetOpacity(int p) override { calls.push_back("SetOpacity " + std::to_string(p)); }
+    void SetColourKey(bool on) override { calls.push_back(on ? "ColourKey on" : "ColourKey off"); }
+    void SetDoubleSize(bool on) override {
+        record.doubleSize = on ? kVbTrue : kVbFalse;
+        calls.push_back(on ? "DoubleSize on" : "DoubleSize off");
+    }
+    WindowPosition CurrentWindowPosition() const override { return position; }
+    void UpdatePolls() override { calls.push_back("UpdatePolls"); }
+    void ApplyTrayIcons() override { calls.push_back("ApplyTrayIcons"); }
+    void ReregisterHotKey() override { calls.push_back("ReregisterHotKey"); }
+    int CpuCount() const override { return 2; }
+    int NetworkDeviceCount() const override { return 0; }
+    std::string NetworkDeviceName(int) const override { return {}; }
+    int DiskType(int) override { return 1; }
+    std::string DiskMountPoint(int) override { return {}; }
+    void SetSystemValue(int, int, int, float) override { calls.push_back("SetSystemValue"); }
+    void SetDeviceMenus(DeviceMenus what) override {
+        calls.push_back(what == DeviceMenus::Fill ? "DeviceMenus fill" : "DeviceMenus remove");
+    }
+    void OpenClockWindow() override { calls.push_back("OpenClockWindow"); }
+    FunctionPage FillFunctionPage() override { return {}; }
+    void ChooseFunctionEntry(const FunctionPage&, int) override {}
+    void ApplyFunctionPage(const FunctionPage&) override { calls.push_back("ApplyFunctionPage"); }
+    void ExploreFunctionFolder() override {}
+    void SaveSettings() override { calls.push_back("SaveSettings"); }
+    void ResetSettings(int group) override {
+        calls.push_back("ResetSettings " + std::to_string(group));
+    }
+    void OpenOptionFile(const std::string&) override {}
+    void SaveOptionFile(const std::string&) override {}
+    std::string ExecutablePath() const override { return "/app/trumbel"; }
+    std::string StartupEntryPath() const override { return {}; }
+};
+
+} // namespace trumbel::test
