@@ -328,6 +328,44 @@ TEST(LivePages, TitleListEditsTheSnapTitles) {
     EXPECT_EQ(buttonsOn(), off);
 }
 
+// Closing without applying puts the record back, and the strip with it: its z-order and its
+// polls. A page reset refills the page's controls from the reset record.
+TEST(LivePages, CancelAndResetBringTheStripAndTheControlsBack) {
+    LiveRig rig;
+    auto& window = rig.Open<WindowPage>(OptionsPageId::Window);
+    auto& position = rig.Open<PositionPage>(OptionsPageId::Position);
+    const Settings before = rig.settings();
+    const bool visibilityPoll = rig.live.timers.IsEnabled(TimerId::Timer2);
+    ASSERT_TRUE(rig.live.behaviour.TopMostApplied());
+    window.displayButton(false)->click();
+    position.autoSnapList()->setCurrentIndex(2);
+    ASSERT_FALSE(rig.live.behaviour.TopMostApplied());
+    ASSERT_TRUE(rig.live.timers.IsEnabled(TimerId::Timer3));
+    rig.dialog->Cancel();
+    // The page last shown is part of the record the dialog restores.
+    Settings restored = rig.settings();
+    restored.lastOptionsPage = before.lastOptionsPage;
+    EXPECT_EQ(restored, before);
+    EXPECT_TRUE(rig.live.behaviour.TopMostApplied());
+    EXPECT_FALSE(rig.live.timers.IsEnabled(TimerId::Timer3));
+    EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer2), visibilityPoll);
+
+    auto& clock = rig.Open<ClockPage>(OptionsPageId::Clock);
+    clock.portField()->setText(QStringLiteral("8123"));
+    clock.everyBox()->click();
+    window.displayButton(false)->click();
+    rig.dialog->ResetPage();
+    EXPECT_EQ(rig.settings().timeServerPort, 123);
+    EXPECT_EQ(clock.portField()->text(), QStringLiteral("123"));
+    EXPECT_EQ(clock.portLabel()->text(), QStringLiteral("現在：123"));
+    EXPECT_FALSE(clock.everyBox()->isChecked());
+    EXPECT_FALSE(clock.everyHoursField()->isEnabled());
+    // The window page's group is left as it was.
+    EXPECT_FALSE(IsOn(rig.settings().topmost));
+    EXPECT_TRUE(window.displayButton(false)->isChecked());
+    rig.dialog->Cancel();
+}
+
 // Each control writes its own field and no other.
 TEST(LivePages, EachControlWritesOnlyItsField) {
     LiveRig rig;
