@@ -103,6 +103,11 @@ WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
     });
 }
 
+void WindowPage::Shown() {
+    // The menu and the Pause key flip the z-order while the dialog is open.
+    state().Filling([this] { displayButton(IsOn(settings().topmost))->setChecked(true); });
+}
+
 QRadioButton* WindowPage::displayButton(bool topmost) {
     return static_cast<QRadioButton*>(display_->button(topmost ? kTopmostDisplay : kNormalDisplay));
 }

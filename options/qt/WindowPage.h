@@ -16,6 +16,7 @@ class WindowPage final : public OptionsPage {
 public:
     WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;
+    void Shown() override;
 
     // "通常表示" (false) or "最前面表示" (true).
     QRadioButton* displayButton(bool topmost);

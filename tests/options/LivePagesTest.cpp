@@ -104,11 +104,19 @@ TEST(LivePages, WindowRulesAndAutoSnapReachTheStrip) {
         {"auto-snap to the active window", [&] { position.autoSnapList()->setCurrentIndex(1); },
          true, true, true},
         {"auto-snap off", [&] { position.autoSnapList()->setCurrentIndex(0); }, true, true, false},
+        // The menu flips the z-order while the dialog is open; the page shows it when shown.
+        {"menu toggle",
+         [&] {
+             rig.live.behaviour.ToggleTopMost();
+             rig.dialog->ShowPage(static_cast<int>(OptionsPageId::Window));
+         },
+         false, false, false},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         s.act();
         EXPECT_EQ(IsOn(rig.settings().topmost), s.topmost);
+        EXPECT_TRUE(window.displayButton(s.topmost)->isChecked());
         EXPECT_EQ(rig.live.behaviour.TopMostApplied(), s.topmost);
         EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer2), s.visibilityPoll);
         EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer3), s.autoSnapPoll);
