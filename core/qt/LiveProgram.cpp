@@ -2,6 +2,7 @@
 
 #include "functions/qt/FileDropTarget.h"
 #include "options/StartupEntry.h"
+#include "options/qt/Form2.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
@@ -101,7 +102,15 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
             clockNotices),
       menuSources(program, skin, EnsureTrailingSlash(appFolder),
                   InstalledDataFolder(ExecutableDirectory())),
-      formMenu(program.settings, menuSources, ui), menuPresenter([this] { return &window; }),
+      formMenu(program.settings, menuSources, ui),
+      // Menus opened from the options dialog (the layout tree's) belong to it while it is the
+      // active window; every other menu belongs to the strip.
+      menuPresenter([this]() -> QWidget* {
+          QWidget* dialog = options.Dialog();
+          return dialog && dialog->isVisible() && dialog->isActiveWindow()
+                     ? dialog
+                     : static_cast<QWidget*>(&window);
+      }),
       launcher(program.settings, ui, launchDesktop, EnsureTrailingSlash(appFolder),
                LaunchSearchPaths()),
       aboutDialog(ui, LiveAboutDesktop([this](const std::string& target) { shell.Open(target); }),

@@ -1,10 +1,244 @@
 #include "NetworkPage.h"
 
+#include "DigitField.h"
+#include "measure/SystemInfo.h"
+#include "options/PortField.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
 namespace trumbel {
 
-NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
-    : OptionsPage(state, help, OptionsPageId::Network, parent) {}
+namespace {
 
-void NetworkPage::Fill() {}
+struct ScaleText {
+    const char* caption;
+    const char* help;
+};
+constexpr std::array<ScaleText, 2> kScaleTexts{{
+    {"数字表示の最大値", "数字で表示するときの最大値(満量)の決め方です。"},
+    {"グラフの１００％に相当する値", "グラフがいっぱいになる値の決め方です。"},
+}};
+
+// Writes while `flag` is set are the page's own.
+class Guard {
+public:
+    explicit Guard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~Guard() { flag_ = old_; }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+} // namespace
+
+NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
+    : OptionsPage(state, help, OptionsPageId::Network, parent) {
+    auto* adapterBox = new QGroupBox(QStringLiteral("検出されたネットワークアダプタ"), this);
+    auto* adapterColumn = new QVBoxLayout(adapterBox);
+    adapter_ = new QComboBox(adapterBox);
+    adapter_->setAccessibleName(adapterBox->title());
+    adapter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    adapter_->setMinimumContentsLength(24);
+    adapterColumn->addWidget(adapter_);
+    auto* halfRow = new QHBoxLayout();
+    half_ = new QButtonGroup(this);
+    auto* receive = new QRadioButton(QStringLiteral("受信量"), adapterBox);
+    auto* send = new QRadioButton(QStringLiteral("送信量"), adapterBox);
+    half_->addButton(receive, static_cast<int>(LimitHalf::Receive));
+    half_->addButton(send, static_cast<int>(LimitHalf::Send));
+    receive->setChecked(true);
+    halfRow->addWidget(receive);
+    halfRow->addWidget(send);
+    halfRow->addStretch(1);
+    adapterColumn->addLayout(halfRow);
+    peak_ = new QLabel(adapterBox);
+    adapterColumn->addWidget(peak_);
+
+    for (std::size_t i = 0; i < scales_.size(); ++i) {
+        auto* box = new QGroupBox(QString::fromUtf8(kScaleTexts[i].caption), adapterBox);
+        auto* row = new QHBoxLayout(box);
+        ScaleControls& c = scales_[i];
+        c.mode = new QComboBox(box);
+        c.mode->setAccessibleName(box->title() + QStringLiteral(" 値の指定"));
+        c.mode->addItem(QStringLiteral("過去%1サンプルの最大値").arg(kLogSize - 1));
+        c.mode->addItem(QStringLiteral("今までに記録した最大値"));
+        c.mode->addItem(QStringLiteral("数値を指定"));
+        c.value = new QLineEdit(box);
+        c.value->setAccessibleName(box->title());
+        c.value->setMaximumWidth(
+            c.value->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+        MakeDigitOnly(c.value);
+        c.unit = new QComboBox(box);
+        c.unit->setAccessibleName(box->title() + QStringLiteral(" 単位"));
+        for (const char* unit : {"Kbps", "Mbps", "Gbps"}) {
+            c.unit->addItem(QString::fromUtf8(unit));
+        }
+        row->addWidget(new QLabel(QStringLiteral("値の指定"), box));
+        row->addWidget(c.mode);
+        row->addWidget(c.value);
+        row->addWidget(c.unit);
+        row->addStretch(1);
+        adapterColumn->addWidget(box);
+        const int scale = static_cast<int>(i);
+        connect(c.mode, &QComboBox::currentIndexChanged, this,
+                [this, scale](int mode) { ModeChosen(scale, mode); });
+        connect(c.value, &QLineEdit::textChanged, this, [this, scale] { ValueTyped(scale); });
+        connect(c.unit, &QComboBox::currentIndexChanged, this,
+                [this, scale] { ValueTyped(scale); });
+        Help(c.mode, QString::fromUtf8(kScaleTexts[i].help) +
+                         QStringLiteral("「過去…サンプル」は履歴に残っている値の最大、"
+                                        "「今までに記録した最大値」は過去最高記録、"
+                                        "「数値を指定」は右の欄の値を使います。"));
+        Help(c.value, QStringLiteral("「数値を指定」のときの最大値です。"));
+        Help(c.unit, QStringLiteral("指定した最大値の単位です(1K = 1024)。"));
+    }
+    body()->addWidget(adapterBox);
+
+    auto* fixedBox = new QGroupBox(
+        QStringLiteral("固定スキンの場合は以下のネットワークアダプタの状態を調べます"), this);
+    auto* fixedColumn = new QVBoxLayout(fixedBox);
+    fixedSkin_ = new QComboBox(fixedBox);
+    fixedSkin_->setAccessibleName(fixedBox->title());
+    fixedSkin_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fixedSkin_->setMinimumContentsLength(24);
+    fixedColumn->addWidget(fixedSkin_);
+    body()->addWidget(fixedBox);
+
+    connect(adapter_, &QComboBox::currentIndexChanged, this, [this] { ShowLimits(); });
+    connect(half_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) {
+            ShowLimits();
+        }
+    });
+    connect(fixedSkin_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!Filling() && !this->state().noEvents && !showing_ && index >= 0) {
+            settings().fixedSkinDevice = static_cast<std::int16_t>(index);
+        }
+    });
+
+    Help(adapter_, QStringLiteral("設定するネットワークアダプタを選びます。"));
+    Help(receive, QStringLiteral("受信量の最大値を設定します。"));
+    Help(send, QStringLiteral("送信量の最大値を設定します。"));
+    Help(peak_, QStringLiteral("このアダプタでこれまでに記録した一番大きな転送量です。"));
+    Help(fixedSkin_, QStringLiteral("項目を選べない固定タイプのスキンで、状態を表示する"
+                                    "ネットワークアダプタです。"));
+}
+
+QRadioButton* NetworkPage::halfButton(LimitHalf half) {
+    return static_cast<QRadioButton*>(half_->button(static_cast<int>(half)));
+}
+
+LimitHalf NetworkPage::Half() const {
+    return half_->checkedId() == static_cast<int>(LimitHalf::Send) ? LimitHalf::Send
+                                                                   : LimitHalf::Receive;
+}
+
+int NetworkPage::AdapterCount() {
+    // The measurement sizes the limits; an adapter it has not sized yet cannot be edited.
+    return std::min(host().NetworkDeviceCount(), static_cast<int>(settings().deviceLimits.size()));
+}
+
+LimitPair* NetworkPage::Pair() {
+    const int n = adapter_->currentIndex();
+    if (n < 0 || n >= static_cast<int>(settings().deviceLimits.size())) {
+        return nullptr;
+    }
+    return &HalfOf(settings().deviceLimits[static_cast<std::size_t>(n)], Half());
+}
+
+void NetworkPage::FillAdapterNames() {
+    const Guard guard(showing_);
+    const int count = AdapterCount();
+    for (QComboBox* list : {adapter_, fixedSkin_}) {
+        const int chosen = list->currentIndex();
+        while (list->count() > count) {
+            list->removeItem(list->count() - 1);
+        }
+        for (int i = 0; i < count; ++i) {
+            const QString name = QString::fromStdString(host().NetworkDeviceName(i));
+            if (i < list->count()) {
+                list->setItemText(i, name);
+            } else {
+                list->addItem(name);
+            }
+        }
+        list->setCurrentIndex(chosen < count ? chosen : -1);
+    }
+}
+
+void NetworkPage::Fill() {
+    {
+        const Guard guard(showing_);
+        adapter_->clear();
+        fixedSkin_->clear();
+    }
+    FillAdapterNames();
+    const Guard guard(showing_);
+    if (adapter_->count() > 0) {
+        adapter_->setCurrentIndex(0);
+    }
+    const int fixed = settings().fixedSkinDevice;
+    fixedSkin_->setCurrentIndex(fixed >= 0 && fixed < fixedSkin_->count() ? fixed : -1);
+    ShowLimits();
+}
+
+void NetworkPage::Tick() {
+    // Adapters may have been renamed (or come and gone) since the page was filled.
+    state().noEvents = true;
+    FillAdapterNames();
+    state().noEvents = false;
+}
+
+void NetworkPage::ShowLimits() {
+    const Guard guard(showing_);
+    const LimitPair* pair = Pair();
+    peak_->setText(QString::fromStdString(PeakLabel(pair ? pair->pastMax : 0.0f)));
+    for (std::size_t i = 0; i < scales_.size(); ++i) {
+        ScaleControls& c = scales_[i];
+        const int mode = pair ? pair->maxMode[i] : kScaleModeHistory;
+        c.mode->setCurrentIndex(mode >= 0 && mode <= kScaleModeFixed ? mode : -1);
+        const LimitField field = FieldOfLimit(pair ? pair->maxValue[i] : 0.0f);
+        c.value->setText(QString::fromStdString(TwoDecimalText(field.value)));
+        c.unit->setCurrentIndex(field.unit);
+        c.mode->setEnabled(pair != nullptr);
+        c.value->setEnabled(pair && mode == kScaleModeFixed);
+        c.unit->setEnabled(pair && mode == kScaleModeFixed);
+    }
+}
+
+void NetworkPage::ModeChosen(int scale, int mode) {
+    ScaleControls& c = scales_[static_cast<std::size_t>(scale)];
+    c.value->setEnabled(mode == kScaleModeFixed);
+    c.unit->setEnabled(mode == kScaleModeFixed);
+    LimitPair* pair = Pair();
+    if (Filling() || showing_ || mode < 0 || !pair) {
+        return;
+    }
+    if (const std::optional<ScaleWrite> write =
+            ChooseScaleMode(*pair, Half(), adapter_->currentIndex(), scale, mode)) {
+        host().SetSystemValue(write->paramId, write->deviceId, write->showParamInfo, write->value);
+    }
+}
+
+void NetworkPage::ValueTyped(int scale) {
+    LimitPair* pair = Pair();
+    if (Filling() || showing_ || !pair) {
+        return;
+    }
+    const ScaleControls& c = scales_[static_cast<std::size_t>(scale)];
+    pair->maxValue[static_cast<std::size_t>(scale)] = LimitFromField(
+        LeadingNumber(c.value->text().toStdString()), std::max(0, c.unit->currentIndex()));
+}
 
 } // namespace trumbel

@@ -1,6 +1,15 @@
 #pragma once
 
 #include "OptionsPage.h"
+#include "options/NetworkLimits.h"
+
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
 
 namespace trumbel {
 
@@ -8,6 +17,40 @@ class NetworkPage final : public OptionsPage {
 public:
     NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;
+    void Tick() override;
+
+    QComboBox* adapterList() { return adapter_; }
+    QRadioButton* halfButton(LimitHalf half);
+    QLabel* peakLabel() { return peak_; }
+    QComboBox* modeList(int scale) { return scales_[static_cast<std::size_t>(scale)].mode; }
+    QLineEdit* valueField(int scale) { return scales_[static_cast<std::size_t>(scale)].value; }
+    QComboBox* unitList(int scale) { return scales_[static_cast<std::size_t>(scale)].unit; }
+    QComboBox* fixedSkinList() { return fixedSkin_; }
+
+private:
+    struct ScaleControls {
+        QComboBox* mode = nullptr;
+        QLineEdit* value = nullptr;
+        QComboBox* unit = nullptr;
+    };
+
+    // The limits of the chosen adapter and half; nullptr while no adapter is chosen.
+    LimitPair* Pair();
+    LimitHalf Half() const;
+    int AdapterCount();
+    void FillAdapterNames();
+    // The chosen adapter's half into the controls, without writing anything back.
+    void ShowLimits();
+    void ModeChosen(int scale, int mode);
+    void ValueTyped(int scale);
+
+    QComboBox* adapter_ = nullptr;
+    QButtonGroup* half_ = nullptr;
+    QLabel* peak_ = nullptr;
+    std::array<ScaleControls, 2> scales_{};
+    QComboBox* fixedSkin_ = nullptr;
+    // Set while the page writes its own controls.
+    bool showing_ = false;
 };
 
 } // namespace trumbel

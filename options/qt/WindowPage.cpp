@@ -1,10 +1,132 @@
 #include "WindowPage.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 namespace trumbel {
 
-WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
-    : OptionsPage(state, help, OptionsPageId::Window, parent) {}
+namespace {
 
-void WindowPage::Fill() {}
+constexpr int kNormalDisplay = 0;
+constexpr int kTopmostDisplay = 1;
+
+struct Rule {
+    VbBool Settings::*field;
+    const char* caption;
+    const char* help;
+};
+
+constexpr Rule kToggle{&Settings::toggleButton, "Pauseキーで切り替え",
+                       "Pauseキーを押すたびに、通常表示と最前面表示を切り替えます。"};
+
+constexpr std::array<Rule, 4> kNormalRules{{
+    {&Settings::showOnMouseOver, "マウスが近づいたら最前面表示",
+     "ほかのウィンドウの後ろにあるとき、マウスが近づくと手前に出します。"},
+    {&Settings::showNeedsShift, "↑  Shiftキーを押しながらでないと無効である",
+     "マウスを近づけたときに手前に出すのを、Shiftキーを押しているときだけにします。"},
+    {&Settings::showByButton, "「Ctrl」キーと「Shift」キーを押している間は最前面表示",
+     "CtrlキーとShiftキーを一緒に押している間、手前に出します。"},
+    {&Settings::backWhenMouseAway, "マウスが外に出ると背後へ移動",
+     "マウスが離れたら、ほかのウィンドウの後ろへ戻します。"},
+}};
+
+constexpr std::array<Rule, 5> kTopmostRules{{
+    {&Settings::hideOnMouseOver, "マウスが近づいたら自動的に隠す",
+     "マウスが近づくとウィンドウを隠し、離れるとまた表示します。"},
+    {&Settings::shiftKeepsVisible, "Shiftキーを押しながら近づけた場合は隠さない",
+     "Shiftキーを押しながらマウスを近づけたときは隠さず、ボタンを押せるようにします。"},
+    {&Settings::hideByButton, "「Ctrl」キーと「Shift」キーを押している間は故意に隠す",
+     "CtrlキーとShiftキーを一緒に押している間、ウィンドウを隠します。"},
+    {&Settings::normallyHidden, "最前面表示でない場合は隠しておく",
+     "最前面に出ていないときはウィンドウを隠しておきます。"},
+    {&Settings::hideWhenNotSnapped, "非吸着時は表示しない",
+     "自動吸着でほかのウィンドウにくっついていないときは表示しません。"},
+}};
+
+} // namespace
+
+WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
+    : OptionsPage(state, help, OptionsPageId::Window, parent) {
+    auto addRule = [this](QWidget* box, QVBoxLayout* column, const Rule& rule) {
+        auto* check = new QCheckBox(QString::fromUtf8(rule.caption), box);
+        column->addWidget(check);
+        rules_.emplace_back(rule.field, check);
+        Help(check, QString::fromUtf8(rule.help));
+        connect(check, &QCheckBox::toggled, this, [this, field = rule.field](bool on) {
+            if (Filling()) {
+                return;
+            }
+            settings().*field = on ? kVbTrue : kVbFalse;
+            // The hide and show rules are what the visibility poll reads; it starts, stops
+            // and re-decides at once.
+            host().UpdatePolls();
+        });
+    };
+
+    display_ = new QButtonGroup(this);
+    auto* row = new QHBoxLayout();
+    auto* normal = new QRadioButton(QStringLiteral("通常表示"), this);
+    auto* topmost = new QRadioButton(QStringLiteral("最前面表示"), this);
+    display_->addButton(normal, kNormalDisplay);
+    display_->addButton(topmost, kTopmostDisplay);
+    row->addWidget(normal);
+    row->addWidget(topmost);
+    row->addStretch(1);
+    body()->addLayout(row);
+    Help(normal, QStringLiteral("ほかのウィンドウと同じように重なって表示します。"));
+    Help(topmost, QStringLiteral("いつもほかのウィンドウより手前に表示します。"));
+    addRule(this, body(), kToggle);
+
+    normal_ = new QGroupBox(QStringLiteral("通常表示"), this);
+    auto* normalColumn = new QVBoxLayout(normal_);
+    for (const Rule& r : kNormalRules) {
+        addRule(normal_, normalColumn, r);
+    }
+    body()->addWidget(normal_);
+    topmost_ = new QGroupBox(QStringLiteral("最前面表示"), this);
+    auto* topmostColumn = new QVBoxLayout(topmost_);
+    for (const Rule& r : kTopmostRules) {
+        addRule(topmost_, topmostColumn, r);
+    }
+    body()->addWidget(topmost_);
+
+    connect(display_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked || Filling()) {
+            return;
+        }
+        settings().topmost = id == kTopmostDisplay ? kVbTrue : kVbFalse;
+        host().ApplyTopMost();
+    });
+}
+
+void WindowPage::Shown() {
+    // The menu and the Pause key flip the z-order while the dialog is open.
+    state().Filling([this] { displayButton(IsOn(settings().topmost))->setChecked(true); });
+}
+
+QRadioButton* WindowPage::displayButton(bool topmost) {
+    return static_cast<QRadioButton*>(display_->button(topmost ? kTopmostDisplay : kNormalDisplay));
+}
+
+QCheckBox* WindowPage::ruleBox(VbBool Settings::*field) {
+    for (const auto& [f, check] : rules_) {
+        if (f == field) {
+            return check;
+        }
+    }
+    return nullptr;
+}
+
+void WindowPage::Fill() {
+    const Settings& s = settings();
+    displayButton(IsOn(s.topmost))->setChecked(true);
+    for (const auto& [field, check] : rules_) {
+        check->setChecked(IsOn(s.*field));
+    }
+}
 
 } // namespace trumbel

@@ -2,12 +2,32 @@
 
 #include "OptionsPage.h"
 
+#include <utility>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
 namespace trumbel {
 
 class WindowPage final : public OptionsPage {
 public:
     WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;
+    void Shown() override;
+
+    // "通常表示" (false) or "最前面表示" (true).
+    QRadioButton* displayButton(bool topmost);
+    // The rule check boxes, by their settings field.
+    QCheckBox* ruleBox(VbBool Settings::*field);
+
+private:
+    QButtonGroup* display_ = nullptr;
+    QGroupBox* normal_ = nullptr;
+    QGroupBox* topmost_ = nullptr;
+    std::vector<std::pair<VbBool Settings::*, QCheckBox*>> rules_;
 };
 
 } // namespace trumbel

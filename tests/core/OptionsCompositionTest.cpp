@@ -4,6 +4,7 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace trumbel {
@@ -63,6 +64,32 @@ TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
     EXPECT_FALSE(live.program.settingsBusy);
+}
+
+// A menu opened while the dialog is the active window (the layout tree's) belongs to the
+// dialog; otherwise to the strip.
+TEST(LiveOptions, MenusOpenedFromTheDialogBelongToIt) {
+    LiveRig rig;
+    LiveProgram& live = rig.live;
+    QWidget* owner = nullptr;
+    live.menuPresenter.onShown = [&](QMenu& menu) {
+        owner = menu.parentWidget();
+        menu.close();
+    };
+    live.program.DoTrayAction(1);
+    EXPECT_EQ(owner, &live.window);
+    live.program.DoTrayAction(6);
+    Form2* dialog = live.options.Dialog();
+    ASSERT_NE(dialog, nullptr);
+    QApplication::setActiveWindow(dialog);
+    if (!dialog->isActiveWindow()) {
+        GTEST_SKIP() << "this platform does not activate windows";
+    }
+    live.program.DoTrayAction(1);
+    EXPECT_EQ(owner, dialog);
+    dialog->Cancel();
+    live.program.DoTrayAction(1);
+    EXPECT_EQ(owner, &live.window);
 }
 
 } // namespace

@@ -306,5 +306,102 @@ TEST(OptionsDialog, PopupHelpExplainsEveryControlWithASetting) {
     EXPECT_GT(controls, 30);
 }
 
+// The skin list follows the folder field: a folder with skins lists them, one without says
+// so, a missing one says so and keeps the folder in use.
+TEST(OptionsDialog, SkinListFollowsTheFolderField) {
+    Rig rig;
+    auto& skin = rig.page<SkinPage>(OptionsPageId::Skin);
+    fs::create_directories(rig.folder / "Empty");
+    const std::string inUse = rig.settings().skinFolder;
+    struct Case {
+        fs::path folder;
+        const char* entry; // the single entry shown, "" for the skin file itself
+        bool enabled;
+        bool becomesFolder;
+    };
+    const Case cases[] = {
+        {rig.folder / "Empty", "Skinファイルが見つかりません！", false, true},
+        {rig.folder / "Missing", "フォルダーが見つかりません！", false, false},
+        {rig.folder / "Skin", "english.skn", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder.string());
+        const std::string before = rig.settings().skinFolder;
+        skin.folderField()->setText(QString::fromStdString(c.folder.string()));
+        ASSERT_EQ(skin.skinList()->count(), 1);
+        EXPECT_EQ(skin.skinList()->item(0)->text(), QString::fromUtf8(c.entry));
+        EXPECT_EQ(skin.skinList()->isEnabled(), c.enabled);
+        EXPECT_EQ(rig.settings().skinFolder, c.becomesFolder ? c.folder.string() + "/" : before);
+    }
+    EXPECT_EQ(rig.settings().skinFolder, inUse.back() == '/' ? inUse : inUse + "/");
+    // Nothing was loaded by looking: the file skin is still in use.
+    EXPECT_EQ(rig.live->skin.skin().skinName, "Test Skin");
+}
+
+// "保存" writes the record into the chosen option file (".ini" added) in the Option folder;
+// "読込" reads it back and the controls follow.
+TEST(OptionsDialog, OptionFilesAreSavedAndReadBack) {
+    Rig rig;
+    auto& basic = rig.page<BasicPage>(OptionsPageId::Basic);
+    QString title;
+    QString folder;
+    QString filter;
+    const QString target = QString::fromStdString((rig.folder / "Option" / "mine").string());
+    rig.dialog->fileDialogs.save = [&](QWidget*, const QString& t, const QString& f,
+                                       const QString& fl) {
+        title = t;
+        folder = f;
+        filter = fl;
+        return target;
+    };
+    basic.strengthSlider()->setValue(37);
+    rig.dialog->SaveOptionFile();
+    EXPECT_EQ(title, QStringLiteral("設定ファイルの保存"));
+    EXPECT_EQ(folder, QString::fromStdString(rig.folder.string() + "/Option/"));
+    EXPECT_EQ(filter, QStringLiteral("設定ファイル (*.ini)"));
+    ASSERT_TRUE(fs::exists(rig.folder / "Option" / "mine.ini"));
+
+    basic.strengthSlider()->setValue(5);
+    rig.dialog->fileDialogs.open = [&](QWidget*, const QString& t, const QString&, const QString&) {
+        title = t;
+        return target + ".ini";
+    };
+    rig.dialog->OpenOptionFile();
+    EXPECT_EQ(title, QStringLiteral("設定ファイルを開く"));
+    EXPECT_EQ(rig.settings().snapStrength, 37);
+    EXPECT_EQ(basic.strengthSlider()->value(), 37);
+    // A cancelled dialog changes nothing.
+    rig.dialog->fileDialogs.open = [](QWidget*, const QString&, const QString&, const QString&) {
+        return QString();
+    };
+    basic.strengthSlider()->setValue(6);
+    rig.dialog->OpenOptionFile();
+    EXPECT_EQ(rig.settings().snapStrength, 6);
+}
+
+// Icons are added up to eight and removed down to one; removing moves the later icons up.
+TEST(OptionsDialog, TrayIconsAreAddedAndRemovedInOrder) {
+    Rig rig;
+    auto& tray = rig.page<TrayPage>(OptionsPageId::Tray);
+    ASSERT_EQ(rig.settings().trayIconCount, 1);
+    for (int n = 2; n <= kTrayIconMax; ++n) {
+        tray.addButton()->click();
+        tray.kindList()->setCurrentIndex(n % 9);
+    }
+    EXPECT_EQ(rig.settings().trayIconCount, kTrayIconMax);
+    EXPECT_EQ(tray.iconList()->count(), kTrayIconMax);
+    EXPECT_FALSE(tray.addButton()->isEnabled());
+    tray.iconList()->setCurrentRow(2); // icon 3
+    tray.removeButton()->click();
+    EXPECT_EQ(rig.settings().trayIconCount, kTrayIconMax - 1);
+    EXPECT_EQ(rig.settings().trayIcons[3].kind, 4); // icon 4 moved up
+    EXPECT_EQ(rig.settings().trayIcons[7].kind, 8);
+    while (tray.removeButton()->isEnabled()) {
+        tray.removeButton()->click();
+    }
+    EXPECT_EQ(rig.settings().trayIconCount, 1);
+    EXPECT_EQ(tray.iconList()->count(), 1);
+}
+
 } // namespace
 } // namespace trumbel

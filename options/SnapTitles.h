@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trumbel {
+
+// The title list of the position page edits snapTitles, whose first element is a placeholder
+// the list never shows: list entry i is element i + 1. Each edit returns the entry to select
+// afterwards (nullopt: none), and leaves the list unchanged where the edit does not apply.
+std::vector<std::string> SnapTitleEntries(const std::vector<std::string>& titles);
+std::optional<int> AddSnapTitle(std::vector<std::string>& titles, const std::string& title);
+std::optional<int> EditSnapTitle(std::vector<std::string>& titles, int entry,
+                                 const std::string& title);
+std::optional<int> RemoveSnapTitle(std::vector<std::string>& titles, int entry);
+enum class MoveDirection { Up, Down };
+std::optional<int> MoveSnapTitle(std::vector<std::string>& titles, int entry, MoveDirection to);
+
+} // namespace trumbel
