@@ -263,7 +263,11 @@ WindowId SkinWindow::Id() const {
 }
 
 ScreenRect SkinWindow::Frame() const {
-    const QRect r = frameGeometry();
+    // The strip is borderless, so its frame is its own rectangle. The toolkit's frame geometry
+    // comes from the window manager's frame window, which can be caught at 1 x 1 while the
+    // manager is still reparenting and then stays so: the pointer rules never saw the pointer
+    // over the strip.
+    const QRect r = geometry();
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 

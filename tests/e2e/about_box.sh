@@ -36,13 +36,23 @@ pids+=("$app")
 win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
 viewable() { xwininfo -id "$win" | grep -q IsViewable; }
 hidden() { ! viewable; }
-eval "$(xdotool getwindowgeometry --shell "$win")"
+# The window manager may still be placing the strip when it first shows: take its place once it
+# has stopped moving.
+geometry() { xdotool getwindowgeometry --shell "$win" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }
+last=$(geometry)
+for _ in $(seq 20); do
+  sleep 0.25
+  now=$(geometry)
+  [ "$now" = "$last" ] && break
+  last=$now
+done
+eval "$last"
 mid_x=$((X + WIDTH / 2))
 mid_y=$((Y + HEIGHT / 2))
 
 # The rule works: the pointer over the strip hides it.
 xdotool mousemove 900 900 sleep 0.5 mousemove "$mid_x" "$mid_y"
-wait_for 5 hidden || fail "the pointer over the strip at $mid_x,$mid_y did not hide it"
+wait_for 5 hidden || fail "the pointer over the strip at $mid_x,$mid_y did not hide it: $(xdotool getmouselocation) $(xwininfo -id "$win" | grep -E "Absolute|Map State") $(cat "$home/trumbel.log")"
 xdotool mousemove 900 900
 wait_for 5 viewable || fail "the strip did not come back when the pointer left"
 
