@@ -118,15 +118,22 @@ Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host)
 
     timer_ = new QTimer(this);
     timer_->setInterval(kTimerIntervalMs);
-    connect(timer_, &QTimer::timeout, this, [this] {
-        for (OptionsPage* page : pages_) {
-            page->Tick();
-        }
-    });
+    connect(timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
 
 Form2::~Form2() {
     Unload();
+}
+
+void Form2::Tick() {
+    state_.noEvents = true;
+    for (OptionsPage* page : pages_) {
+        page->Tick();
+    }
+    state_.noEvents = false;
+    for (OptionsPage* page : pages_) {
+        page->AfterTick();
+    }
 }
 
 void Form2::Load() {

@@ -54,6 +54,8 @@ public:
 
     // Every page from the record again (after a reset or an option file).
     void Refill();
+    // The 10-second timer: adapter names and the layout tree brought up to date.
+    void Tick();
 
     OptionsDialogState& state() { return state_; }
     PopupHelp& popupHelp() { return help_; }

@@ -28,8 +28,10 @@ public:
     virtual void Apply() {}
     // The page comes on show.
     virtual void Shown() {}
-    // The dialog's 10-second timer (adapter names may have changed).
+    // The dialog's 10-second timer (adapter names may have changed); runs with NoEvents set.
     virtual void Tick() {}
+    // Then, with NoEvents cleared again (the layout tree is rebuilt here).
+    virtual void AfterTick() {}
     // Before an option file is saved: fields a page writes only at apply are stored now.
     virtual void StoreForSave() {}
 
