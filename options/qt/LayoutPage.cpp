@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace trumbel {
 
@@ -65,8 +67,7 @@ LayoutPage::LayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
     row->addWidget(note, 1);
     row->addWidget(refresh_);
     body()->addLayout(row);
-    Help(tree_, QStringLiteral("ウィンドウの並びです。項目を右クリックすると、その項目を変える"
-                               "メニューが開きます。"));
+    // The tree's own right click opens the layout menus, so it has no popup help.
     Help(refresh_, QStringLiteral("アダプタやドライブの今の状態で表示し直します。"));
 
     connect(tree_, &QTreeWidget::customContextMenuRequested, this,
@@ -125,12 +126,15 @@ void LayoutPage::ShowTree(const std::string& key, TreeRebuild rebuild, TreeFocus
         }
         Paint(*line, node);
     }
-    // Nodes the layout no longer has (an update after the count shrank).
-    for (auto& [k, line] : lines) {
-        if (line && !wanted.count(k)) {
-            delete line;
+    // Lines the layout no longer has (an update after the count shrank), children before
+    // their parents: a parent takes its children with it.
+    std::vector<QTreeWidgetItem*> stale;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if (!wanted.count(KeyOf(*it))) {
+            stale.push_back(*it);
         }
     }
+    std::for_each(stale.rbegin(), stale.rend(), [](QTreeWidgetItem* line) { delete line; });
     tree_->expandAll();
     if (QTreeWidgetItem* first = Item(top)) {
         tree_->scrollToItem(first, QAbstractItemView::PositionAtTop);

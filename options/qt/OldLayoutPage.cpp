@@ -114,6 +114,17 @@ OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget
     Help(shown_, QStringLiteral("選んだコンテナまでを表示します。外すと、このコンテナから後ろを"
                                 "表示しません。"));
 
+    Help(graph_, QStringLiteral("選んだコンテナにスロットのグラフを表示します。"));
+    Help(clock_, QStringLiteral("選んだコンテナに時計を表示します。"));
+    Help(history_, QStringLiteral("グラフを棒グラフではなく履歴グラフにします。履歴グラフは最初の"
+                                  "スロットだけを表示します。"));
+    for (int s = 0; s < kSlotCount; ++s) {
+        Help(kinds_[static_cast<std::size_t>(s)],
+             QStringLiteral("このスロットに表示する項目です。"));
+        Help(devices_[static_cast<std::size_t>(s)],
+             QStringLiteral("CPU、ネットワークアダプタ、ドライブのどれを表示するかです。"));
+    }
+
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !dialog_.noEvents) {
             ShowContainer(row);

@@ -392,6 +392,30 @@ TEST(LayoutPage, FixedSkinDisablesTheOlderEditor) {
     }
 }
 
+// An update after the layout lost containers elsewhere (the older editor) drops their lines,
+// slots and all.
+TEST(LayoutPage, UpdateDropsLinesTheLayoutNoLongerHas) {
+    test::RecordingOptionsHost host;
+    host.record.containerCount = 6;
+    host.record.historyContainer.fill(0);
+    host.record.clockContainer.fill(0);
+    Form2 dialog(host);
+    dialog.Open(static_cast<int>(OptionsPageId::Layout));
+    auto& page = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
+    ASSERT_NE(page.Item("slot64"), nullptr);
+    for (const int count : {2, 4, 1}) {
+        host.record.containerCount = static_cast<std::int16_t>(count);
+        page.ShowTree("slot11", TreeRebuild::Update);
+        EXPECT_EQ(UnitLines(page), count);
+        EXPECT_EQ(page.Item("slot" + std::to_string(count + 1) + "1"), nullptr);
+        EXPECT_NE(page.Item("slot" + std::to_string(count) + "4"), nullptr);
+        EXPECT_EQ(page.tree()->topLevelItem(0)->child(2)->text(0),
+                  QStringLiteral("[表示]終端ユニット"));
+        EXPECT_EQ(page.SelectedKey(), "slot11");
+    }
+    dialog.Cancel();
+}
+
 // The ten-second tick shows the adapters as they are now and keeps the selected line.
 TEST(LayoutPage, TickRenamesAdaptersAndKeepsTheSelection) {
     test::RecordingOptionsHost host;
