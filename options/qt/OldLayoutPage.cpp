@@ -3,6 +3,7 @@
 #include "options/LayoutTree.h"
 #include "options/OptionsLists.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -179,8 +180,10 @@ void OldLayoutPage::Shown() {
 }
 
 void OldLayoutPage::Tick() {
-    // Adapter names may have changed.
-    ShowContainer(Container());
+    // Adapter names may have changed; a list the person has open stays as it is.
+    if (!QApplication::activePopupWidget()) {
+        ShowContainer(Container());
+    }
 }
 
 void OldLayoutPage::FillList(int select) {

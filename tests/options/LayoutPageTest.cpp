@@ -257,6 +257,26 @@ TEST(LayoutPage, TreeSelectsTheAnsweredNodeAfterEachCommand) {
     EXPECT_EQ(rig.tree().Item("firstunit")->text(0), QStringLiteral("[表示]始端ユニット"));
 }
 
+// "このページをリセット" on the tree's page puts the layout back, and the tree and the strip
+// show it.
+TEST(LayoutPage, PageResetRedrawsTreeAndStrip) {
+    Rig rig;
+    rig.Layout(1);
+    rig.settings().showStartUnit = 0;
+    rig.dialog->Refill();
+    ASSERT_EQ(UnitLines(rig.tree()), 1);
+    const int before = rig.Length();
+    rig.dialog->ResetPage();
+    const int count = rig.settings().containerCount;
+    EXPECT_GT(count, 1);
+    EXPECT_EQ(rig.settings().showStartUnit, 1);
+    EXPECT_EQ(UnitLines(rig.tree()), count);
+    EXPECT_EQ(rig.tree().Item("firstunit")->text(0), QStringLiteral("[表示]始端ユニット"));
+    EXPECT_GT(rig.Length(), before);
+    EXPECT_EQ(rig.live->window.width(), rig.live->skin.layout().layoutWidth);
+    EXPECT_EQ(rig.live->window.height(), rig.live->skin.layout().layoutHeight);
+}
+
 // The slot menu's device lists hold the machine's devices while the dialog is open, and a
 // device chosen from them reaches the slot and its line.
 TEST(LayoutPage, SlotMenuListsTheMeasuredDevices) {
