@@ -436,6 +436,33 @@ TEST(LayoutPage, UpdateDropsLinesTheLayoutNoLongerHas) {
     dialog.Cancel();
 }
 
+// A rebuild comes back scrolled as it was: the same line first, whichever node it selects.
+TEST(LayoutPage, RebuildKeepsTheFirstVisibleLine) {
+    test::RecordingOptionsHost host;
+    host.record.containerCount = 10;
+    host.record.historyContainer.fill(0);
+    host.record.clockContainer.fill(0);
+    Form2 dialog(host);
+    dialog.Open(static_cast<int>(OptionsPageId::Layout));
+    dialog.resize(500, 400);
+    QApplication::processEvents();
+    auto& page = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
+    QTreeWidget& tree = *page.tree();
+    const auto first = [&] {
+        return tree.itemAt(QPoint(1, 1))
+                   ? tree.itemAt(QPoint(1, 1))->data(0, Qt::UserRole).toString().toStdString()
+                   : std::string();
+    };
+    for (const char* top : {"unit4", "slot52", "unit7"}) {
+        SCOPED_TRACE(top);
+        tree.scrollToItem(page.Item(top), QAbstractItemView::PositionAtTop);
+        ASSERT_EQ(first(), top);
+        page.ShowTree(top == std::string("unit4") ? "slot43" : top, TreeRebuild::Rebuild);
+        EXPECT_EQ(first(), top);
+    }
+    dialog.Cancel();
+}
+
 // The ten-second tick shows the adapters as they are now and keeps the selected line.
 TEST(LayoutPage, TickRenamesAdaptersAndKeepsTheSelection) {
     test::RecordingOptionsHost host;
