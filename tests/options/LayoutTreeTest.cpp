@@ -173,12 +173,5 @@ TEST(LayoutTreeDevices, ChoicesPerKind) {
     }
 }
 
-TEST(LayoutTreeDevices, OnlyRowsAndColumnsAreEditable) {
-    for (const auto& [type, fixed] : std::vector<std::pair<int, bool>>{
-             {1, false}, {2, false}, {-1, true}, {0, true}, {3, true}}) {
-        EXPECT_EQ(IsFixedSkinType(type), fixed) << type;
-    }
-}
-
 } // namespace
 } // namespace trumbel
