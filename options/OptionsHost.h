@@ -3,6 +3,7 @@
 #include "base/Ui.h"
 #include "settings/Settings.h"
 #include "settings/SettingsEnvironment.h"
+#include "settings/SlotStyle.h"
 
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 namespace trumbel {
 
 struct FunctionPage;
+class LayoutMenu;
 
 // Which layout menus the dialog hands device lists to.
 enum class DeviceMenus { Fill, Remove };
@@ -108,6 +110,17 @@ public:
     virtual std::string ExecutablePath() const = 0;
     // Where the startup entry lives (the desktop's autostart folder + "Velquor.desktop").
     virtual std::string StartupEntryPath() const = 0;
+
+    // --- layout ---
+    // The layout tree's menus: their commands edit the record and lay the strip out again.
+    virtual LayoutMenu& layoutMenu() = 0;
+    // Of the skin in use: slots per container, its type (1 row, 2 column, else a fixed
+    // picture) and the standard style of each item kind.
+    virtual int SkinSlotCount() const = 0;
+    virtual int SkinType() const = 0;
+    virtual StandardStyles SkinStandardStyles() const = 0;
+    // Operational state of a network adapter (5 up, 2 down).
+    virtual int NetworkDeviceStatus(int index) const = 0;
 };
 
 } // namespace trumbel

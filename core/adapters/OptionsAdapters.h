@@ -5,6 +5,7 @@
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
+#include "menus/LayoutMenu.h"
 #include "options/OptionsHost.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
@@ -40,6 +41,7 @@ public:
         MenuDevices& menuDevices;
         FunctionLauncher& functions;
         Ui& ui;
+        LayoutMenu& layoutMenu;
     };
     ProgramOptionsHost(Parts parts, OptionsWindowHooks hooks)
         : p_(parts), hooks_(std::move(hooks)) {}
@@ -102,6 +104,14 @@ public:
 
     std::string StartupEntryPath() const override {
         return hooks_.startupEntryPath ? hooks_.startupEntryPath() : std::string();
+    }
+
+    LayoutMenu& layoutMenu() override { return p_.layoutMenu; }
+    int SkinSlotCount() const override { return p_.skin.skin().slotCount; }
+    int SkinType() const override { return p_.skin.skin().skinType; }
+    StandardStyles SkinStandardStyles() const override { return p_.skin.CurrentStandardStyles(); }
+    int NetworkDeviceStatus(int index) const override {
+        return p_.menuDevices.NetworkStatus(index);
     }
 
     // Whether the colour cut is on (kept across skin loads: each new skin brings its colour).

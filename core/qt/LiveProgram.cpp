@@ -116,14 +116,14 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       aboutDialog(ui, LiveAboutDesktop([this](const std::string& target) { shell.Open(target); }),
                   [this] { return &window; }),
       menuActions(program, behaviour, skin, settings.store(), launcher, aboutDialog),
-      optionsHost(
-          {program, behaviour, skin, settings, measure, tray, formMenu, menuDevices, launcher, ui},
-          {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
-           [] { return QCoreApplication::applicationFilePath().toStdString(); },
-           [] {
-               return StartupEntryPath(
-                   AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
-           }}),
+      optionsHost({program, behaviour, skin, settings, measure, tray, formMenu, menuDevices,
+                   launcher, ui, layoutMenu},
+                  {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
+                   [] { return QCoreApplication::applicationFilePath().toStdString(); },
+                   [] {
+                       return StartupEntryPath(
+                           AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+                   }}),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.

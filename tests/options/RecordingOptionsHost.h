@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/FunctionLauncher.h"
+#include "menus/LayoutMenu.h"
 #include "options/OptionsHost.h"
 
 #include <string>
@@ -8,11 +9,34 @@
 
 namespace trumbel::test {
 
+// The skin and the folders the layout menus of a recording host read.
+struct RecordingLayoutSources final : MenuSources, LayoutSkin {
+    int slotCount = 4;
+    int relayouts = 0;
+    std::string AppFolder() const override { return "/app/"; }
+    std::string DataFolder() const override { return {}; }
+    std::vector<std::string> BuiltInFunctionNames() const override { return {}; }
+    int FindSkinFiles(std::vector<std::string>&) override { return -1; }
+    std::string CurrentSkinPath() const override { return {}; }
+    int SkinSlotCount() const override { return slotCount; }
+    void SetBusyCursor(bool) override {}
+    StandardStyles SkinStandardStyles() const override { return kBuiltInStandardStyles; }
+    void Relayout() override { ++relayouts; }
+};
+
 // An options host that keeps a settings record and writes down every effect asked of it.
 class RecordingOptionsHost final : public OptionsHost {
 public:
     Settings record;
     RecordingUi boxes;
+    // The measured devices: adapters with their states, drive types by DiskID (1 past the end).
+    std::vector<std::string> networks;
+    std::vector<int> networkStates;
+    std::vector<int> diskTypes;
+    int skinType = 1;
+    RecordingLayoutSources layoutSources;
+    FormMenu formMenu{record, layoutSources, boxes};
+    LayoutMenu menu{formMenu, record, layoutSources, layoutSources};
     std::vector<std::string> calls;
     WindowPosition position{11, 22};
     bool busy = false;
@@ -50,10 +74,16 @@ public:
     void ApplyTrayIcons() override { calls.push_back("ApplyTrayIcons"); }
     void ReregisterHotKey() override { calls.push_back("ReregisterHotKey"); }
     int CpuCount() const override { return 2; }
-    int NetworkDeviceCount() const override { return 0; }
-    std::string NetworkDeviceName(int) const override { return {}; }
-    int DiskType(int) override { return 1; }
-    std::string DiskMountPoint(int) override { return {}; }
+    int NetworkDeviceCount() const override { return static_cast<int>(networks.size()); }
+    std::string NetworkDeviceName(int i) const override {
+        return networks.at(static_cast<std::size_t>(i));
+    }
+    int DiskType(int id) override {
+        return id >= 0 && id < static_cast<int>(diskTypes.size())
+                   ? diskTypes[static_cast<std::size_t>(id)]
+                   : 1;
+    }
+    std::string DiskMountPoint(int id) override { return "/m" + std::to_string(id); }
     void SetSystemValue(int, int, int, float) override { calls.push_back("SetSystemValue"); }
     void SetDeviceMenus(DeviceMenus what) override {
         calls.push_back(what == DeviceMenus::Fill ? "DeviceMenus fill" : "DeviceMenus remove");
@@ -71,6 +101,13 @@ public:
     void SaveOptionFile(const std::string&) override {}
     std::string ExecutablePath() const override { return "/app/trumbel"; }
     std::string StartupEntryPath() const override { return {}; }
+    LayoutMenu& layoutMenu() override { return menu; }
+    int SkinSlotCount() const override { return layoutSources.slotCount; }
+    int SkinType() const override { return skinType; }
+    StandardStyles SkinStandardStyles() const override { return kBuiltInStandardStyles; }
+    int NetworkDeviceStatus(int i) const override {
+        return networkStates.at(static_cast<std::size_t>(i));
+    }
 };
 
 } // namespace trumbel::test

@@ -1,0 +1,154 @@
+#include "LayoutTree.h"
+
+#include "OptionsHost.h"
+#include "OptionsLists.h"
+#include "measure/ItemKinds.h"
+#include "menus/LayoutCommands.h"
+
+#include <algorithm>
+
+namespace trumbel {
+
+namespace {
+
+constexpr int kCpuKind = 2;
+constexpr int kDiskKind = 8;
+constexpr int kFixedHeightSkin = 1;
+constexpr int kFixedWidthSkin = 2;
+
+bool NetworkKind(int kind) {
+    return kind >= 4 && kind <= 7;
+}
+
+// Receive kinds are 4 and 6, send kinds 5 and 7.
+bool ReceiveKind(int kind) {
+    return kind % 2 == 0;
+}
+
+// Operational states an adapter counts as connected in (up, and "dormant" of the interface
+// table).
+bool AdapterUp(int status) {
+    return status == 4 || status == 5;
+}
+
+std::string CpuName(int device) {
+    return device == 0 ? std::string("CPU（全体）") : "CPU : " + std::to_string(device) + "番";
+}
+
+const char* KindIcon(int kind) {
+    switch (kind) {
+    case 0:
+        return "icon_mem";
+    case 1:
+        return "icon_page";
+    case kCpuKind:
+        return "icon_cpu";
+    default:
+        return "icon_res";
+    }
+}
+
+std::string ContainerText(const Settings& s, int u) {
+    std::string text = "ユニットコンテナ[" + std::to_string(u + 1) + "]";
+    if (s.clockContainer[static_cast<std::size_t>(u)]) {
+        return text + " (時計表示)";
+    }
+    if (s.historyContainer[static_cast<std::size_t>(u)]) {
+        return text + " (履歴グラフ表示)";
+    }
+    return text + " (棒グラフ表示)";
+}
+
+const char* ContainerIcon(const Settings& s, int u) {
+    if (s.clockContainer[static_cast<std::size_t>(u)]) {
+        return "icon_clock";
+    }
+    return s.historyContainer[static_cast<std::size_t>(u)] ? "icon_loggraph" : "icon_nrmgraph";
+}
+
+} // namespace
+
+bool IsFixedSkinType(int skinType) {
+    return skinType != kFixedHeightSkin && skinType != kFixedWidthSkin;
+}
+
+LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& host) {
+    const auto uu = static_cast<std::size_t>(u);
+    const auto ss = static_cast<std::size_t>(s);
+    const int kind = settings.kind[uu][ss];
+    const int device = settings.device[uu][ss];
+    LayoutTreeNode node{SlotKey(u, s), ContainerKey(u), std::string(ItemKindCaption(kind)),
+                        KindIcon(kind)};
+    if (kind == kCpuKind) {
+        node.text += " : " + CpuName(device);
+    } else if (NetworkKind(kind)) {
+        const bool known = device >= 0 && device < host.NetworkDeviceCount();
+        node.text +=
+            " : " + (known ? host.NetworkDeviceName(device) : std::string("(存在しません)"));
+        const bool up = known && AdapterUp(host.NetworkDeviceStatus(device));
+        if (ReceiveKind(kind)) {
+            node.icon = up ? "icon_netdw" : "icon_netnodw";
+        } else {
+            node.icon = up ? "icon_netup" : "icon_netnoup";
+        }
+    } else if (kind == kDiskKind) {
+        const bool letter = device >= 0 && device < kDriveListCount;
+        const int type = letter ? host.DiskType(device) : 1;
+        node.text += " : " + (letter ? DriveListEntry(device, type, host.DiskMountPoint(device))
+                                     : std::string("(存在しません)"));
+        node.icon = DriveTypeIcon(type);
+    }
+    return node;
+}
+
+std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSlotCount,
+                                            OptionsHost& host) {
+    const std::string shown = "[表示]";
+    const std::string hidden = "[非表示]";
+    std::vector<LayoutTreeNode> nodes;
+    nodes.push_back({"skinroot", "", "メインウィンドウ", "icon_me"});
+    const bool start = settings.showStartUnit != 0;
+    nodes.push_back({"firstunit", "skinroot", (start ? shown : hidden) + "始端ユニット",
+                     start ? "icon_unittop" : "icon_unitnotop"});
+    nodes.push_back({"rootunit", "skinroot", "データ表示領域(ユニットコンテナ)", "icon_tray"});
+    const int count = std::clamp<int>(settings.containerCount, 0, kContainerCount);
+    const int slots = std::clamp(skinSlotCount, 0, kSlotCount);
+    for (int u = 0; u < count; ++u) {
+        nodes.push_back(
+            {ContainerKey(u), "rootunit", ContainerText(settings, u), ContainerIcon(settings, u)});
+        const auto uu = static_cast<std::size_t>(u);
+        const int slotNodes = settings.clockContainer[uu]     ? 0
+                              : settings.historyContainer[uu] ? std::min(slots, 1)
+                                                              : slots;
+        for (int s = 0; s < slotNodes; ++s) {
+            nodes.push_back(SlotNode(settings, u, s, host));
+        }
+    }
+    const bool end = settings.showEndUnit != 0;
+    nodes.push_back({"endunit", "skinroot", (end ? shown : hidden) + "終端ユニット",
+                     end ? "icon_unitend" : "icon_unitnoend"});
+    return nodes;
+}
+
+std::vector<std::string> DeviceChoices(int kind, OptionsHost& host) {
+    std::vector<std::string> choices;
+    if (kind == kCpuKind) {
+        const int cpus = host.CpuCount();
+        choices.push_back(CpuName(0));
+        // A single processor is the whole processor.
+        for (int i = 1; cpus > 1 && i <= cpus; ++i) {
+            choices.push_back(CpuName(i));
+        }
+    } else if (NetworkKind(kind)) {
+        for (int i = 0; i < host.NetworkDeviceCount(); ++i) {
+            choices.push_back(host.NetworkDeviceName(i));
+        }
+    } else if (kind == kDiskKind) {
+        for (int id = 0; id < kDriveListCount; ++id) {
+            choices.push_back(DriveListEntry(id, host.DiskType(id), host.DiskMountPoint(id)));
+        }
+    }
+    return choices;
+}
+
+} // namespace trumbel
