@@ -122,23 +122,22 @@ void ProgramOptionsHost::FollowRecord() {
     ReregisterHotKey();
 }
 
-void ProgramOptionsHost::ResetSettings(int group) {
-    // A reset of the double size must still move the window back: the behaviour compares.
+void ProgramOptionsHost::ReplaceRecord(const std::function<void()>& replace) {
+    // A new double size must still move the window: the behaviour compares with the old one.
     const VbBool doubleSize = p_.program.settings.doubleSize;
-    p_.settings.store().ResetSettings(group);
-    const VbBool reset = p_.program.settings.doubleSize;
+    replace();
+    const VbBool replaced = p_.program.settings.doubleSize;
     p_.program.settings.doubleSize = doubleSize;
-    p_.behaviour.SetDoubleSize(IsOn(reset));
+    p_.behaviour.SetDoubleSize(IsOn(replaced));
     FollowRecord();
 }
 
+void ProgramOptionsHost::ResetSettings(int group) {
+    ReplaceRecord([&] { p_.settings.store().ResetSettings(group); });
+}
+
 void ProgramOptionsHost::OpenOptionFile(const std::string& path) {
-    const VbBool doubleSize = p_.program.settings.doubleSize;
-    p_.settings.store().OpenOptionFile(path);
-    const VbBool read = p_.program.settings.doubleSize;
-    p_.program.settings.doubleSize = doubleSize;
-    p_.behaviour.SetDoubleSize(IsOn(read));
-    FollowRecord();
+    ReplaceRecord([&] { p_.settings.store().OpenOptionFile(path); });
 }
 
 void ProgramOptionsHost::SaveOptionFile(const std::string& path) {

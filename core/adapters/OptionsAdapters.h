@@ -120,6 +120,8 @@ public:
 private:
     // After the record changed wholesale (reset, option file): everything the strip shows.
     void FollowRecord();
+    // Runs `replace`, which rewrites the record (a reset, an option file), then follows it.
+    void ReplaceRecord(const std::function<void()>& replace);
 
     Parts p_;
     OptionsWindowHooks hooks_;
