@@ -3,7 +3,9 @@
 #include "SettingsFixture.h"
 #include "base/TextEncoding.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +81,178 @@ TEST(IniDocument, WritesReplaceInPlaceAndAppendInCallOrder) {
     doc.Set("C", "c0", "first");
     EXPECT_EQ(doc.Serialize(),
               "; kept\n\n[B]\nk1=one\nk2=2\n\n[A]\nx=1\n\n[C]\nc1=x  y\nc0=first\n");
+}
+
+// Lookups go through an index: names that fold to the same letters must meet, names that
+// differ only outside ASCII must not, and a key added to a section must not move the keys the
+// index already holds.
+TEST(IniDocument, IndexedLookupsAgreeWithTheLineOrder) {
+    struct Case {
+        std::string name;
+        std::string text;
+        std::vector<std::array<std::string, 3>> sets; // section, key, value
+        std::vector<std::array<std::string, 3>> gets; // section, key, expected ("-" none)
+        std::string serialized;                       // "" when not checked
+    };
+    std::string many = "[m]\n";
+    for (int i = 0; i < 40; ++i) {
+        many += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    }
+    const std::vector<Case> cases = {
+        {"ASCII letters fold, other bytes do not",
+         "[Ärger]\nÄ=upper\nä=lower\nMiXeD=1\n",
+         {},
+         {{"Ärger", "Ä", "upper"},
+          {"Ärger", "ä", "lower"},
+          {"ärger", "Ä", "-"},
+          {"ÄRGER", "mixed", "1"},
+          {"Ärger", "MIXED", "1"}},
+         ""},
+        {"a new key lands after the last key, before trailing lines, and is found",
+         "[s]\n; head\na=1\nb=2\n; tail\n\n[t]\nx=1\n",
+         {{"S", "C", "3"}, {"s", "a", "one"}, {"s", "c", "three"}, {"T", "y", "2"}},
+         {{"s", "a", "one"}, {"s", "b", "2"}, {"s", "c", "three"}, {"t", "y", "2"}},
+         "[s]\n; head\na=one\nb=2\nC=three\n; tail\n\n[t]\nx=1\ny=2\n"},
+        {"the first of duplicate sections and keys wins, also for writes",
+         "[d]\nk=1\nK=2\n[D]\nk=3\n",
+         {{"d", "k", "new"}},
+         {{"D", "K", "new"}},
+         "[d]\nk=new\nK=2\n\n[D]\nk=3\n"},
+        {"a section without keys gets its first key at its top",
+         "[e]\n; only a comment\n",
+         {{"e", "k", "v"}},
+         {{"e", "k", "v"}},
+         "[e]\nk=v\n; only a comment\n"},
+        {"many keys and sections: the index grows and every key is found",
+         many,
+         {{"m", "key39", "x"}, {"n1", "a", "1"}, {"n2", "a", "2"}, {"n3", "a", "3"}},
+         {{"M", "KEY0", "0"},
+          {"m", "key17", "17"},
+          {"m", "Key39", "x"},
+          {"N2", "A", "2"},
+          {"n4", "a", "-"}},
+         ""},
+        {"names written with a line break are found as written",
+         "",
+         {{"a\nb", "k\r\nl", "v"}},
+         {{"a b", "k  l", "v"}},
+         "[a b]\nk  l=v\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IniDocument doc = IniDocument::Parse(c.text);
+        for (const auto& [section, key, value] : c.sets) {
+            doc.Set(section, key, value);
+        }
+        // A copy keeps its own index.
+        const IniDocument copy = doc;
+        for (const auto& [section, key, expected] : c.gets) {
+            const std::optional<std::string> want =
+                expected == "-" ? std::nullopt : std::optional(expected);
+            EXPECT_EQ(doc.Get(section, key), want) << section << "/" << key;
+            EXPECT_EQ(copy.Get(section, key), want) << section << "/" << key;
+        }
+        if (!c.serialized.empty()) {
+            EXPECT_EQ(doc.Serialize(), c.serialized);
+        }
+    }
+}
+
+// The document against a plain model that searches the lines in order, over random files and
+// writes: same answers and the same text.
+TEST(IniDocument, AgreesWithALinearSearchOverRandomWrites) {
+    struct Model {
+        struct Line {
+            std::string text, value;
+            bool isKey;
+        };
+        struct Section {
+            std::string name;
+            std::vector<Line> lines;
+        };
+        std::vector<Section> sections{{"", {}}}; // the first has no header
+        Section* Find(std::string_view name) {
+            for (std::size_t i = 1; i < sections.size(); ++i) {
+                if (EqualsNoCase(sections[i].name, name)) {
+                    return &sections[i];
+                }
+            }
+            return nullptr;
+        }
+        void Set(const std::string& section, const std::string& key, const std::string& v) {
+            Section* s = Find(section);
+            if (!s) {
+                s = &sections.emplace_back(Section{section, {}});
+            }
+            std::size_t at = 0;
+            for (std::size_t i = 0; i < s->lines.size(); ++i) {
+                if (!s->lines[i].isKey) {
+                    continue;
+                }
+                if (EqualsNoCase(s->lines[i].text, key)) {
+                    s->lines[i].value = v;
+                    return;
+                }
+                at = i + 1;
+            }
+            s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), {key, v, true});
+        }
+        std::optional<std::string> Get(const std::string& section, const std::string& key) {
+            if (Section* s = Find(section)) {
+                for (const Line& l : s->lines) {
+                    if (l.isKey && EqualsNoCase(l.text, key)) {
+                        return l.value;
+                    }
+                }
+            }
+            return std::nullopt;
+        }
+    };
+    const std::vector<std::string> names = {"a", "A", "b", "B", "ab", "aB", "Ab", "c", "é", "É"};
+    std::mt19937 random(20261208);
+    const auto pick = [&] { return names[random() % names.size()]; };
+    for (int run = 0; run < 200; ++run) {
+        // A file of sections, keys and comments in random order, as the model reads it too.
+        std::string text;
+        Model model;
+        const int lines = static_cast<int>(random() % 30);
+        for (int i = 0; i < lines; ++i) {
+            switch (random() % 4) {
+            case 0:
+                model.sections.push_back({pick(), {}});
+                text += "[" + model.sections.back().name + "]\n";
+                break;
+            case 1:
+                model.sections.back().lines.push_back({";c" + std::to_string(i), "", false});
+                text += ";c" + std::to_string(i) + "\n";
+                break;
+            default: {
+                const std::string key = pick();
+                model.sections.back().lines.push_back({key, std::to_string(i), true});
+                text += key + "=" + std::to_string(i) + "\n";
+            }
+            }
+        }
+        IniDocument doc = IniDocument::Parse(text);
+        for (int op = 0; op < 40; ++op) {
+            const std::string section = pick();
+            const std::string key = pick();
+            if (random() % 2 == 0) {
+                const std::string value = "v" + std::to_string(op);
+                doc.Set(section, key, value);
+                model.Set(section, key, value);
+            } else {
+                ASSERT_EQ(doc.Get(section, key), model.Get(section, key))
+                    << text << section << "/" << key;
+            }
+        }
+        for (const std::string& section : names) {
+            for (const std::string& key : names) {
+                ASSERT_EQ(doc.Get(section, key), model.Get(section, key))
+                    << text << section << "/" << key;
+            }
+        }
+    }
 }
 
 TEST(ProfileInt, LeadingDigitsRule) {
