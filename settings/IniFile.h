@@ -37,8 +37,14 @@ private:
         std::optional<std::uint32_t> Find(std::string_view name, const NameOf& nameOf) const;
         template <typename NameOf>
         void Add(std::string_view name, std::uint32_t id, const NameOf& nameOf);
+        // For a name the index does not hold yet.
+        void AddNew(std::string_view name, std::uint32_t id);
 
     private:
+        template <typename NameOf>
+        std::optional<std::uint32_t> FindHashed(std::string_view name, std::uint32_t hash,
+                                                const NameOf& nameOf) const;
+        void Insert(std::uint32_t hash, std::uint32_t id);
         struct Slot {
             std::uint32_t hash = 0;
             std::uint32_t id = kEmpty;
@@ -60,7 +66,8 @@ private:
         NameIndex keys;
         // New keys go after the last one, so no indexed line ever moves.
         std::optional<std::size_t> lastKey;
-        void AddKey(Line line, std::size_t at);
+        enum class KeyIs { MaybeSeen, New };
+        void AddKey(Line line, std::size_t at, KeyIs key);
         std::optional<std::size_t> FindKey(std::string_view key) const;
     };
     const Section* FindSection(std::string_view name) const;
