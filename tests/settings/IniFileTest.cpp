@@ -5,7 +5,6 @@
 
 #include <array>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,103 +153,6 @@ TEST(IniDocument, IndexedLookupsAgreeWithTheLineOrder) {
         }
         if (!c.serialized.empty()) {
             EXPECT_EQ(doc.Serialize(), c.serialized);
-        }
-    }
-}
-
-// The document against a plain model that searches the lines in order, over random files and
-// writes: same answers and the same text.
-TEST(IniDocument, AgreesWithALinearSearchOverRandomWrites) {
-    struct Model {
-        struct Line {
-            std::string text, value;
-            bool isKey;
-        };
-        struct Section {
-            std::string name;
-            std::vector<Line> lines;
-        };
-        std::vector<Section> sections{{"", {}}}; // the first has no header
-        Section* Find(std::string_view name) {
-            for (std::size_t i = 1; i < sections.size(); ++i) {
-                if (EqualsNoCase(sections[i].name, name)) {
-                    return &sections[i];
-                }
-            }
-            return nullptr;
-        }
-        void Set(const std::string& section, const std::string& key, const std::string& v) {
-            Section* s = Find(section);
-            if (!s) {
-                s = &sections.emplace_back(Section{section, {}});
-            }
-            std::size_t at = 0;
-            for (std::size_t i = 0; i < s->lines.size(); ++i) {
-                if (!s->lines[i].isKey) {
-                    continue;
-                }
-                if (EqualsNoCase(s->lines[i].text, key)) {
-                    s->lines[i].value = v;
-                    return;
-                }
-                at = i + 1;
-            }
-            s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), {key, v, true});
-        }
-        std::optional<std::string> Get(const std::string& section, const std::string& key) {
-            if (Section* s = Find(section)) {
-                for (const Line& l : s->lines) {
-                    if (l.isKey && EqualsNoCase(l.text, key)) {
-                        return l.value;
-                    }
-                }
-            }
-            return std::nullopt;
-        }
-    };
-    const std::vector<std::string> names = {"a", "A", "b", "B", "ab", "aB", "Ab", "c", "é", "É"};
-    std::mt19937 random(20261208);
-    const auto pick = [&] { return names[random() % names.size()]; };
-    for (int run = 0; run < 200; ++run) {
-        // A file of sections, keys and comments in random order, as the model reads it too.
-        std::string text;
-        Model model;
-        const int lines = static_cast<int>(random() % 30);
-        for (int i = 0; i < lines; ++i) {
-            switch (random() % 4) {
-            case 0:
-                model.sections.push_back({pick(), {}});
-                text += "[" + model.sections.back().name + "]\n";
-                break;
-            case 1:
-                model.sections.back().lines.push_back({";c" + std::to_string(i), "", false});
-                text += ";c" + std::to_string(i) + "\n";
-                break;
-            default: {
-                const std::string key = pick();
-                model.sections.back().lines.push_back({key, std::to_string(i), true});
-                text += key + "=" + std::to_string(i) + "\n";
-            }
-            }
-        }
-        IniDocument doc = IniDocument::Parse(text);
-        for (int op = 0; op < 40; ++op) {
-            const std::string section = pick();
-            const std::string key = pick();
-            if (random() % 2 == 0) {
-                const std::string value = "v" + std::to_string(op);
-                doc.Set(section, key, value);
-                model.Set(section, key, value);
-            } else {
-                ASSERT_EQ(doc.Get(section, key), model.Get(section, key))
-                    << text << section << "/" << key;
-            }
-        }
-        for (const std::string& section : names) {
-            for (const std::string& key : names) {
-                ASSERT_EQ(doc.Get(section, key), model.Get(section, key))
-                    << text << section << "/" << key;
-            }
         }
     }
 }
