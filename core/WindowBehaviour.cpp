@@ -429,10 +429,9 @@ void WindowBehaviour::FollowPointer(const VisibilityDecision& d, const Visibilit
 }
 
 void WindowBehaviour::StopPointerWatch() {
-    if (pointerWatch_ == PointerWatch::Watching) {
-        desktop_.StopWatchingPointer();
-        pointerWatch_ = PointerWatch::None;
-    }
+    // Also after a report: a watch asked for while the report was on its way is stopped too.
+    desktop_.StopWatchingPointer();
+    pointerWatch_ = PointerWatch::None;
 }
 
 void WindowBehaviour::FrameMoved() {

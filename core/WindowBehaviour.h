@@ -88,8 +88,8 @@ struct PollPlan {
     bool autoSnap = false;
     friend bool operator==(const PollPlan&, const PollPlan&) = default;
 };
-// The pointer rules need no poll while the desktop watches for the pointer coming near.
 enum class AutoSnapAway { No, Yes };
+// The pointer rules need no poll while the desktop watches for the pointer coming near.
 PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away,
                    PointerWatch pointer = PointerWatch::None);
 

@@ -924,6 +924,12 @@ TEST_F(WindowBehaviourTest, PointerWatchFollowsTheFrameAndTheZOrder) {
     behaviour.VisibilityPoll();
     EXPECT_TRUE(desktop.watched) << "show on mouse over found it away";
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    // A report that was still on its way while the watch was asked for again: the pointer is
+    // near now, so no watch may stay behind.
+    desktop.cursor = {150, 110};
+    behaviour.PointerEntered();
+    EXPECT_FALSE(desktop.watched);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
 }
 
 } // namespace
