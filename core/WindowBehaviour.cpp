@@ -114,6 +114,7 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
             const bool away =
                 in.cursor.x < f.left - kNearMargin || in.cursor.x > f.right + kNearMargin ||
                 in.cursor.y < f.top - kNearMargin || in.cursor.y > f.bottom + kNearMargin;
+            d.pointerAway = away;
             if (away) {
                 if (topmost) {
                     s.formHideMode = false;
@@ -152,6 +153,12 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
     return d;
 }
 
+ScreenRect NearArea(const ScreenRect& frame) {
+    // Away is more than the margin outside: the margin's last pixel still counts as near.
+    return {frame.left - kNearMargin, frame.top - kNearMargin, frame.right + kNearMargin + 1,
+            frame.bottom + kNearMargin + 1};
+}
+
 VisibilityNeeds NeedsOf(const Settings& settings) {
     const bool topmost = IsOn(settings.topmost);
     VisibilityNeeds n;
@@ -161,10 +168,12 @@ VisibilityNeeds NeedsOf(const Settings& settings) {
     return n;
 }
 
-PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away) {
+PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away,
+                   PointerWatch pointer) {
     const VisibilityNeeds n = NeedsOf(settings);
     PollPlan p;
-    p.visibility = n.pointer || (n.keys && keys == KeySource::Polled);
+    p.visibility =
+        (n.pointer && pointer == PointerWatch::None) || (n.keys && keys == KeySource::Polled);
     // Mode 0 still polls while the window is away, so that it comes back within a second.
     p.autoSnap = settings.autoSnapMode != 0 || away == AutoSnapAway::Yes;
     return p;
@@ -381,9 +390,9 @@ void WindowBehaviour::ArmPolls() {
     if (!timers_.IsEnabled(TimerId::Timer1)) {
         return;
     }
-    const PollPlan plan =
-        PlanPolls(program_.settings, desktop_.KeysSource(),
-                  snappedByAuto_ || hiddenUnsnapped_ ? AutoSnapAway::Yes : AutoSnapAway::No);
+    const PollPlan plan = PlanPolls(
+        program_.settings, desktop_.KeysSource(),
+        snappedByAuto_ || hiddenUnsnapped_ ? AutoSnapAway::Yes : AutoSnapAway::No, pointerWatch_);
     // Enabling restarts a running timer: touch only those whose state changes.
     if (timers_.IsEnabled(TimerId::Timer2) != plan.visibility) {
         timers_.SetEnabled(TimerId::Timer2, plan.visibility);
@@ -400,6 +409,38 @@ void WindowBehaviour::KeysChanged() {
     }
 }
 
+void WindowBehaviour::PointerEntered() {
+    pointerWatch_ = PointerWatch::None; // a watch reports once
+    if (timers_.IsEnabled(TimerId::Timer1)) {
+        VisibilityPoll();
+        ArmPolls();
+    }
+}
+
+void WindowBehaviour::FollowPointer(const VisibilityDecision& d, const VisibilityState& before) {
+    // A decision that changed the state may change it again on the same inputs (leaving the
+    // window with Shift first clears the exemption, the next poll hides): the poll goes on
+    // until one changes nothing.
+    if (NeedsOf(program_.settings).pointer && d.pointerAway && d.state == before) {
+        pointerWatch_ = desktop_.WatchPointerEntering(NearArea(surface_.Frame()));
+    } else {
+        StopPointerWatch();
+    }
+}
+
+void WindowBehaviour::StopPointerWatch() {
+    // Also after a report: a watch asked for while the report was on its way is stopped too.
+    desktop_.StopWatchingPointer();
+    pointerWatch_ = PointerWatch::None;
+}
+
+void WindowBehaviour::FrameMoved() {
+    if (pointerWatch_ == PointerWatch::Watching) {
+        pointerWatch_ = desktop_.WatchPointerEntering(NearArea(surface_.Frame()));
+        ArmPolls();
+    }
+}
+
 void WindowBehaviour::VisibilityPoll() {
     VisibilityInputs in;
     in.keys = desktop_.Keys();
@@ -411,7 +452,9 @@ void WindowBehaviour::VisibilityPoll() {
     in.aboutBoxOpen = program_.aboutBoxOpen;
     in.hiddenUnsnapped = hiddenUnsnapped_;
     const VisibilityDecision d = DecideVisibility(program_.settings, visibility_, in);
+    const VisibilityState before = visibility_;
     visibility_ = d.state;
+    FollowPointer(d, before);
     switch (d.topMost) {
     case TopMostRequest::Keep:
         break;
@@ -439,7 +482,8 @@ void WindowBehaviour::ToggleTopMost() {
     }
     SetTopMost(IsOn(st.topmost));
     program_.menu().SetTopMostChecked(IsOn(st.topmost));
-    // The other z-order has rules of its own.
+    // The other z-order has rules of its own, and they have not seen the pointer yet.
+    StopPointerWatch();
     ArmPolls();
 }
 
@@ -479,6 +523,7 @@ void WindowBehaviour::SetDoubleSize(bool on) {
     st.doubleSize = on ? kVbTrue : kVbFalse;
     surface_.Resize(to.Width(), to.Height());
     surface_.MoveTo(to.left, to.top);
+    FrameMoved();
     program_.menu().SetShowBiggerChecked(on);
     if (timers_.IsEnabled(TimerId::Timer1)) {
         program_.skin().DrawSkin();
@@ -486,6 +531,7 @@ void WindowBehaviour::SetDoubleSize(bool on) {
 }
 
 void WindowBehaviour::AfterAutoSnap(bool wasHiddenUnsnapped) {
+    FrameMoved();
     ArmPolls();
     // The visibility rules need not wait for a poll that may not be running.
     if (hiddenUnsnapped_ != wasHiddenUnsnapped) {

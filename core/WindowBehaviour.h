@@ -43,6 +43,7 @@ struct VisibilityState {
     bool formHideMode = false;
     bool mouseInsideShift = false;
     bool pauseHeld = false; // Pause as seen by the previous poll
+    friend bool operator==(const VisibilityState&, const VisibilityState&) = default;
 };
 
 struct VisibilityInputs {
@@ -59,7 +60,11 @@ struct VisibilityDecision {
     VisibilityState state;
     TopMostRequest topMost = TopMostRequest::Keep;
     bool visible = true;
+    bool pointerAway = false; // a pointer rule ran and found the pointer away
 };
+
+// Where the pointer counts as near the window: the frame and a margin around it.
+ScreenRect NearArea(const ScreenRect& frame);
 
 // One visibility poll: the auto-hide, show-on-mouse and key rules. The z-order the rules ask
 // for is returned once, so that a poll never flips the window down and up again.
@@ -84,7 +89,9 @@ struct PollPlan {
     friend bool operator==(const PollPlan&, const PollPlan&) = default;
 };
 enum class AutoSnapAway { No, Yes };
-PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away);
+// The pointer rules need no poll while the desktop watches for the pointer coming near.
+PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away,
+                   PointerWatch pointer = PointerWatch::None);
 
 // --- Z-order, transparency, double size -------------------------------------------------------
 
@@ -141,6 +148,8 @@ public:
     void UpdatePolls();
     // The desktop saw Ctrl, Shift or Pause move (a desktop that reports keys as they change).
     void KeysChanged();
+    // The pointer came near the window while the desktop watched for it.
+    void PointerEntered();
     void SetTopMost(bool on);
     // The menu command: flip the setting and apply it.
     void ToggleTopMost();
@@ -169,6 +178,11 @@ private:
     void Popup(MenuForm form);
     void ArmPolls();
     void AfterAutoSnap(bool wasHiddenUnsnapped);
+    // Once the pointer rules found the pointer away and nothing left to change, the desktop
+    // watches for it to come near instead of the poll asking where it is.
+    void FollowPointer(const VisibilityDecision& d, const VisibilityState& before);
+    void StopPointerWatch();
+    void FrameMoved();
 
     Program& program_;
     TimerHost& timers_;
@@ -186,6 +200,7 @@ private:
     ScreenPoint dragCursor_;
 
     VisibilityState visibility_;
+    PointerWatch pointerWatch_ = PointerWatch::None;
     bool topMostApplied_ = false;
     bool snappedByAuto_ = false;
     ScreenPoint beforeSnap_;

@@ -50,6 +50,10 @@ struct KeyState {
 // see a change) or from the server's key events as they happen.
 enum class KeySource { Polled, Pushed };
 
+// Whether the desktop tells when the pointer comes into an area, so that nobody has to ask
+// where it is meanwhile.
+enum class PointerWatch { None, Watching };
+
 struct TopLevelWindow {
     WindowId id = 0;
     std::string title;
@@ -94,6 +98,11 @@ public:
     // (while a key is held, say).
     virtual KeySource KeysSource() const { return KeySource::Polled; }
     virtual ScreenPoint Cursor() const = 0;
+    // Reports once, to the window behaviour's PointerEntered, when the pointer is inside the
+    // area (at once when it already is); a new area replaces the old. None where the desktop
+    // cannot tell: the caller keeps asking Cursor().
+    virtual PointerWatch WatchPointerEntering(const ScreenRect&) { return PointerWatch::None; }
+    virtual void StopWatchingPointer() {}
 };
 
 } // namespace trumbel

@@ -52,6 +52,16 @@ public:
     // grab in between, a lost event) must not leave a key held for good.
     KeyState ResyncWatchedKeys();
 
+    // Tells when the pointer enters the area through an input-only window above the others,
+    // mapped only while the pointer is elsewhere: its first crossing event ends the watch and
+    // the window goes at once, so that clicks reach what lies below. A new area moves it and
+    // raises it again. False when the server has no root to put it on.
+    bool WatchPointerEntering(const ScreenRect& area);
+    void StopWatchingPointer();
+    // True for the watch window's enter event while watching; the watch has then ended.
+    bool TakePointerEvent(const void* xcbEvent);
+    bool WatchingPointer() const { return pointerMapped_; }
+
     // Keeps the window above or below the others, or neither, without re-creating it. A mapped
     // window asks the window manager; an unmapped one carries the state into its next map.
     void SetLayer(std::uint32_t window, WindowLayer layer, bool mapped);
@@ -70,6 +80,9 @@ private:
     bool watching_ = false;
     std::uint8_t xinputOpcode_ = 0;
     std::vector<std::uint8_t> held_; // watched keycodes now down
+    std::uint32_t pointerWindow_ = 0;
+    ScreenRect pointerArea_;
+    bool pointerMapped_ = false;
 };
 
 // Sends 32-bit pixels (0x??RRGGBB, the top byte ignored) straight into a window with

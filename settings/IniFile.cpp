@@ -3,7 +3,9 @@
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -45,7 +47,7 @@ namespace {
 // Cuts at the first NUL and after kIniValueLimit code points (never inside a character). Blanks
 // the cut leaves at the end go too: the file could not keep them, so a value written back would
 // read differently.
-std::string LimitValue(std::string_view v) {
+std::string_view LimitValue(std::string_view v) {
     if (const auto nul = v.find('\0'); nul != std::string_view::npos) {
         v = v.substr(0, nul);
     }
@@ -59,25 +61,134 @@ std::string LimitValue(std::string_view v) {
             ++chars;
         }
     }
-    return std::string(TrimBlanks(v));
+    return TrimBlanks(v);
 }
 
-// A line break inside a value would start a new line of the file.
-std::string OneLine(std::string_view v) {
-    std::string out(v);
-    for (char& c : out) {
+// A line break inside a name or value would start a new line of the file: it becomes a blank,
+// and blanks at the ends go. storage holds the text only when a break had to be replaced.
+std::string_view OneLineTrimmed(std::string_view v, std::string& storage) {
+    if (std::none_of(v.begin(), v.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        return TrimBlanks(v);
+    }
+    storage.assign(v);
+    for (char& c : storage) {
         if (c == '\r' || c == '\n') {
             c = ' ';
         }
     }
-    return out;
+    return TrimBlanks(storage);
+}
+
+// Eight bytes at a time. Setting bit 5 of every byte makes the two cases of an ASCII letter
+// hash alike, as EqualsNoCase has them equal; the other pairs it joins only cost a compare.
+std::uint32_t NoCaseHash(std::string_view name) {
+    constexpr std::uint64_t kFold = 0x2020202020202020u;
+    constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
+    std::uint64_t h = (name.size() + 1) * kMix;
+    for (std::size_t i = 0; i < name.size(); i += 8) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, name.data() + i, std::min<std::size_t>(8, name.size() - i));
+        h = (h ^ (w | kFold)) * kMix;
+        h ^= h >> 29;
+    }
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
 } // namespace
 
+template <typename NameOf>
+std::optional<std::uint32_t> IniDocument::NameIndex::Find(std::string_view name,
+                                                          const NameOf& nameOf) const {
+    return FindHashed(name, NoCaseHash(name), nameOf);
+}
+
+template <typename NameOf>
+std::optional<std::uint32_t> IniDocument::NameIndex::FindHashed(std::string_view name,
+                                                                std::uint32_t hash,
+                                                                const NameOf& nameOf) const {
+    if (slots_.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.id == kEmpty) {
+            return std::nullopt;
+        }
+        if (slot.hash == hash && EqualsNoCase(nameOf(slot.id), name)) {
+            return slot.id;
+        }
+    }
+}
+
+template <typename NameOf>
+void IniDocument::NameIndex::Add(std::string_view name, std::uint32_t id, const NameOf& nameOf) {
+    const std::uint32_t hash = NoCaseHash(name);
+    if (!FindHashed(name, hash, nameOf)) { // the first of a name is the one lookups find
+        Insert(hash, id);
+    }
+}
+
+void IniDocument::NameIndex::AddNew(std::string_view name, std::uint32_t id) {
+    Insert(NoCaseHash(name), id);
+}
+
+void IniDocument::NameIndex::Insert(std::uint32_t hash, std::uint32_t id) {
+    if ((used_ + 1) * 2 > slots_.size()) {
+        Grow();
+    }
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    while (slots_[i].id != kEmpty) {
+        i = (i + 1) & mask;
+    }
+    slots_[i] = Slot{hash, id};
+    ++used_;
+}
+
+void IniDocument::NameIndex::Grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.id == kEmpty) {
+            continue;
+        }
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].id != kEmpty) {
+            i = (i + 1) & mask;
+        }
+        slots_[i] = slot;
+    }
+}
+
+std::optional<std::size_t> IniDocument::Section::FindKey(std::string_view key) const {
+    return keys.Find(key, [this](std::uint32_t id) -> std::string_view { return lines[id].text; });
+}
+
+void IniDocument::Section::AddKey(Line line, std::size_t at, KeyIs key) {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    const auto id = static_cast<std::uint32_t>(at);
+    if (key == KeyIs::New) {
+        keys.AddNew(lines[at].text, id);
+    } else {
+        keys.Add(lines[at].text, id,
+                 [this](std::uint32_t i) -> std::string_view { return lines[i].text; });
+    }
+    lastKey = at;
+}
+
+IniDocument::Section& IniDocument::AddSection(std::string name) {
+    sections_.push_back(Section{std::move(name), true, {}, {}, {}});
+    const auto id = static_cast<std::uint32_t>(sections_.size() - 1);
+    sectionIndex_.Add(sections_.back().name, id,
+                      [this](std::uint32_t i) -> std::string_view { return sections_[i].name; });
+    return sections_.back();
+}
+
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
-    doc.sections_.push_back(Section{{}, false, {}});
+    doc.sections_.push_back(Section{{}, false, {}, {}, {}});
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
@@ -89,33 +200,29 @@ IniDocument IniDocument::Parse(std::string_view text) {
         const std::string_view line = TrimBlanks(raw);
         if (!line.empty() && line.front() == '[') {
             if (const auto close = line.rfind(']'); close != std::string_view::npos) {
-                doc.sections_.push_back(
-                    Section{std::string(TrimBlanks(line.substr(1, close - 1))), true, {}});
+                doc.AddSection(std::string(TrimBlanks(line.substr(1, close - 1))));
                 continue;
             }
         }
-        Line entry;
+        Section& section = doc.sections_.back();
         const auto eq = line.find('=');
         if (!line.empty() && line.front() != ';' && eq != std::string_view::npos) {
-            entry.isKey = true;
-            entry.text = std::string(TrimBlanks(line.substr(0, eq)));
-            entry.value = std::string(TrimBlanks(line.substr(eq + 1)));
+            section.AddKey(Line{std::string(TrimBlanks(line.substr(0, eq))),
+                                std::string(TrimBlanks(line.substr(eq + 1))), true},
+                           section.lines.size(), Section::KeyIs::MaybeSeen);
         } else {
-            entry.text = std::string(TrimBlanks(raw));
+            section.lines.push_back(Line{std::string(TrimBlanks(raw)), {}, false});
         }
-        doc.sections_.back().lines.push_back(std::move(entry));
     }
     return doc;
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    const std::string_view wanted = TrimBlanks(name);
-    for (const Section& s : sections_) {
-        if (s.hasHeader && EqualsNoCase(s.name, wanted)) {
-            return &s;
-        }
-    }
-    return nullptr;
+    const auto id =
+        sectionIndex_.Find(TrimBlanks(name), [this](std::uint32_t i) -> std::string_view {
+            return sections_[i].name;
+        });
+    return id ? &sections_[*id] : nullptr;
 }
 
 IniDocument::Section* IniDocument::FindSection(std::string_view name) {
@@ -126,49 +233,53 @@ bool IniDocument::HasSection(std::string_view section) const {
     return FindSection(section) != nullptr;
 }
 
-std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> IniDocument::Find(std::string_view section,
+                                                  std::string_view key) const {
     const Section* s = FindSection(section);
     if (!s) {
         return std::nullopt;
     }
-    const std::string_view wanted = TrimBlanks(key);
-    for (const Line& l : s->lines) {
-        if (l.isKey && EqualsNoCase(l.text, wanted)) {
-            return LimitValue(l.value);
-        }
+    if (const auto at = s->FindKey(TrimBlanks(key))) {
+        return LimitValue(s->lines[*at].value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+    if (const auto v = Find(section, key)) {
+        return std::string(*v);
     }
     return std::nullopt;
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string k(TrimBlanks(OneLine(key)));
-    const std::string v(TrimBlanks(OneLine(value)));
+    std::string keyStorage;
+    std::string valueStorage;
+    const std::string_view k = OneLineTrimmed(key, keyStorage);
+    const std::string_view v = OneLineTrimmed(value, valueStorage);
     Section* s = FindSection(section);
     if (!s) {
-        sections_.push_back(Section{std::string(TrimBlanks(OneLine(section))), true, {}});
-        s = &sections_.back();
+        std::string nameStorage;
+        s = &AddSection(std::string(OneLineTrimmed(section, nameStorage)));
     }
-    std::size_t lastKey = 0;
-    bool anyKey = false;
-    for (std::size_t i = 0; i < s->lines.size(); ++i) {
-        Line& l = s->lines[i];
-        if (!l.isKey) {
-            continue;
-        }
-        if (EqualsNoCase(l.text, k)) {
-            l.value = v;
-            return;
-        }
-        lastKey = i;
-        anyKey = true;
+    if (const auto at = s->FindKey(k)) {
+        s->lines[*at].value.assign(v);
+        return;
     }
-    const auto at =
-        anyKey ? s->lines.begin() + static_cast<std::ptrdiff_t>(lastKey + 1) : s->lines.begin();
-    s->lines.insert(at, Line{k, v, true});
+    s->AddKey(Line{std::string(k), std::string(v), true}, s->lastKey ? *s->lastKey + 1 : 0,
+              Section::KeyIs::New);
 }
 
 std::string IniDocument::Serialize() const {
+    std::size_t size = 0;
+    for (const Section& s : sections_) {
+        size += s.name.size() + 4;
+        for (const Line& l : s.lines) {
+            size += l.text.size() + l.value.size() + 2;
+        }
+    }
     std::string out;
+    out.reserve(size);
     bool first = true;
     for (const Section& s : sections_) {
         if (!s.hasHeader && s.lines.empty()) {
@@ -184,12 +295,10 @@ std::string IniDocument::Serialize() const {
         }
         first = false;
         for (const Line& l : s.lines) {
+            out += l.text;
             if (l.isKey) {
-                out += l.text;
                 out += '=';
                 out += l.value;
-            } else {
-                out += l.text;
             }
             out += '\n';
         }

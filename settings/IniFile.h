@@ -19,6 +19,8 @@ public:
     static IniDocument Parse(std::string_view utf8Text);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    // The same value without a copy; valid until the document changes.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     void Set(std::string_view section, std::string_view key, std::string_view value);
     bool HasSection(std::string_view section) const;
 
@@ -26,6 +28,32 @@ public:
     std::string Serialize() const;
 
 private:
+    // Ids (positions) by name, compared case-insensitively, the first id of a name kept. The
+    // names stay with the owner, which hands them in as nameOf(id): the index holds no pointer
+    // into the document, so it moves and copies with it.
+    class NameIndex {
+    public:
+        template <typename NameOf>
+        std::optional<std::uint32_t> Find(std::string_view name, const NameOf& nameOf) const;
+        template <typename NameOf>
+        void Add(std::string_view name, std::uint32_t id, const NameOf& nameOf);
+        // For a name the index does not hold yet.
+        void AddNew(std::string_view name, std::uint32_t id);
+
+    private:
+        template <typename NameOf>
+        std::optional<std::uint32_t> FindHashed(std::string_view name, std::uint32_t hash,
+                                                const NameOf& nameOf) const;
+        void Insert(std::uint32_t hash, std::uint32_t id);
+        struct Slot {
+            std::uint32_t hash = 0;
+            std::uint32_t id = kEmpty;
+        };
+        static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+        void Grow();
+        std::vector<Slot> slots_;
+        std::size_t used_ = 0;
+    };
     struct Line {
         std::string text; // the raw line, or the key for key lines
         std::string value;
@@ -35,11 +63,19 @@ private:
         std::string name;
         bool hasHeader = true; // false for lines before the first section
         std::vector<Line> lines;
+        NameIndex keys;
+        // New keys go after the last one, so no indexed line ever moves.
+        std::optional<std::size_t> lastKey;
+        enum class KeyIs { MaybeSeen, New };
+        void AddKey(Line line, std::size_t at, KeyIs key);
+        std::optional<std::size_t> FindKey(std::string_view key) const;
     };
     const Section* FindSection(std::string_view name) const;
     Section* FindSection(std::string_view name);
+    Section& AddSection(std::string name);
 
     std::vector<Section> sections_;
+    NameIndex sectionIndex_;
 };
 
 // A value read through the Windows functions comes from a buffer of 1024 characters that also

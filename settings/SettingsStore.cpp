@@ -70,13 +70,13 @@ public:
 
     std::string String(std::string_view section, std::string_view key,
                        std::string_view missing) const {
-        auto v = doc_.Get(section, key);
-        return v ? std::move(*v) : std::string(missing);
+        const auto v = doc_.Find(section, key);
+        return std::string(v ? *v : missing);
     }
     // IniReadInt; nullopt when the digits do not fit 32 bits.
     std::optional<std::int32_t> Int(std::string_view section, std::string_view key,
                                     std::int32_t missing) const {
-        const auto v = doc_.Get(section, key);
+        const auto v = doc_.Find(section, key);
         return v ? ProfileInt32(*v) : std::optional<std::int32_t>(missing);
     }
     template <typename T>
@@ -434,7 +434,7 @@ void SettingsStore::ReadContainers(const IniDocument& doc) {
         const bool early = c < static_cast<int>(kMissingContainers.size());
         const std::string missing = early ? std::string(kMissingContainers[c]) : previous;
         const std::string key = "コンテナ" + Str(c) + "の設定";
-        const bool fromDefaults = !doc.Get(section::kSkin, key) && (early || previousFromDefaults);
+        const bool fromDefaults = !doc.Find(section::kSkin, key) && (early || previousFromDefaults);
         previousFromDefaults = fromDefaults;
         previous = r.String(section::kSkin, key, missing);
         const auto list = PadList(SplitList(previous, ','), 13);
@@ -615,14 +615,15 @@ std::string SettingsStore::SettingsText() const {
     IniDocument doc;
     // While auto-snap has the window elsewhere, the place the user left it is the one to start
     // at, not the other window's corner. A fixed start position stays as the user set it.
-    Settings written = s_;
-    if (written.startPositionMode == 0) {
+    std::optional<Settings> moved;
+    if (s_.startPositionMode == 0) {
         if (const auto before = env_.PositionBeforeAutoSnap()) {
-            written.startX = before->x;
-            written.startY = before->y;
+            moved = s_;
+            moved->startX = before->x;
+            moved->startY = before->y;
         }
     }
-    const Settings& s = written;
+    const Settings& s = moved ? *moved : s_;
     doc.Set(section::kVersion, "VelquorVer",
             Str(VersionNumber(kVersionMajor, kVersionMinor, kRevision)));
     WriteScalars(doc, s, section::kBasic, BasicKeys());

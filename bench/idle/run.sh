@@ -5,6 +5,7 @@
 # private memory, and trumbel's ratio to the peer.
 #
 #   bench/idle/run.sh [build/trumbel]      IDLE_SECONDS=60 IDLE_ROUNDS=3 by default
+#   IDLE_INI='[Window設定]\nマウスが来たら隠す=1\n' adds settings lines (printf escapes)
 #
 # Needs Xvfb, openbox, xprop and gkrellm (`apt-get install -y gkrellm`; not part of
 # scripts/setup, since neither the build nor the tests need it).
@@ -44,7 +45,7 @@ for _ in $(seq 150); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 # A fresh settings folder with a settings file that holds only its version: every setting at
 # its default, and no first-start notice left open on the screen.
 mkdir "$home/trumbel"
-printf '[バージョン情報]\nVelquorVer=1320083\n' >"$home/trumbel/setting_$(id -un).ini"
+printf '[バージョン情報]\nVelquorVer=1320083\n%b' "${IDLE_INI:-}" >"$home/trumbel/setting_$(id -un).ini"
 TRUMBEL_HOME=$home/trumbel/ "$trumbel" >"$home/trumbel.log" 2>&1 &
 trumbel_pid=$!
 pids+=($trumbel_pid)

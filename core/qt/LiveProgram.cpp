@@ -151,6 +151,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     program.onAutoSnapReturn = [this] { behaviour.AutoSnapReturn(); };
     program.onUpdatePolls = [this] { behaviour.UpdatePolls(); };
     desktop.onKeysChanged = [this] { behaviour.KeysChanged(); };
+    desktop.onPointerEntered = [this] { behaviour.PointerEntered(); };
 
     // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
     skin.hooks().moveWindow = [this](int x, int y) { window.move(x, y); };

@@ -68,6 +68,36 @@ private:
     QtDesktop& desktop_;
 };
 
+class QtDesktop::PointerWatchFilter final : public QAbstractNativeEventFilter {
+public:
+    PointerWatchFilter(QtDesktop& desktop) : desktop_(desktop) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~PointerWatchFilter() override {
+        if (QCoreApplication::instance()) {
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+        }
+    }
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t" || !desktop_.x11_->TakePointerEvent(message)) {
+            return false;
+        }
+        QtDesktop* desktop = &desktop_;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [desktop] {
+                if (desktop->onPointerEntered) {
+                    desktop->onPointerEntered();
+                }
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    QtDesktop& desktop_;
+};
+
 QtDesktop::QtDesktop() {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
@@ -88,9 +118,24 @@ QtDesktop::QtDesktop() {
     if (x11_ && !pollForced && x11_->WatchKeys()) {
         keyWatch_ = std::make_unique<KeyWatchFilter>(*this);
     }
+    const char* pointer = std::getenv("TRUMBEL_POINTER");
+    if (x11_ && !(pointer && std::strcmp(pointer, "poll") == 0)) {
+        pointerWatch_ = std::make_unique<PointerWatchFilter>(*this);
+    }
 }
 
 QtDesktop::~QtDesktop() = default;
+
+PointerWatch QtDesktop::WatchPointerEntering(const ScreenRect& area) {
+    return pointerWatch_ && x11_->WatchPointerEntering(area) ? PointerWatch::Watching
+                                                             : PointerWatch::None;
+}
+
+void QtDesktop::StopWatchingPointer() {
+    if (pointerWatch_) {
+        x11_->StopWatchingPointer();
+    }
+}
 
 ScreenRect QtDesktop::Screen() const {
     const QScreen* s = QGuiApplication::primaryScreen();

@@ -11,7 +11,8 @@ namespace trumbel {
 // The desktop as the skin window sees it: the screen and work area from Qt, the other windows,
 // the foreground window and the global key state from the X server when there is one (pushed
 // by XInput 2 where the server has it while no key is held, asked while one is; TRUMBEL_KEYS=poll
-// always asks the key map). Without
+// always asks the key map), and the pointer coming near from an input-only window's crossing
+// event (TRUMBEL_POINTER=poll leaves it to be asked). Without
 // X11 (a Wayland-native or offscreen platform) the window list is empty, there is no foreground
 // window, and only the modifier keys that reach this program count.
 class QtDesktop final : public Desktop {
@@ -27,10 +28,14 @@ public:
     KeyState Keys() const override;
     KeySource KeysSource() const override;
     ScreenPoint Cursor() const override;
+    PointerWatch WatchPointerEntering(const ScreenRect& area) override;
+    void StopWatchingPointer() override;
 
     // Called on the UI thread, after the event that moved Ctrl, Shift or Pause, while the keys
     // are pushed.
     std::function<void()> onKeysChanged;
+    // Called on the UI thread once the pointer entered the watched area.
+    std::function<void()> onPointerEntered;
 
     // Null without an X server.
     X11Desktop* X11() const { return x11_.get(); }
@@ -44,6 +49,8 @@ private:
     X11KeyGrabber* x11Grabber_ = nullptr;
     class KeyWatchFilter;
     std::unique_ptr<KeyWatchFilter> keyWatch_;
+    class PointerWatchFilter;
+    std::unique_ptr<PointerWatchFilter> pointerWatch_;
 };
 
 } // namespace trumbel

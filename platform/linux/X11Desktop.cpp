@@ -92,7 +92,12 @@ X11Desktop::X11Desktop(xcb_connection_t* connection, std::uint32_t root)
     }
 }
 
-X11Desktop::~X11Desktop() = default;
+X11Desktop::~X11Desktop() {
+    if (pointerWindow_ != 0 && Alive(connection_)) {
+        xcb_destroy_window(connection_, pointerWindow_);
+        xcb_flush(connection_);
+    }
+}
 
 std::uint32_t X11Desktop::Atom(const char* name) const {
     auto it = atoms_->byName.find(name);
@@ -505,6 +510,56 @@ void X11Desktop::SetLayer(std::uint32_t window, WindowLayer layer, bool mapped) 
     if (layer == WindowLayer::Below)
         send(1, below);
     Flush();
+}
+
+bool X11Desktop::WatchPointerEntering(const ScreenRect& area) {
+    if (!Alive(connection_) || root_ == 0) {
+        return false;
+    }
+    if (pointerWindow_ == 0) {
+        pointerWindow_ = xcb_generate_id(connection_);
+        // Override-redirect: no window manager frames, moves or focuses it.
+        const std::uint32_t values[] = {1, XCB_EVENT_MASK_ENTER_WINDOW};
+        xcb_create_window(connection_, 0, pointerWindow_, root_, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
+                          XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    }
+    if (!pointerMapped_ || !(area == pointerArea_)) {
+        const std::uint32_t geometry[] = {
+            static_cast<std::uint32_t>(area.left), static_cast<std::uint32_t>(area.top),
+            static_cast<std::uint32_t>(std::max(1, area.Width())),
+            static_cast<std::uint32_t>(std::max(1, area.Height())), XCB_STACK_MODE_ABOVE};
+        xcb_configure_window(connection_, pointerWindow_,
+                             XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                                 XCB_CONFIG_WINDOW_HEIGHT | XCB_CONFIG_WINDOW_STACK_MODE,
+                             geometry);
+        // Mapped under the pointer, the window gets an enter event at once.
+        xcb_map_window(connection_, pointerWindow_);
+        xcb_flush(connection_);
+        pointerArea_ = area;
+        pointerMapped_ = true;
+    }
+    return true;
+}
+
+void X11Desktop::StopWatchingPointer() {
+    if (pointerMapped_ && Alive(connection_)) {
+        xcb_unmap_window(connection_, pointerWindow_);
+        xcb_flush(connection_);
+    }
+    pointerMapped_ = false;
+}
+
+bool X11Desktop::TakePointerEvent(const void* xcbEvent) {
+    const auto* e = static_cast<const xcb_enter_notify_event_t*>(xcbEvent);
+    if (pointerWindow_ == 0 || (e->response_type & 0x7F) != XCB_ENTER_NOTIFY ||
+        e->event != pointerWindow_) {
+        return false;
+    }
+    // One that arrives after the watch was stopped reports nothing.
+    const bool watched = pointerMapped_;
+    StopWatchingPointer();
+    return watched;
 }
 
 void X11Desktop::Flush() const {

@@ -373,6 +373,49 @@ TEST(PlanPolls, APollRunsOnlyWhereItsAnswerCanChangeSomething) {
     }
 }
 
+TEST(PlanPolls, APointerWatchStandsInForThePointerPoll) {
+    struct Case {
+        const char* name;
+        void (*set)(Settings&);
+        KeySource keys;
+        bool visibilityPoll;
+    } cases[] = {
+        {"hide on mouse over, keys pushed", [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+         KeySource::Pushed, false},
+        {"show on mouse over below the others, keys pushed",
+         [](Settings& s) { s.topmost = kVbFalse; }, KeySource::Pushed, false},
+        {"the keys still need asking", [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+         KeySource::Polled, true},
+    };
+    for (const Case& c : cases) {
+        Settings s;
+        c.set(s);
+        EXPECT_EQ(PlanPolls(s, c.keys, AutoSnapAway::No, PointerWatch::Watching).visibility,
+                  c.visibilityPoll)
+            << c.name;
+        EXPECT_TRUE(PlanPolls(s, c.keys, AutoSnapAway::No, PointerWatch::None).visibility)
+            << c.name;
+    }
+}
+
+TEST(NearArea, AwayStartsPastTheMargin) {
+    const ScreenRect frame{100, 200, 260, 218};
+    const ScreenRect near = NearArea(frame);
+    Settings s;
+    s.hideOnMouseOver = kVbTrue;
+    s.shiftKeepsVisible = kVbFalse;
+    // Each point just inside and just outside the area, decided by the rules themselves.
+    for (const ScreenPoint p : {ScreenPoint{near.left, 210}, ScreenPoint{near.left - 1, 210},
+                                ScreenPoint{near.right - 1, 210}, ScreenPoint{near.right, 210},
+                                ScreenPoint{150, near.top}, ScreenPoint{150, near.top - 1},
+                                ScreenPoint{150, near.bottom - 1}, ScreenPoint{150, near.bottom}}) {
+        const bool inside =
+            p.x >= near.left && p.x < near.right && p.y >= near.top && p.y < near.bottom;
+        const VisibilityDecision d = DecideVisibility(s, {}, {{}, p, frame, false, false});
+        EXPECT_EQ(d.pointerAway, !inside) << p.x << "," << p.y;
+    }
+}
+
 // --- The stateful window -----------------------------------------------------------------------
 
 struct FakeDesktop : Desktop {
@@ -394,6 +437,17 @@ struct FakeDesktop : Desktop {
         ++cursorAsked;
         return cursor;
     }
+    // A desktop that can tell when the pointer comes near; off unless a test turns it on.
+    bool canWatch = false;
+    std::optional<ScreenRect> watched;
+    PointerWatch WatchPointerEntering(const ScreenRect& area) override {
+        if (!canWatch) {
+            return PointerWatch::None;
+        }
+        watched = area;
+        return PointerWatch::Watching;
+    }
+    void StopWatchingPointer() override { watched.reset(); }
 };
 
 struct FakeSurface : SkinSurface {
@@ -762,6 +816,120 @@ TEST_F(WindowBehaviourTest, HeldKeysArePolledUntilLetGo) {
     behaviour.VisibilityPoll(); // the poll finds the release no event reported
     EXPECT_TRUE(surface.shown);
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+}
+
+// With a desktop that watches for the pointer, the pointer rules poll only while the pointer is
+// near (or a decision just changed something), and decide on the watch's report at once.
+TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
+    desktop.source = KeySource::Pushed;
+    desktop.canWatch = true;
+    const ScreenPoint away{900, 900};
+    const ScreenPoint onStrip{150, 110};
+    const ScreenPoint inMargin{270, 110};
+    enum class Step { UpdatePolls, Poll, Entered, Keys };
+    struct Case {
+        const char* name;
+        void (*set)(Settings&);
+        ScreenPoint cursor;
+        bool shift;
+        Step step;
+        bool shown;
+        bool watching;
+        bool poll;
+    };
+    const Case cases[] = {
+        {"rule switched on: the first poll finds it away",
+         [](Settings& s) { s.hideOnMouseOver = kVbTrue; }, away, false, Step::UpdatePolls, true,
+         true, false},
+        {"the pointer comes onto the strip: hidden on the report", nullptr, onStrip, false,
+         Step::Entered, false, false, true},
+        {"near, the poll keeps asking", nullptr, inMargin, false, Step::Poll, false, false, true},
+        {"gone: shown at the next poll", nullptr, away, false, Step::Poll, true, false, true},
+        {"a poll that changes nothing hands over to the watch", nullptr, away, false, Step::Poll,
+         true, true, false},
+        {"in with Shift: exempt and inside", nullptr, onStrip, true, Step::Entered, true, false,
+         true},
+        {"Shift let go inside: still shown", nullptr, onStrip, false, Step::Keys, true, false,
+         true},
+        {"out to the margin: the exemption ends first", nullptr, inMargin, false, Step::Poll, true,
+         false, true},
+        {"the next poll hides", nullptr, inMargin, false, Step::Poll, false, false, true},
+        {"away", nullptr, away, false, Step::Poll, true, false, true},
+        {"settled", nullptr, away, false, Step::Poll, true, true, false},
+        {"a key event while away keeps the watch", nullptr, away, false, Step::Keys, true, true,
+         false},
+        {"below the others the show rule watches too", [](Settings& s) { s.topmost = kVbFalse; },
+         away, false, Step::UpdatePolls, true, true, false},
+        {"it raises on the report", nullptr, onStrip, false, Step::Entered, true, false, true},
+        {"rule switched off: no watch, no poll",
+         [](Settings& s) {
+             s.topmost = kVbTrue;
+             s.hideOnMouseOver = kVbFalse;
+         },
+         away, false, Step::UpdatePolls, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.set) {
+            c.set(program.settings);
+        }
+        desktop.cursor = c.cursor;
+        desktop.keys.shift = c.shift;
+        switch (c.step) {
+        case Step::UpdatePolls:
+            behaviour.UpdatePolls();
+            if (timers.IsEnabled(TimerId::Timer2)) {
+                behaviour.VisibilityPoll(); // the poll that finds nothing left to change
+            }
+            break;
+        case Step::Poll:
+            behaviour.VisibilityPoll();
+            break;
+        case Step::Entered:
+            ASSERT_TRUE(desktop.watched) << "reported without a watch";
+            desktop.watched.reset(); // a watch reports once
+            behaviour.PointerEntered();
+            break;
+        case Step::Keys:
+            behaviour.KeysChanged();
+            break;
+        }
+        EXPECT_EQ(surface.shown, c.shown);
+        EXPECT_EQ(desktop.watched.has_value(), c.watching);
+        if (desktop.watched) {
+            EXPECT_EQ(*desktop.watched, NearArea(surface.frame));
+        }
+        EXPECT_EQ(timers.IsEnabled(TimerId::Timer2), c.poll);
+    }
+}
+
+TEST_F(WindowBehaviourTest, PointerWatchFollowsTheFrameAndTheZOrder) {
+    desktop.source = KeySource::Pushed;
+    desktop.canWatch = true;
+    program.settings.hideOnMouseOver = kVbTrue;
+    behaviour.UpdatePolls();
+    behaviour.VisibilityPoll();
+    ASSERT_TRUE(desktop.watched);
+    behaviour.SetDoubleSize(true);
+    ASSERT_TRUE(desktop.watched);
+    EXPECT_EQ(*desktop.watched, NearArea(surface.frame)) << "the watch moves with the window";
+    // Pause: the other z-order's rules have not seen the pointer, so the poll asks first.
+    desktop.keys.pause = true;
+    behaviour.KeysChanged();
+    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(desktop.watched);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    desktop.keys.pause = false;
+    behaviour.KeysChanged();
+    behaviour.VisibilityPoll();
+    EXPECT_TRUE(desktop.watched) << "show on mouse over found it away";
+    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    // A report that was still on its way while the watch was asked for again: the pointer is
+    // near now, so no watch may stay behind.
+    desktop.cursor = {150, 110};
+    behaviour.PointerEntered();
+    EXPECT_FALSE(desktop.watched);
+    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
 }
 
 } // namespace

@@ -160,5 +160,77 @@ TEST(X11KeyWatch, FollowsCtrlShiftAndPauseFromRawKeyEvents) {
     EXPECT_FALSE(asked.ctrl || asked.shift || asked.pause);
 }
 
+// The pointer watch on a real server: its window reports the pointer coming into the area once,
+// also when the pointer is already there, and nothing once stopped or moved elsewhere.
+TEST(X11PointerWatch, ReportsThePointerComingIntoTheAreaOnce) {
+    Server s;
+    if (!s.Ok()) {
+        GTEST_SKIP() << (s.x.whyNot.empty() ? "no X connection" : s.x.whyNot);
+    }
+    X11Desktop desktop(s.c, s.screen->root);
+    const ScreenRect a{100, 100, 200, 150};
+    const ScreenRect b{400, 300, 500, 350};
+    enum class Do { Watch, Stop, Move };
+    struct Step {
+        const char* name;
+        Do action;
+        ScreenRect area;     // for Watch
+        ScreenPoint pointer; // for Move
+        bool reported;
+        bool watching;
+    } steps[] = {
+        {"watch with the pointer away", Do::Watch, a, {}, false, true},
+        {"elsewhere", Do::Move, {}, {300, 300}, false, true},
+        {"just outside", Do::Move, {}, {200, 125}, false, true},
+        {"into the area", Do::Move, {}, {199, 149}, true, false},
+        {"inside again: the watch has ended", Do::Move, {}, {150, 120}, false, false},
+        {"watch while inside: at once", Do::Watch, a, {}, true, false},
+        {"away and watch", Do::Watch, a, {600, 600}, false, true},
+        {"stopped", Do::Stop, {}, {}, false, false},
+        {"in while stopped", Do::Move, {}, {150, 120}, false, false},
+        {"out", Do::Move, {}, {600, 600}, false, false},
+        {"watch, then the area moves", Do::Watch, a, {}, false, true},
+        {"moved", Do::Watch, b, {}, false, true},
+        {"the old area says nothing", Do::Move, {}, {150, 120}, false, true},
+        {"the new one does", Do::Move, {}, {450, 320}, true, false},
+    };
+    xcb_warp_pointer(s.c, XCB_NONE, s.screen->root, 0, 0, 0, 0, 600, 600);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        switch (step.action) {
+        case Do::Watch:
+            if (step.pointer.x != 0) {
+                xcb_warp_pointer(s.c, XCB_NONE, s.screen->root, 0, 0, 0, 0,
+                                 static_cast<std::int16_t>(step.pointer.x),
+                                 static_cast<std::int16_t>(step.pointer.y));
+            }
+            ASSERT_TRUE(desktop.WatchPointerEntering(step.area));
+            break;
+        case Do::Stop:
+            desktop.StopWatchingPointer();
+            break;
+        case Do::Move:
+            xcb_warp_pointer(s.c, XCB_NONE, s.screen->root, 0, 0, 0, 0,
+                             static_cast<std::int16_t>(step.pointer.x),
+                             static_cast<std::int16_t>(step.pointer.y));
+            break;
+        }
+        // The server sends the crossing event before it answers a later request of ours.
+        bool reported = false;
+        for (int tries = 0; tries < 5 && !reported; ++tries) {
+            if (tries > 0) {
+                usleep(10000);
+            }
+            std::free(xcb_get_input_focus_reply(s.c, xcb_get_input_focus(s.c), nullptr));
+            while (xcb_generic_event_t* e = xcb_poll_for_queued_event(s.c)) {
+                reported |= desktop.TakePointerEvent(e);
+                std::free(e);
+            }
+        }
+        EXPECT_EQ(reported, step.reported);
+        EXPECT_EQ(desktop.WatchingPointer(), step.watching);
+    }
+}
+
 } // namespace
 } // namespace trumbel

@@ -3,6 +3,7 @@
 #include "SettingsFixture.h"
 #include "base/TextEncoding.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,6 +80,81 @@ TEST(IniDocument, WritesReplaceInPlaceAndAppendInCallOrder) {
     doc.Set("C", "c0", "first");
     EXPECT_EQ(doc.Serialize(),
               "; kept\n\n[B]\nk1=one\nk2=2\n\n[A]\nx=1\n\n[C]\nc1=x  y\nc0=first\n");
+}
+
+// Lookups go through an index: names that fold to the same letters must meet, names that
+// differ only outside ASCII must not, and a key added to a section must not move the keys the
+// index already holds.
+TEST(IniDocument, IndexedLookupsAgreeWithTheLineOrder) {
+    struct Case {
+        std::string name;
+        std::string text;
+        std::vector<std::array<std::string, 3>> sets; // section, key, value
+        std::vector<std::array<std::string, 3>> gets; // section, key, expected ("-" none)
+        std::string serialized;                       // "" when not checked
+    };
+    std::string many = "[m]\n";
+    for (int i = 0; i < 40; ++i) {
+        many += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    }
+    const std::vector<Case> cases = {
+        {"ASCII letters fold, other bytes do not",
+         "[Ärger]\nÄ=upper\nä=lower\nMiXeD=1\n",
+         {},
+         {{"Ärger", "Ä", "upper"},
+          {"Ärger", "ä", "lower"},
+          {"ärger", "Ä", "-"},
+          {"ÄRGER", "mixed", "1"},
+          {"Ärger", "MIXED", "1"}},
+         ""},
+        {"a new key lands after the last key, before trailing lines, and is found",
+         "[s]\n; head\na=1\nb=2\n; tail\n\n[t]\nx=1\n",
+         {{"S", "C", "3"}, {"s", "a", "one"}, {"s", "c", "three"}, {"T", "y", "2"}},
+         {{"s", "a", "one"}, {"s", "b", "2"}, {"s", "c", "three"}, {"t", "y", "2"}},
+         "[s]\n; head\na=one\nb=2\nC=three\n; tail\n\n[t]\nx=1\ny=2\n"},
+        {"the first of duplicate sections and keys wins, also for writes",
+         "[d]\nk=1\nK=2\n[D]\nk=3\n",
+         {{"d", "k", "new"}},
+         {{"D", "K", "new"}},
+         "[d]\nk=new\nK=2\n\n[D]\nk=3\n"},
+        {"a section without keys gets its first key at its top",
+         "[e]\n; only a comment\n",
+         {{"e", "k", "v"}},
+         {{"e", "k", "v"}},
+         "[e]\nk=v\n; only a comment\n"},
+        {"many keys and sections: the index grows and every key is found",
+         many,
+         {{"m", "key39", "x"}, {"n1", "a", "1"}, {"n2", "a", "2"}, {"n3", "a", "3"}},
+         {{"M", "KEY0", "0"},
+          {"m", "key17", "17"},
+          {"m", "Key39", "x"},
+          {"N2", "A", "2"},
+          {"n4", "a", "-"}},
+         ""},
+        {"names written with a line break are found as written",
+         "",
+         {{"a\nb", "k\r\nl", "v"}},
+         {{"a b", "k  l", "v"}},
+         "[a b]\nk  l=v\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IniDocument doc = IniDocument::Parse(c.text);
+        for (const auto& [section, key, value] : c.sets) {
+            doc.Set(section, key, value);
+        }
+        // A copy keeps its own index.
+        const IniDocument copy = doc;
+        for (const auto& [section, key, expected] : c.gets) {
+            const std::optional<std::string> want =
+                expected == "-" ? std::nullopt : std::optional(expected);
+            EXPECT_EQ(doc.Get(section, key), want) << section << "/" << key;
+            EXPECT_EQ(copy.Get(section, key), want) << section << "/" << key;
+        }
+        if (!c.serialized.empty()) {
+            EXPECT_EQ(doc.Serialize(), c.serialized);
+        }
+    }
 }
 
 TEST(ProfileInt, LeadingDigitsRule) {
