@@ -34,8 +34,6 @@ PATH="$home/bin:$PATH" QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.about.i
 app=$!
 pids+=("$app")
 win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
-viewable() { xwininfo -id "$win" | grep -q IsViewable; }
-hidden() { ! viewable; }
 # The window manager may still be placing the strip when it first shows: take its place once it
 # has stopped moving.
 geometry() { xdotool getwindowgeometry --shell "$win" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }

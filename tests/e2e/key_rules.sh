@@ -25,22 +25,6 @@ INI
 # Generous for loaded CI machines; a rule that waited for a lost event never comes at all.
 deadline_ms=2000
 
-now_ms() { date +%s%3N; }
-# until_true COMMAND...: polls the command without the sleep of wait_for; prints the elapsed ms
-until_true() {
-  local start end
-  start=$(now_ms)
-  until "$@" >/dev/null 2>&1; do
-    if (($(now_ms) - start > 5000)); then
-      echo 99999
-      return
-    fi
-  done
-  end=$(now_ms)
-  echo $((end - start))
-}
-viewable() { xwininfo -id "$win" | grep -q IsViewable; }
-hidden() { ! viewable; }
 above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
 # pause: a tap where the keys are pushed; held past a poll where the key map is polled, since a

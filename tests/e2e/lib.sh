@@ -137,3 +137,23 @@ answer_box() {
   done
   return 1
 }
+
+# now_ms: the wall clock in milliseconds.
+now_ms() { date +%s%3N; }
+# until_true COMMAND...: polls the command without the sleep of wait_for and prints the elapsed
+# ms, or 99999 after five seconds.
+until_true() {
+  local start end
+  start=$(now_ms)
+  until "$@" >/dev/null 2>&1; do
+    if (($(now_ms) - start > 5000)); then
+      echo 99999
+      return
+    fi
+  done
+  end=$(now_ms)
+  echo $((end - start))
+}
+# viewable / hidden: the state of the window $win.
+viewable() { xwininfo -id "$win" | grep -q IsViewable; }
+hidden() { ! viewable; }

@@ -20,21 +20,6 @@ VelquorVer=1320083
 INI
 
 deadline_ms=2000
-now_ms() { date +%s%3N; }
-until_true() {
-  local start end
-  start=$(now_ms)
-  until "$@" >/dev/null 2>&1; do
-    if (($(now_ms) - start > 5000)); then
-      echo 99999
-      return
-    fi
-  done
-  end=$(now_ms)
-  echo $((end - start))
-}
-viewable() { xwininfo -id "$win" | grep -q IsViewable; }
-hidden() { ! viewable; }
 # voluntary context switches of all the program's threads
 switches() {
   local n=0 t
