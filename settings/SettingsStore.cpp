@@ -439,8 +439,10 @@ void SettingsStore::ReadContainers(const IniDocument& doc) {
         previous = r.String(section::kSkin, key, missing);
         const auto list = PadList(SplitList(previous, ','), 13);
         if (const auto f = ParseInt16(list[0])) {
+            // Both are flags. A value outside 0..3 once gave a clock flag of -1 or 2, which
+            // the next write turned into a different value again: every save changed the file.
             s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-            s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2);
+            s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
         }
         for (int s = 0; s < kSlotCount; ++s) {
             const std::size_t at = 1 + 3 * static_cast<std::size_t>(s);
@@ -480,7 +482,7 @@ void SettingsStore::ReadOldContainers(const IniDocument& doc) {
                 *f <= std::numeric_limits<std::int16_t>::max()) {
                 previousFlags = *f;
                 s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-                s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2);
+                s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
             }
         } else {
             if (const auto h = r.Int(section::kSkin, "ロググラフ使用(" + Str(c) + ")",

@@ -1,9 +1,9 @@
 #include "SettingsFixture.h"
 #include "base/RuntimeError.h"
+#include "base/TextEncoding.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
-#include "base/TextEncoding.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -355,6 +355,31 @@ TEST_F(SettingsTest, SlotStyleChoiceRoundTrip) {
     EXPECT_EQ(settings.graphStyle[1][1], 20);
     EXPECT_EQ(settings.graphStyle[1][2], 11);
     EXPECT_EQ(settings.digitStyle[1][2], 30);
+}
+
+TEST_F(SettingsTest, ContainerModesReadAsFlagsAndWriteBackStable) {
+    struct Case {
+        const char* stored;
+        std::int16_t history;
+        std::int16_t clock;
+        const char* written;
+    };
+    for (const Case c : {Case{"0", 0, 0, "0"}, Case{"1", 1, 0, "1"}, Case{"2", 0, 1, "2"},
+                         Case{"3", 1, 1, "3"}, Case{"4", 0, 1, "2"}, Case{"-1", 1, 0, "1"},
+                         Case{"-3", 1, 1, "3"}, Case{"-32768", 0, 1, "2"}}) {
+        SCOPED_TRACE(c.stored);
+        LoadText(std::string("[バージョン情報]\nVelquorVer=1320083\n[Skin設定]\nコンテナ0の設定=") +
+                 c.stored + ",0,0,0,0,0,0,0,0,0,0,0,0\n");
+        EXPECT_EQ(settings.historyContainer[0], c.history);
+        EXPECT_EQ(settings.clockContainer[0], c.clock);
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+            const auto doc = LoadIniFile(StandardPath());
+            const std::string value = doc->Get("Skin設定", "コンテナ0の設定").value_or("");
+            EXPECT_EQ(value.substr(0, value.find(',')), c.written) << "round " << round;
+            store->LoadSettings(StandardPath(), LoadMode::Startup);
+        }
+    }
 }
 
 TEST_F(SettingsTest, OnlyExistingDevicesAndShownTrayIconsAreKept) {
