@@ -50,10 +50,6 @@ end_program() {
 }
 
 # button N -> "X Y" of its middle (window pixels), from the program's log
-button() {
-  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
-    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
-}
 
 # popups: "ID W H X Y" of every open menu of the program, a popup being a top-level window of
 # the program the window manager does not frame

@@ -157,3 +157,8 @@ until_true() {
 # viewable / hidden: the state of the window $win.
 viewable() { xwininfo -id "$win" | grep -q IsViewable; }
 hidden() { ! viewable; }
+# button N: the centre of skin button N, from the last "button N at" line of $home/trumbel.log.
+button() {
+  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
+    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
+}

@@ -46,10 +46,6 @@ geometry() {
 }
 # button N -> "X Y" of its middle (window pixels), from the program's log; N may be a list
 # such as [14] (the function button of the start or the end unit)
-button() {
-  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
-    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
-}
 # opened CAPTION: waits until the log shows a menu with this caption opened (each menu of this
 # test opens once)
 opened() {

@@ -37,10 +37,6 @@ win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel
 wait_for 10 grep -q 'button 2 at' "$home/trumbel.log" || fail "the skin has no option button"
 
 size() { xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
-button() {
-  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
-    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
-}
 dialogs() { xdotool search --onlyvisible --name '^Velquorのオプション$' 2>/dev/null; }
 # focus_dialog: the dialog's id, focused
 focus_dialog() {

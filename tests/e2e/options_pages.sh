@@ -30,10 +30,6 @@ pids+=("$app")
 win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
 wait_for 10 grep -q 'button 2 at' "$home/trumbel.log" || fail "the skin has no option button"
 
-button() {
-  sed -n "s/.*button $1 at \([0-9]*\),\([0-9]*\) size \([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p" "$home/trumbel.log" |
-    tail -n1 | awk '{print int($1 + $3 / 2), int($2 + $4 / 2)}'
-}
 dialog() { xdotool search --onlyvisible --name '^Velquorのオプション$' 2>/dev/null | head -n1; }
 above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 # open_page N: opens the dialog with the option button and shows page N from the page list,
