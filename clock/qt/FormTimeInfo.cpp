@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QMetaObject>
 #include <QScreen>
+#include <QWindow>
 
 namespace trumbel {
 
@@ -129,10 +130,15 @@ void FormTimeInfo::EnableCloseCommand(bool enable) {
     closeEnabled_ = enable;
     // Without the close hint the window manager offers no close button or command; a close
     // request that comes anyway (Alt+F4) is refused in closeEvent until the result is in.
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowCloseButtonHint, enable);
-    if (visible) {
-        show();
+    // Once the native window exists the hint changes in place: setWindowFlag would re-create
+    // it, and the window would vanish and come back for a moment (and lose its corner place).
+    const Qt::WindowFlags flags = enable ? windowFlags() | Qt::WindowCloseButtonHint
+                                         : windowFlags() & ~Qt::WindowCloseButtonHint;
+    if (QWindow* native = windowHandle()) {
+        overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
     }
 }
 

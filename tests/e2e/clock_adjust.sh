@@ -7,7 +7,7 @@
 set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
-need xdotool chronyd python3 capsh
+need xdotool xev chronyd python3 capsh
 if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: chronyd needs root to start"
   exit 77
@@ -53,6 +53,10 @@ VelquorVer=1320083
 ずらす時間=0,1,0,0
 INI
 
+# Top-level windows map and unmap under the root (no window manager here): the log shows
+# whether the result takes the clock window down and maps it again.
+xev -root -event substructure >"$home/xev.log" 2>&1 &
+pids+=($!)
 before=$(clock_base)
 "$trumbel" /noballoon >"$home/trumbel.log" 2>&1 &
 app=$!
@@ -62,7 +66,9 @@ wait_for 15 xdotool search --onlyvisible --name "$title" ||
   fail "the clock-adjust window did not appear: $(cat "$home/trumbel.log")"
 shown=$SECONDS
 win=$(xdotool search --onlyvisible --name "$title" | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$win")"
+[ -n "$win" ] || fail "the clock-adjust window vanished right after it appeared"
+geometry=$(xdotool getwindowgeometry --shell "$win") || fail "the clock-adjust window $win went away"
+eval "$geometry"
 ((X + WIDTH == 1280 && Y + HEIGHT == 1024)) ||
   fail "the window is not at the bottom-right corner: ${WIDTH}x$HEIGHT at $X,$Y"
 
@@ -73,6 +79,13 @@ grep -q 'clock adjustment working: 以下のサーバーへ時間を取得中 / 
 if grep -q 'clock adjustment adjusted' "$home/trumbel.log"; then
   fail "a refused set was reported as success: $(cat "$home/trumbel.log")"
 fi
+# The result enables the close command without the window flickering out and back.
+sleep 0.3
+unmaps=$(grep -A1 '^UnmapNotify' "$home/xev.log" | grep -c "window $(printf '0x%x' "$win"),")
+((unmaps == 0)) || fail "the window was unmapped $unmaps times when the result came in"
+# ...and the window manager is offered the close function (Motif hints: functions has CLOSE).
+functions=$(xprop -id "$win" _MOTIF_WM_HINTS | awk -F'= ' '{split($2, f, ", "); print f[2]}')
+(((functions & 0x20) != 0)) || fail "no close function after the result: _MOTIF_WM_HINTS functions $functions"
 
 wait_for 15 bash -c "! xdotool search --onlyvisible --name '$title'" ||
   fail "the window did not close by itself"
