@@ -189,6 +189,7 @@ IniDocument::Section& IniDocument::AddSection(std::string name) {
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
     doc.sections_.push_back(Section{{}, false, {}, {}, {}});
+    std::string storage;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
@@ -200,16 +201,19 @@ IniDocument IniDocument::Parse(std::string_view text) {
         const std::string_view line = TrimBlanks(raw);
         if (!line.empty() && line.front() == '[') {
             if (const auto close = line.rfind(']'); close != std::string_view::npos) {
-                doc.AddSection(std::string(TrimBlanks(line.substr(1, close - 1))));
+                doc.AddSection(std::string(OneLineTrimmed(line.substr(1, close - 1), storage)));
                 continue;
             }
         }
         Section& section = doc.sections_.back();
         const auto eq = line.find('=');
         if (!line.empty() && line.front() != ';' && eq != std::string_view::npos) {
-            section.AddKey(Line{std::string(TrimBlanks(line.substr(0, eq))),
-                                std::string(TrimBlanks(line.substr(eq + 1))), true},
-                           section.lines.size(), Section::KeyIs::MaybeSeen);
+            // A lone carriage return inside a line reads as the blank a write would store, so
+            // a value read back from what the program wrote is the value it read.
+            std::string key(OneLineTrimmed(line.substr(0, eq), storage));
+            std::string value(OneLineTrimmed(line.substr(eq + 1), storage));
+            section.AddKey(Line{std::move(key), std::move(value), true}, section.lines.size(),
+                           Section::KeyIs::MaybeSeen);
         } else {
             section.lines.push_back(Line{std::string(TrimBlanks(raw)), {}, false});
         }

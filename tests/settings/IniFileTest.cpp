@@ -136,6 +136,11 @@ TEST(IniDocument, IndexedLookupsAgreeWithTheLineOrder) {
          {{"a\nb", "k\r\nl", "v"}},
          {{"a b", "k  l", "v"}},
          "[a b]\nk  l=v\n"},
+        {"a lone carriage return inside a line reads as the blank a write would store",
+         "[s\rt]\r\nk\rl=a\r|b\r\r\nw=x\r\n",
+         {},
+         {{"s t", "k l", "a |b"}, {"s t", "w", "x"}},
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
