@@ -29,11 +29,8 @@ INI
 mkdir -p "$home/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$home/opened" >"$home/bin/xdg-open"
 chmod +x "$home/bin/xdg-open"
-PATH="$home/bin:$PATH" QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.about.info=true" \
-  "$trumbel" >"$home/trumbel.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+start_trumbel "$home/trumbel.log" \
+  PATH="$home/bin:$PATH" QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.about.info=true"
 # The window manager may still be placing the strip when it first shows: take its place once it
 # has stopped moving.
 geometry() { xdotool getwindowgeometry --shell "$win" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }

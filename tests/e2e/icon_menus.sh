@@ -36,11 +36,8 @@ INI
 
 start_program() {
   : >"$home/trumbel.log"
-  QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.window.info=true" \
-    "$trumbel" >"$home/trumbel.log" 2>&1 &
-  app=$!
-  pids+=("$app")
-  win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+  start_trumbel "$home/trumbel.log" \
+    QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.window.info=true"
   wait_for 10 grep -q 'button 1 at' "$home/trumbel.log" || fail "the skin has no function button"
 }
 

@@ -45,10 +45,7 @@ for keys in pushed poll; do
   else
     unset TRUMBEL_KEYS
   fi
-  "$trumbel" >"$home/trumbel-$keys.log" 2>&1 &
-  app=$!
-  pids+=("$app")
-  win=$(skin_window) || fail "$keys: the skin window did not appear"
+  start_trumbel "$home/trumbel-$keys.log"
   wait_for 5 above || fail "$keys: not topmost at start"
   sleep 0.5
 

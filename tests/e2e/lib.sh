@@ -108,6 +108,17 @@ skin_window() {
   xdotool search --onlyvisible --name '^Velquor ver' | head -n1
 }
 
+# start_trumbel LOG [NAME=VALUE...]: starts the program under test with these variables, its
+# output in LOG; sets app (its pid, also in pids) and win (its shown skin window) or fails.
+start_trumbel() {
+  local log=$1
+  shift
+  env "$@" "$trumbel" >"$log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  win=$(skin_window) || fail "the skin window did not appear: $(cat "$log")"
+}
+
 # stop_program PID: SIGTERM, then waits for the end; returns the program's exit code, 124 when
 # it is still running after 10 s.
 stop_program() {

@@ -34,11 +34,8 @@ Skinフォルダー=$home/Skin
 INI
 
 # No calculator on the search path: the built-in calculator must fall back to sumora.
-PATH=/nonexistent QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.settings.info=true;trumbel.window.info=true;trumbel.functions.info=true" \
-  "$trumbel" >"$home/trumbel.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+start_trumbel "$home/trumbel.log" \
+  PATH=/nonexistent QT_LOGGING_RULES="trumbel.menus.info=true;trumbel.settings.info=true;trumbel.window.info=true;trumbel.functions.info=true"
 
 geometry() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '

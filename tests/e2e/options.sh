@@ -29,11 +29,8 @@ Skin名=english.skn
 起動時に時計を合わせる=0
 INI
 
-QT_LOGGING_RULES="trumbel.settings.info=true;trumbel.window.info=true;trumbel.menus.info=true" \
-  "$trumbel" >"$home/trumbel.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+start_trumbel "$home/trumbel.log" \
+  QT_LOGGING_RULES="trumbel.settings.info=true;trumbel.window.info=true;trumbel.menus.info=true"
 wait_for 10 grep -q 'button 2 at' "$home/trumbel.log" || fail "the skin has no option button"
 
 size() { xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }

@@ -23,11 +23,8 @@ VelquorVer=1320083
 起動時に時計を合わせる=0
 INI
 
-QT_LOGGING_RULES="trumbel.settings.info=true;trumbel.window.info=true" \
-  "$trumbel" >"$home/trumbel.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear: $(cat "$home/trumbel.log")"
+start_trumbel "$home/trumbel.log" \
+  QT_LOGGING_RULES="trumbel.settings.info=true;trumbel.window.info=true"
 wait_for 10 grep -q 'button 2 at' "$home/trumbel.log" || fail "the skin has no option button"
 
 dialog() { xdotool search --onlyvisible --name '^Velquorのオプション$' 2>/dev/null | head -n1; }

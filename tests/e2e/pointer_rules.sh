@@ -49,10 +49,7 @@ for pointer in watched poll; do
     unset TRUMBEL_POINTER
   fi
   xdotool mousemove 1200 1000
-  "$trumbel" >"$home/trumbel-$pointer.log" 2>&1 &
-  app=$!
-  pids+=("$app")
-  win=$(skin_window) || fail "$pointer: the skin window did not appear"
+  start_trumbel "$home/trumbel-$pointer.log"
   eval "$(xdotool getwindowgeometry --shell "$win")"
   size=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
   read -r W H <<<"$size"

@@ -28,10 +28,7 @@ INI
 
 position() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=' | tr '\n' ' '; }
 
-"$trumbel" >"$home/first.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear"
+start_trumbel "$home/first.log"
 at "$win" 40 500 || fail "not at the start position of the file: $(position "$win")"
 
 xmessage -geometry 500x300+200+150 -title "snap target" "target" &
@@ -52,10 +49,7 @@ grep -qx '自動吸着=1' "$ini" || fail "auto-snap setting lost: $(cat "$ini")"
 # Without the other window, the next start is back at that place.
 kill "$target"
 wait_for 10 bash -c "! xdotool search --name '^snap target\$'" || fail "the test window stayed"
-"$trumbel" >"$home/second.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear again"
+start_trumbel "$home/second.log"
 at "$win" 40 500 || fail "the next start is not at the place before auto-snap: $(position "$win")"
 stop_program "$app"
 [ $? -ne 124 ] || fail "no exit after the second SIGTERM"

@@ -39,10 +39,8 @@ mkdir -p "$home/Function"
 printf '#!/bin/sh\necho started >>"%s/hotkey.mark"\n' "$home" >"$home/Function/mark.sh"
 chmod +x "$home/Function/mark.sh"
 
-QT_LOGGING_RULES="trumbel.hotkey.info=true;trumbel.window.info=true" "$trumbel" >"$home/trumbel.log" 2>&1 &
-app=$!
-pids+=("$app")
-win=$(skin_window) || fail "the skin window did not appear"
+start_trumbel "$home/trumbel.log" \
+  QT_LOGGING_RULES="trumbel.hotkey.info=true;trumbel.window.info=true"
 # Topmost (the default) through the window manager's state, not by re-creating the window.
 wait_for 5 bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
   fail "not kept above: $(xprop -id "$win" _NET_WM_STATE)"
