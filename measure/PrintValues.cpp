@@ -17,7 +17,8 @@ std::string FormatValues(clsSystemInfo& info) {
     const auto param = [&](int paramId, int devices) {
         for (int d = 0; d < devices; ++d) {
             out += "param\t" + std::to_string(paramId) + '\t' + std::to_string(d);
-            for (int show = kShowMax; show <= kShowTotal; ++show) {
+            for (ShowParam show :
+                 {ShowParam::Max, ShowParam::Free, ShowParam::Used, ShowParam::Total}) {
                 out += '\t' + PlainDecimal(info.GetSystemValue(paramId, d, show));
             }
             out += '\n';
@@ -41,7 +42,7 @@ std::string FormatValues(clsSystemInfo& info) {
         out += "drive\t" + std::to_string(id) + '\t' + clsSystemInfo::DiskLetter(id) + '\t' +
                std::to_string(info.GetDiskType(id)) + '\t' + info.GetDiskMountPoint(id) + '\t' +
                PlainDecimal(space[3]) + '\t' + PlainDecimal(space[1]) + '\t' +
-               PlainDecimal(info.GetSystemValue(kParamDisk, id, kShowFree)) + '\n';
+               PlainDecimal(info.GetSystemValue(kParamDisk, id, ShowParam::Free)) + '\n';
     }
     return out;
 }

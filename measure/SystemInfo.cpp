@@ -1,11 +1,13 @@
 #include "measure/SystemInfo.h"
 
 #include "base/RuntimeError.h"
+#include "measure/History.h"
+#include "measure/MemoryUsage.h"
+#include "measure/Scales.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace trumbel {
@@ -35,16 +37,6 @@ bool IsNet(int paramId) {
     return paramId == kParamNetReceive || paramId == kParamNetSend;
 }
 
-// Scales in mode 0 follow the finished history samples.
-void RaiseHistoryScales(ParamRecord& r, const LimitPair& limits, float sample) {
-    if (limits.maxMode[1] == 0 && r.Max < sample) {
-        r.Max = sample;
-    }
-    if (limits.maxMode[0] == 0 && r.Total < sample) {
-        r.Total = sample;
-    }
-}
-
 } // namespace
 
 clsSystemInfo::clsSystemInfo(Settings& settings, SystemInfoEnvironment environment)
@@ -56,11 +48,11 @@ clsSystemInfo::clsSystemInfo(Settings& settings, SystemInfoEnvironment environme
     cpuNum_ = static_cast<std::int16_t>(
         std::min<int>(source_.ProcessorCount(), std::numeric_limits<std::int16_t>::max() - 1));
     BuildNetworkTable();
-    cpuTimes_.assign(static_cast<std::size_t>(cpuNum_) + 1, CpuTimesEntry{});
-    cpuRead_.assign(static_cast<std::size_t>(cpuNum_) + 1, CpuTime{});
+    cpuRead_.assign(static_cast<std::size_t>(cpuNum_) + 1, CpuTickFields{});
     if (cpuNum_ > 0) {
-        InitCpuTimes();
+        source_.ReadCpuTicks(cpuRead_);
     }
+    cpuUsage_.Start(cpuRead_);
     for (int i = 0; i <= cpuNum_; ++i) {
         Record(kParamCpu, i).Max = 100.0f;
         Record(kParamCpu, i).Total = 100.0f;
@@ -131,23 +123,13 @@ LimitPair& clsSystemInfo::Limits(int paramId, int index) {
     return paramId == kParamNetReceive ? l.receive : l.send;
 }
 
-void clsSystemInfo::InitCpuTimes() {
-    source_.ReadCpuTimes(cpuRead_);
-    CpuTimesEntry& sum = cpuTimes_[0];
-    sum = {};
-    for (int i = 1; i <= cpuNum_; ++i) {
-        CpuTimesEntry& e = cpuTimes_[static_cast<std::size_t>(i)];
-        e.Usage = 0;
-        e.Idle = static_cast<double>(cpuRead_[static_cast<std::size_t>(i)].idle);
-        e.TotalTime = static_cast<double>(cpuRead_[static_cast<std::size_t>(i)].total);
-        sum.Idle += e.Idle;
-        sum.TotalTime += e.TotalTime;
-    }
-}
-
 void clsSystemInfo::GetMemoryInfoEx() {
-    MemoryStatus m;
-    if (!source_.ReadMemory(m)) {
+    MemInfoFields fields;
+    if (!source_.ReadMemory(fields)) {
+        return;
+    }
+    const std::optional<MemoryBytes> m = MemoryOf(fields);
+    if (!m) {
         return;
     }
     const auto fill = [this](int paramId, auto free, auto total) {
@@ -157,66 +139,13 @@ void clsSystemInfo::GetMemoryInfoEx() {
         r.Used = r.Total - r.Free;
         r.Max = r.Total;
     };
-    fill(kParamPhysicalMemory, m.availPhys, m.totalPhys);
-    fill(kParamPageFile, m.freeSwap, m.totalSwap);
+    fill(kParamPhysicalMemory, m->availPhys, m->totalPhys);
+    fill(kParamPageFile, m->freeSwap, m->totalSwap);
 }
 
 void clsSystemInfo::MeasureCpu() {
-    if (cpuNum_ <= 0 || !source_.ReadCpuTimes(cpuRead_)) {
-        return;
-    }
-    // Busy share of the interval, rounded to nearest with ties to even. Computed from the busy
-    // ticks so that a true half stays exactly a half.
-    const auto usage = [](double dIdle, double dTotal) {
-        return static_cast<std::int32_t>(std::nearbyint((dTotal - dIdle) * 100.0 / dTotal));
-    };
-    double sumIdle = 0.0;
-    double sumTotal = 0.0;
-    for (int i = 1; i <= cpuNum_; ++i) {
-        CpuTimesEntry& e = cpuTimes_[static_cast<std::size_t>(i)];
-        const double idle = static_cast<double>(cpuRead_[static_cast<std::size_t>(i)].idle);
-        const double total = static_cast<double>(cpuRead_[static_cast<std::size_t>(i)].total);
-        sumIdle += idle;
-        sumTotal += total;
-        if (!cpuRead_[static_cast<std::size_t>(i)].online) {
-            // An offline processor does no work; its frozen times must not stall the others.
-            e.Usage = 0;
-            continue;
-        }
-        const double dTotal = total - e.TotalTime;
-        if (dTotal == 0.0) {
-            return; // an empty interval: this processor, the later ones and the total wait
-        }
-        e.Usage = usage(idle - e.Idle, dTotal);
-        e.Idle = idle;
-        e.TotalTime = total;
-    }
-    CpuTimesEntry& all = cpuTimes_[0];
-    const double dTotal = sumTotal - all.TotalTime;
-    if (dTotal == 0.0) {
-        return;
-    }
-    all.Usage = usage(sumIdle - all.Idle, dTotal);
-    all.Idle = sumIdle;
-    all.TotalTime = sumTotal;
-}
-
-void clsSystemInfo::ApplyRateScales(ParamRecord& r, LimitPair& limits) {
-    const float u = r.Used;
-    if (limits.pastMax < u) {
-        limits.pastMax = u;
-    }
-    if (limits.maxMode[1] == 1) {
-        r.Max = std::max({r.Max, u, limits.pastMax});
-    }
-    if (limits.maxMode[0] == 1) {
-        r.Total = std::max({r.Total, u, limits.pastMax});
-    }
-    if (limits.maxMode[1] == 2) {
-        r.Max = limits.maxValue[1];
-    }
-    if (limits.maxMode[0] == 2) {
-        r.Total = limits.maxValue[0];
+    if (cpuNum_ > 0 && source_.ReadCpuTicks(cpuRead_)) {
+        cpuUsage_.Update(cpuRead_);
     }
 }
 
@@ -266,48 +195,18 @@ void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
 
 void clsSystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) {
     ParamRecord& r = Record(paramId, deviceId);
-    const bool net = IsNet(paramId);
-    const int speed = settings_.historyUpdateSpeed;
-    const bool peakMode = settings_.historySampleMode != 0;
-    const float v = net ? r.Used : r.Free;
-    auto& log = r.Log;
-    if (sampleCounter == 0) {
-        log[0] = v;
-    } else if (!net) {
-        log[0] = std::min(log[0], v);
-    } else if (peakMode) {
-        log[0] = std::max(log[0], v);
-    } else {
-        log[0] += v;
+    // Levels keep the free share, rates the traffic.
+    if (!IsNet(paramId)) {
+        AdvanceHistory(r.Log, r.Free, sampleCounter, settings_.historyUpdateSpeed,
+                       HistoryFold::Lowest);
+        return;
     }
-    LimitPair* limits = net ? &Limits(paramId, deviceId) : nullptr;
-    if (sampleCounter == speed) {
-        if (limits) {
-            if (limits->maxMode[1] == 0) {
-                r.Max = 0.0f;
-            }
-            if (limits->maxMode[0] == 0) {
-                r.Total = 0.0f;
-            }
-        }
-        for (int i = kLogSize - 2; i >= 1; --i) {
-            log[static_cast<std::size_t>(i) + 1] = log[static_cast<std::size_t>(i)];
-            if (limits) {
-                RaiseHistoryScales(r, *limits, log[static_cast<std::size_t>(i)]);
-            }
-        }
-        if (net && !peakMode) {
-            if (speed + 1 == 0) {
-                throw RuntimeError(ErrorNumber::DivisionByZero);
-            }
-            log[1] = log[0] / static_cast<float>(speed + 1);
-        } else {
-            log[1] = log[0];
-        }
-    }
-    if (limits) {
-        RaiseHistoryScales(r, *limits, log[1]);
-    }
+    const LimitPair& limits = Limits(paramId, deviceId);
+    const HistoryFold fold =
+        settings_.historySampleMode != 0 ? HistoryFold::Highest : HistoryFold::Mean;
+    const bool stepFinished =
+        AdvanceHistory(r.Log, r.Used, sampleCounter, settings_.historyUpdateSpeed, fold);
+    FollowHistory(r, limits, stepFinished);
 }
 
 void clsSystemInfo::RefreshParam(int sampleCounter) {
@@ -316,7 +215,7 @@ void clsSystemInfo::RefreshParam(int sampleCounter) {
     Guarded([&] { MeasureCpu(); });
     Guarded([&] {
         for (int i = 0; i <= cpuNum_; ++i) {
-            const std::int32_t u = std::clamp(cpuTimes_[static_cast<std::size_t>(i)].Usage, 0, 100);
+            const std::int32_t u = cpuUsage_.Usage(static_cast<std::size_t>(i));
             ParamRecord& r = Record(kParamCpu, i);
             r.Used = static_cast<float>(u);
             r.Free = static_cast<float>(100 - u);
@@ -355,32 +254,32 @@ void clsSystemInfo::RefreshParam(int sampleCounter) {
     }
 }
 
-float* clsSystemInfo::Field(int paramId, int deviceId, int showParamInfo, int logIndex) {
+float& clsSystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIndex) {
     if (paramId < 0 || paramId >= kParamCount) {
         Subscript();
     }
-    switch (showParamInfo) {
-    case kShowMax:
-        return &Record(paramId, deviceId).Max;
-    case kShowFree:
-        return &Record(paramId, deviceId).Free;
-    case kShowUsed:
-        return &Record(paramId, deviceId).Used;
-    case kShowTotal:
-        return &Record(paramId, deviceId).Total;
-    case kShowLog:
-        if (logIndex < 0 || logIndex >= kLogSize) {
-            Subscript();
-        }
-        return &Record(paramId, deviceId).Log[static_cast<std::size_t>(logIndex)];
-    default:
-        return nullptr;
+    ParamRecord& r = Record(paramId, deviceId);
+    switch (show) {
+    case ShowParam::Max:
+        return r.Max;
+    case ShowParam::Free:
+        return r.Free;
+    case ShowParam::Used:
+        return r.Used;
+    case ShowParam::Total:
+        return r.Total;
+    case ShowParam::Log:
+        break;
     }
+    if (logIndex < 0 || logIndex >= kLogSize) {
+        Subscript();
+    }
+    return r.Log[static_cast<std::size_t>(logIndex)];
 }
 
-float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex) {
+float clsSystemInfo::GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex) {
     if (paramId == kParamDisk) {
-        if (showParamInfo < kShowMax || showParamInfo > kShowTotal) {
+        if (show == ShowParam::Log) {
             return 0.0f;
         }
         const DriveEntry* drive = Drive(deviceId);
@@ -388,23 +287,41 @@ float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo
         if (!drive || !spaceReader_.Read(*drive, f)) {
             return 0.0f;
         }
-        switch (showParamInfo) {
-        case kShowFree:
+        switch (show) {
+        case ShowParam::Free:
             return LargeToSingle(f.free);
-        case kShowUsed:
+        case ShowParam::Used:
             return LargeToSingle(f.total - f.free);
         default:
             return LargeToSingle(f.total);
         }
     }
-    const float* field = Field(paramId, deviceId, showParamInfo, logIndex);
-    return field ? *field : 0.0f;
+    return Field(paramId, deviceId, show, logIndex);
+}
+
+void clsSystemInfo::SetSystemValue(int paramId, int deviceId, ShowParam show, float value,
+                                   int logIndex) {
+    Field(paramId, deviceId, show, logIndex) = value;
+}
+
+float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex) {
+    const std::optional<ShowParam> show = ShowParamOf(showParamInfo);
+    if (!show) {
+        // Still checks the kind, as a read of any selector does.
+        if (paramId < 0 || paramId >= kParamCount) {
+            Subscript();
+        }
+        return 0.0f;
+    }
+    return GetSystemValue(paramId, deviceId, *show, logIndex);
 }
 
 void clsSystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
                                    int logIndex) {
-    if (float* field = Field(paramId, deviceId, showParamInfo, logIndex)) {
-        *field = value;
+    if (const std::optional<ShowParam> show = ShowParamOf(showParamInfo)) {
+        SetSystemValue(paramId, deviceId, *show, value, logIndex);
+    } else if (paramId < 0 || paramId >= kParamCount) {
+        Subscript();
     }
 }
 

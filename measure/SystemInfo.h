@@ -1,5 +1,8 @@
 #pragma once
 
+#include "measure/CpuUsage.h"
+#include "measure/ParamRecord.h"
+#include "measure/ShowParam.h"
 #include "platform/SystemSource.h"
 #include "settings/Settings.h"
 
@@ -24,30 +27,6 @@ enum ParamID : int {
     kParamDisk = 6,
 };
 inline constexpr int kParamCount = 7;
-
-// ShowParamInfo selectors of GetSystemValue / SetSystemValue.
-inline constexpr int kShowMax = 0;
-inline constexpr int kShowFree = 1;
-inline constexpr int kShowUsed = 2;
-inline constexpr int kShowTotal = 3;
-inline constexpr int kShowLog = -1;
-
-inline constexpr int kLogSize = 61; // Log(0) the step in progress, Log(1..60) finished samples
-
-struct ParamRecord {
-    float Max = 0.0f;
-    float Free = 0.0f;
-    float Used = 0.0f;
-    float Total = 0.0f;
-    std::array<float, kLogSize> Log{};
-};
-
-// Per-processor times; entry 0 is the sum over all processors.
-struct CpuTimesEntry {
-    double Idle = 0.0;
-    double TotalTime = 0.0;
-    std::int32_t Usage = 0;
-};
 
 struct NetInterfaceRecord {
     std::string Name;
@@ -82,6 +61,10 @@ public:
     void RefreshParam(int sampleCounter);
 
     // Bad ParamID, DeviceID or LogIndex throw RuntimeError(SubscriptOutOfRange).
+    float GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex = 0);
+    void SetSystemValue(int paramId, int deviceId, ShowParam show, float value, int logIndex = 0);
+    // The same with the selector as skin files and settings carry it: a number that names no
+    // selector reads 0 and writes nothing.
     float GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex = 0);
     void SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
                         int logIndex = 0);
@@ -108,18 +91,15 @@ public:
 
 private:
     ParamRecord& Record(int paramId, int deviceId);
-    // The value a ShowParamInfo selector names; null for a selector that names none.
-    float* Field(int paramId, int deviceId, int showParamInfo, int logIndex);
+    float& Field(int paramId, int deviceId, ShowParam show, int logIndex);
     const NetInterfaceRecord& Interface(int index) const;
     int DeviceColumns() const;
     void BuildNetworkTable();
     void AdoptNewInterfaces(std::size_t from);
-    void InitCpuTimes();
     void GetMemoryInfoEx();
     void MeasureCpu();
     void MeasureNetwork(std::int64_t elapsed);
     void UpdateHistory(int paramId, int deviceId, int sampleCounter);
-    void ApplyRateScales(ParamRecord& r, LimitPair& limits);
     LimitPair& Limits(int paramId, int index);
     void EnsureDeviceLimits();
     const DriveEntry* Drive(int diskId);
@@ -130,8 +110,8 @@ private:
     DriveSpaceReader spaceReader_;
     std::int16_t cpuNum_ = 0;
     std::vector<ParamRecord> items_; // kParamCount x DeviceColumns(), row-major
-    std::vector<CpuTimesEntry> cpuTimes_;
-    std::vector<CpuTime> cpuRead_;
+    CpuUsage cpuUsage_;
+    std::vector<CpuTickFields> cpuRead_;
     std::vector<NetRow> ifRows_;
     std::vector<NetInterfaceRecord> netTable_;
     std::vector<bool> wasPresent_;

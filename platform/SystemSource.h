@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KernelFields.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -15,21 +17,6 @@ namespace trumbel {
 struct SourceRoots {
     std::string proc = "/proc";
     std::string sys = "/sys";
-};
-
-struct MemoryStatus {
-    std::uint64_t totalPhys = 0; // bytes
-    std::uint64_t availPhys = 0;
-    std::uint64_t totalSwap = 0;
-    std::uint64_t freeSwap = 0;
-};
-
-// Cumulative processor times in the kernel's clock ticks. Idle includes I/O wait; total is every
-// state a processor can be in (guest time is already part of user time).
-struct CpuTime {
-    std::uint64_t idle = 0;
-    std::uint64_t total = 0;
-    bool online = false; // listed in the last read
 };
 
 // Interface types and operational states in the numbering the display names rely on.
@@ -85,14 +72,15 @@ public:
     SystemSource(const SystemSource&) = delete;
     SystemSource& operator=(const SystemSource&) = delete;
 
-    bool ReadMemory(MemoryStatus& out);
+    // False when the table cannot be read; out then holds no field.
+    bool ReadMemory(MemInfoFields& out);
 
     // Number of processors listed when the source was made (one per "cpuN" line).
     int ProcessorCount() const;
     // out[0] is the sum over all processors, out[i] processor i. A processor that has gone
     // offline keeps the times out held for it and reads online = false. False when the table
     // cannot be read.
-    bool ReadCpuTimes(std::span<CpuTime> out);
+    bool ReadCpuTicks(std::span<CpuTickFields> out);
 
     // Every interface the system lists, loopback included, in interface-index order.
     std::vector<NetRow> ReadInterfaceTable();

@@ -1,26 +1,23 @@
 #pragma once
 
+#include "measure/ShowParam.h"
+
 #include <array>
 #include <cstdint>
 
 namespace trumbel {
-
-// Value selectors of GetSystemValue.
-struct ShowInfo {
-    static constexpr int Log = -1; // history sample LogIndex (1 newest .. 60 oldest)
-    static constexpr int Max = 0;  // full scale of graphs
-    static constexpr int Free = 1;
-    static constexpr int Used = 2;
-    static constexpr int Total = 3; // numeric scale
-};
 
 // What drawing reads from the measurement object. The live program hands over the real one;
 // tests a fixed table. Reads may throw RuntimeError (a device or sample out of range).
 class MeasureView {
 public:
     virtual ~MeasureView() = default;
+    // The selector as a number, as skin files give it (ShowParamOf).
     virtual float GetSystemValue(int paramId, int deviceId, int showParamInfo,
                                  int logIndex = 0) = 0;
+    float Value(int paramId, int deviceId, ShowParam show, int logIndex = 0) {
+        return GetSystemValue(paramId, deviceId, ShowNumber(show), logIndex);
+    }
     virtual std::int32_t GetNetWorkStatus(int index) = 0;
     virtual std::int32_t GetNetWorkType(int index) = 0;
     virtual std::int32_t GetNetWorkNum() = 0;

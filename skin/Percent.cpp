@@ -67,23 +67,24 @@ std::int32_t LogPersentOf(float sample, float max, Inversion inversion) {
 
 std::int32_t GetPersent(MeasureView& measure, Ui& ui, int item, int device, Basis basis,
                         ScaleBy scale) {
-    float values[4] = {0.0f, 0.0f, 0.0f, 0.0f}; // Max, Free, Used, Total
+    float max = 0.0f;
+    float free = 0.0f;
+    float used = 0.0f;
+    float total = 0.0f;
     try {
-        for (int show = ShowInfo::Max; show <= ShowInfo::Total; ++show) {
-            values[show] = measure.GetSystemValue(item, device, show);
-        }
+        max = measure.Value(item, device, ShowParam::Max);
+        free = measure.Value(item, device, ShowParam::Free);
+        used = measure.Value(item, device, ShowParam::Used);
+        total = measure.Value(item, device, ShowParam::Total);
     } catch (const std::exception& e) {
         std::string extra = "パラメータ1 : " + std::to_string(item) + ", " +
                             std::to_string(device) + ", " + std::to_string(static_cast<int>(basis));
         extra += kCrLf;
-        extra += "パラメータ2 : " + Text(values[ShowInfo::Free]) + ", " +
-                 Text(values[ShowInfo::Used]) + ", " + Text(values[ShowInfo::Total]) + ", " +
-                 Text(values[ShowInfo::Max]);
+        extra += "パラメータ2 : " + Text(free) + ", " + Text(used) + ", " + Text(total) + ", " +
+                 Text(max);
         ReportRuntimeError(ui, ErrorCategory::InfoUpdate, AsRuntimeError(e), "GetPersent", extra);
     }
-    const float denominator =
-        scale == ScaleBy::FullScale ? values[ShowInfo::Max] : values[ShowInfo::Total];
-    return PersentOf(values[ShowInfo::Free], values[ShowInfo::Used], denominator, basis);
+    return PersentOf(free, used, scale == ScaleBy::FullScale ? max : total, basis);
 }
 
 std::int32_t GetLogPersent(MeasureView& measure, Ui& ui, int item, int device, int sample,
@@ -91,8 +92,8 @@ std::int32_t GetLogPersent(MeasureView& measure, Ui& ui, int item, int device, i
     float max = 0.0f;
     float value = 0.0f;
     try {
-        max = measure.GetSystemValue(item, device, ShowInfo::Max);
-        value = measure.GetSystemValue(item, device, ShowInfo::Log, sample);
+        max = measure.Value(item, device, ShowParam::Max);
+        value = measure.Value(item, device, ShowParam::Log, sample);
     } catch (const std::exception& e) {
         ReportRuntimeError(ui, ErrorCategory::InfoUpdate, AsRuntimeError(e), "GetLogPersent");
     }

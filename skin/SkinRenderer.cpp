@@ -431,9 +431,9 @@ void SkinRenderer::PrintDiskParam(int c, int s, int drive) {
         Piece(p.x + o.x + e[6], p.y + o.y + e[7], e[8] + e[10] * (drive + 2), e[9], e[10], e[11]);
     });
     InfoStep("PrintDiskParam", [&] { ctx_.measure.GetDiskSpaceValue(drive, space); });
-    const float free = space[ShowInfo::Free];
-    const float used = space[ShowInfo::Used];
-    const float total = space[ShowInfo::Total];
+    const float free = space[ShowNumber(ShowParam::Free)];
+    const float used = space[ShowNumber(ShowParam::Used)];
+    const float total = space[ShowNumber(ShowParam::Total)];
     InfoStep("PrintDiskParam", [&] {
         if (total != 0.0f) {
             const int style = LineStyle(c, s, 0);
@@ -583,7 +583,7 @@ void SkinRenderer::DrawClockUnit(int c) {
     if (shown(PageFile)) {
         lamp(PageFile, remaining(1));
     }
-    if (shown(Resources) && ctx_.measure.GetSystemValue(3, 0, ShowInfo::Free) >= 0.0f) {
+    if (shown(Resources) && ctx_.measure.Value(3, 0, ShowParam::Free) >= 0.0f) {
         lamp(Resources, remaining(3));
     }
 }

@@ -163,20 +163,17 @@ bool ParseInt(std::string_view s, long long& value, int base = 10) {
 }
 
 // "cpu" line fields: user nice system idle iowait irq softirq steal [guest guest_nice].
-bool ParseCpuFields(std::string_view rest, CpuTime& out) {
-    std::array<std::uint64_t, 8> f{};
+bool ParseCpuFields(std::string_view rest, CpuTickFields& out) {
+    std::uint64_t* const fields[] = {&out.user,   &out.nice, &out.system,  &out.idle,
+                                     &out.iowait, &out.irq,  &out.softirq, &out.steal};
     int got = 0;
-    for (; got < 8; ++got) {
-        if (!NextNumber(rest, f[static_cast<std::size_t>(got)])) {
+    for (std::uint64_t* field : fields) {
+        if (!NextNumber(rest, *field)) {
             break;
         }
+        ++got;
     }
-    if (got < 4) {
-        return false;
-    }
-    out.idle = f[3] + f[4];
-    out.total = f[0] + f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
-    return true;
+    return got >= 4;
 }
 
 // "cpu12 ..." -> 12; "cpu ..." -> -1; anything else -> -2.
@@ -442,11 +439,11 @@ SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) 
 
 SystemSource::~SystemSource() = default;
 
-bool SystemSource::ReadMemory(MemoryStatus& out) {
+bool SystemSource::ReadMemory(MemInfoFields& out) {
     Impl& d = *impl_;
     std::string_view text = d.meminfo.ReadAll(d.memBuf);
-    std::uint64_t total = 0, avail = 0, memFree = 0, swapTotal = 0, swapFree = 0;
-    bool haveTotal = false, haveAvail = false, haveFree = false;
+    out = {};
+    bool any = false;
     std::string_view line;
     while (NextLine(text, line)) {
         const auto colon = line.find(':');
@@ -454,45 +451,30 @@ bool SystemSource::ReadMemory(MemoryStatus& out) {
             continue;
         }
         const std::string_view key = line.substr(0, colon);
+        std::optional<std::uint64_t>* field = key == "MemTotal"       ? &out.memTotal
+                                              : key == "MemFree"      ? &out.memFree
+                                              : key == "MemAvailable" ? &out.memAvailable
+                                              : key == "SwapTotal"    ? &out.swapTotal
+                                              : key == "SwapFree"     ? &out.swapFree
+                                                                      : nullptr;
         std::string_view rest = line.substr(colon + 1);
         std::uint64_t kb = 0;
-        if (!NextNumber(rest, kb)) {
-            continue;
-        }
-        const std::uint64_t bytes = kb * 1024;
-        if (key == "MemTotal") {
-            total = bytes;
-            haveTotal = true;
-        } else if (key == "MemAvailable") {
-            avail = bytes;
-            haveAvail = true;
-        } else if (key == "MemFree") {
-            memFree = bytes;
-            haveFree = true;
-        } else if (key == "SwapTotal") {
-            swapTotal = bytes;
-        } else if (key == "SwapFree") {
-            swapFree = bytes;
+        if (field && NextNumber(rest, kb)) {
+            *field = kb;
+            any = true;
         }
     }
-    if (!haveTotal || (!haveAvail && !haveFree)) {
-        return false;
-    }
-    out.totalPhys = total;
-    out.availPhys = haveAvail ? avail : memFree; // kernels before 3.14 have no estimate
-    out.totalSwap = swapTotal;
-    out.freeSwap = swapFree;
-    return true;
+    return any;
 }
 
 int SystemSource::ProcessorCount() const {
     return impl_->processorCount;
 }
 
-bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
+bool SystemSource::ReadCpuTicks(std::span<CpuTickFields> out) {
     Impl& d = *impl_;
     std::string_view text = d.stat.ReadAll(d.statBuf);
-    for (CpuTime& t : out) {
+    for (CpuTickFields& t : out) {
         t.online = false;
     }
     bool sawTotal = false;
@@ -516,7 +498,7 @@ bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
             sawTotal = true;
         }
         if (column < out.size()) {
-            CpuTime t;
+            CpuTickFields t;
             if (ParseCpuFields(line, t)) {
                 t.online = true;
                 out[column] = t;
