@@ -2,12 +2,15 @@
 
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
+#include "base/FolderListing.h"
+#include "base/TextEncoding.h"
 #include "base/WebAddresses.h"
 #include "menus/MenuTree.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <unistd.h>
 
@@ -19,32 +22,30 @@ namespace fs = std::filesystem;
 
 const std::string kCr(kCrLf);
 
-bool IsBuiltinCaption(std::string_view caption) {
-    return caption.starts_with("[内蔵");
-}
-
 bool Exists(const std::string& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
 
-std::vector<std::string> FilesOf(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) {
-            names.push_back(it->path().filename().string());
-        }
-    }
-    return names;
-}
-
-// A program of its own: executable and not a desktop entry, which is a document to open.
+// A program of its own: an executable file that the system can run, a binary or a script
+// naming its interpreter. A document that merely has the execute bit (copied from a Windows disk
+// or share) opens with its application, as does a desktop entry.
 bool IsProgram(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0 &&
-           fs::path(path).extension() != ".desktop";
+    if (!fs::is_regular_file(path, ec) || ::access(path.c_str(), X_OK) != 0) {
+        return false;
+    }
+    char magic[4] = {};
+    std::ifstream in(path, std::ios::binary);
+    in.read(magic, sizeof magic);
+    const std::string_view head(magic, static_cast<std::size_t>(in.gcount()));
+    return head == "\177ELF" || head.starts_with("#!");
+}
+
+// A configured function names a file of the function folder, never a path out of it: settings
+// and option files are shared, and "../../usr/bin/..." would start whatever it names.
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
 const std::vector<std::string> kCalculators = {
@@ -63,13 +64,12 @@ std::array<std::string, kBuiltinFunctionCount> BuiltinFunctionNames() {
             "コマンドプロンプトを開く"};
 }
 
-std::optional<FunctionTarget> FunctionListEntry(int index, std::string_view caption,
-                                                const std::vector<std::string>& fileNames,
-                                                const std::string& folder) {
+std::optional<FunctionTarget>
+FunctionListEntry(int index, const std::vector<std::string>& fileNames, const std::string& folder) {
     if (index < 1) {
         return std::nullopt;
     }
-    if (IsBuiltinCaption(caption)) {
+    if (index <= kBuiltinFunctionCount) {
         return FunctionTarget{index - 1, {}};
     }
     const int file = index - kBuiltinFunctionCount; // 1-based among the kept names
@@ -79,8 +79,7 @@ std::optional<FunctionTarget> FunctionListEntry(int index, std::string_view capt
     return FunctionTarget{std::nullopt, folder + fileNames[static_cast<std::size_t>(file - 1)]};
 }
 
-std::optional<FunctionTarget> FavouritesEntry(int index, std::string_view caption,
-                                              const std::vector<std::string>& fileNames,
+std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::string>& fileNames,
                                               const std::string& folder,
                                               const std::array<std::int16_t, 5>& flags) {
     if (index < 1) {
@@ -88,14 +87,13 @@ std::optional<FunctionTarget> FavouritesEntry(int index, std::string_view captio
     }
     const int flagged =
         static_cast<int>(std::count_if(flags.begin(), flags.end(), [](auto f) { return f != 0; }));
-    if (IsBuiltinCaption(caption)) {
+    if (index <= flagged) {
         int seen = 0;
         for (int i = 0; i < static_cast<int>(flags.size()); ++i) {
             if (flags[static_cast<std::size_t>(i)] != 0 && ++seen == index) {
                 return FunctionTarget{i, {}};
             }
         }
-        return std::nullopt;
     }
     const int file = index - flagged;
     if (file < 1 || file > static_cast<int>(fileNames.size())) {
@@ -115,7 +113,7 @@ void FunctionLauncher::RunConfiguredFunction() {
         return;
     }
     const std::string path = FunctionFolder() + settings_.functionName;
-    if (!Exists(path)) {
+    if (!IsPlainFileName(settings_.functionName) || !Exists(path)) {
         ui_.MessageBox(
             {BoxTitle("エラー"),
              "ファンクションに設定されていたファイル" + kCr + path + kCr + "が見つかりません",
@@ -128,14 +126,10 @@ void FunctionLauncher::RunConfiguredFunction() {
 void FunctionLauncher::RunBuiltinFunction(int index) {
     switch (index) {
     case 0:
-        if (std::string why = desktop_.Open(std::string(kWebAddresses.searchHome)); !why.empty()) {
-            ReportFailure(std::string(kWebAddresses.searchHome), why);
-        }
+        Open(std::string(kWebAddresses.searchHome));
         break;
     case 1:
-        if (std::string why = desktop_.Open("/"); !why.empty()) {
-            ReportFailure("/", why);
-        }
+        Open("/");
         break;
     case 2: {
         std::optional<DesktopEntry> editor = DefaultApplicationFor("text/plain", paths_);
@@ -196,12 +190,12 @@ std::optional<std::string> FunctionLauncher::Terminal() const {
     return FindFirstProgram(kTerminals, paths_);
 }
 
-void FunctionLauncher::Choose(FunctionList list, int index, const std::string& caption,
+void FunctionLauncher::Choose(FunctionList list, int index,
                               const std::vector<std::string>& fileNames) {
     const std::optional<FunctionTarget> target =
-        list == FunctionList::All ? FunctionListEntry(index, caption, fileNames, FunctionFolder())
-                                  : FavouritesEntry(index, caption, fileNames, FavouritesFolder(),
-                                                    settings_.builtInFunctionFlags);
+        list == FunctionList::All
+            ? FunctionListEntry(index, fileNames, FunctionFolder())
+            : FavouritesEntry(index, fileNames, FavouritesFolder(), settings_.builtInFunctionFlags);
     if (target) {
         Run(*target);
     }
@@ -221,17 +215,18 @@ void FunctionLauncher::Run(const FunctionTarget& target) {
 }
 
 void FunctionLauncher::OpenFunctionFolder() {
-    const std::string folder = appFolder_ + "Function";
-    if (std::string why = desktop_.Open(folder); !why.empty()) {
-        ReportFailure(folder, why);
-    }
+    Open(appFolder_ + "Function");
+}
+
+void FunctionLauncher::Open(const std::string& target) {
+    desktop_.Open(target, [this, target](const std::string& why) { ReportFailure(target, why); });
 }
 
 void FunctionLauncher::StartFile(const std::string& path) {
     if (IsProgram(path)) {
         StartCommand({path}, appFolder_, path);
-    } else if (std::string why = desktop_.Open(path); !why.empty()) {
-        ReportFailure(path, why);
+    } else {
+        Open(path);
     }
 }
 
@@ -288,7 +283,7 @@ void FunctionLauncher::RegisterDroppedFile(const std::string& path) {
 FunctionPage FunctionLauncher::FillFunctionPage() {
     std::error_code ec;
     fs::create_directories(FavouritesFolder(), ec);
-    for (const std::string& name : FilesOf(FavouritesFolder())) {
+    for (const std::string& name : ListFilesByName(FavouritesFolder())) {
         if (!Exists(FunctionFolder() + name)) {
             fs::copy_file(FavouritesFolder() + name, FunctionFolder() + name, ec);
         }
@@ -302,9 +297,9 @@ FunctionPage FunctionLauncher::FillFunctionPage() {
              {},
              settings_.builtInFunctionFlags[static_cast<std::size_t>(i)] != 0});
     }
-    for (const std::string& file : FilesOf(FunctionFolder())) {
-        page.entries.push_back(
-            {RemoveExtension(file), std::nullopt, file, Exists(FavouritesFolder() + file)});
+    for (const std::string& file : ListFilesByName(FunctionFolder())) {
+        page.entries.push_back({DecodeFileText(RemoveExtension(file)), std::nullopt, file,
+                                Exists(FavouritesFolder() + file)});
     }
     for (std::size_t i = 0; i < page.entries.size(); ++i) {
         const FunctionPageEntry& e = page.entries[i];

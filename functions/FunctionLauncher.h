@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,9 +23,10 @@ std::array<std::string, kBuiltinFunctionCount> BuiltinFunctionNames();
 class LaunchDesktop {
 public:
     virtual ~LaunchDesktop() = default;
-    // A file, folder or web address with the desktop's default application; "" when something
-    // started, else why not.
-    virtual std::string Open(const std::string& target) = 0;
+    // A file, folder or web address with the desktop's default application. `failed` hears why
+    // it could not be opened: at once, or once the desktop's opener has given up.
+    virtual void Open(const std::string& target,
+                      std::function<void(const std::string& why)> failed) = 0;
     // A program with its arguments, detached, in `workingFolder` ("" for the current one); ""
     // when it started, else why not.
     virtual std::string Start(const std::vector<std::string>& command,
@@ -37,15 +39,14 @@ struct FunctionTarget {
     std::string file; // full path when not a built-in
 };
 
-// Entry `index` (1-based) of the function list: a built-in by its caption, else file
-// index - builtins of the kept names; nullopt for an index that names nothing.
-std::optional<FunctionTarget> FunctionListEntry(int index, std::string_view caption,
-                                                const std::vector<std::string>& fileNames,
-                                                const std::string& folder);
+// Entry `index` (1-based) of the function list: the built-ins come first, then file
+// index - builtins of the kept names; nullopt for an index that names nothing. The position
+// decides, never the caption: a file may be called "[内蔵] …" too.
+std::optional<FunctionTarget>
+FunctionListEntry(int index, const std::vector<std::string>& fileNames, const std::string& folder);
 // Entry `index` of the favourites list: the index-th flagged built-in, else file
 // index - flagged of the kept names.
-std::optional<FunctionTarget> FavouritesEntry(int index, std::string_view caption,
-                                              const std::vector<std::string>& fileNames,
+std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::string>& fileNames,
                                               const std::string& folder,
                                               const std::array<std::int16_t, 5>& flags);
 
@@ -72,8 +73,7 @@ public:
 
     void RunConfiguredFunction();
     void RunBuiltinFunction(int index);
-    void Choose(FunctionList list, int index, const std::string& caption,
-                const std::vector<std::string>& fileNames);
+    void Choose(FunctionList list, int index, const std::vector<std::string>& fileNames);
     void OpenFunctionFolder();
 
     // A file of the function folders: programs start in the program's folder, everything else
@@ -92,6 +92,8 @@ public:
 
 private:
     void Run(const FunctionTarget& target);
+    // With the desktop's default application; a failure, now or later, is reported in a box.
+    void Open(const std::string& target);
     void StartCommand(const std::vector<std::string>& command, const std::string& folder,
                       const std::string& what);
     void ReportFailure(const std::string& what, const std::string& reason);

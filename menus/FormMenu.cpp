@@ -3,6 +3,8 @@
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"
 #include "base/ErrorReport.h"
+#include "base/FolderListing.h"
+#include "base/TextEncoding.h"
 #include "base/WebAddresses.h"
 #include "settings/SettingsStore.h"
 
@@ -21,20 +23,6 @@ constexpr std::string_view kBuiltInPrefix = "[内蔵] ";
 constexpr std::string_view kProfileSuffix = "の設定";
 constexpr int kFirstDrive = 0;    // C
 constexpr int kDriveLetters = 24; // C to Z
-
-// The files of a folder in the file system's own order; nothing for a missing folder.
-std::vector<std::string> FilesOf(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) {
-            names.push_back(it->path().filename().string());
-        }
-    }
-    return names;
-}
 
 void EnsureFolder(const std::string& folder) {
     std::error_code ec;
@@ -156,6 +144,7 @@ MenuItem& FormMenu::AddEntry(const std::string& list, std::string caption, std::
     entry.index = last->index + 1;
     entry.caption = std::move(caption);
     entry.icon = std::move(icon);
+    entry.plainText = true;
     return *items.insert(last.base(), std::move(entry));
 }
 
@@ -197,6 +186,7 @@ void FormMenu::SetMenu(int mode) {
             command = builtIns[static_cast<std::size_t>(settings_.functionId)];
         }
         Item("MnuFunctionCommand")->caption = command;
+        Item("MnuFunctionCommand")->plainText = true;
         Item("MnuAbout")->caption = std::string(kProductName) + "について";
         Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin == 1;
         Item("MnuSkinDefaultSkinType", 0)->checked = settings_.builtInSkinType == 0;
@@ -231,9 +221,10 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
             AddEntry(list, std::string(kBuiltInPrefix) + builtIns[i], "icon_function");
         }
     }
-    for (const std::string& file : FilesOf(folder)) {
+    for (const std::string& file : ListFilesByName(folder)) {
         names.push_back(file);
-        AddEntry(list, RemoveExtension(file), "icon_file").iconFile = folder + file;
+        // Names from Windows archives may still be Shift_JIS: shown decoded, kept as bytes.
+        AddEntry(list, DecodeFileText(RemoveExtension(file)), "icon_file").iconFile = folder + file;
     }
     HidePlaceholderIfFilled(list);
     if (iconMenus_ == IconMenus::On) {
@@ -475,6 +466,7 @@ void FormMenu::SetSkinLink(const std::string& siteName, const std::string& url) 
     MenuItem& link = *Item("MnuSkinURL");
     const bool shown = !siteName.empty() && !url.empty() && settings_.useBuiltInSkin != 1;
     link.caption = shown ? siteName + "へ行く" : std::string();
+    link.plainText = true;
     link.visible = shown;
     skinUrl_ = shown ? url : std::string();
 }
@@ -512,9 +504,9 @@ void FormMenu::Run(const MenuCommand& command, MenuActions& actions) {
     } else if (name == "MnuFunctionCommand") {
         actions.RunConfiguredFunction();
     } else if (name == "MnuFunctionAllList" && index > 0) {
-        actions.ChooseFunction(FunctionList::All, index, item->caption, functionFileNames_);
+        actions.ChooseFunction(FunctionList::All, index, functionFileNames_);
     } else if (name == "MnuFunctionPickUpList" && index > 0) {
-        actions.ChooseFunction(FunctionList::Favourites, index, item->caption, favouriteFileNames_);
+        actions.ChooseFunction(FunctionList::Favourites, index, favouriteFileNames_);
     } else if (name == "MnuOpenFunctionDir") {
         actions.OpenFunctionFolder();
     } else if (name == "MnuOpenOption6") {

@@ -55,9 +55,8 @@ public:
     virtual ~MenuActions() = default;
     virtual void ShowAbout() = 0;
     virtual void RunConfiguredFunction() = 0;
-    // Entry `index` (1-based) of a function list, with the caption it showed and the file names
-    // the list was built from.
-    virtual void ChooseFunction(FunctionList list, int index, const std::string& caption,
+    // Entry `index` (1-based) of a function list, with the file names the list was built from.
+    virtual void ChooseFunction(FunctionList list, int index,
                                 const std::vector<std::string>& fileNames) = 0;
     virtual void OpenFunctionFolder() = 0;
     // Opens the options dialog modeless; page -1 leaves the page as it was.

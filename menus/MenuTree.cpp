@@ -21,7 +21,9 @@ MenuItem Member(std::string name, int index, std::string caption, std::string ic
 }
 
 MenuItem Separator(std::string name) {
-    return Item(std::move(name), "-");
+    MenuItem m = Item(std::move(name), "-");
+    m.separator = true;
+    return m;
 }
 
 // A disabled index-0 member that stands in for an empty list.
@@ -194,13 +196,22 @@ MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {
     return nullptr;
 }
 
-std::string RemoveExtension(std::string_view name) {
+namespace {
+
+std::size_t ExtensionDot(std::string_view name) {
     const std::size_t dot = name.rfind('.');
+    return dot == 0 ? std::string_view::npos : dot;
+}
+
+} // namespace
+
+std::string RemoveExtension(std::string_view name) {
+    const std::size_t dot = ExtensionDot(name);
     return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
 std::string GetExtension(std::string_view name) {
-    const std::size_t dot = name.rfind('.');
+    const std::size_t dot = ExtensionDot(name);
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
 }
 

@@ -9,7 +9,7 @@ namespace trumbel {
 
 inline constexpr int kSingleItem = -1;
 
-// One item of the popup menus: a command, a separator ("-") or a submenu. Items named alike
+// One item of the popup menus: a command, a separator or a submenu. Items named alike
 // with indexes 0, 1, 2, ... form a list: index 0 is the design-time placeholder, the others are
 // added just before a popup and removed after it.
 struct MenuItem {
@@ -22,6 +22,10 @@ struct MenuItem {
     bool visible = true;
     bool radio = false;
     bool submenu = false;
+    bool separator = false;
+    // The caption is a name from outside (a file, a device, a skin's site), not one of ours: it
+    // is shown as it reads, with no mnemonic and no shortcut column.
+    bool plainText = false;
     // For entries that stand for a file: the file, whose own icon an icon menu shows.
     std::string iconFile;
     // The title band an icon menu paints beside a submenu, and whether it is shown.
@@ -29,7 +33,7 @@ struct MenuItem {
     bool bandShown = false;
     std::vector<MenuItem> items;
 
-    bool IsSeparator() const { return caption == "-"; }
+    bool IsSeparator() const { return separator; }
 };
 
 // A chosen item, as a view reports it after the menu has closed.
@@ -53,6 +57,7 @@ const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index 
 MenuItem* FindParent(MenuItem& root, std::string_view name, int index = kSingleItem);
 
 // The text before the last "." (the whole name without a dot) and the text after it ("").
+// A leading dot starts a hidden file's name, not its extension: ".directory" is all name.
 std::string RemoveExtension(std::string_view name);
 std::string GetExtension(std::string_view name);
 

@@ -99,7 +99,11 @@ BandTextBox PlaceBandText(int bandWidth, int bandHeight, int textLength, int tex
 OwnItemRecord RecordOf(const MenuItem& item) {
     OwnItemRecord r;
     r.valid = item.visible;
-    r.text = item.IsSeparator() ? ItemText{"-", {}} : SplitItemText(item.caption);
+    r.separator = item.IsSeparator();
+    // Only our own captions have a shortcut column: a tab in a file name is part of the name.
+    r.text = r.separator      ? ItemText{"-", {}}
+             : item.plainText ? ItemText{item.caption, {}}
+                              : SplitItemText(item.caption);
     r.icon = item.icon;
     r.iconFile = item.iconFile;
     return r;

@@ -93,7 +93,8 @@ struct OwnItemRecord {
     std::string icon;     // resource name, "" for none
     std::string iconFile; // a file whose own icon stands for the item
     int height = 0;       // 0 until measured
-    bool IsSeparator() const { return text.caption == "-"; }
+    bool separator = false;
+    bool IsSeparator() const { return separator; }
 };
 
 struct OwnBand {

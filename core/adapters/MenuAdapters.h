@@ -74,9 +74,9 @@ public:
     // The strip stays visible while the box is open, whatever the auto-hide rules say.
     void ShowAbout() override;
     void RunConfiguredFunction() override { functions_.RunConfiguredFunction(); }
-    void ChooseFunction(FunctionList list, int index, const std::string& caption,
+    void ChooseFunction(FunctionList list, int index,
                         const std::vector<std::string>& fileNames) override {
-        functions_.Choose(list, index, caption, fileNames);
+        functions_.Choose(list, index, fileNames);
     }
     void OpenFunctionFolder() override { functions_.OpenFunctionFolder(); }
     void OpenOptions(int page) override;

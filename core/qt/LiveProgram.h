@@ -67,13 +67,13 @@ public:
     QtTrayHost trayHost;
     TraySourceHooks traySource;
     TrayIcons tray;
-    QtShell shell;
+    QtLaunchDesktop launchDesktop;
+    QtShell shell{launchDesktop};
     TrayNotices clockNotices{tray};
     TimeInfoWindows clock;
     ProgramMenuSources menuSources;
     FormMenu formMenu;
     QtMenuPresenter menuPresenter;
-    QtLaunchDesktop launchDesktop{[this](const std::string& target) { return shell.Open(target); }};
     FunctionLauncher launcher;
     QtAboutDialog aboutDialog;
     ProgramMenuActions menuActions;

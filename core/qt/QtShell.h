@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "functions/qt/QtLaunchDesktop.h"
 
 #include <string>
 
@@ -10,6 +11,7 @@ namespace trumbel {
 // its file manager for a folder (xdg-open on X11 desktops).
 class QtShell final : public ShellPort {
 public:
+    explicit QtShell(QtLaunchDesktop& opener) : opener_(opener) {}
     bool FileExists(const std::string& path) const override;
     bool Open(const std::string& target) override;
     bool Explore(const std::string& folder) override;
@@ -17,6 +19,7 @@ public:
     const std::string& HelpFile() const { return helpFile_; }
 
 private:
+    QtLaunchDesktop& opener_;
     std::string helpFile_;
 };
 

@@ -1,11 +1,36 @@
 #include "QtUi.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QString>
 
 namespace trumbel {
 
+namespace {
+
+Q_LOGGING_CATEGORY(lcBoxes, "trumbel.boxes", QtInfoMsg)
+
+} // namespace
+
+std::string BoxLogLine(const MessageBoxRequest& request) {
+    std::string line = "box [" + request.title + "] ";
+    for (std::size_t i = 0; i < request.text.size(); ++i) {
+        const char c = request.text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < request.text.size() && request.text[i + 1] == '\n') {
+                ++i;
+            }
+            line += " / ";
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 MsgAnswer QtUi::MessageBox(const MessageBoxRequest& request) {
+    // Before the box runs: a person at a terminal sees what waits for an answer.
+    qCInfo(lcBoxes, "%s", BoxLogLine(request).c_str());
     QMessageBox box(parent_);
     box.setWindowTitle(QString::fromStdString(request.title));
     box.setText(QString::fromStdString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

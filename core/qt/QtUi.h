@@ -2,6 +2,8 @@
 
 #include "base/Ui.h"
 
+#include <string>
+
 class QWidget;
 
 namespace trumbel {
@@ -16,5 +18,9 @@ public:
 private:
     QWidget* parent_;
 };
+
+// A box as the one line the log keeps of it: the title in brackets, then the text with each
+// line break shown as " / ".
+std::string BoxLogLine(const MessageBoxRequest& request);
 
 } // namespace trumbel

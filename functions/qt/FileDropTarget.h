@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     QWidget& window_;
+    QString offered_; // the file of the drag over the window
     std::function<void(const std::string&)> dropped_;
 };
 

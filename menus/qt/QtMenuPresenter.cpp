@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QPointer>
@@ -25,8 +26,31 @@ constexpr const char* kPositionProperty = "ownPosition";
 // The one window whose menus the presenter registers: the popup on show.
 constexpr int kPopupWindow = 1;
 
+// A name from outside may widen a menu by this many average characters at most.
+constexpr int kPlainCaptionChars = 50;
+
 QString Text(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A caption from outside as it reads: "&" marks no mnemonic and a tab or line break makes no
+// column or line. A long one is shortened in the middle, where a file name's start and its
+// extension stay readable, so one name cannot stretch the menu across the screen.
+QString PlainCaption(const std::string& caption, const QFont& font) {
+    QString text = Text(caption);
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char(' ');
+        }
+    }
+    const QFontMetrics metrics(font);
+    text =
+        metrics.elidedText(text, Qt::ElideMiddle, metrics.averageCharWidth() * kPlainCaptionChars);
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QString CaptionOf(const MenuItem& item, const std::string& caption, const QFont& font) {
+    return item.plainText ? PlainCaption(caption, font) : Text(caption);
 }
 
 void Tag(QAction& action, const MenuItem& item) {
@@ -68,7 +92,7 @@ void FillOwnMenu(OwnMenuWidget& menu, const MenuItem& model, OwnMenu& records, i
             menu.addSeparator()->setProperty(kPositionProperty, position);
             continue;
         }
-        QString text = Text(record.text.caption);
+        QString text = CaptionOf(item, record.text.caption, menu.font());
         if (!record.text.shortcut.empty()) {
             text += QLatin1Char('\t') + Text(record.text.shortcut);
         }
@@ -126,12 +150,12 @@ void FillMenu(QMenu& menu, const MenuItem& model) {
             continue;
         }
         if (item.submenu) {
-            QMenu* sub = menu.addMenu(Text(item.caption));
+            QMenu* sub = menu.addMenu(CaptionOf(item, item.caption, menu.font()));
             sub->setEnabled(item.enabled);
             FillMenu(*sub, item);
             continue;
         }
-        QAction* action = menu.addAction(Text(item.caption));
+        QAction* action = menu.addAction(CaptionOf(item, item.caption, menu.font()));
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked || item.radio);
         action->setChecked(item.checked);

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,13 @@
 #include <QPushButton>
 
 namespace trumbel {
+
+namespace {
+
+// A file name may widen the combo box, and with it the dialog, by this many average characters.
+constexpr int kComboCaptionChars = 40;
+
+} // namespace
 
 FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Function, parent) {
@@ -95,8 +103,12 @@ void FunctionButtonPage::Fill() {
     rows_ = host().FillFunctionPage();
     function_->clear();
     list_->clear();
+    const QFontMetrics metrics(function_->font());
+    const int widest = metrics.averageCharWidth() * kComboCaptionChars;
     for (const FunctionPageEntry& e : rows_.entries) {
-        function_->addItem(Qs(e.caption));
+        // Shortened in the middle for the box only: the row still stands for its whole name.
+        function_->addItem(metrics.elidedText(Qs(e.caption), Qt::ElideMiddle, widest));
+        function_->setItemData(function_->count() - 1, Qs(e.caption), Qt::ToolTipRole);
         auto* item = new QListWidgetItem(Qs(e.caption), list_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(e.checked ? Qt::Checked : Qt::Unchecked);

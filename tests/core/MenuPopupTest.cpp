@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace trumbel {
 namespace {
@@ -155,6 +156,82 @@ TEST(LiveMenus, DeviceListsComeFromTheMeasurement) {
     EXPECT_EQ(c->caption.rfind("C: /(", 0), 0u) << c->caption;
     live.formMenu.DeleteNetworkDevice();
     EXPECT_EQ(cpu.items.size(), 1u);
+    live.program.EndApplication();
+}
+
+// Hostile names in the function folder, each a script that records the path it was started
+// under: the list shows every name as it reads (no mnemonic, separator, blank or shortcut
+// column, a long one shortened), in a file manager's order, and each entry starts its own file.
+TEST(LiveMenus, EveryFileNameIsListedAsItReadsAndStartsItsOwnFile) {
+    struct Case {
+        std::string file;
+        QString shown;
+    };
+    const std::string longName(200, 'w');
+    const std::vector<Case> cases = {
+        {"-", "-"},
+        {"-.txt", "-"},
+        {".directory", ".directory"},
+        {"2 items.sh", "2 items"},
+        {"10 items.sh", "10 items"},
+        {"[内蔵] not built in.sh", "[内蔵] not built in"},
+        {"a&b.sh", "a&&b"},
+        {"B\ttab.sh", "B tab"},
+        {longName + ".sh", ""},
+        {"\x83\x65\x83\x58\x83\x67.sh", "テスト"}, // Shift_JIS, from a Windows archive
+    };
+    const fs::path folder = test::FreshTestFolder("names");
+    const fs::path started = folder / "started.txt";
+    fs::create_directories(folder / "Function");
+    for (auto c = cases.rbegin(); c != cases.rend(); ++c) {
+        const fs::path script = folder / "Function" / c->file;
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$0\" >>'" << started.string()
+                              << "'\n";
+        fs::permissions(script, fs::perms::owner_all);
+    }
+    RecordingUi ui;
+    LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
+    test::StartGuarded(live);
+    const auto boxesAtStart = ui.shown.size();
+    auto lines = [&] {
+        std::vector<std::string> out;
+        std::ifstream in(started);
+        for (std::string line; std::getline(in, line);) {
+            out.push_back(fs::path(line).filename().string());
+        }
+        return out;
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        live.menuPresenter.onShown = [&](QMenu& menu) {
+            const QList<QAction*> actions = menu.actions();
+            EXPECT_EQ(actions.size(), static_cast<qsizetype>(kBuiltinFunctionCount + cases.size()));
+            EXPECT_LT(menu.sizeHint().width(), 600);
+            for (std::size_t k = 0; k < cases.size() && actions.size() > 5; ++k) {
+                const QAction* entry = actions[static_cast<qsizetype>(kBuiltinFunctionCount + k)];
+                EXPECT_FALSE(entry->isSeparator()) << k;
+                if (!cases[k].shown.isEmpty()) {
+                    EXPECT_EQ(entry->text(), cases[k].shown) << k;
+                }
+            }
+            menu.setActiveAction(actions.value(static_cast<qsizetype>(kBuiltinFunctionCount + i)));
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&menu, &enter);
+        };
+        live.program.DoTrayAction(3);
+        for (int wait = 0; wait < 100 && lines().size() <= i; ++wait) {
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ASSERT_EQ(lines().size(), i + 1) << "nothing started";
+        EXPECT_EQ(lines()[i], cases[i].file);
+    }
+    EXPECT_EQ(ui.shown.size(), boxesAtStart);
+    const FunctionPage page = live.launcher.FillFunctionPage();
+    ASSERT_EQ(page.entries.size(), kBuiltinFunctionCount + cases.size());
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        EXPECT_EQ(page.entries[kBuiltinFunctionCount + k].fileName, cases[k].file) << k;
+    }
     live.program.EndApplication();
 }
 

@@ -16,9 +16,11 @@ using Strings = std::vector<std::string>;
 struct RecordingDesktop final : LaunchDesktop {
     Strings log;
     std::string failWith; // every request fails with this reason when set
-    std::string Open(const std::string& target) override {
+    void Open(const std::string& target, std::function<void(const std::string&)> failed) override {
         log.push_back("open " + target);
-        return failWith;
+        if (!failWith.empty()) {
+            failed(failWith);
+        }
     }
     std::string Start(const std::vector<std::string>& command, const std::string& folder) override {
         std::string line = "start";
@@ -64,13 +66,18 @@ TEST_F(FunctionLauncherTest, ConfiguredFileStartsOrOpensOrIsReportedMissing) {
     Write(app + "Function/tool", "#!/bin/sh\n", true);
     Write(app + "Function/notes.txt");
     Write(app + "Function/app.desktop", "[Desktop Entry]\nExec=true\n", true);
+    // A document keeps the execute bit it had on a Windows disk; a binary has no "#!".
+    Write(app + "Function/from-share.txt", "plain words", true);
+    fs::copy_file("/bin/true", app + "Function/binary");
     struct Case {
         const char* name;
         std::string expected;
     };
     for (const Case& c : {Case{"tool", "start " + app + "Function/tool in " + app},
                           Case{"notes.txt", "open " + app + "Function/notes.txt"},
-                          Case{"app.desktop", "open " + app + "Function/app.desktop"}}) {
+                          Case{"app.desktop", "open " + app + "Function/app.desktop"},
+                          Case{"from-share.txt", "open " + app + "Function/from-share.txt"},
+                          Case{"binary", "start " + app + "Function/binary in " + app}}) {
         desktop.log.clear();
         settings.functionId = -1;
         settings.functionName = c.name;
@@ -88,17 +95,34 @@ TEST_F(FunctionLauncherTest, ConfiguredFileStartsOrOpensOrIsReportedMissing) {
     EXPECT_EQ(ui.shown[0].text, "ファンクションに設定されていたファイル\r\n" + app +
                                     "Function/gone.sh\r\nが見つかりません");
     EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+
+    // A shared option file may name a path out of the function folder: refused as missing.
+    Write(root / "outside/run.sh", "#!/bin/sh\n", true);
+    for (const char* name : {"../../outside/run.sh", ".."}) {
+        ui.shown.clear();
+        settings.functionName = name;
+        Launcher().RunConfiguredFunction();
+        EXPECT_TRUE(desktop.log.empty()) << name;
+        ASSERT_EQ(ui.shown.size(), 1u) << name;
+        EXPECT_EQ(ui.shown[0].text, "ファンクションに設定されていたファイル\r\n" + app +
+                                        "Function/" + name + "\r\nが見つかりません");
+    }
 }
 
 TEST_F(FunctionLauncherTest, AFailedStartIsReportedWithTheFileAndTheReason) {
-    Write(app + "Function/tool", "", true);
+    Write(app + "Function/tool", "#!/bin/sh\n", true);
+    Write(app + "Function/doc.odt");
     settings.functionId = -1;
-    settings.functionName = "tool";
     desktop.failWith = "Permission denied";
-    Launcher().RunConfiguredFunction();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text,
-              app + "Function/tool\r\nを起動できませんでした｡\r\nPermission denied");
+    // A program that cannot start, and a document no application takes, say so alike.
+    for (const char* name : {"tool", "doc.odt"}) {
+        ui.shown.clear();
+        settings.functionName = name;
+        Launcher().RunConfiguredFunction();
+        ASSERT_EQ(ui.shown.size(), 1u) << name;
+        EXPECT_EQ(ui.shown[0].text,
+                  app + "Function/" + name + "\r\nを起動できませんでした｡\r\nPermission denied");
+    }
 }
 
 TEST_F(FunctionLauncherTest, BuiltinsMapOntoTheDesktop) {
@@ -184,18 +208,15 @@ TEST(FunctionListTest, EntriesCountTheBuiltinsFirst) {
     const std::string dir = "/f/";
     struct Case {
         int index;
-        const char* caption;
         std::optional<int> builtin;
         std::string file;
         bool valid;
     };
     for (const Case& c :
-         {Case{1, "[内蔵] Googleへアクセス", 0, "", true}, Case{4, "[内蔵] 電卓起動", 3, "", true},
-          Case{6, "first", std::nullopt, "/f/first.sh", true},
-          Case{7, "second", std::nullopt, "/f/second", true},
-          Case{8, "third", std::nullopt, "", false},
-          Case{0, "リストは存在しません", std::nullopt, "", false}}) {
-        const auto target = FunctionListEntry(c.index, c.caption, files, dir);
+         {Case{1, 0, "", true}, Case{4, 3, "", true}, Case{6, std::nullopt, "/f/first.sh", true},
+          Case{7, std::nullopt, "/f/second", true}, Case{8, std::nullopt, "", false},
+          Case{0, std::nullopt, "", false}}) {
+        const auto target = FunctionListEntry(c.index, files, dir);
         ASSERT_EQ(target.has_value(), c.valid) << c.index;
         if (target) {
             EXPECT_EQ(target->builtin, c.builtin) << c.index;
@@ -207,23 +228,22 @@ TEST(FunctionListTest, EntriesCountTheBuiltinsFirst) {
 TEST(FunctionListTest, FavouritesCountOnlyTheFlaggedBuiltins) {
     const std::array<std::int16_t, 5> flags = {1, 0, 0, -1, 0};
     const Strings files = {"fav.sh"};
-    const auto one = FavouritesEntry(1, "[内蔵] Googleへアクセス", files, "/p/", flags);
-    const auto two = FavouritesEntry(2, "[内蔵] 電卓起動", files, "/p/", flags);
-    const auto three = FavouritesEntry(3, "fav", files, "/p/", flags);
+    const auto one = FavouritesEntry(1, files, "/p/", flags);
+    const auto two = FavouritesEntry(2, files, "/p/", flags);
+    const auto three = FavouritesEntry(3, files, "/p/", flags);
     ASSERT_TRUE(one && two && three);
     EXPECT_EQ(one->builtin, 0);
     EXPECT_EQ(two->builtin, 3);
     EXPECT_EQ(three->file, "/p/fav.sh");
-    EXPECT_FALSE(FavouritesEntry(4, "none", files, "/p/", flags));
-    EXPECT_FALSE(FavouritesEntry(3, "[内蔵] x", files, "/p/", flags)) << "only two are flagged";
+    EXPECT_FALSE(FavouritesEntry(4, files, "/p/", flags));
 }
 
 TEST_F(FunctionLauncherTest, ChoosingAMissingListedFileNamesItsPath) {
-    Write(app + "Function/PickUp/there.sh", "", true);
+    Write(app + "Function/PickUp/there.sh", "#!/bin/sh\n", true);
     settings.builtInFunctionFlags = {0, 0, 0, 0, 0};
-    Launcher().Choose(FunctionList::Favourites, 1, "there", {"there.sh"});
+    Launcher().Choose(FunctionList::Favourites, 1, {"there.sh"});
     EXPECT_EQ(desktop.log, (Strings{"start " + app + "Function/PickUp/there.sh in " + app}));
-    Launcher().Choose(FunctionList::All, 6, "lost", {"lost.sh"});
+    Launcher().Choose(FunctionList::All, 6, {"lost.sh"});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, app + "Function/lost.sh が見つかりません");
     EXPECT_EQ(ui.shown[0].title, "エラー - Velquor");

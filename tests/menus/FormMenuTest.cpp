@@ -97,9 +97,9 @@ TEST(MenuTreeTest, ExtensionsSplitAtTheLastDot) {
         const char* withoutExtension;
         const char* extension;
     };
-    for (const Case& c :
-         {Case{"README", "README", ""}, Case{"my.tool.sh", "my.tool", "sh"}, Case{"a.", "a", ""},
-          Case{".hidden", "", "hidden"}, Case{"の.設定", "の", "設定"}}) {
+    for (const Case& c : {Case{"README", "README", ""}, Case{"my.tool.sh", "my.tool", "sh"},
+                          Case{"a.", "a", ""}, Case{".directory", ".directory", ""},
+                          Case{".hidden.txt", ".hidden", "txt"}, Case{"の.設定", "の", "設定"}}) {
         EXPECT_EQ(RemoveExtension(c.name), c.withoutExtension) << c.name;
         EXPECT_EQ(GetExtension(c.name), c.extension) << c.name;
     }

@@ -144,7 +144,9 @@ MenuItem Entry(std::string caption, std::string icon = {}) {
 std::vector<MenuItem> Bar() {
     MenuItem hidden = Entry("hidden");
     hidden.visible = false;
-    return {Menu("top0", {Entry("a\tCtrl+A", "icon_me"), Entry("-"),
+    MenuItem separator = Entry("-");
+    separator.separator = true;
+    return {Menu("top0", {Entry("a\tCtrl+A", "icon_me"), separator,
                           Menu("sub", {Entry("x"), Menu("deep", {Entry("y")})}), hidden}),
             Menu("top1", {Entry("b")})};
 }

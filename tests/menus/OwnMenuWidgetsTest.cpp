@@ -27,6 +27,12 @@ MenuItem Entry(std::string caption, std::string name = "MnuTest") {
     return m;
 }
 
+MenuItem Separator() {
+    MenuItem m = Entry("-");
+    m.separator = true;
+    return m;
+}
+
 MenuItem Menu(std::vector<MenuItem> items, std::string band = {}) {
     MenuItem m;
     m.name = "MnuRoot";
@@ -105,8 +111,8 @@ TEST(OwnMenuWidgets, ItemsAreMeasuredByTheRules) {
 TEST(OwnMenuWidgets, SeparatorsAndBandsTakeTheirMeasuredRoom) {
     const EdgeSize edge;
     const QString caption = QStringLiteral("終了(&X)");
-    Built plain(Menu({Entry("終了(&X)"), Entry("-"), Entry("終了(&X)")}));
-    Built banded(Menu({Entry("終了(&X)"), Entry("-"), Entry("終了(&X)")}, " Function (一覧)"));
+    Built plain(Menu({Entry("終了(&X)"), Separator(), Entry("終了(&X)")}));
+    Built banded(Menu({Entry("終了(&X)"), Separator(), Entry("終了(&X)")}, " Function (一覧)"));
     const PixelSize item = MeasureItem(TextSize(plain.menu->font(), caption), {16, 16}, edge, 0);
 
     EXPECT_EQ(plain.menu->actionGeometry(plain.At(1)).height(), SeparatorHeight(edge));
@@ -173,7 +179,7 @@ TEST(OwnMenuWidgets, TheBandPictureIsTheGradientWithUpwardTextAtTheBottom) {
     for (int i = 0; i < 12; ++i) {
         items.push_back(Entry("entry " + std::to_string(i)));
     }
-    items.insert(items.begin() + 4, Entry("-"));
+    items.insert(items.begin() + 4, Separator());
     Built b(Menu(items, "  Velquor ver.1.32  (Revision : 0083)"));
     const QImage picture = b.Picture();
     const QImage& band = b.menu->BandPicture();

@@ -90,6 +90,20 @@ TEST(OptionsDialog, BuiltInSkinThenCancelReturnsTheSkin) {
     EXPECT_EQ(rig.strip(), before);
 }
 
+// One long file name neither widens the dialog past the screen nor loses its whole name.
+TEST(OptionsDialog, ALongFileNameKeepsTheDialogOnTheScreen) {
+    Rig rig;
+    const std::string name = std::string(200, 'w') + ".txt";
+    std::ofstream(rig.folder / "Function" / name) << "x";
+    auto& fn = rig.page<FunctionButtonPage>(OptionsPageId::Function);
+    fn.Fill();
+    // The widest entry is what the box, and the dialog with it, grows to when first shown.
+    QComboBox& box = *fn.functionCombo();
+    EXPECT_LT(box.fontMetrics().horizontalAdvance(box.itemText(kBuiltinFunctionCount)), 640);
+    box.setCurrentIndex(kBuiltinFunctionCount);
+    EXPECT_EQ(rig.settings().functionName, name);
+}
+
 // Cancel compares the whole record: edits on every page of this dialog come back.
 TEST(OptionsDialog, CancelRestoresTheWholeRecord) {
     Rig rig;
