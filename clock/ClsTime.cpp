@@ -210,8 +210,7 @@ SntpReply ClsTime::Query(const std::string& server, int port, int localPort) {
         // Not fatal: sending picks a free port instead.
         reply.state = sntp_text::kBind;
     }
-    const std::optional<std::uint32_t> address =
-        ResolveAddress(server, timeOut, lookup ? lookup : HostLookup(SystemHostLookup));
+    const std::optional<std::uint32_t> address = ResolveAddress(server, timeOut);
     if (!address) {
         reply.state = sntp_text::kAddress;
         return reply;

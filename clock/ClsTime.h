@@ -72,8 +72,6 @@ public:
     int timeOut = kDefaultTimeOutMs; // milliseconds, for sending, receiving and the lookup
     // The machine's clock; the real-time clock unless a test says otherwise.
     std::function<UtcTime()> now;
-    // The resolver; the system's unless a test says otherwise.
-    HostLookup lookup;
 };
 
 // The real-time clock of the machine.

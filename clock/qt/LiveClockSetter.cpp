@@ -1,13 +1,12 @@
 #include "LiveClockSetter.h"
 
-#include "SystemClock.h"
-
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace trumbel {
 
@@ -18,6 +17,33 @@ constexpr int kAuthorisationTimeoutMs = 120'000;
 
 std::string Because(const std::string& detail) {
     return std::string(clock_text::kNoPrivilege) + "（" + detail + "）";
+}
+
+// The set that waits for timedated, and whom to tell its outcome. It outlives the window that
+// asked: timedated steps the clock once the password is given, whether anyone still waits.
+struct PendingSet {
+    struct Waiter {
+        std::weak_ptr<int> setter;
+        std::function<void(const SetOutcome&)> done;
+    };
+    bool asked = false;
+    std::vector<Waiter> waiters;
+};
+
+PendingSet& ThePendingSet() {
+    static PendingSet pending;
+    return pending;
+}
+
+void Settle(const SetOutcome& outcome) {
+    PendingSet& pending = ThePendingSet();
+    const std::vector<PendingSet::Waiter> waiters = std::move(pending.waiters);
+    pending = {};
+    for (const PendingSet::Waiter& w : waiters) {
+        if (!w.setter.expired()) {
+            w.done(outcome);
+        }
+    }
 }
 
 } // namespace
@@ -44,13 +70,16 @@ std::string TimedatedRefusal(const std::string& errorName, const std::string& me
     return Because(message.empty() ? errorName : message);
 }
 
+LiveClockSetter::LiveClockSetter(std::function<int(std::int64_t)> stepLocally)
+    : stepLocally_(std::move(stepLocally)) {}
+
 UtcTime LiveClockSetter::Now() const {
     return SystemUtcNow();
 }
 
 void LiveClockSetter::Step(std::int64_t correctionMicros,
                            std::function<void(const SetOutcome&)> done) {
-    const int error = StepRealtimeClock(correctionMicros);
+    const int error = stepLocally_(correctionMicros);
     if (error == 0) {
         done({true, {}});
         return;
@@ -64,24 +93,30 @@ void LiveClockSetter::Step(std::int64_t correctionMicros,
         done({false, Because("システムバスに接続できません")});
         return;
     }
+    PendingSet& pending = ThePendingSet();
+    pending.waiters.push_back({alive_, std::move(done)});
+    if (pending.asked) {
+        return;
+    }
+    pending.asked = true;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
     // Relative: the step is taken when timedated acts, however long the password took.
     call << static_cast<qlonglong>(correctionMicros) << true << true;
     call.setInteractiveAuthorizationAllowed(true);
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs), this);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                     [done = std::move(done)](QDBusPendingCallWatcher* w) {
-                         const QDBusPendingReply<> reply = *w;
-                         w->deleteLater();
-                         if (reply.isError()) {
-                             done({false, TimedatedRefusal(reply.error().name().toStdString(),
-                                                           reply.error().message().toStdString())});
-                         } else {
-                             done({true, {}});
-                         }
-                     });
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs));
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, watcher, [](QDBusPendingCallWatcher* w) {
+            const QDBusPendingReply<> reply = *w;
+            w->deleteLater();
+            if (reply.isError()) {
+                Settle({false, TimedatedRefusal(reply.error().name().toStdString(),
+                                                reply.error().message().toStdString())});
+            } else {
+                Settle({true, {}});
+            }
+        });
 }
 
 } // namespace trumbel

