@@ -49,7 +49,7 @@ public:
     virtual void ShowBalloon(const std::string& text, int icon, const std::string& title) = 0;
     virtual void HideBalloon(ReleaseNotice release) = 0;
     // Whether anything is there to show a balloon (a tray; a notification server through it).
-    virtual bool CanShow() const = 0;
+    virtual bool CanShow() const { return true; }
 };
 
 // The program's tray shows them.

@@ -1,5 +1,7 @@
 #include "LiveClockSetter.h"
 
+#include "TimeInfoWindows.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -70,8 +72,36 @@ std::string TimedatedRefusal(const std::string& errorName, const std::string& me
     return Because(message.empty() ? errorName : message);
 }
 
-LiveClockSetter::LiveClockSetter(std::function<int(std::int64_t)> stepLocally)
-    : stepLocally_(std::move(stepLocally)) {}
+void AskTimedated(std::int64_t correctionMicros, std::function<void(const SetOutcome&)> settle) {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        settle({false, Because("システムバスに接続できません")});
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
+    // Relative: the step is taken when timedated acts, however long the password took.
+    call << static_cast<qlonglong>(correctionMicros) << true << true;
+    call.setInteractiveAuthorizationAllowed(true);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [settle = std::move(settle)](QDBusPendingCallWatcher* w) {
+                         const QDBusPendingReply<> reply = *w;
+                         w->deleteLater();
+                         if (reply.isError()) {
+                             settle(
+                                 {false, TimedatedRefusal(reply.error().name().toStdString(),
+                                                          reply.error().message().toStdString())});
+                         } else {
+                             settle({true, {}});
+                         }
+                     });
+}
+
+LiveClockSetter::LiveClockSetter(std::function<int(std::int64_t)> stepLocally,
+                                 TimedatedCall askTimedated)
+    : stepLocally_(std::move(stepLocally)), askTimedated_(std::move(askTimedated)) {}
 
 UtcTime LiveClockSetter::Now() const {
     return SystemUtcNow();
@@ -88,35 +118,15 @@ void LiveClockSetter::Step(std::int64_t correctionMicros,
         done({false, std::string("時刻を設定できませんでした（") + std::strerror(error) + "）"});
         return;
     }
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        done({false, Because("システムバスに接続できません")});
-        return;
-    }
     PendingSet& pending = ThePendingSet();
     pending.waiters.push_back({alive_, std::move(done)});
     if (pending.asked) {
+        LogClock("clock adjustment joins the set that still waits for timedated's authorisation: "
+                 "the clock is stepped once");
         return;
     }
     pending.asked = true;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
-        QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("SetTime"));
-    // Relative: the step is taken when timedated acts, however long the password took.
-    call << static_cast<qlonglong>(correctionMicros) << true << true;
-    call.setInteractiveAuthorizationAllowed(true);
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs));
-    QObject::connect(
-        watcher, &QDBusPendingCallWatcher::finished, watcher, [](QDBusPendingCallWatcher* w) {
-            const QDBusPendingReply<> reply = *w;
-            w->deleteLater();
-            if (reply.isError()) {
-                Settle({false, TimedatedRefusal(reply.error().name().toStdString(),
-                                                reply.error().message().toStdString())});
-            } else {
-                Settle({true, {}});
-            }
-        });
+    askTimedated_(correctionMicros, Settle);
 }
 
 } // namespace trumbel

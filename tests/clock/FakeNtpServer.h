@@ -56,8 +56,7 @@ inline std::vector<unsigned char> SoundReply(const NtpPacket& request, std::uint
     return bytes;
 }
 
-// What the server side sends after a request: from the server's own socket, or from a
-// stranger (a socket of its own on loopback), after a pause.
+// Sent after a request, after a pause: from the server's socket, or a stranger's on loopback.
 struct Datagram {
     enum Sender { Server, Stranger } from = Server;
     std::vector<unsigned char> bytes;
@@ -71,8 +70,8 @@ public:
     using Script = std::function<std::vector<Datagram>(const NtpPacket& request)>;
 
     explicit FakeNtpServer(Answer answer)
-        : FakeNtpServer(Script([answer = std::move(answer)](const NtpPacket& r) {
-              return std::vector<Datagram>{{Datagram::Server, answer(r)}};
+        : FakeNtpServer(Script([answer](const NtpPacket& r) -> std::vector<Datagram> {
+              return {{Datagram::Server, answer(r)}};
           })) {}
     explicit FakeNtpServer(Script script)
         : fd_(BoundLoopbackSocket()), stranger_(BoundLoopbackSocket()) {
