@@ -1,6 +1,7 @@
 #include "ClockAdjustment.h"
 
 #include "base/AppInfo.h"
+#include "settings/TimeServerPort.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -73,11 +74,27 @@ ClockAdjustment::ClockAdjustment(AdjustContext context, TimeInfoView& view, Cloc
                                  SntpService& sntp, ClockSetter& setter,
                                  std::function<void(const std::string&)> log)
     : context_(context), view_(view), notices_(notices), sntp_(sntp), setter_(setter),
-      log_(std::move(log)) {}
+      log_(std::move(log)), shown_(context_.noBalloon || !notices_.CanShow()) {}
+
+ClockAdjustment::~ClockAdjustment() {
+    switch (stage_) {
+    case Stage::Asking:
+        Log("abandoned: the window was closed before the time server answered");
+        break;
+    case Stage::Setting:
+        Log("abandoned: the window was closed before the clock was set; a set already asked "
+            "for may still be carried out");
+        break;
+    case Stage::Idle:
+    case Stage::Done:
+        break;
+    }
+}
 
 void ClockAdjustment::Start() {
     const Settings& s = context_.settings;
-    if ((context_.connected.flags & kConnectionOffline) != 0) {
+    const ConnectedState connected = context_.connected ? context_.connected() : ConnectedState{};
+    if ((connected.flags & kConnectionOffline) != 0) {
         Fail(StatusIcon::NotPossible, clock_text::kOffline, 3);
         return;
     }
@@ -87,7 +104,8 @@ void ClockAdjustment::Start() {
     }
     Report(StatusIcon::Working,
            std::string(clock_text::kWorking) + kLineBreak + kLineBreak + s.timeServer, 1);
-    sntp_.Query(ServerHost(s.timeServer), s.timeServerPort, kLocalNtpPort,
+    stage_ = Stage::Asking;
+    sntp_.Query(ServerHost(s.timeServer), TimeServerPortOrStandard(s.timeServerPort), kLocalNtpPort,
                 [this](const SntpReply& reply) { OnReply(reply); });
 }
 
@@ -105,6 +123,7 @@ void ClockAdjustment::OnReply(const SntpReply& reply) {
     Log("server offset " + Seconds(reply.offsetMicros) + ", round trip " +
         Seconds(reply.delayMicros) + ", stratum " + std::to_string(reply.stratum) +
         "; stepping the clock by " + Seconds(correction));
+    stage_ = Stage::Setting;
     setter_.Step(correction, [this, gap](const SetOutcome& outcome) { OnSet(outcome, gap); });
 }
 
@@ -113,6 +132,7 @@ void ClockAdjustment::OnSet(const SetOutcome& outcome, const std::string& gap) {
         Fail(StatusIcon::Failed, outcome.reason, 2);
         return;
     }
+    stage_ = Stage::Done;
     Report(StatusIcon::Adjusted,
            JapaneseDateTime(LocalCivil(setter_.Now())) + kLineBreak + clock_text::kAdjusted +
                kLineBreak + gap,
@@ -121,13 +141,14 @@ void ClockAdjustment::OnSet(const SetOutcome& outcome, const std::string& gap) {
 }
 
 void ClockAdjustment::Fail(StatusIcon icon, const std::string& reason, int balloonIcon) {
+    stage_ = Stage::Done;
     Report(icon, std::string(clock_text::kCannot) + kLineBreak + kLineBreak + reason, balloonIcon);
     view_.CloseAfter(kCloseAfterFailureMs);
 }
 
 void ClockAdjustment::Report(StatusIcon icon, const std::string& text, int balloonIcon) {
     view_.ShowStatus(icon, text);
-    if (!context_.noBalloon) {
+    if (!shown_) {
         notices_.HideBalloon(ReleaseNotice::No);
         notices_.ShowBalloon(text, balloonIcon, TimeInfoCaption());
     }

@@ -48,6 +48,8 @@ public:
     // icon: 1 information, 2 warning, 3 error.
     virtual void ShowBalloon(const std::string& text, int icon, const std::string& title) = 0;
     virtual void HideBalloon(ReleaseNotice release) = 0;
+    // Whether anything is there to show a balloon (a tray; a notification server through it).
+    virtual bool CanShow() const { return true; }
 };
 
 // The program's tray shows them.
@@ -58,6 +60,7 @@ public:
         tray_.ShowBalloon(text, icon, title);
     }
     void HideBalloon(ReleaseNotice release) override { tray_.HideBalloon(release); }
+    bool CanShow() const override { return tray_.CanShowBalloons(); }
 
 private:
     TrayIcons& tray_;
@@ -89,7 +92,8 @@ public:
 // Where the adjustment reads what it needs: the program's records, read live.
 struct AdjustContext {
     const Settings& settings;
-    const ConnectedState& connected;
+    // The connection state as it is now: a cable plugged in after start counts.
+    std::function<ConnectedState()> connected;
     const bool& noBalloon;
 };
 
@@ -100,11 +104,14 @@ public:
     ClockAdjustment(AdjustContext context, TimeInfoView& view, ClockNotices& notices,
                     SntpService& sntp, ClockSetter& setter,
                     std::function<void(const std::string&)> log);
+    // An adjustment taken down before its outcome says so on the log.
+    ~ClockAdjustment();
 
     // Offline or no server: reports at once. Otherwise shows "working" and asks the server.
     void Start();
-    // The window itself shows the outcome only where balloons are switched off.
-    bool Shown() const { return context_.noBalloon; }
+    // The window itself shows the outcome where balloons are switched off or nothing could
+    // show them; decided as the adjustment is made.
+    bool Shown() const { return shown_; }
 
 private:
     void OnReply(const SntpReply& reply);
@@ -119,6 +126,8 @@ private:
     SntpService& sntp_;
     ClockSetter& setter_;
     std::function<void(const std::string&)> log_;
+    bool shown_;
+    enum class Stage { Idle, Asking, Setting, Done } stage_ = Stage::Idle;
 };
 
 // The local (time-zone) calendar time of a moment.

@@ -4,12 +4,14 @@
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <random>
 #include <sys/socket.h>
 #include <thread>
@@ -69,6 +71,12 @@ std::uint64_t RandomTimestamp() {
     return value;
 }
 
+std::string SecondsText(std::int64_t micros) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.6f秒", static_cast<double>(micros) / 1e6);
+    return text;
+}
+
 std::string ReceiveFailure(const std::string& reason) {
     return std::string(sntp_text::kReceive) + "\r\n" + reason;
 }
@@ -81,41 +89,74 @@ UtcTime SystemUtcNow() {
     return {static_cast<std::int64_t>(ts.tv_sec) * kMicrosPerSecond + ts.tv_nsec / 1000};
 }
 
-std::optional<std::string> CheckReply(const NtpPacket& reply, std::size_t length,
-                                      std::uint64_t sentTransmit) {
+ReplyVerdict CheckReply(const NtpPacket& reply, std::size_t length, std::uint64_t sentTransmit) {
+    const auto refuse = [](std::string reason) {
+        return ReplyVerdict{ReplyVerdict::Refused, std::move(reason)};
+    };
     if (length < sizeof(NtpPacket)) {
-        return "応答が短すぎます（" + std::to_string(length) + "バイト、48バイト以上が必要）";
+        return refuse("応答が短すぎます（" + std::to_string(length) +
+                      "バイト、48バイト以上が必要）");
+    }
+    if (Timestamp(reply.originateSeconds, reply.originateFraction) != sentTransmit) {
+        return {ReplyVerdict::NotOurs, {}};
     }
     const int mode = Mode(reply.livnmode);
     if (mode != kNtpModeServer) {
-        return "応答がサーバの応答（モード4）ではありません（モード" + std::to_string(mode) + "）";
+        return refuse("応答がサーバの応答（モード4）ではありません（モード" + std::to_string(mode) +
+                      "）");
     }
     const int version = Version(reply.livnmode);
     if (version < 1 || version > 4) {
-        return "応答のバージョンが1から4の範囲にありません（" + std::to_string(version) + "）";
-    }
-    if (LeapIndicator(reply.livnmode) == 3) {
-        return "サーバの時計が同期していません（閏秒指示子3）";
+        return refuse("応答のバージョンが1から4の範囲にありません（" + std::to_string(version) +
+                      "）");
     }
     if (reply.stratum == 0) {
         // A kiss-o'-death: the server asks us to go away or slow down; asking again at once
-        // would only make it worse.
-        return "サーバが時刻の提供を断りました（キスオブデス " + KissCode(reply.referenceId) + "）";
+        // would only make it worse. It usually comes with leap indicator 3 as well.
+        return refuse("サーバが時刻の提供を断りました（キスオブデス " +
+                      KissCode(reply.referenceId) + "）");
+    }
+    if (LeapIndicator(reply.livnmode) == 3) {
+        return refuse("サーバの時計が同期していません（閏秒指示子3）");
     }
     if (reply.stratum > 15) {
-        return "サーバの階層（stratum）が1から15の範囲にありません（" +
-               std::to_string(reply.stratum) + "）";
+        return refuse("サーバの階層（stratum）が1から15の範囲にありません（" +
+                      std::to_string(reply.stratum) + "）");
+    }
+    if (reply.receiveSeconds == 0 && reply.receiveFraction == 0) {
+        return refuse("応答の受信時刻が0です");
     }
     if (reply.transmitSeconds == 0 && reply.transmitFraction == 0) {
-        return "応答の送信時刻が0です";
+        return refuse("応答の送信時刻が0です");
     }
-    if (Timestamp(reply.originateSeconds, reply.originateFraction) != sentTransmit) {
-        return "応答が送った要求に対するものではありません（開始時刻が一致しません）";
+    const UtcTime received = NtpToUtc(ntohl(reply.receiveSeconds), ntohl(reply.receiveFraction));
+    const UtcTime sent = NtpToUtc(ntohl(reply.transmitSeconds), ntohl(reply.transmitFraction));
+    if (sent.micros < received.micros) {
+        return refuse("応答の送信時刻が受信時刻より前です");
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs) {
+std::optional<std::uint32_t> SystemHostLookup(const std::string& name) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* result = nullptr;
+    std::optional<std::uint32_t> address;
+    if (::getaddrinfo(name.c_str(), nullptr, &hints, &result) == 0) {
+        for (const addrinfo* a = result; a; a = a->ai_next) {
+            if (a->ai_family == AF_INET) {
+                address = reinterpret_cast<const sockaddr_in*>(a->ai_addr)->sin_addr.s_addr;
+                break;
+            }
+        }
+        ::freeaddrinfo(result);
+    }
+    return address;
+}
+
+std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs,
+                                            HostLookup resolve) {
     in_addr dotted{};
     if (::inet_aton(name.c_str(), &dotted) != 0) {
         return dotted.s_addr;
@@ -132,21 +173,8 @@ std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeout
         std::optional<std::uint32_t> address;
     };
     auto lookup = std::make_shared<Lookup>();
-    std::thread([lookup, name] {
-        addrinfo hints{};
-        hints.ai_family = AF_INET;
-        hints.ai_socktype = SOCK_DGRAM;
-        addrinfo* result = nullptr;
-        std::optional<std::uint32_t> address;
-        if (::getaddrinfo(name.c_str(), nullptr, &hints, &result) == 0) {
-            for (const addrinfo* a = result; a; a = a->ai_next) {
-                if (a->ai_family == AF_INET) {
-                    address = reinterpret_cast<const sockaddr_in*>(a->ai_addr)->sin_addr.s_addr;
-                    break;
-                }
-            }
-            ::freeaddrinfo(result);
-        }
+    std::thread([lookup, name, resolve = std::move(resolve)] {
+        const std::optional<std::uint32_t> address = resolve(name);
         const std::lock_guard lock(lookup->mutex);
         lookup->address = address;
         lookup->finished = true;
@@ -215,37 +243,69 @@ SntpReply ClsTime::Query(const std::string& server, int port, int localPort) {
         reply.state = sntp_text::kSend;
         return reply;
     }
-    unsigned char buffer[kReceiveBuffer];
-    sockaddr_in from{};
-    socklen_t fromLength = sizeof from;
-    ssize_t received = -1;
-    do {
-        received = ::recvfrom(socket.fd(), buffer, sizeof buffer, 0,
-                              reinterpret_cast<sockaddr*>(&from), &fromLength);
-    } while (received < 0 && errno == EINTR);
-    const UtcTime t4 = clock();
-    if (received < 0) {
-        reply.state = sntp_text::kReceive;
-        return reply;
-    }
-    if (from.sin_family != AF_INET || from.sin_addr.s_addr != destination.sin_addr.s_addr ||
-        from.sin_port != destination.sin_port) {
-        char text[INET_ADDRSTRLEN] = {};
-        ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
-        reply.state = ReceiveFailure("応答が問い合わせ先以外（" + std::string(text) + ":" +
-                                     std::to_string(ntohs(from.sin_port)) + "）から届きました");
-        return reply;
-    }
+    // The socket listens on every address: anyone may send to it. A datagram that is not the
+    // server's answer to this request is dropped, and the wait goes on until the time limit.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeOut);
+    int dropped = 0;
     NtpPacket packet{};
-    std::memcpy(&packet, buffer, std::min(sizeof packet, static_cast<std::size_t>(received)));
-    if (const auto fault = CheckReply(packet, static_cast<std::size_t>(received), sentTransmit)) {
-        reply.state = ReceiveFailure(*fault);
-        return reply;
+    UtcTime t4;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd ready{socket.fd(), POLLIN, 0};
+        const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
+        if (polled < 0 && errno == EINTR) {
+            continue;
+        }
+        if (polled <= 0) {
+            reply.state = dropped == 0 ? std::string(sntp_text::kReceive)
+                                       : ReceiveFailure("この問い合わせへの応答でないものを" +
+                                                        std::to_string(dropped) + "個捨てました");
+            return reply;
+        }
+        unsigned char buffer[kReceiveBuffer];
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        const ssize_t received = ::recvfrom(socket.fd(), buffer, sizeof buffer, MSG_DONTWAIT,
+                                            reinterpret_cast<sockaddr*>(&from), &fromLength);
+        t4 = clock();
+        if (received < 0) {
+            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
+                continue;
+            }
+            reply.state = sntp_text::kReceive;
+            return reply;
+        }
+        if (from.sin_family != AF_INET || from.sin_addr.s_addr != destination.sin_addr.s_addr ||
+            from.sin_port != destination.sin_port) {
+            ++dropped;
+            continue;
+        }
+        std::memcpy(&packet, buffer, std::min(sizeof packet, static_cast<std::size_t>(received)));
+        const ReplyVerdict verdict =
+            CheckReply(packet, static_cast<std::size_t>(received), sentTransmit);
+        if (verdict.kind == ReplyVerdict::NotOurs) {
+            ++dropped;
+            continue;
+        }
+        if (verdict.kind == ReplyVerdict::Refused) {
+            reply.state = ReceiveFailure(verdict.reason);
+            return reply;
+        }
+        break;
     }
     const UtcTime t2 = NtpToUtc(ntohl(packet.receiveSeconds), ntohl(packet.receiveFraction));
     const UtcTime t3 = NtpToUtc(ntohl(packet.transmitSeconds), ntohl(packet.transmitFraction));
     reply.offsetMicros = ((t2.micros - t1.micros) + (t3.micros - t4.micros)) / 2;
-    reply.delayMicros = (t4.micros - t1.micros) - (t3.micros - t2.micros);
+    const std::int64_t waited = t4.micros - t1.micros;
+    reply.delayMicros = waited - (t3.micros - t2.micros);
+    // The server cannot have held the request longer than we waited for it. (A trip longer than
+    // the wait would need a transmit before the receive, which CheckReply has refused.)
+    if (reply.delayMicros < 0) {
+        reply.state = ReceiveFailure("往復時間が負です（" + SecondsText(reply.delayMicros) +
+                                     "、待った時間" + SecondsText(waited) + "）");
+        return reply;
+    }
     reply.localReceive = t4;
     reply.serverTime = {t4.micros + reply.offsetMicros};
     reply.stratum = packet.stratum;

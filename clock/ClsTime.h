@@ -37,14 +37,26 @@ struct SntpReply {
     int stratum = 0;
 };
 
-// The reply checked as a client must before trusting it: empty when it is sound, otherwise
-// the reason in the user's words. sent is the request's transmit timestamp.
-std::optional<std::string> CheckReply(const NtpPacket& reply, std::size_t length,
-                                      std::uint64_t sentTransmit);
+// What a datagram that came from the server is to the exchange.
+struct ReplyVerdict {
+    enum Kind { Sound, NotOurs, Refused } kind = Sound;
+    std::string reason; // the user's words, when refused
+};
+
+// A datagram from the server checked as a client must before trusting it. One that does not
+// echo sentTransmit (the request's transmit timestamp) as its originate answers another
+// request: it is not ours and ends nothing. A kiss-o'-death is told as such whatever its leap
+// indicator says.
+ReplyVerdict CheckReply(const NtpPacket& reply, std::size_t length, std::uint64_t sentTransmit);
+
+// Looks a host name up: its first IPv4 address (network byte order), if any.
+using HostLookup = std::function<std::optional<std::uint32_t>(const std::string& name)>;
+std::optional<std::uint32_t> SystemHostLookup(const std::string& name);
 
 // The IPv4 address of a dotted name without a lookup, else the first IPv4 address of the name;
 // empty when there is none or the lookup takes longer than timeoutMs (it is then abandoned).
-std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs);
+std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeoutMs,
+                                            HostLookup lookup = SystemHostLookup);
 
 // One SNTP exchange over UDP with one server.
 class ClsTime {

@@ -177,16 +177,44 @@ std::string JapaneseDateTime(const CivilTime& c) {
            std::to_string(c.second) + "秒";
 }
 
+namespace {
+
+// Blanks round a host, as typed: spaces, tabs and the ideographic space of a Japanese IME.
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        if (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+            text.remove_prefix(1);
+            trimmed = true;
+        } else if (text.substr(0, kIdeographicSpace.size()) == kIdeographicSpace) {
+            text.remove_prefix(kIdeographicSpace.size());
+            trimmed = true;
+        }
+        if (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+            text.remove_suffix(1);
+            trimmed = true;
+        } else if (text.size() >= kIdeographicSpace.size() &&
+                   text.substr(text.size() - kIdeographicSpace.size()) == kIdeographicSpace) {
+            text.remove_suffix(kIdeographicSpace.size());
+            trimmed = true;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 std::string ServerHost(std::string_view timeServer) {
     const auto open = timeServer.find('(');
     if (open == std::string_view::npos) {
-        return std::string(timeServer);
+        return std::string(TrimBlanks(timeServer));
     }
     const auto close = timeServer.rfind(')');
     if (close == std::string_view::npos || close <= open) {
-        return std::string(timeServer.substr(open + 1));
+        return std::string(TrimBlanks(timeServer.substr(open + 1)));
     }
-    return std::string(timeServer.substr(open + 1, close - open - 1));
+    return std::string(TrimBlanks(timeServer.substr(open + 1, close - open - 1)));
 }
 
 std::string TimeServerCaption(const TimeServerEntry& entry) {

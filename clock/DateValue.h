@@ -67,7 +67,7 @@ std::string GapText(std::int64_t secondsAhead);
 std::string JapaneseDateTime(const CivilTime& c);
 
 // The host of a time-server setting: the text after the first "(" up to the last ")" when it
-// has a "(", else the setting unchanged.
+// has a "(", else the whole setting; without the blanks round it either way.
 std::string ServerHost(std::string_view timeServer);
 
 // Public SNTP servers offered in the options dialog, each as "name (host)".

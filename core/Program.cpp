@@ -75,6 +75,13 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     window().SetCaption(WindowCaption());
 }
 
+const ConnectedState& Program::RefreshConnectedState() {
+    if (environment_.queryConnectedState) {
+        connectedFlags = environment_.queryConnectedState();
+    }
+    return connectedFlags;
+}
+
 void Program::InitApplication(const std::vector<std::string>& commandWords) {
     appFolder = environment_.appFolder;
     if (appFolder.empty() || appFolder.back() != '/') {
@@ -85,9 +92,7 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
     noBalloon = flags.noBalloon;
     osPlatform = kOsPlatformNt;
     measure().Create();
-    if (environment_.queryConnectedState) {
-        connectedFlags = environment_.queryConnectedState();
-    }
+    RefreshConnectedState();
     counters.sampleFill = 0;
     builtInFunctionNames = {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
                             "コマンドプロンプトを開く"};

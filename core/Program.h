@@ -90,6 +90,9 @@ public:
     bool settingsBusy = false;
     int osPlatform = 0;
     ConnectedState connectedFlags;
+    // Reads the connection state anew into connectedFlags: at start, and as each clock
+    // adjustment starts.
+    const ConnectedState& RefreshConnectedState();
     TickCounters counters;
     std::array<std::string, kBuiltInFunctionCount> builtInFunctionNames;
     std::int16_t trayClickPending = 0;

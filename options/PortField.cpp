@@ -1,5 +1,7 @@
 #include "PortField.h"
 
+#include "settings/TimeServerPort.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -71,7 +73,7 @@ std::int32_t PortFromField(std::string_view text) {
     if (!(rounded > 0) || rounded > std::numeric_limits<std::int32_t>::max()) {
         return kStandardNtpPort;
     }
-    return static_cast<std::int32_t>(rounded);
+    return TimeServerPortOrStandard(static_cast<std::int32_t>(rounded));
 }
 
 std::int32_t WholeFromField(std::string_view text) {

@@ -15,7 +15,7 @@ inline constexpr std::int32_t kStandardNtpPort = 123;
 double LeadingNumber(std::string_view text);
 
 // The port a typed port field asks for: its leading number rounded to a whole number (ties to
-// even); anything that does not come out above 0, or does not fit, is the standard 123.
+// even); anything that does not come out as a UDP port (1 to 65535) is the standard 123.
 std::int32_t PortFromField(std::string_view text);
 
 // A whole-number field (positions, sizes): its leading number rounded to a whole number, held

@@ -2,6 +2,7 @@
 
 #include "SettingsKeys.h"
 #include "SlotStyle.h"
+#include "TimeServerPort.h"
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
@@ -575,9 +576,7 @@ void SettingsStore::ReadClock(const IniDocument& doc) {
     s_.timeServer = r.String(section::kClock, "使用するタイムサーバー", kStandardTimeServer);
     r.Into(s_.adjustClockAtStart, section::kClock, "起動時に時計を合わせる", 0);
     r.Into(s_.timeServerPort, section::kClock, "使用するポート", 123);
-    if (s_.timeServerPort < 1) {
-        s_.timeServerPort = 123;
-    }
+    s_.timeServerPort = TimeServerPortOrStandard(s_.timeServerPort);
     r.Into(s_.adjustEveryHours, section::kClock, "一定時間ごとにあわせる", 0);
     r.Into(s_.adjustWithOffset, section::kClock, "ずらしてあわせる", 0);
     const auto offset = r.List(section::kClock, "ずらす時間", "0,0,0,0");

@@ -44,6 +44,8 @@ public:
                      NoticeNeed need = NoticeNeed::Transient);
     void HideBalloon(ReleaseNotice release);
     void ShowNotice(const std::string& text, int icon, const std::string& title);
+    // Whether a balloon would appear anywhere: balloons are on and a tray is there to show them.
+    bool CanShowBalloons() const { return !noBalloon_ && host_.TrayAvailable(); }
 
     // Set by the options dialog while it fills its controls: updates are ignored meanwhile.
     bool settingsBusy = false;

@@ -9,6 +9,7 @@
 #include <QMetaObject>
 #include <QScreen>
 #include <QWindow>
+#include <xcb/xcb.h>
 
 namespace trumbel {
 
@@ -81,20 +82,44 @@ void FormTimeInfo::Load() {
     setWindowTitle(QString::fromStdString(TimeInfoCaption()));
     if (adjustment_.Shown()) {
         show();
-        PlaceAtWorkAreaCorner();
+        placedWithFrame_ = PlaceAtWorkAreaCorner();
     }
     adjustment_.Start();
 }
 
-void FormTimeInfo::PlaceAtWorkAreaCorner() {
+bool FormTimeInfo::PlaceAtWorkAreaCorner() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
-        return;
+        return false;
     }
     const QRect area = screen->availableGeometry();
     // The frame counts once the window manager has put one round the window.
     const QSize outer = isVisible() ? frameGeometry().size() : size();
     move(area.x() + area.width() - outer.width(), area.y() + area.height() - outer.height());
+    return isVisible() && outer != size();
+}
+
+void FormTimeInfo::FollowFrame() {
+    if (!placedWithFrame_ && isVisible()) {
+        placedWithFrame_ = PlaceAtWorkAreaCorner();
+    }
+}
+
+bool FormTimeInfo::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // The window manager frames the window after it is shown, and Qt learns the frame from
+    // _NET_FRAME_EXTENTS or the reparenting without telling the widget. Until the window sits
+    // in the corner with its frame, each such event places it again, once Qt has taken the
+    // event in (hence queued); a window the user moves afterwards is left where it is put.
+    if (!placedWithFrame_ && eventType == "xcb_generic_event_t") {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const int type = event->response_type & ~0x80;
+        if (type == XCB_PROPERTY_NOTIFY || type == XCB_REPARENT_NOTIFY ||
+            type == XCB_CONFIGURE_NOTIFY) {
+            QMetaObject::invokeMethod(
+                this, [this] { FollowFrame(); }, Qt::QueuedConnection);
+        }
+    }
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void FormTimeInfo::ShowStatus(StatusIcon icon, const std::string& text) {

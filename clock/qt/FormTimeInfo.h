@@ -37,10 +37,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void EnableCloseCommand(bool enable);
-    void PlaceAtWorkAreaCorner();
+    // Returns whether the frame, once the window manager has put one round the window, is there.
+    bool PlaceAtWorkAreaCorner();
+    void FollowFrame();
     void OnCloseTimer();
 
     QFrame* Picture1;
@@ -49,6 +52,7 @@ private:
     QTimer Timer1;
     bool closing_ = false;
     bool closeEnabled_ = true;
+    bool placedWithFrame_ = false;
     StatusIcon icon_ = StatusIcon::Working;
     ClockNotices& notices_;
     std::function<void()> closed_;

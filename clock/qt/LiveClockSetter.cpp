@@ -1,6 +1,6 @@
 #include "LiveClockSetter.h"
 
-#include "SystemClock.h"
+#include "TimeInfoWindows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -8,6 +8,7 @@
 #include <QDBusPendingReply>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace trumbel {
 
@@ -18,6 +19,33 @@ constexpr int kAuthorisationTimeoutMs = 120'000;
 
 std::string Because(const std::string& detail) {
     return std::string(clock_text::kNoPrivilege) + "（" + detail + "）";
+}
+
+// The set that waits for timedated, and whom to tell its outcome. It outlives the window that
+// asked: timedated steps the clock once the password is given, whether anyone still waits.
+struct PendingSet {
+    struct Waiter {
+        std::weak_ptr<int> setter;
+        std::function<void(const SetOutcome&)> done;
+    };
+    bool asked = false;
+    std::vector<Waiter> waiters;
+};
+
+PendingSet& ThePendingSet() {
+    static PendingSet pending;
+    return pending;
+}
+
+void Settle(const SetOutcome& outcome) {
+    PendingSet& pending = ThePendingSet();
+    const std::vector<PendingSet::Waiter> waiters = std::move(pending.waiters);
+    pending = {};
+    for (const PendingSet::Waiter& w : waiters) {
+        if (!w.setter.expired()) {
+            w.done(outcome);
+        }
+    }
 }
 
 } // namespace
@@ -44,24 +72,10 @@ std::string TimedatedRefusal(const std::string& errorName, const std::string& me
     return Because(message.empty() ? errorName : message);
 }
 
-UtcTime LiveClockSetter::Now() const {
-    return SystemUtcNow();
-}
-
-void LiveClockSetter::Step(std::int64_t correctionMicros,
-                           std::function<void(const SetOutcome&)> done) {
-    const int error = StepRealtimeClock(correctionMicros);
-    if (error == 0) {
-        done({true, {}});
-        return;
-    }
-    if (error != EPERM) {
-        done({false, std::string("時刻を設定できませんでした（") + std::strerror(error) + "）"});
-        return;
-    }
+void AskTimedated(std::int64_t correctionMicros, std::function<void(const SetOutcome&)> settle) {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        done({false, Because("システムバスに接続できません")});
+        settle({false, Because("システムバスに接続できません")});
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -70,18 +84,49 @@ void LiveClockSetter::Step(std::int64_t correctionMicros,
     // Relative: the step is taken when timedated acts, however long the password took.
     call << static_cast<qlonglong>(correctionMicros) << true << true;
     call.setInteractiveAuthorizationAllowed(true);
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs), this);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                     [done = std::move(done)](QDBusPendingCallWatcher* w) {
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAuthorisationTimeoutMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [settle = std::move(settle)](QDBusPendingCallWatcher* w) {
                          const QDBusPendingReply<> reply = *w;
                          w->deleteLater();
                          if (reply.isError()) {
-                             done({false, TimedatedRefusal(reply.error().name().toStdString(),
-                                                           reply.error().message().toStdString())});
+                             settle(
+                                 {false, TimedatedRefusal(reply.error().name().toStdString(),
+                                                          reply.error().message().toStdString())});
                          } else {
-                             done({true, {}});
+                             settle({true, {}});
                          }
                      });
+}
+
+LiveClockSetter::LiveClockSetter(std::function<int(std::int64_t)> stepLocally,
+                                 TimedatedCall askTimedated)
+    : stepLocally_(std::move(stepLocally)), askTimedated_(std::move(askTimedated)) {}
+
+UtcTime LiveClockSetter::Now() const {
+    return SystemUtcNow();
+}
+
+void LiveClockSetter::Step(std::int64_t correctionMicros,
+                           std::function<void(const SetOutcome&)> done) {
+    const int error = stepLocally_(correctionMicros);
+    if (error == 0) {
+        done({true, {}});
+        return;
+    }
+    if (error != EPERM) {
+        done({false, std::string("時刻を設定できませんでした（") + std::strerror(error) + "）"});
+        return;
+    }
+    PendingSet& pending = ThePendingSet();
+    pending.waiters.push_back({alive_, std::move(done)});
+    if (pending.asked) {
+        LogClock("clock adjustment joins the set that still waits for timedated's authorisation: "
+                 "the clock is stepped once");
+        return;
+    }
+    pending.asked = true;
+    askTimedated_(correctionMicros, Settle);
 }
 
 } // namespace trumbel

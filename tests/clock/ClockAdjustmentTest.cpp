@@ -58,6 +58,9 @@ public:
     UtcTime Now() const override { return now; }
     void Step(std::int64_t correction, std::function<void(const SetOutcome&)> done) override {
         steps.push_back(correction);
+        if (hold) {
+            return; // an authorisation still pending
+        }
         if (outcome.ok) {
             now.micros += correction;
         }
@@ -66,6 +69,7 @@ public:
     UtcTime now = UtcFromCivil({2024, 2, 29, 23, 58, 0});
     SetOutcome outcome{true, {}};
     std::vector<std::int64_t> steps;
+    bool hold = false;
 };
 
 class Rig {
@@ -79,7 +83,8 @@ public:
         connected.flags = kConnectionLan;
     }
     ClockAdjustment Make() {
-        return ClockAdjustment({settings, connected, noBalloon}, view, notices, sntp, setter,
+        return ClockAdjustment({settings, [this] { return connected; }, noBalloon}, view, notices,
+                               sntp, setter,
                                [this](const std::string& line) { log.push_back(line); });
     }
     // A reply that says the machine's clock is `ahead` microseconds ahead of the server.
@@ -282,6 +287,23 @@ TEST(ClockAdjustment, WithoutBalloonsOnlyTheWindowAndTheLogTell) {
     EXPECT_TRUE(rig.journal.lines.empty());
     EXPECT_EQ(rig.view.shown.size(), 2u);
     EXPECT_EQ(rig.log.size(), 3u); // working, the measurement, adjusted
+}
+
+// Taken down before its outcome (exit, or "時計を合わせる" again), an adjustment says so.
+TEST(ClockAdjustment, AbandonedAdjustmentIsLogged) {
+    for (const bool replied : {false, true}) {
+        Rig rig;
+        rig.setter.hold = true;
+        {
+            ClockAdjustment adjustment = rig.Make();
+            adjustment.Start();
+            if (replied) {
+                rig.sntp.pending(rig.Reply(0));
+            }
+        }
+        const char* before = replied ? "closed before the clock was set" : "closed before the time";
+        EXPECT_NE(rig.log.back().find(before), std::string::npos) << rig.log.back();
+    }
 }
 
 } // namespace

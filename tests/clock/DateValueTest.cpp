@@ -127,6 +127,8 @@ TEST(DateValue, ServerHostAndTheOfferedServers) {
     EXPECT_EQ(ServerHost("192.0.2.7"), "192.0.2.7");
     EXPECT_EQ(ServerHost("a (b) (c)"), "b) (c"); // first "(" to last ")"
     EXPECT_EQ(ServerHost("broken (host"), "host");
+    EXPECT_EQ(ServerHost("NICT ( ntp.nict.jp\t)"), "ntp.nict.jp");
+    EXPECT_EQ(ServerHost(" 192.0.2.7\u3000"), "192.0.2.7");
 
     std::set<std::string> hosts;
     bool standardOffered = false;

@@ -3,6 +3,7 @@
 #include "NtpPacket.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <netinet/in.h>
@@ -55,16 +56,27 @@ inline std::vector<unsigned char> SoundReply(const NtpPacket& request, std::uint
     return bytes;
 }
 
-// Answers one request as the test says: nothing (an empty answer), or the bytes returned,
-// from its own port or, with fromOtherPort, from a second socket.
+// Sent after a request, after a pause: from the server's socket, or a stranger's on loopback.
+struct Datagram {
+    enum Sender { Server, Stranger } from = Server;
+    std::vector<unsigned char> bytes;
+    int afterMs = 0;
+};
+
+// Answers one request as the test says: nothing (an empty answer), or what it returns.
 class FakeNtpServer {
 public:
     using Answer = std::function<std::vector<unsigned char>(const NtpPacket& request)>;
+    using Script = std::function<std::vector<Datagram>(const NtpPacket& request)>;
 
-    explicit FakeNtpServer(Answer answer, bool fromOtherPort = false)
-        : fd_(BoundLoopbackSocket()), other_(fromOtherPort ? BoundLoopbackSocket() : -1) {
+    explicit FakeNtpServer(Answer answer)
+        : FakeNtpServer(Script([answer](const NtpPacket& r) -> std::vector<Datagram> {
+              return {{Datagram::Server, answer(r)}};
+          })) {}
+    explicit FakeNtpServer(Script script)
+        : fd_(BoundLoopbackSocket()), stranger_(BoundLoopbackSocket()) {
         port_ = PortOf(fd_);
-        thread_ = std::thread([this, answer = std::move(answer)] {
+        thread_ = std::thread([this, script = std::move(script)] {
             timeval tv{5, 0};
             ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
             unsigned char buffer[512];
@@ -78,19 +90,19 @@ public:
             NtpPacket request{};
             std::memcpy(&request, buffer, sizeof request);
             received_ = request;
-            const std::vector<unsigned char> reply = answer(request);
-            if (!reply.empty()) {
-                ::sendto(other_ >= 0 ? other_ : fd_, reply.data(), reply.size(), 0,
-                         reinterpret_cast<sockaddr*>(&from), length);
+            for (const Datagram& d : script(request)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(d.afterMs));
+                if (!d.bytes.empty()) {
+                    ::sendto(d.from == Datagram::Stranger ? stranger_ : fd_, d.bytes.data(),
+                             d.bytes.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+                }
             }
         });
     }
     ~FakeNtpServer() {
         thread_.join();
         ::close(fd_);
-        if (other_ >= 0) {
-            ::close(other_);
-        }
+        ::close(stranger_);
     }
     std::uint16_t port() const { return port_; }
     // The request as it arrived (read after the exchange).
@@ -98,7 +110,7 @@ public:
 
 private:
     int fd_;
-    int other_;
+    int stranger_;
     std::uint16_t port_ = 0;
     std::optional<NtpPacket> received_;
     std::thread thread_;

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace trumbel {
@@ -50,7 +51,7 @@ struct Rig {
 
     std::unique_ptr<FormTimeInfo> Make(bool accept) {
         return std::make_unique<FormTimeInfo>(
-            AdjustContext{settings, connected, noBalloon}, notices,
+            AdjustContext{settings, [this] { return connected; }, noBalloon}, notices,
             std::make_unique<RecordingSetter>(steps, accept),
             [this](const std::string& line) { log.push_back(line); }, [this] { closed = true; });
     }
@@ -136,7 +137,7 @@ TEST(TimeInfoWindows, OneWindowAtATime) {
     ConnectedState offline; // offline: the outcome is at hand at once
     bool noBalloon = false;
     NoNotices notices;
-    TimeInfoWindows windows({settings, offline, noBalloon}, notices);
+    TimeInfoWindows windows({settings, [&offline] { return offline; }, noBalloon}, notices);
     int made = 0;
     windows.makeSetter = [&made] {
         ++made;
@@ -162,6 +163,24 @@ TEST(TimeInfoWindows, OneWindowAtATime) {
     windows.UnloadAdjustWindow();
     EXPECT_FALSE(windows.IsOpen());
     EXPECT_EQ(notices.released, 2);
+}
+
+// A second adjustment while the first's set waits for its password joins that set: the clock
+// is stepped once, and the window still open hears the outcome.
+TEST(LiveClockSetter, OnePendingSetForTheWholeProgram) {
+    std::vector<std::function<void(const SetOutcome&)>> asked; // timedated, awaiting a password
+    const auto ask = [&](std::int64_t, auto settle) { asked.push_back(settle); };
+    const auto refused = [](std::int64_t) { return EPERM; }; // no right to set the time itself
+    std::vector<std::string> outcomes;
+    auto first = std::make_unique<LiveClockSetter>(refused, ask);
+    first->Step(5'000'000, [&](const SetOutcome&) { outcomes.push_back("first"); });
+    first.reset(); // "時計を合わせる": the first window goes, its set still waits
+    LiveClockSetter second(refused, ask);
+    second.Step(6'000'000,
+                [&](const SetOutcome& o) { outcomes.push_back(o.ok ? "ok" : o.reason); });
+    ASSERT_EQ(asked.size(), 1u) << "a second step was queued";
+    asked[0]({true, {}});
+    EXPECT_EQ(outcomes, std::vector<std::string>{"ok"});
 }
 
 // timedated's refusals in the user's words; none of them reads as a success.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace trumbel {
@@ -53,6 +54,20 @@ TEST(LiveComposition, StartsTicksAndEndsWithEveryPortAttached) {
         }
         EXPECT_EQ(written, c.writesSettings);
     }
+}
+
+// The connection is read as each adjustment starts: one made or lost since the start counts.
+TEST(LiveComposition, ClockAdjustmentReadsTheConnectionAnew) {
+    RecordingUi ui;
+    LiveProgram live(ui, test::FreshTestFolder("c").string() + "/", LiveRole::Window);
+    std::ofstream(live.settings.SettingsFilePath()) << "[時計設定]\n起動時に時計を合わせる=0\n";
+    test::StartGuarded(live);
+    live.program.settings.timeServer.clear(); // asks nobody
+    const bool offline = (QueryConnectedState().flags & kConnectionOffline) != 0;
+    live.program.connectedFlags.flags = offline ? kConnectionLan : kConnectionOffline; // at start
+    live.clock.LoadAdjustWindow();
+    EXPECT_EQ(live.clock.Window()->Text().endsWith("インターネットに接続されていません"), offline);
+    live.program.EndApplication();
 }
 
 // Switching to an option file re-decides which polls run: its auto-snap setting starts and

@@ -286,6 +286,8 @@ TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
          [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 123); }},
         {"[時計設定]\n使用するポート=-5\n",
          [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 123); }},
+        {"[時計設定]\n使用するポート=70000\n",
+         [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 123); }},
         {"[時計設定]\n使用するポート=5000x\n",
          [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 5000); }},
         {"[基本設定]\n吸着強度=70000\n", [](const Settings& s) { EXPECT_EQ(s.snapStrength, 10); }},
