@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/WebAddresses.h"
 #include "resources/qt/ProgramIcons.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,9 +56,7 @@ private:
 
 AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     : QDialog(parent), ui_(ui), desktop_(std::move(desktop)) {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(9);
-    setFont(font);
+    setFont(DialogFont());
     setModal(true);
     setWindowTitle(Text(AboutCaption()));
 
