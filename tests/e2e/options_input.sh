@@ -58,29 +58,31 @@ dialog_at=$(grep -nx "$(printf '0x%x' "$dlg")" <<<"$stacking" | cut -d: -f1)
 shot stacking
 
 # 2. Page 1's folder field, typed key by key: the folder stored is the one typed, and the list
-#    is of that folder (its skin is what gets chosen).
-xdotool windowactivate --sync "$dlg" 2>/dev/null
+#    is of that folder (its skin is what gets chosen). Return is 決定.
+saves() { grep -c 'settings saved to' "$home/trumbel.log"; }
+ok() {
+  xdotool key Return
+  wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" || fail "決定 did not close the dialog"
+  wait_for 10 bash -c "[ \$(grep -c 'settings saved to' $home/trumbel.log) -ge $1 ]" || fail "決定 wrote no settings"
+}
 xdotool key Home Down Tab ctrl+a BackSpace
 xdotool type --delay 40 "$home/Skin2"
 xdotool key Tab
-sleep 1
 shot folder
 xdotool key Tab Home
+ok 1
+grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" || fail "the typed folder $home/Skin2 was not stored: $(grep 'Skin' "$ini")"
+grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "the list was not of the typed folder: $(grep 'Skin' "$ini")"
 
 # 3. Page 6's start X field: a pasted full-width "１２３" is 123; a pasted "-50" changes nothing.
-xdotool key ctrl+Tab
-xdotool windowactivate --sync "$dlg" 2>/dev/null
-xdotool key shift+Tab shift+Tab shift+Tab Home Down Down Down Down Down Down Tab Tab ctrl+a
+open_dialog
+xdotool key Home Down Down Down Down Down Down Tab Tab ctrl+a
 printf '１２３' | xclip -selection clipboard
 xdotool key ctrl+v
 printf -- '-50' | xclip -selection clipboard
 xdotool key ctrl+a ctrl+v
 shot paste
-xdotool key Return
-wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" || fail "決定 did not close the dialog"
-wait_for 10 grep -q 'settings saved to' "$home/trumbel.log" || fail "決定 wrote no settings"
-grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" || fail "the typed folder $home/Skin2 was not stored: $(grep 'Skin' "$ini")"
-grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "the list was not of the typed folder: $(grep 'Skin' "$ini")"
+ok 2
 grep -qx '起動位置X=123' "$ini" || fail "the pasted numbers were not stored as shown: $(grep '起動位置' "$ini")"
 
 # 4. Exit with the dialog open and an unconfirmed edit (the built-in skin box): not written.
