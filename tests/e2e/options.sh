@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # The options dialog in the running program under Xvfb and openbox: the option button opens one
 # dialog, the built-in skin box changes the strip at once, Escape (取消) restores it, the main
-# menu opens the dialog again, and Return (決定) writes the settings file once.
+# menu opens the dialog again, and Return (決定) writes the settings file once. Then as a person
+# types: the dialog stays above the always-on-top strip; a skin folder typed key by key is the
+# one stored and listed; a pasted full-width number is taken as digits and a pasted "-50"
+# refused; an exit with the dialog open writes only what was confirmed.
 set -uo pipefail
 trumbel=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
-need xdotool xprop openbox
+need xdotool xprop openbox xclip
 start_session
 start_window_manager
 
 # A file skin in use, so that the built-in box has something to switch away from.
-mkdir -p "$home/Skin"
+mkdir -p "$home/Skin" "$home/Skin2/sub"
 cp "$here/../skin/fuzz/seed/english.skn" "$home/Skin/english.skn"
+cp "$here/../skin/fuzz/seed/english.skn" "$home/Skin2/sub/typed.skn"
+cp "$here/../../resources/skin101.bmp" "$home/Skin2/sub/art.bmp"
 cp "$here/../../resources/skin101.bmp" "$home/Skin/art.bmp"
 user=$(id -un)
 ini=$home/setting_$user.ini
@@ -25,6 +30,8 @@ VelquorVer=1320083
 Skinフォルダー=$home/Skin
 Skin名=english.skn
 デフォルトSkin使用=0
+[位置情報設定]
+起動位置設定=1
 [時計設定]
 起動時に時計を合わせる=0
 INI
@@ -97,6 +104,44 @@ wait_for 10 grep -q 'settings saved to' "$home/trumbel.log" || fail "決定 wrot
 grep -q '^デフォルトSkin使用=1' "$ini" || fail "the file does not hold the built-in skin: $(cat "$ini")"
 [ "$(size "$win")" != "$before" ] || fail "the strip went back to the file skin after 決定"
 
+# 4. Laid over the strip, the dialog stays above it in the window manager's stacking.
+reopen() {
+  read -r ox oy < <(button '[25]')
+  xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
+  wait_for 10 dialogs || fail "the option button did not open the dialog again"
+  d=$(focus_dialog)
+}
+reopen
+xdotool windowmove --sync "$d" 0 0 sleep 0.3
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ' ' | tr ',' '\n')
+[ "$(grep -x -e "$(printf '0x%x' "$win")" -e "$(printf '0x%x' "$d")" <<<"$stacking" | tail -n1)" = "$(printf '0x%x' "$d")" ] ||
+  fail "the strip covers the options dialog (bottom to top: $stacking; strip $win, dialog $d)"
+
+# 5. The folder typed key by key, then its skin chosen in the list and 決定.
+ok() {
+  xdotool key Return
+  wait_for 10 bash -c "[ \$(grep -c 'settings saved to' $home/trumbel.log) -ge $1 ]" || fail "決定 wrote no settings"
+}
+xdotool key Home Down Tab ctrl+a BackSpace
+xdotool type --delay 40 "$home/Skin2"
+xdotool key Tab Tab Home
+ok 2
+grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" || fail "the typed folder was not stored: $(grep 'Skin' "$ini")"
+grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "the list was not of the typed folder: $(grep 'Skin' "$ini")"
+
+# 6. Pastes into page 6's start X field.
+reopen
+xdotool key Home Down Down Down Down Down Down Tab Tab ctrl+a
+printf '１２３' | xclip -selection clipboard && xdotool key ctrl+v
+printf -- '-50' | xclip -selection clipboard && xdotool key ctrl+a ctrl+v
+ok 3
+grep -qx '起動位置X=123' "$ini" || fail "the pasted numbers were not stored as shown: $(grep '起動位置' "$ini")"
+
+# 7. The exit with an edit never confirmed (the built-in box) writes the confirmed settings.
+confirmed=$(grep '^デフォルトSkin使用=' "$ini")
+reopen
+toggle_builtin && sleep 0.5
 stop_program "$app" || fail "the program did not end"
 pids=()
+grep -qx "$confirmed" "$ini" || fail "an unconfirmed edit was written at exit: $(grep 'デフォルトSkin' "$ini")"
 echo "PASS"
