@@ -301,21 +301,19 @@ TEST(LivePages, HotKeyWithoutModifierIsRefusedForTypingKeys) {
 TEST(LivePages, TitleBoxSaysWhyATitleIsRefused) {
     LiveRig rig;
     auto& page = rig.Open<PositionPage>(OptionsPageId::Position);
-    QStringList labels;
+    QStringList labels; // the box's text after each try, "" once it closed
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
         for (const char* typed : {"a|b", "a\nb", "ab"}) {
             box->setTextValue(QString::fromUtf8(typed));
             box->accept();
-            labels << (box->isVisible() ? box->labelText() : QString());
+            labels << (box->isVisible() ? box->labelText().section('\n', 1) : QString());
         }
     });
     page.addButton()->click();
-    ASSERT_EQ(labels.size(), 3);
-    EXPECT_TRUE(labels[0].contains(QStringLiteral("「|」"))) << labels[0].toStdString();
-    EXPECT_TRUE(labels[1].contains(QStringLiteral("改行"))) << labels[1].toStdString();
-    EXPECT_EQ(labels[2], QString());
+    EXPECT_EQ(labels,
+              (QStringList{"タイトルに「|」は使えません（設定ファイルで区切りに使われます）。",
+                           "タイトルに改行は使えません。", ""}));
     EXPECT_EQ(rig.settings().snapTitles, (std::vector<std::string>{"Dammy", "ab"}));
 }
 

@@ -27,8 +27,6 @@ TEST(SnapTitles, EditsKeepThePlaceholderAndSayWhatToSelect) {
              Case{"add at end", abc, Op::Add, 1, "d", {"Dammy", "a", "b", "c", "d"}, 3},
              Case{"add empty", abc, Op::Add, -1, "", abc, std::nullopt},
              Case{"add with bar", abc, Op::Add, -1, "x|y", abc, std::nullopt},
-             Case{"add with line break", abc, Op::Add, -1, "x\ny", abc, std::nullopt},
-             Case{"edit with return", abc, Op::Edit, 0, "x\ry", abc, std::nullopt},
              Case{"edit", abc, Op::Edit, 1, "B", {"Dammy", "a", "B", "c"}, 1},
              Case{"edit none", abc, Op::Edit, 3, "B", abc, std::nullopt},
              Case{"edit placeholder", abc, Op::Edit, -1, "B", abc, std::nullopt},
