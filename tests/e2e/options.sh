@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # The options dialog in the running program under Xvfb and openbox: the option button opens one
 # dialog, the built-in skin box changes the strip at once, Escape (取消) restores it, the main
-# menu opens the dialog again, and Return (決定) writes the settings file once. Then as a person
-# types: the dialog stays above the always-on-top strip; a skin folder typed key by key is the
-# one stored and listed; a pasted full-width number is taken as digits and a pasted "-50"
-# refused; an exit with the dialog open writes only what was confirmed.
+# menu opens the dialog again, and Return (決定) writes the settings file once. Then: the dialog
+# stays above the topmost strip; a skin folder typed key by key, a pasted "１２３" and "-50",
+# and an exit with the dialog open store what the dialog shows and the person confirmed.
 set -uo pipefail
 trumbel=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -106,10 +105,8 @@ grep -q '^デフォルトSkin使用=1' "$ini" || fail "the file does not hold th
 
 # 4. Laid over the strip, the dialog stays above it in the window manager's stacking.
 reopen() {
-  read -r ox oy < <(button '[25]')
-  xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
-  wait_for 10 dialogs || fail "the option button did not open the dialog again"
-  d=$(focus_dialog)
+  read -r ox oy < <(button '[25]') && xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
+  wait_for 10 dialogs && d=$(focus_dialog) || fail "the option button did not open the dialog again"
 }
 reopen
 xdotool windowmove --sync "$d" 0 0 sleep 0.3
@@ -118,10 +115,8 @@ stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ' ' | t
   fail "the strip covers the options dialog (bottom to top: $stacking; strip $win, dialog $d)"
 
 # 5. The folder typed key by key, then its skin chosen in the list and 決定.
-ok() {
-  xdotool key Return
-  wait_for 10 bash -c "[ \$(grep -c 'settings saved to' $home/trumbel.log) -ge $1 ]" || fail "決定 wrote no settings"
-}
+saved() { [ "$(saves)" -ge "$1" ]; }
+ok() { xdotool key Return && wait_for 10 saved "$1" || fail "決定 wrote no settings"; }
 xdotool key Home Down Tab ctrl+a BackSpace
 xdotool type --delay 40 "$home/Skin2"
 xdotool key Tab Tab Home
