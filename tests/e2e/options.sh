@@ -121,8 +121,7 @@ xdotool key Home Down Tab ctrl+a BackSpace
 xdotool type --delay 40 "$home/Skin2"
 xdotool key Tab Tab Home
 ok 2
-grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" || fail "the typed folder was not stored: $(grep 'Skin' "$ini")"
-grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "the list was not of the typed folder: $(grep 'Skin' "$ini")"
+grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" && grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "not the typed folder and its list: $(grep Skin "$ini")"
 
 # 6. Pastes into page 6's start X field.
 reopen

@@ -271,7 +271,7 @@ TEST(LivePages, HotKeyWithoutModifierIsRefusedForTypingKeys) {
     LiveRig rig;
     auto& page = rig.Open<FunctionButtonPage>(OptionsPageId::Function);
     const Settings& s = rig.settings();
-    const int keyA = HotKeyListIndex(0x41).value();
+    const int keyA = *HotKeyListIndex(0x41);
     struct Step {
         const char* name;
         std::function<void()> act;
