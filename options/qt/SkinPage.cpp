@@ -142,7 +142,8 @@ void SkinPage::TakeFolder() {
         searchAgain_ = true;
         return;
     }
-    if (Filling() || ResolvedFolder() == listedFolder_) {
+    // Closing the dialog ends the editing too, after the record was put back.
+    if (!state().Loaded() || Filling() || ResolvedFolder() == listedFolder_) {
         return;
     }
     const std::string before = settings().skinFolder;
