@@ -76,6 +76,7 @@ wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -E '^(
   fail "the strip kept its size $before after the built-in skin box"
 echo "built-in skin: strip $(size "$win") (file skin: $before)"
 focus_dialog >/dev/null
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a && xdotool type "$home/Skin2"
 xdotool key Escape
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" ||
   fail "Escape did not close the dialog"
@@ -101,6 +102,7 @@ wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプシ
 wait_for 10 grep -q 'settings saved to' "$home/trumbel.log" || fail "決定 wrote no settings"
 [ "$(saves)" -eq 1 ] || fail "決定 wrote the settings $(saves) times"
 grep -q '^デフォルトSkin使用=1' "$ini" || fail "the file does not hold the built-in skin: $(cat "$ini")"
+grep -qxF "Skinフォルダー=$home/Skin" "$ini" || fail "the folder typed before 取消 was kept: $(grep Skin "$ini")"
 [ "$(size "$win")" != "$before" ] || fail "the strip went back to the file skin after 決定"
 
 # 4. Laid over the strip, the dialog stays above it in the window manager's stacking.
