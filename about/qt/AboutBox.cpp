@@ -126,6 +126,15 @@ void AboutBox::showEvent(QShowEvent* event) {
     }
 }
 
+void AboutBox::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Some window managers offer to minimise any window, whatever its hints say; a minimised
+    // modal box would leave the program waiting on a window nobody sees.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] { showNormal(); });
+    }
+}
+
 void AboutBox::StartSysInfo() {
     const std::optional<SystemInfoTool> tool =
         desktop_.findProgram ? FindSystemInfoTool(desktop_.findProgram) : std::nullopt;
