@@ -337,11 +337,13 @@ void Program::EndApplication(ExitSave save) {
     for (int i = 0; i < kTimerCount; ++i) {
         timers_.SetEnabled(static_cast<TimerId>(i), false);
     }
+    // An open options dialog holds edits never confirmed: unloading it puts the record back
+    // before anything is written.
+    options().UnloadOptions();
     if (save == ExitSave::Write) {
         RecordStartPosition();
         SaveSettingsFile();
     }
-    options().UnloadOptions();
     menu().UnloadMenuWindow();
     clock().UnloadAdjustWindow();
     skin().UnloadSearchWindow();
@@ -361,6 +363,7 @@ void Program::QueryUnload(UnloadMode mode) {
     if (mode != UnloadMode::SessionEnding || ended_) {
         return;
     }
+    options().UnloadOptions();
     RecordStartPosition();
     SaveSettingsFile();
 }

@@ -24,6 +24,16 @@ void EnsurePlaceholder(std::vector<std::string>& titles) {
 
 } // namespace
 
+std::string_view SnapTitleRefusal(const std::string& title) {
+    if (title.find('|') != std::string::npos) {
+        return "タイトルに「|」は使えません（設定ファイルで区切りに使われます）。";
+    }
+    if (title.find_first_of("\r\n") != std::string::npos) {
+        return "タイトルに改行は使えません。";
+    }
+    return {};
+}
+
 std::vector<std::string> SnapTitleEntries(const std::vector<std::string>& titles) {
     if (titles.size() <= 1) {
         return {};
@@ -32,8 +42,7 @@ std::vector<std::string> SnapTitleEntries(const std::vector<std::string>& titles
 }
 
 std::optional<int> AddSnapTitle(std::vector<std::string>& titles, const std::string& title) {
-    // The stored list joins its elements with "|": a title holding one would come back as two.
-    if (title.empty() || title.find('|') != std::string::npos) {
+    if (title.empty() || !SnapTitleRefusal(title).empty()) {
         return std::nullopt;
     }
     EnsurePlaceholder(titles);
@@ -44,7 +53,7 @@ std::optional<int> AddSnapTitle(std::vector<std::string>& titles, const std::str
 std::optional<int> EditSnapTitle(std::vector<std::string>& titles, int entry,
                                  const std::string& title) {
     const std::size_t element = ElementOf(titles, entry);
-    if (element == 0 || title.empty() || title.find('|') != std::string::npos) {
+    if (element == 0 || title.empty() || !SnapTitleRefusal(title).empty()) {
         return std::nullopt;
     }
     titles[element] = title;

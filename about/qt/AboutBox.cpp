@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/WebAddresses.h"
 #include "resources/qt/ProgramIcons.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,9 +56,7 @@ private:
 
 AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     : QDialog(parent), ui_(ui), desktop_(std::move(desktop)) {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(9);
-    setFont(font);
+    setFont(DialogFont());
     setModal(true);
     setWindowTitle(Text(AboutCaption()));
 
@@ -124,6 +123,15 @@ void AboutBox::showEvent(QShowEvent* event) {
         const QRect r = link->geometry();
         qCInfo(lcAbout, "link %s at %d,%d size %dx%d", qUtf8Printable(link->text()), r.x(), r.y(),
                r.width(), r.height());
+    }
+}
+
+void AboutBox::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Some window managers offer to minimise any window, whatever its hints say; a minimised
+    // modal box would leave the program waiting on a window nobody sees.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] { showNormal(); });
     }
 }
 

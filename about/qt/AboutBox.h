@@ -45,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Ui& ui_;

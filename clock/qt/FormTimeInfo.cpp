@@ -1,6 +1,7 @@
 #include "FormTimeInfo.h"
 
 #include "resources/qt/ProgramIcons.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,9 +74,7 @@ FormTimeInfo::FormTimeInfo(AdjustContext context, ClockNotices& notices,
 FormTimeInfo::~FormTimeInfo() = default;
 
 void FormTimeInfo::Load() {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(9);
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(kWindowSize);
     PlaceAtWorkAreaCorner();
     EnableCloseCommand(false);

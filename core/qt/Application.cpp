@@ -6,6 +6,7 @@
 #include "measure/PrintValues.h"
 #include "platform/AppFolder.h"
 #include "platform/InstanceLock.h"
+#include "resources/qt/ProgramLook.h"
 #include "skin/qt/BitmapImage.h"
 
 #include <QApplication>
@@ -158,6 +159,13 @@ int RunWindow(const CommandLine& cl) {
 
 } // namespace
 
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("trumbel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.trumbel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallProgramLanguage(app);
+}
+
 int RunTrumbel(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
@@ -177,9 +185,7 @@ int RunTrumbel(int argc, char** argv) {
     }
     ChoosePlatform(cl.mode);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("trumbel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.trumbel"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    PrepareApplication(app);
     switch (cl.mode) {
     case RunMode::Snapshot:
         return RunSnapshot(cl);

@@ -85,7 +85,7 @@ public:
     LayoutMenu layoutMenu{formMenu, program.settings, menuSources, layoutSkin};
     ProgramOptionsHost optionsHost;
     // The options dialog, made when first opened.
-    QtOptionsPort options{optionsHost};
+    QtOptionsPort options{optionsHost, window};
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;

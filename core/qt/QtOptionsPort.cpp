@@ -3,10 +3,11 @@
 #include "options/qt/Form2.h"
 
 #include <QApplication>
+#include <QWindow>
 
 namespace trumbel {
 
-QtOptionsPort::QtOptionsPort(OptionsHost& host) : host_(host) {}
+QtOptionsPort::QtOptionsPort(OptionsHost& host, QWidget& owner) : host_(host), owner_(owner) {}
 
 QtOptionsPort::~QtOptionsPort() = default;
 
@@ -17,6 +18,11 @@ void QtOptionsPort::OpenOptions(int page) {
             onCreated(*dialog_);
         }
     }
+    // A window the strip owns stays above it, even while the strip is always on top; the strip
+    // may have been made again since the last opening.
+    dialog_->winId();
+    owner_.winId();
+    dialog_->windowHandle()->setTransientParent(owner_.windowHandle());
     dialog_->Open(page);
     if (page == kModeless) {
         QApplication::alert(dialog_.get());

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace trumbel {
 
 class Form2;
@@ -14,7 +16,8 @@ class Form2;
 // afterwards. Opening it on a page shows that page; the modeless open keeps its page.
 class QtOptionsPort final : public OptionsPort {
 public:
-    explicit QtOptionsPort(OptionsHost& host);
+    // `owner`, the strip, keeps the dialog above itself while the dialog is open.
+    QtOptionsPort(OptionsHost& host, QWidget& owner);
     ~QtOptionsPort() override;
 
     void OpenOptions(int page) override;
@@ -27,6 +30,7 @@ public:
 
 private:
     OptionsHost& host_;
+    QWidget& owner_;
     std::unique_ptr<Form2> dialog_;
 };
 

@@ -2,38 +2,39 @@
 
 #include "options/FieldRules.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
 
 namespace trumbel {
 
 namespace {
 
-class DigitFilter final : public QObject {
+// Checks every change, typed, pasted or composed by an input method alike: full-width digits
+// become digits, and a change bringing anything else is refused whole, so the field always
+// shows the number that is stored.
+class DigitValidator final : public QValidator {
 public:
-    using QObject::QObject;
+    using QValidator::QValidator;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            // A key that types nothing here is editing (Delete, arrows) or a shortcut.
-            if (!text.isEmpty() && key->key() != Qt::Key_Backspace) {
-                const char32_t typed = text.toUcs4().value(0);
-                if (typed >= 0x20 && !DigitFieldAccepts(typed)) {
-                    return true;
-                }
+    State validate(QString& input, int& /*pos*/) const override {
+        for (QChar& c : input) {
+            if (c >= QChar(u'０') && c <= QChar(u'９')) {
+                c = QChar(u'0' + (c.unicode() - u'０'));
+            }
+            if (!DigitFieldAccepts(c.unicode())) {
+                return Invalid;
             }
         }
-        return QObject::eventFilter(watched, event);
+        return Acceptable;
     }
 };
 
 } // namespace
 
 void MakeDigitOnly(QLineEdit* field) {
-    field->installEventFilter(new DigitFilter(field));
+    // Nine digits always fit the stored whole number.
+    field->setMaxLength(9);
+    field->setValidator(new DigitValidator(field));
 }
 
 } // namespace trumbel

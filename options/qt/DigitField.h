@@ -4,8 +4,8 @@ class QLineEdit;
 
 namespace trumbel {
 
-// Lets `field` take only what DigitFieldAccepts allows from the keyboard; keys that type
-// nothing (arrows, Delete, shortcuts) pass.
+// Lets `field` hold only digits, however the text comes (keys, a paste, an input method);
+// full-width digits are taken as digits.
 void MakeDigitOnly(QLineEdit* field);
 
 } // namespace trumbel

@@ -12,6 +12,7 @@
 #include "WindowPage.h"
 #include "base/AppInfo.h"
 #include "resources/qt/ProgramIcons.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -44,9 +45,7 @@ const QString kFileFilter = QStringLiteral("設定ファイル (*.ini)");
 Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host), help_(this) {
     setWindowTitle(Utf8(kProductName) + QStringLiteral("のオプション"));
     setModal(false);
-    // Every dialog of the program asks for this face; fontconfig picks the installed Japanese
-    // gothic where it is missing.
-    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setFont(DialogFont());
 
     list_ = new QListWidget(this);
     list_->setAccessibleName(QStringLiteral("ページ"));

@@ -1,6 +1,7 @@
 #include "FunctionPage.h"
 
 #include "QtText.h"
+#include "base/AppInfo.h"
 #include "options/OptionsLists.h"
 
 #include <QCheckBox>
@@ -92,13 +93,17 @@ FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& hel
     connect(explore_, &QPushButton::clicked, this, [this] { host().ExploreFunctionFolder(); });
 }
 
-void FunctionButtonPage::Fill() {
+void FunctionButtonPage::ShowHotKey() {
     const Settings& s = settings();
     hotKey_->setChecked(IsOn(s.hotKeyEnabled));
     ctrl_->setChecked(IsOn(s.hotKeyCtrl));
     alt_->setChecked(IsOn(s.hotKeyAlt));
     shift_->setChecked(IsOn(s.hotKeyShift));
     key_->setCurrentIndex(HotKeyListIndex(s.hotKeyCode).value_or(-1));
+}
+
+void FunctionButtonPage::Fill() {
+    ShowHotKey();
 
     rows_ = host().FillFunctionPage();
     function_->clear();
@@ -121,6 +126,16 @@ void FunctionButtonPage::HotKeyEdited() {
         return;
     }
     Settings& s = settings();
+    const bool bare = !ctrl_->isChecked() && !alt_->isChecked() && !shift_->isChecked();
+    const int code = key_->currentIndex() >= 0 ? HotKeyCodeAt(key_->currentIndex()) : s.hotKeyCode;
+    if (hotKey_->isChecked() && bare && HotKeyNeedsModifier(code)) {
+        host().ui().MessageBox({"ホットキー - " + std::string(kProductName),
+                                std::string(kHotKeyNeedsModifierText), MsgIcon::Exclamation,
+                                MsgButtons::Ok});
+        // The combination in force stays, and the controls say so.
+        state().Filling([this] { ShowHotKey(); });
+        return;
+    }
     s.hotKeyEnabled = hotKey_->isChecked() ? 1 : 0;
     s.hotKeyCtrl = ctrl_->isChecked() ? 1 : 0;
     s.hotKeyAlt = alt_->isChecked() ? 1 : 0;

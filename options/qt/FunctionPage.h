@@ -19,12 +19,16 @@ public:
     void Apply() override;
 
     QCheckBox* hotKeyBox() { return hotKey_; }
+    QCheckBox* ctrlBox() { return ctrl_; }
+    QCheckBox* shiftBox() { return shift_; }
     QComboBox* keyList() { return key_; }
     QComboBox* functionCombo() { return function_; }
     QListWidget* functionList() { return list_; }
 
 private:
     void HotKeyEdited();
+    // The hot-key controls from the record.
+    void ShowHotKey();
     // The rows as the check list now shows them.
     FunctionPage CurrentRows() const;
 

@@ -32,6 +32,24 @@ QLineEdit* NumberField(QWidget* parent, const QString& name) {
     return field;
 }
 
+// The title box stays open on a title the list cannot keep, and says why.
+class TitleDialog final : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+    void done(int result) override {
+        const std::string_view refusal = SnapTitleRefusal(textValue().toStdString());
+        if (result == Accepted && !refusal.empty()) {
+            setLabelText(kTitlePrompt + QLatin1Char('\n') + Qs(refusal));
+            return;
+        }
+        QInputDialog::done(result);
+    }
+
+    inline static const QString kTitlePrompt =
+        QStringLiteral("タイトルに含まれる文字列を入力してください。");
+};
+
 template <std::size_t N>
 QComboBox* FixedList(QWidget* parent, const std::array<std::string_view, N>& entries,
                      const QString& name) {
@@ -295,15 +313,14 @@ std::optional<QString> PositionPage::AskTitle(const QString& current) {
     if (askTitle) {
         return askTitle(this, current);
     }
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(this, QStringLiteral("吸着させるウィンドウのタイトル"),
-                              QStringLiteral("タイトルに含まれる文字列を入力してください。"),
-                              QLineEdit::Normal, current, &ok);
-    if (!ok) {
+    TitleDialog box(this);
+    box.setWindowTitle(QStringLiteral("吸着させるウィンドウのタイトル"));
+    box.setLabelText(TitleDialog::kTitlePrompt);
+    box.setTextValue(current);
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text;
+    return box.textValue();
 }
 
 } // namespace trumbel

@@ -4,7 +4,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
 
 namespace trumbel {
 
@@ -25,6 +26,9 @@ std::string WithSlash(std::string folder) {
     }
     return folder;
 }
+
+// How long typing in the folder field may pause before the folder is taken.
+constexpr int kFolderPauseMs = 500;
 
 } // namespace
 
@@ -78,8 +82,14 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     Help(horizontal_, QStringLiteral("組み込みスキンを横長の形で表示します。"));
     Help(vertical_, QStringLiteral("組み込みスキンを縦長の形で表示します。"));
 
-    connect(folder_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { FolderEdited(text); });
+    // A folder is taken when editing ends, never per keystroke: each take searches the whole
+    // tree below it, and "/" is on the way to every absolute path.
+    folderPause_ = new QTimer(this);
+    folderPause_->setSingleShot(true);
+    folderPause_->setInterval(kFolderPauseMs);
+    connect(folderPause_, &QTimer::timeout, this, [this] { TakeFolder(); });
+    connect(folder_, &QLineEdit::textEdited, folderPause_, qOverload<>(&QTimer::start));
+    connect(folder_, &QLineEdit::editingFinished, this, [this] { TakeFolder(); });
     connect(browse_, &QPushButton::clicked, this, [this] {
         const QString prompt = QStringLiteral("フォルダを選択してください。");
         const QString chosen =
@@ -87,6 +97,7 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
                          : QFileDialog::getExistingDirectory(this, prompt, folder_->text());
         if (!chosen.isEmpty()) {
             folder_->setText(chosen);
+            TakeFolder();
         }
     });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { SkinChosen(row); });
@@ -100,29 +111,70 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
 
 void SkinPage::Fill() {
     const Settings& s = settings();
+    folderPause_->stop();
     folder_->setText(Qs(s.skinFolder));
+    listedFolder_ = ResolvedFolder();
     FillSkinList();
     builtIn_->setChecked(s.useBuiltInSkin == 1);
     (s.builtInSkinType == 1 ? vertical_ : horizontal_)->setChecked(true);
     log_->setPlainText(Qs(host().SkinLoadLog()));
 }
 
-void SkinPage::FolderEdited(const QString& text) {
-    if (Filling()) {
+void SkinPage::Apply() {
+    if (folderPause_->isActive()) {
+        TakeFolder();
+    }
+}
+
+std::string SkinPage::ResolvedFolder() {
+    const std::string typed = Std(folder_->text());
+    if (typed.empty() || typed.front() == '/') {
+        return typed;
+    }
+    return host().AppFolder() + typed;
+}
+
+void SkinPage::TakeFolder() {
+    folderPause_->stop();
+    if (searching_) {
+        // The search window's event loop delivered this: the running search looks at the field
+        // again when it ends, so an earlier search can never finish last.
+        searchAgain_ = true;
         return;
     }
-    const std::string folder = Std(text);
-    if (folder.empty() || !QDir(text).exists()) {
-        // The folder in use stays: the list only says the typed one is not there.
-        state().Filling([this] {
-            list_->clear();
-            list_->addItem(QStringLiteral("フォルダーが見つかりません！"));
-            list_->setEnabled(false);
+    // Closing the dialog ends the editing too, after the record was put back.
+    if (!state().Loaded() || Filling() || ResolvedFolder() == listedFolder_) {
+        return;
+    }
+    const std::string before = settings().skinFolder;
+    searching_ = true;
+    std::error_code ec;
+    bool found = false;
+    do {
+        searchAgain_ = false;
+        listedFolder_ = ResolvedFolder();
+        found = !listedFolder_.empty() && std::filesystem::is_directory(listedFolder_, ec);
+        if (found) {
+            settings().skinFolder = WithSlash(listedFolder_);
+        }
+        state().Filling([this, found] {
+            if (found) {
+                FillSkinList();
+            } else {
+                ShowNoFolder();
+            }
         });
-        return;
+    } while (searchAgain_ && ResolvedFolder() != listedFolder_);
+    searching_ = false;
+    if (!found) {
+        settings().skinFolder = before; // the folder in use stays
     }
-    settings().skinFolder = WithSlash(folder);
-    state().Filling([this] { FillSkinList(); });
+}
+
+void SkinPage::ShowNoFolder() {
+    list_->clear();
+    list_->addItem(QStringLiteral("フォルダーが見つかりません！"));
+    list_->setEnabled(false);
 }
 
 void SkinPage::FillSkinList() {
@@ -130,8 +182,7 @@ void SkinPage::FillSkinList() {
     std::vector<std::string> paths;
     const int n = host().FindSkinFiles(paths);
     if (n < 0) {
-        list_->addItem(QStringLiteral("フォルダーが見つかりません！"));
-        list_->setEnabled(false);
+        ShowNoFolder();
         return;
     }
     if (n == 0) {

@@ -10,6 +10,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace trumbel {
 
@@ -18,6 +19,8 @@ class SkinPage final : public OptionsPage {
 public:
     SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;
+    // Takes a folder still being typed.
+    void Apply() override;
 
     QLineEdit* folderField() { return folder_; }
     QListWidget* skinList() { return list_; }
@@ -31,7 +34,12 @@ public:
         chooseFolder;
 
 private:
-    void FolderEdited(const QString& text);
+    // The field's folder, a relative one taken in the program's folder.
+    std::string ResolvedFolder();
+    // Takes the field's folder into the record and lists its skins, or says it is not there
+    // and keeps the folder in use.
+    void TakeFolder();
+    void ShowNoFolder();
     // The skin list from the folder now in the record; selects the file in use.
     void FillSkinList();
     void SkinChosen(int row);
@@ -47,6 +55,11 @@ private:
     QCheckBox* builtIn_ = nullptr;
     QRadioButton* horizontal_ = nullptr;
     QRadioButton* vertical_ = nullptr;
+    QTimer* folderPause_ = nullptr;
+    // The folder the list was made for.
+    std::string listedFolder_;
+    bool searching_ = false;
+    bool searchAgain_ = false;
 };
 
 } // namespace trumbel

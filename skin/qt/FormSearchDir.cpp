@@ -1,6 +1,7 @@
 #include "FormSearchDir.h"
 
 #include "base/AppInfo.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QApplication>
 #include <QVBoxLayout>
@@ -9,9 +10,7 @@ namespace trumbel {
 
 FormSearchDir::FormSearchDir() : Label1(new QLabel(this)), LabelCurrentDir(new QLabel(this)) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(9);
-    setFont(font);
+    setFont(DialogFont());
     const QString title =
         QStringLiteral("只今検索中 - ") +
         QString::fromUtf8(kProductName.data(), static_cast<int>(kProductName.size()));

@@ -1,10 +1,14 @@
 #include "LiveStart.h"
 #include "options/qt/Form2.h"
+#include "qt/Application.h"
 #include "qt/LiveProgram.h"
 #include "support/TestFolder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace trumbel {
@@ -22,6 +26,18 @@ struct LiveRig {
     }
     ~LiveRig() { live.program.EndApplication(); }
 };
+
+// Qt's own buttons and dialogs speak the program's language once trumbel has prepared its
+// application.
+TEST(LiveOptions, QtOwnTextsAreInTheProgramsLanguage) {
+    PrepareApplication(*qApp);
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    for (const QAbstractButton* b : box.buttons()) {
+        EXPECT_FALSE(b->text().contains(QRegularExpression("[A-Za-z]{2}")))
+            << qPrintable(b->text());
+    }
+}
 
 // Every road into the dialog reaches the one dialog, on the page it names; the z-order rules
 // see it open until it closes.

@@ -487,8 +487,8 @@ TEST(Exit, EndApplicationRunsInOrderAndSavesOnce) {
     f.program.EndApplication();
     f.program.EndApplication();
     const std::vector<std::string> expected = {
-        "SaveSettings /home/u/setting_u.ini",
         "UnloadOptions",
+        "SaveSettings /home/u/setting_u.ini",
         "UnloadMenuWindow",
         "UnloadClockWindow",
         "UnloadSearchWindow",
@@ -540,7 +540,11 @@ TEST(Exit, EverySessionSaveRequestWritesAndTheExitOnce) {
     f.program.FormLoad({});
     f.program.QueryUnload(UnloadMode::Form); // not a logoff: nothing
     EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 0);
+    f.j.calls.clear();
     f.program.QueryUnload(UnloadMode::SessionEnding);
+    // An open options dialog is cancelled before the record is written.
+    EXPECT_EQ(f.j.calls,
+              (std::vector<std::string>{"UnloadOptions", "SaveSettings /home/u/setting_u.ini"}));
     savedX.push_back(f.program.settings.startX);
     f.window.pos = {700, 20};
     f.program.QueryUnload(UnloadMode::SessionEnding);

@@ -63,6 +63,9 @@ xdotool key Down Return
 wait_for 10 xdotool search --onlyvisible --name '^バージョン情報 - Velquor$' ||
   fail "no about box: $(cat "$home/trumbel.log")"
 box=$(xdotool search --onlyvisible --name '^バージョン情報 - Velquor$' | head -n1)
+# Openbox offers to minimise any window: the modal box comes straight back.
+xdotool windowminimize "$box" sleep 1
+wait_for 5 bash -c "xwininfo -id $box | grep -q IsViewable" || fail "the about box was minimised away"
 
 # While it is open the pointer over the strip leaves it visible, poll after poll.
 xdotool mousemove 900 900 sleep 0.5 mousemove "$mid_x" "$mid_y"

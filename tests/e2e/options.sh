@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # The options dialog in the running program under Xvfb and openbox: the option button opens one
 # dialog, the built-in skin box changes the strip at once, Escape (取消) restores it, the main
-# menu opens the dialog again, and Return (決定) writes the settings file once.
+# menu opens the dialog again, and Return (決定) writes the settings file once. Then: the dialog
+# stays above the topmost strip; a skin folder typed key by key, a pasted "１２３" and "-50",
+# and an exit with the dialog open store what the dialog shows and the person confirmed.
 set -uo pipefail
 trumbel=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
-need xdotool xprop openbox
+need xdotool xprop openbox xclip
 start_session
 start_window_manager
 
 # A file skin in use, so that the built-in box has something to switch away from.
-mkdir -p "$home/Skin"
+mkdir -p "$home/Skin" "$home/Skin2/sub"
 cp "$here/../skin/fuzz/seed/english.skn" "$home/Skin/english.skn"
+cp "$here/../skin/fuzz/seed/english.skn" "$home/Skin2/sub/typed.skn"
+cp "$here/../../resources/skin101.bmp" "$home/Skin2/sub/art.bmp"
 cp "$here/../../resources/skin101.bmp" "$home/Skin/art.bmp"
 user=$(id -un)
 ini=$home/setting_$user.ini
@@ -25,6 +29,8 @@ VelquorVer=1320083
 Skinフォルダー=$home/Skin
 Skin名=english.skn
 デフォルトSkin使用=0
+[位置情報設定]
+起動位置設定=1
 [時計設定]
 起動時に時計を合わせる=0
 INI
@@ -70,6 +76,7 @@ wait_for 10 bash -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -E '^(
   fail "the strip kept its size $before after the built-in skin box"
 echo "built-in skin: strip $(size "$win") (file skin: $before)"
 focus_dialog >/dev/null
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a && xdotool type "$home/Skin2"
 xdotool key Escape
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプション\$'" ||
   fail "Escape did not close the dialog"
@@ -95,8 +102,42 @@ wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Velquorのオプシ
 wait_for 10 grep -q 'settings saved to' "$home/trumbel.log" || fail "決定 wrote no settings"
 [ "$(saves)" -eq 1 ] || fail "決定 wrote the settings $(saves) times"
 grep -q '^デフォルトSkin使用=1' "$ini" || fail "the file does not hold the built-in skin: $(cat "$ini")"
+grep -qxF "Skinフォルダー=$home/Skin" "$ini" || fail "the folder typed before 取消 was kept: $(grep Skin "$ini")"
 [ "$(size "$win")" != "$before" ] || fail "the strip went back to the file skin after 決定"
 
+# 4. Laid over the strip, the dialog stays above it in the window manager's stacking.
+reopen() {
+  read -r ox oy < <(button '[25]') && xdotool mousemove --window "$win" "$ox" "$oy" sleep 0.2 click 1
+  wait_for 10 dialogs && d=$(focus_dialog) || fail "the option button did not open the dialog again"
+}
+reopen
+xdotool windowmove --sync "$d" 0 0 sleep 0.3
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ' ' | tr ',' '\n')
+[ "$(grep -x -e "$(printf '0x%x' "$win")" -e "$(printf '0x%x' "$d")" <<<"$stacking" | tail -n1)" = "$(printf '0x%x' "$d")" ] ||
+  fail "the strip covers the options dialog (bottom to top: $stacking; strip $win, dialog $d)"
+
+# 5. The folder typed key by key, then its skin chosen in the list and 決定.
+saved() { [ "$(saves)" -ge "$1" ]; }
+ok() { xdotool key Return && wait_for 10 saved "$1" || fail "決定 wrote no settings"; }
+xdotool key Home Down Tab ctrl+a BackSpace
+xdotool type --delay 40 "$home/Skin2"
+xdotool key Tab Tab Home
+ok 2
+grep -qxF "Skinフォルダー=$home/Skin2/" "$ini" && grep -qxF "Skin名=sub/typed.skn" "$ini" || fail "not the typed folder and its list: $(grep Skin "$ini")"
+
+# 6. Pastes into page 6's start X field.
+reopen
+xdotool key Home Down Down Down Down Down Down Tab Tab ctrl+a
+printf '１２３' | xclip -selection clipboard && xdotool key ctrl+v
+printf -- '-50' | xclip -selection clipboard && xdotool key ctrl+a ctrl+v
+ok 3
+grep -qx '起動位置X=123' "$ini" || fail "the pasted numbers were not stored as shown: $(grep '起動位置' "$ini")"
+
+# 7. The exit with an edit never confirmed (the built-in box) writes the confirmed settings.
+confirmed=$(grep '^デフォルトSkin使用=' "$ini")
+reopen
+toggle_builtin && sleep 0.5
 stop_program "$app" || fail "the program did not end"
 pids=()
+grep -qx "$confirmed" "$ini" || fail "an unconfirmed edit was written at exit: $(grep 'デフォルトSkin' "$ini")"
 echo "PASS"

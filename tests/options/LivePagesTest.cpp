@@ -1,9 +1,11 @@
 #include "clock/qt/FormTimeInfo.h"
 #include "measure/SystemInfo.h"
 #include "options/NetworkLimits.h"
+#include "options/OptionsLists.h"
 #include "options/SnapTitles.h"
 #include "options/qt/ClockPage.h"
 #include "options/qt/Form2.h"
+#include "options/qt/FunctionPage.h"
 #include "options/qt/NetworkPage.h"
 #include "options/qt/PositionPage.h"
 #include "options/qt/WindowPage.h"
@@ -11,9 +13,11 @@
 #include "support/TestFolder.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +27,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -258,6 +263,58 @@ TEST(LivePages, NumberFieldsTakeOnlyDigits) {
         EXPECT_EQ(c.field->text(), QStringLiteral("12"));
         EXPECT_DOUBLE_EQ(c.stored(), 12.0);
     }
+}
+
+// A bare typing key would be taken from every program: such a combination is refused with a
+// box, and the key in force and the controls stay.
+TEST(LivePages, HotKeyWithoutModifierIsRefusedForTypingKeys) {
+    LiveRig rig;
+    auto& page = rig.Open<FunctionButtonPage>(OptionsPageId::Function);
+    const Settings& s = rig.settings();
+    const int keyA = *HotKeyListIndex(0x41);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool refused;
+        std::array<int, 3> stored; // shift, ctrl, key code
+    };
+    const Step steps[] = {
+        {"bare F8", [&] { page.ctrlBox()->click(); }, false, {0, 0, 0x77}},
+        {"bare A", [&] { page.keyList()->setCurrentIndex(keyA); }, true, {0, 0, 0x77}},
+        {"Shift+F8", [&] { page.shiftBox()->click(); }, false, {1, 0, 0x77}},
+        {"Shift+A", [&] { page.keyList()->setCurrentIndex(keyA); }, false, {1, 0, 0x41}},
+        {"Shift off", [&] { page.shiftBox()->click(); }, true, {1, 0, 0x41}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        rig.ui.shown.clear();
+        step.act();
+        EXPECT_EQ(rig.ui.shown.size(), step.refused ? 1u : 0u);
+        EXPECT_EQ((std::array<int, 3>{s.hotKeyShift, s.hotKeyCtrl, s.hotKeyCode}), step.stored);
+        EXPECT_EQ(page.shiftBox()->isChecked(), s.hotKeyShift != 0);
+        EXPECT_EQ(page.keyList()->currentIndex(), HotKeyListIndex(s.hotKeyCode).value());
+    }
+}
+
+// The title box itself: a title the list cannot keep leaves it open with the reason; a good
+// one then closes it and joins the list.
+TEST(LivePages, TitleBoxSaysWhyATitleIsRefused) {
+    LiveRig rig;
+    auto& page = rig.Open<PositionPage>(OptionsPageId::Position);
+    QStringList labels; // the box's text after each try, "" once it closed
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        for (const char* typed : {"a|b", "a\nb", "ab"}) {
+            box->setTextValue(QString::fromUtf8(typed));
+            box->accept();
+            labels << (box->isVisible() ? box->labelText().section('\n', 1) : QString());
+        }
+    });
+    page.addButton()->click();
+    EXPECT_EQ(labels,
+              (QStringList{"タイトルに「|」は使えません（設定ファイルで区切りに使われます）。",
+                           "タイトルに改行は使えません。", ""}));
+    EXPECT_EQ(rig.settings().snapTitles, (std::vector<std::string>{"Dammy", "ab"}));
 }
 
 // The title list edits snapTitles; the buttons that need a title work only while one is chosen.

@@ -19,9 +19,11 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTextLayout>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace trumbel {
 namespace {
@@ -255,6 +257,23 @@ TEST(OptionsDialog, DigitFieldsIgnoreLettersAndTakeBackspace) {
     EXPECT_EQ(field.text(), QStringLiteral("2"));
 }
 
+// A label is drawn in one face: the face asked for is missing here, and resolved per script
+// the digits would come from a Latin face and the kana from a Japanese one.
+TEST(OptionsDialog, EachLabelIsDrawnInOneFace) {
+    Rig rig;
+    for (const char* text : {"10ピクセル内は吸着", "現在：123", "バージョン 1.32"}) {
+        QTextLayout layout(QString::fromUtf8(text), rig.dialog->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        std::set<std::string> faces;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            faces.insert(run.rawFont().familyName().toStdString());
+        }
+        EXPECT_EQ(faces.size(), 1u) << text << ": " << ::testing::PrintToString(faces);
+    }
+}
+
 // The startup box follows the entry on disk; applying writes or deletes it with its box, and
 // an entry already there is left alone without a box.
 TEST(OptionsDialog, StartupEntryIsCreatedAndRemovedWithItsBoxes) {
@@ -328,24 +347,28 @@ TEST(OptionsDialog, SkinListFollowsTheFolderField) {
     fs::create_directories(rig.folder / "Empty");
     const std::string inUse = rig.settings().skinFolder;
     struct Case {
-        fs::path folder;
-        const char* entry; // the single entry shown, "" for the skin file itself
+        std::string typed;
+        const char* entry; // the single entry shown
         bool enabled;
-        bool becomesFolder;
+        std::string stored; // "" keeps the folder in use
     };
+    const std::string base = rig.folder.string() + "/";
     const Case cases[] = {
-        {rig.folder / "Empty", "Skinファイルが見つかりません！", false, true},
-        {rig.folder / "Missing", "フォルダーが見つかりません！", false, false},
-        {rig.folder / "Skin", "english.skn", true, true},
+        {base + "Empty", "Skinファイルが見つかりません！", false, base + "Empty/"},
+        {base + "Missing", "フォルダーが見つかりません！", false, ""},
+        {"Empty", "Skinファイルが見つかりません！", false, base + "Empty/"}, // in AppFolder
+        {"Missing", "フォルダーが見つかりません！", false, ""},
+        {base + "Skin", "english.skn", true, base + "Skin/"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.folder.string());
+        SCOPED_TRACE(c.typed);
         const std::string before = rig.settings().skinFolder;
-        skin.folderField()->setText(QString::fromStdString(c.folder.string()));
+        skin.folderField()->setText(QString::fromStdString(c.typed));
+        emit skin.folderField()->editingFinished();
         ASSERT_EQ(skin.skinList()->count(), 1);
         EXPECT_EQ(skin.skinList()->item(0)->text(), QString::fromUtf8(c.entry));
         EXPECT_EQ(skin.skinList()->isEnabled(), c.enabled);
-        EXPECT_EQ(rig.settings().skinFolder, c.becomesFolder ? c.folder.string() + "/" : before);
+        EXPECT_EQ(rig.settings().skinFolder, c.stored.empty() ? before : c.stored);
     }
     EXPECT_EQ(rig.settings().skinFolder, inUse.back() == '/' ? inUse : inUse + "/");
     // Nothing was loaded by looking: the file skin is still in use.

@@ -1,4 +1,5 @@
 #include "DorvikWindow.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,7 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The menu entry this window belongs to, for desktops that match windows by it (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.dorvik"));
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    trumbel::InstallProgramLanguage(app);
+    QApplication::setFont(trumbel::DialogFont());
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i)
         words.emplace_back(argv[i]);

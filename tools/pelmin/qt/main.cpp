@@ -1,19 +1,15 @@
 #include "PelminWindow.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The menu entry this window belongs to, for desktops that match windows by it (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.pelmin"));
-    QTranslator qtTexts; // network error descriptions in the program's language
-    if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    trumbel::InstallProgramLanguage(app); // network error descriptions too
+    QApplication::setFont(trumbel::DialogFont());
 
     pelmin::PelminWindow window(pelmin::DefaultOptions());
     window.show();
