@@ -1,5 +1,7 @@
 #include "platform/SystemSource.h"
 
+#include "platform/LinkWatch.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -14,10 +16,6 @@
 namespace trumbel {
 
 namespace {
-
-constexpr int kArphrdEther = 1;
-constexpr int kArphrdPpp = 512;
-constexpr int kArphrdLoopback = 772;
 
 // A file that is re-read from its start on every pass without being opened again.
 class KeptFile {
@@ -223,19 +221,6 @@ bool ParseNetDevCounters(std::string_view rest, std::uint64_t& rx, std::uint64_t
     return true;
 }
 
-std::int32_t MapArphrd(long long arphrd) {
-    switch (arphrd) {
-    case kArphrdEther:
-        return kIfTypeEthernet;
-    case kArphrdPpp:
-        return kIfTypePpp;
-    case kArphrdLoopback:
-        return kIfTypeLoopback;
-    default:
-        return kIfTypeOther;
-    }
-}
-
 // Mount points escape blanks, tabs, newlines and backslashes as octal.
 std::string UnescapeMountField(std::string_view s) {
     std::string out;
@@ -413,6 +398,12 @@ struct SystemSource::Impl {
         std::size_t lineHint = 0;
     };
     std::vector<RowFiles> rowFiles;
+
+    // The live system's link table; null on fixture trees, whose state is in their /sys.
+    std::unique_ptr<LinkWatch> links;
+    bool linksWatched = false;
+    std::uint64_t linkGeneration = 0;
+    std::vector<char> rowUp; // per row, from the link table as of linkGeneration
 };
 
 SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) {
@@ -422,6 +413,12 @@ SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) 
     d.stat.Open(d.roots.proc + "/stat");
     d.netDev.Open(d.roots.proc + "/net/dev");
     d.mountinfo.Open(d.roots.proc + "/self/mountinfo");
+    if (d.roots.sys == "/sys") {
+        d.links = std::make_unique<LinkWatch>();
+        if (!d.links->IsOpen()) {
+            d.links.reset();
+        }
+    }
 
     std::string_view text = d.stat.ReadAll(d.statBuf);
     std::string_view line;
@@ -528,6 +525,7 @@ bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
 
 std::vector<NetRow> SystemSource::ReadInterfaceTable() {
     impl_->rowFiles.clear();
+    impl_->rowUp.clear();
     std::vector<NetRow> rows;
     RefreshInterfaces(rows);
     return rows;
@@ -550,10 +548,24 @@ void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow
         }
         NetRow row;
         row.name = std::string(name);
-        const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
-        long long v = 0;
-        row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
-        row.type = ParseInt(ReadWholeFile(dir + "type"), v) ? MapArphrd(v) : kIfTypeOther;
+        const LinkInfo* link = nullptr;
+        if (d.links) {
+            link = d.links->Find(name);
+            if (!link) {
+                d.links->Drain(); // born since the last drain: its notice is likely queued
+                link = d.links->Find(name);
+            }
+        }
+        if (link) {
+            row.ifIndex = link->ifIndex;
+            row.type = link->type;
+        } else {
+            const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
+            long long v = 0;
+            row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
+            row.type =
+                ParseInt(ReadWholeFile(dir + "type"), v) ? IfTypeOfHardware(v) : kIfTypeOther;
+        }
         row.present = false; // until the counters below are matched to it
         rows.push_back(std::move(row));
     }
@@ -570,17 +582,55 @@ void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow
     d.rowFiles.resize(rows.size());
     for (std::size_t i = known; i < rows.size(); ++i) {
         Impl::RowFiles& f = d.rowFiles[i];
+        f.lineHint = i;
+        if (d.links) {
+            continue;
+        }
         const std::string dir = d.roots.sys + "/class/net/" + rows[i].name + "/";
         f.operPath = dir + "operstate";
         f.carrierPath = dir + "carrier";
         f.oper.Open(f.operPath);
         f.carrier.Open(f.carrierPath);
-        f.lineHint = i;
+    }
+}
+
+int SystemSource::WatchLinkEvents() {
+    Impl& d = *impl_;
+    if (!d.links) {
+        return -1;
+    }
+    d.linksWatched = true;
+    return d.links->Fd();
+}
+
+void SystemSource::DrainLinkEvents() {
+    if (impl_->links) {
+        impl_->links->Drain();
+    }
+}
+
+// The link table's view of the rows is rebuilt only when the table or the rows changed, so a
+// quiet pass costs a copy of one flag per row.
+void SystemSource::UpdateLinkStatus(std::vector<NetRow>& rows) {
+    Impl& d = *impl_;
+    if (d.rowUp.size() != rows.size() || d.linkGeneration != d.links->Generation()) {
+        d.rowUp.resize(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const LinkInfo* link = d.links->Find(rows[i].name);
+            d.rowUp[i] = link != nullptr && link->up;
+        }
+        d.linkGeneration = d.links->Generation();
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].operStatus = rows[i].present && d.rowUp[i] ? kIfStatusOperational : kIfStatusDown;
     }
 }
 
 bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
     Impl& d = *impl_;
+    if (d.links && !d.linksWatched) {
+        d.links->Drain(); // nobody watches the socket between passes
+    }
     const std::string_view text = d.netDev.ReadAll(d.netBuf);
     if (text.empty()) {
         return false;
@@ -640,6 +690,10 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
             break;
         }
         AppendNewInterfaces(text, rows);
+    }
+    if (d.links) {
+        UpdateLinkStatus(rows);
+        return true;
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         NetRow& row = rows[i];
