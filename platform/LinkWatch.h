@@ -45,6 +45,7 @@ public:
     // Counts every change of the table, so a reader can tell whether what it derived is stale.
     std::uint64_t Generation() const { return generation_; }
     const LinkInfo* Find(std::string_view name) const;
+    const LinkInfo* FindIndex(std::int32_t ifIndex) const;
 
 private:
     void RequestDump();
@@ -75,6 +76,32 @@ private:
     std::vector<char> buffer_;
     std::unordered_map<std::int32_t, Entry> byIndex_;
     std::unordered_map<std::string, std::int32_t, NameHash, std::equal_to<>> indexByName_;
+};
+
+struct LinkCounters {
+    std::int32_t ifIndex = 0;
+    std::uint64_t rxBytes = 0;
+    std::uint64_t txBytes = 0;
+};
+
+// Every interface's byte counters in one binary dump (RTM_GETSTATS), which costs the kernel
+// about half of what formatting /proc/net/dev does and costs us no parsing of text.
+class LinkCounterReader {
+public:
+    LinkCounterReader();
+    ~LinkCounterReader();
+    LinkCounterReader(const LinkCounterReader&) = delete;
+    LinkCounterReader& operator=(const LinkCounterReader&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // Replaces out with the counters of every interface, in interface-index order. False when
+    // the kernel cannot dump them (before Linux 4.7), and from then on.
+    bool Read(std::vector<LinkCounters>& out);
+
+private:
+    int fd_ = -1;
+    std::uint32_t sequence_ = 0;
+    std::vector<char> buffer_;
 };
 
 } // namespace trumbel

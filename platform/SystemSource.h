@@ -115,7 +115,8 @@ public:
     bool DriveTableChanged();
 
 private:
-    void AppendNewInterfaces(std::string_view netDev, std::vector<NetRow>& rows);
+    bool ListInterfaces();
+    void AppendNewInterfaces(std::vector<NetRow>& rows);
     void UpdateLinkStatus(std::vector<NetRow>& rows);
 
     struct Impl;

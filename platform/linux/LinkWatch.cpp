@@ -10,6 +10,7 @@
 #include <linux/rtnetlink.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace trumbel {
@@ -80,6 +81,11 @@ const LinkInfo* LinkWatch::Find(std::string_view name) const {
     }
     const auto entry = byIndex_.find(at->second);
     return entry == byIndex_.end() ? nullptr : &entry->second.info;
+}
+
+const LinkInfo* LinkWatch::FindIndex(std::int32_t ifIndex) const {
+    const auto at = byIndex_.find(ifIndex);
+    return at == byIndex_.end() ? nullptr : &at->second.info;
 }
 
 bool LinkWatch::Drain() {
@@ -236,6 +242,86 @@ void LinkWatch::FinishDump() {
     }
     if (dumpInterrupted_) {
         dumpWanted_ = true; // the table changed under the dump: it may have missed a link
+    }
+}
+
+LinkCounterReader::LinkCounterReader() {
+    fd_ = ::socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
+    if (fd_ >= 0) {
+        buffer_.resize(kDatagramBytes);
+        const timeval patience{1, 0}; // the kernel answers at once; never hang the tick on it
+        ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    }
+}
+
+LinkCounterReader::~LinkCounterReader() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool LinkCounterReader::Read(std::vector<LinkCounters>& out) {
+    out.clear();
+    if (fd_ < 0) {
+        return false;
+    }
+    struct {
+        nlmsghdr header;
+        if_stats_msg body;
+    } request{};
+    request.header.nlmsg_len = sizeof request;
+    request.header.nlmsg_type = RTM_GETSTATS;
+    request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+    request.header.nlmsg_seq = ++sequence_;
+    request.body.family = AF_UNSPEC;
+    request.body.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
+    sockaddr_nl kernel{};
+    kernel.nl_family = AF_NETLINK;
+    if (::sendto(fd_, &request, sizeof request, 0, reinterpret_cast<const sockaddr*>(&kernel),
+                 sizeof kernel) != static_cast<ssize_t>(sizeof request)) {
+        return false;
+    }
+    for (;;) {
+        const ssize_t n = ::recv(fd_, buffer_.data(), buffer_.size(), 0);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        std::size_t left = static_cast<std::size_t>(n);
+        for (auto* h = reinterpret_cast<const nlmsghdr*>(buffer_.data()); NLMSG_OK(h, left);
+             h = NLMSG_NEXT(h, left)) {
+            if (h->nlmsg_seq != sequence_) {
+                continue; // the rest of an earlier dump that was given up
+            }
+            if (h->nlmsg_type == NLMSG_DONE) {
+                return true;
+            }
+            if (h->nlmsg_type == NLMSG_ERROR) {
+                ::close(fd_); // an old kernel: it will not learn the request
+                fd_ = -1;
+                return false;
+            }
+            if (h->nlmsg_type != RTM_NEWSTATS ||
+                h->nlmsg_len < NLMSG_LENGTH(sizeof(if_stats_msg))) {
+                continue;
+            }
+            const auto* msg = static_cast<const if_stats_msg*>(NLMSG_DATA(h));
+            std::size_t attrLeft = h->nlmsg_len - NLMSG_LENGTH(sizeof(if_stats_msg));
+            const auto* a = reinterpret_cast<const rtattr*>(reinterpret_cast<const char*>(msg) +
+                                                            NLMSG_ALIGN(sizeof(if_stats_msg)));
+            for (; RTA_OK(a, attrLeft); a = RTA_NEXT(a, attrLeft)) {
+                if (a->rta_type != IFLA_STATS_LINK_64 ||
+                    RTA_PAYLOAD(a) < sizeof(rtnl_link_stats64)) {
+                    continue;
+                }
+                rtnl_link_stats64 stats;
+                std::memcpy(&stats, RTA_DATA(a), sizeof stats); // attributes are 4-byte aligned
+                out.push_back(
+                    {static_cast<std::int32_t>(msg->ifindex), stats.rx_bytes, stats.tx_bytes});
+            }
+        }
     }
 }
 

@@ -399,8 +399,22 @@ struct SystemSource::Impl {
     };
     std::vector<RowFiles> rowFiles;
 
-    // The live system's link table; null on fixture trees, whose state is in their /sys.
+    // Every interface of this pass with its counters: names point into netBuf, or into the
+    // link table when the counters came from the kernel's binary dump (listedFromKernel).
+    struct Listed {
+        std::string_view name;
+        std::uint64_t rx = 0;
+        std::uint64_t tx = 0;
+        bool counted = false;
+    };
+    std::vector<Listed> listed;
+    bool listedFromKernel = false;
+
+    // The live system's link table and counters; null on fixture trees, whose state is in
+    // their /sys and counters in their /proc.
     std::unique_ptr<LinkWatch> links;
+    std::unique_ptr<LinkCounterReader> counters;
+    std::vector<LinkCounters> counterBuf;
     bool linksWatched = false;
     std::uint64_t linkGeneration = 0;
     std::vector<char> rowUp; // per row, from the link table as of linkGeneration
@@ -417,6 +431,8 @@ SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) 
         d.links = std::make_unique<LinkWatch>();
         if (!d.links->IsOpen()) {
             d.links.reset();
+        } else {
+            d.counters = std::make_unique<LinkCounterReader>();
         }
     }
 
@@ -531,16 +547,45 @@ std::vector<NetRow> SystemSource::ReadInterfaceTable() {
     return rows;
 }
 
-void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow>& rows) {
+bool SystemSource::ListInterfaces() {
     Impl& d = *impl_;
-    const std::size_t known = rows.size();
+    d.listed.clear();
+    d.listedFromKernel = false;
+    if (d.counters && d.counters->IsOpen() && d.counters->Read(d.counterBuf)) {
+        const auto unknown = [&](const LinkCounters& c) { return !d.links->FindIndex(c.ifIndex); };
+        if (std::any_of(d.counterBuf.begin(), d.counterBuf.end(), unknown)) {
+            d.links->Drain(); // born since the last drain: its notice is likely queued
+        }
+        for (const LinkCounters& c : d.counterBuf) {
+            if (const LinkInfo* link = d.links->FindIndex(c.ifIndex)) {
+                d.listed.push_back({link->name, c.rxBytes, c.txBytes, true});
+            }
+        }
+        d.listedFromKernel = true;
+        return true;
+    }
+    const std::string_view text = d.netDev.ReadAll(d.netBuf);
+    if (text.empty()) {
+        return false;
+    }
     std::string_view rest = text;
     std::string_view line;
     while (NextLine(rest, line)) {
-        std::string_view name, fields;
-        if (!SplitNetDevLine(line, name, fields)) {
-            continue;
+        Impl::Listed entry;
+        std::string_view fields;
+        if (SplitNetDevLine(line, entry.name, fields)) {
+            entry.counted = ParseNetDevCounters(fields, entry.rx, entry.tx);
+            d.listed.push_back(entry);
         }
+    }
+    return true;
+}
+
+void SystemSource::AppendNewInterfaces(std::vector<NetRow>& rows) {
+    Impl& d = *impl_;
+    const std::size_t known = rows.size();
+    for (const Impl::Listed& entry : d.listed) {
+        const std::string_view name = entry.name;
         const auto end = rows.begin() + static_cast<std::ptrdiff_t>(known);
         if (std::find_if(rows.begin(), end, [&](const NetRow& r) { return r.name == name; }) !=
             end) {
@@ -551,7 +596,7 @@ void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow
         const LinkInfo* link = nullptr;
         if (d.links) {
             link = d.links->Find(name);
-            if (!link) {
+            if (!link && !d.listedFromKernel) { // (draining may drop the names listed)
                 d.links->Drain(); // born since the last drain: its notice is likely queued
                 link = d.links->Find(name);
             }
@@ -631,12 +676,11 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
     if (d.links && !d.linksWatched) {
         d.links->Drain(); // nobody watches the socket between passes
     }
-    const std::string_view text = d.netDev.ReadAll(d.netBuf);
-    if (text.empty()) {
-        return false;
-    }
     if (d.rowFiles.size() != rows.size()) {
         return false; // rows that this source did not produce
+    }
+    if (!ListInterfaces()) {
+        return false;
     }
     bool unknownNames = false;
     for (int round = 0; round < 2; ++round) {
@@ -644,18 +688,13 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
         for (std::size_t i = 0; i < count; ++i) {
             rows[i].present = false;
         }
-        // A row tries the line after the previous match and then the line it had last time,
+        // A row tries the entry after the previous match and then the entry it had last time,
         // so matching stays linear unless interfaces come and go.
-        std::string_view rest = text;
-        std::string_view line;
-        std::size_t lineNo = 0;
         std::size_t nextGuess = 0;
         unknownNames = false;
-        while (NextLine(rest, line)) {
-            std::string_view name, fields;
-            if (!SplitNetDevLine(line, name, fields)) {
-                continue;
-            }
+        for (std::size_t lineNo = 0; lineNo < d.listed.size(); ++lineNo) {
+            const Impl::Listed& entry = d.listed[lineNo];
+            const std::string_view name = entry.name;
             std::size_t match = count;
             if (nextGuess < count && rows[nextGuess].name == name) {
                 match = nextGuess;
@@ -674,7 +713,9 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
             }
             if (match < count) {
                 NetRow& row = rows[match];
-                if (ParseNetDevCounters(fields, row.rxBytes, row.txBytes)) {
+                if (entry.counted) {
+                    row.rxBytes = entry.rx;
+                    row.txBytes = entry.tx;
                     row.present = true;
                     d.rowFiles[match].lineHint = lineNo;
                 }
@@ -682,14 +723,13 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
             } else {
                 unknownNames = true;
             }
-            ++lineNo;
         }
-        // The set of names is the cheap sign that interfaces have come: only then is /sys
-        // asked about them.
+        // The set of names is the cheap sign that interfaces have come: only then are they
+        // looked up.
         if (!unknownNames || round == 1) {
             break;
         }
-        AppendNewInterfaces(text, rows);
+        AppendNewInterfaces(rows);
     }
     if (d.links) {
         UpdateLinkStatus(rows);
