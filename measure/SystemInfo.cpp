@@ -280,11 +280,14 @@ void clsSystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) 
                 r.Total = 0.0f;
             }
         }
-        for (int i = kLogSize - 2; i >= 1; --i) {
-            log[static_cast<std::size_t>(i) + 1] = log[static_cast<std::size_t>(i)];
-            if (limits) {
-                RaiseHistoryScales(r, *limits, log[static_cast<std::size_t>(i)]);
+        std::copy_backward(log.begin() + 1, log.end() - 1, log.end());
+        if (limits) {
+            // One raise by the highest sample equals a raise by each (a NaN raises nothing).
+            float highest = -std::numeric_limits<float>::infinity();
+            for (std::size_t i = 2; i < kLogSize; ++i) {
+                highest = highest < log[i] ? log[i] : highest;
             }
+            RaiseHistoryScales(r, *limits, highest);
         }
         if (net && !peakMode) {
             if (speed + 1 == 0) {
