@@ -1,6 +1,7 @@
 #include "MeasureFixture.h"
 #include "measure/PrintValues.h"
 #include "platform/Connectivity.h"
+#include "platform/LinkWatch.h"
 
 #include <cerrno>
 #include <chrono>
@@ -478,6 +479,43 @@ TEST(InterfacesComeAndGo, RealVethPairsInANetworkNamespace) {
     EXPECT_NE(passes[5].find(" tvc:"), std::string::npos) << passes[5];
     EXPECT_NE(passes[5].find(" tvd:"), std::string::npos) << passes[5];
     EXPECT_TRUE(passes[5].ends_with(" default=tva via=tva")) << passes[5];
+}
+
+// Far more link notifications than the socket holds arrive between two drains: the table the
+// next drain leaves must still be the kernel's, with every newcomer up and the gone forgotten.
+TEST(LinkTable, FollowsTheKernelAcrossLostNotifications) {
+    const fs::path folder = FreshTestFolder("measure");
+    std::ofstream make(folder / "make"), remove(folder / "remove");
+    for (int i = 1; i <= 300; ++i) {
+        make << "link add tx" << i << " type veth peer name ty" << i << "\nlink set tx" << i
+             << " up\nlink set ty" << i << " up\n";
+        remove << "link del tx" << i << "\n";
+    }
+    make.close();
+    remove.close();
+    const ChildRun run = InNetworkNamespace([&] {
+        LinkWatch links;
+        const auto upCount = [&] {
+            int n = 0;
+            for (int i = 1; i <= 300; ++i) {
+                const LinkInfo* link = links.Find("ty" + std::to_string(i));
+                n += link && link->up;
+            }
+            return std::to_string(n);
+        };
+        Sh("ip -batch " + (folder / "make").string() +
+           " && timeout 10 sh -c 'until [ $(grep -lx "
+           "up /sys/class/net/t[xy]*/operstate | wc -l) -ge 600 ]; do sleep 0.05; done'");
+        links.Drain();
+        const std::string made = upCount();
+        Sh("ip -batch " + (folder / "remove").string());
+        links.Drain();
+        return made + " " + upCount();
+    });
+    if (!run.skipped.empty()) {
+        GTEST_SKIP() << "cannot make a network namespace here: " << run.skipped;
+    }
+    EXPECT_EQ(run.output, "300 0");
 }
 
 } // namespace
