@@ -409,6 +409,13 @@ struct SystemSource::Impl {
     };
     std::vector<Listed> listed;
     bool listedFromKernel = false;
+    // A dump that lists the same interfaces as the one before, with no link change between,
+    // reuses that listing's names and its entries' rows: a quiet pass looks nothing up.
+    bool listingRepeated = false;
+    std::vector<std::int32_t> listedIndexes;
+    std::uint64_t listedGeneration = 0;
+    std::vector<std::size_t> rowOfEntry;
+    std::size_t rowsMatched = 0; // rows.size() when every entry found its row; else 0
 
     // The live system's link table and counters; null on fixture trees, whose state is in
     // their /sys and counters in their /proc.
@@ -542,6 +549,7 @@ bool SystemSource::ReadCpuTimes(std::span<CpuTime> out) {
 std::vector<NetRow> SystemSource::ReadInterfaceTable() {
     impl_->rowFiles.clear();
     impl_->rowUp.clear();
+    impl_->rowsMatched = 0;
     std::vector<NetRow> rows;
     RefreshInterfaces(rows);
     return rows;
@@ -549,9 +557,23 @@ std::vector<NetRow> SystemSource::ReadInterfaceTable() {
 
 bool SystemSource::ListInterfaces() {
     Impl& d = *impl_;
-    d.listed.clear();
     d.listedFromKernel = false;
+    d.listingRepeated = false;
     if (d.counters && d.counters->IsOpen() && d.counters->Read(d.counterBuf)) {
+        d.listedFromKernel = true;
+        const auto sameIndex = [](const LinkCounters& c, std::int32_t i) { return c.ifIndex == i; };
+        if (d.links->Generation() == d.listedGeneration &&
+            std::equal(d.counterBuf.begin(), d.counterBuf.end(), d.listedIndexes.begin(),
+                       d.listedIndexes.end(), sameIndex)) {
+            for (std::size_t k = 0; k < d.listed.size(); ++k) {
+                d.listed[k].rx = d.counterBuf[k].rxBytes;
+                d.listed[k].tx = d.counterBuf[k].txBytes;
+            }
+            d.listingRepeated = true;
+            return true;
+        }
+        d.listed.clear();
+        d.listedIndexes.clear();
         const auto unknown = [&](const LinkCounters& c) { return !d.links->FindIndex(c.ifIndex); };
         if (std::any_of(d.counterBuf.begin(), d.counterBuf.end(), unknown)) {
             d.links->Drain(); // born since the last drain: its notice is likely queued
@@ -559,11 +581,13 @@ bool SystemSource::ListInterfaces() {
         for (const LinkCounters& c : d.counterBuf) {
             if (const LinkInfo* link = d.links->FindIndex(c.ifIndex)) {
                 d.listed.push_back({link->name, c.rxBytes, c.txBytes, true});
+                d.listedIndexes.push_back(c.ifIndex);
             }
         }
-        d.listedFromKernel = true;
+        d.listedGeneration = d.links->Generation();
         return true;
     }
+    d.listed.clear();
     const std::string_view text = d.netDev.ReadAll(d.netBuf);
     if (text.empty()) {
         return false;
@@ -682,6 +706,20 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
     if (!ListInterfaces()) {
         return false;
     }
+    if (d.listingRepeated && d.rowsMatched == rows.size() && rows.size() > 0) {
+        for (NetRow& row : rows) {
+            row.present = false;
+        }
+        for (std::size_t k = 0; k < d.listed.size(); ++k) {
+            NetRow& row = rows[d.rowOfEntry[k]];
+            row.rxBytes = d.listed[k].rx;
+            row.txBytes = d.listed[k].tx;
+            row.present = true;
+        }
+        UpdateLinkStatus(rows);
+        return true;
+    }
+    d.rowOfEntry.assign(d.listed.size(), 0);
     bool unknownNames = false;
     for (int round = 0; round < 2; ++round) {
         const std::size_t count = rows.size();
@@ -719,6 +757,7 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
                     row.present = true;
                     d.rowFiles[match].lineHint = lineNo;
                 }
+                d.rowOfEntry[lineNo] = match;
                 nextGuess = match + 1;
             } else {
                 unknownNames = true;
@@ -731,6 +770,7 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
         }
         AppendNewInterfaces(rows);
     }
+    d.rowsMatched = unknownNames ? 0 : rows.size();
     if (d.links) {
         UpdateLinkStatus(rows);
         return true;

@@ -8,10 +8,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <netinet/in.h>
 #include <sched.h>
 #include <sstream>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -479,6 +481,50 @@ TEST(InterfacesComeAndGo, RealVethPairsInANetworkNamespace) {
     EXPECT_NE(passes[5].find(" tvc:"), std::string::npos) << passes[5];
     EXPECT_NE(passes[5].find(" tvd:"), std::string::npos) << passes[5];
     EXPECT_TRUE(passes[5].ends_with(" default=tva via=tva")) << passes[5];
+}
+
+// Loopback's rate from the kernel's counters, on passes with and without traffic and with no
+// link change between them (the passes that reuse the last listing).
+TEST(InterfacesComeAndGo, LoopbackTrafficShowsAsItsRate) {
+    const ChildRun run = InNetworkNamespace([] {
+        Sh("ip link set lo up");
+        Settings settings;
+        SystemInfoEnvironment env;
+        std::int64_t now = 0;
+        env.tickCount = [&] { return now; };
+        clsSystemInfo info(settings, env);
+        std::string out;
+        // A listener, so that no "port unreachable" comes back over loopback as well.
+        const int udp = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        const int sink = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        const int big = 1 << 24;
+        ::setsockopt(sink, SOL_SOCKET, SO_RCVBUFFORCE, &big, sizeof big);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof to;
+        ::bind(sink, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        ::getsockname(sink, reinterpret_cast<sockaddr*>(&to), &size);
+        for (const int datagrams : {0, 0, 100, 0, 50}) {
+            const std::string payload(1000, 'x');
+            for (int i = 0; i < datagrams; ++i) {
+                ::sendto(udp, payload.data(), payload.size(), 0,
+                         reinterpret_cast<const sockaddr*>(&to), sizeof to);
+            }
+            now += 500;
+            info.RefreshParam(0);
+            // At least the payloads, at most their headers too, per second.
+            const float rate = info.GetSystemValue(kParamNetReceive, 0, kShowUsed);
+            out += rate >= datagrams * 2000.0f && rate <= datagrams * 2200.0f ? "ok " : "wrong ";
+        }
+        ::close(udp);
+        ::close(sink);
+        return out;
+    });
+    if (!run.skipped.empty()) {
+        GTEST_SKIP() << "cannot make a network namespace here: " << run.skipped;
+    }
+    EXPECT_EQ(run.output, "ok ok ok ok ok ");
 }
 
 // Far more link notifications than the socket holds arrive between two drains: the table the
