@@ -179,6 +179,9 @@ void LinkWatch::Apply(const void* message, std::size_t length) {
         return;
     }
     const auto* link = static_cast<const ifinfomsg*>(NLMSG_DATA(h));
+    if (link->ifi_family != AF_UNSPEC) {
+        return; // a bridge's news about a port (leaving a bridge is a "delete" there)
+    }
     const std::int32_t index = link->ifi_index;
     if (h->nlmsg_type == RTM_DELLINK) {
         Forget(index);
