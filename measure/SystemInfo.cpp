@@ -283,11 +283,23 @@ void clsSystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) 
         std::copy_backward(log.begin() + 1, log.end() - 1, log.end());
         if (limits) {
             // One raise by the highest sample equals a raise by each (a NaN raises nothing).
-            float highest = -std::numeric_limits<float>::infinity();
-            for (std::size_t i = 2; i < kLogSize; ++i) {
-                highest = highest < log[i] ? log[i] : highest;
+            // Four running maxima, so that the comparisons do not wait on one another.
+            std::array<float, 4> top;
+            top.fill(-std::numeric_limits<float>::infinity());
+            const auto raise = [](float& t, float v) { t = t < v ? v : t; };
+            std::size_t i = 2;
+            for (; i + top.size() <= kLogSize; i += top.size()) {
+                for (std::size_t k = 0; k < top.size(); ++k) {
+                    raise(top[k], log[i + k]);
+                }
             }
-            RaiseHistoryScales(r, *limits, highest);
+            for (; i < kLogSize; ++i) {
+                raise(top[0], log[i]);
+            }
+            for (std::size_t k = 1; k < top.size(); ++k) {
+                raise(top[0], top[k]);
+            }
+            RaiseHistoryScales(r, *limits, top[0]);
         }
         if (net && !peakMode) {
             if (speed + 1 == 0) {
