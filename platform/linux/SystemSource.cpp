@@ -562,7 +562,7 @@ bool SystemSource::ListInterfaces() {
     if (d.counters && d.counters->IsOpen() && d.counters->Read(d.counterBuf)) {
         d.listedFromKernel = true;
         const auto sameIndex = [](const LinkCounters& c, std::int32_t i) { return c.ifIndex == i; };
-        if (d.links->Generation() == d.listedGeneration &&
+        if (d.links->Generation() == d.listedGeneration && d.listed.size() == d.counterBuf.size() &&
             std::equal(d.counterBuf.begin(), d.counterBuf.end(), d.listedIndexes.begin(),
                        d.listedIndexes.end(), sameIndex)) {
             for (std::size_t k = 0; k < d.listed.size(); ++k) {
@@ -588,6 +588,7 @@ bool SystemSource::ListInterfaces() {
         return true;
     }
     d.listed.clear();
+    d.listedIndexes.clear(); // this listing is not the dump's
     const std::string_view text = d.netDev.ReadAll(d.netBuf);
     if (text.empty()) {
         return false;
