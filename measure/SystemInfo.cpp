@@ -4,6 +4,7 @@
 #include "measure/History.h"
 #include "measure/MemoryUsage.h"
 #include "measure/Scales.h"
+#include "measure/NetworkRates.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 
@@ -161,32 +162,21 @@ void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
         AdoptNewInterfaces(count);
     }
 
-    const auto rate = [&](const NetRow& row, bool cameBack, std::uint64_t now, std::uint64_t prev,
-                          float& used) {
-        if (!row.present) {
-            used = 0.0f; // a vanished interface keeps its slot and shows no traffic
-            return;
-        }
-        // Counters that went backwards (an interface reset) or an interface that has just
-        // appeared or come back cannot give a rate: that pass keeps the previous one.
-        if (cameBack || now < prev || elapsed <= 0) {
-            return;
-        }
-        used = static_cast<float>(static_cast<double>(now - prev) * 1000.0 /
-                                  static_cast<double>(elapsed));
-    };
     for (std::size_t n = 0; n < ifRows_.size(); ++n) {
         const int i = static_cast<int>(n);
         Guarded([&] {
             const NetRow& row = ifRows_[n];
             NetInterfaceRecord& rec = netTable_[n];
-            const bool cameBack = row.present && !wasPresent_[n];
+            // A vanished interface keeps its slot and shows no traffic.
+            const LinkPresence presence = !row.present      ? LinkPresence::Gone
+                                          : !wasPresent_[n] ? LinkPresence::CameBack
+                                                            : LinkPresence::Steady;
             ParamRecord& rx = Record(kParamNetReceive, i);
-            rate(row, cameBack, row.rxBytes, rec.PrevInOctets, rx.Used);
+            rx.Used = NetworkRate(rec.PrevInOctets, row.rxBytes, elapsed, presence, rx.Used);
             rec.OperStatus = row.operStatus;
             ApplyRateScales(rx, Limits(kParamNetReceive, i));
             ParamRecord& tx = Record(kParamNetSend, i);
-            rate(row, cameBack, row.txBytes, rec.PrevOutOctets, tx.Used);
+            tx.Used = NetworkRate(rec.PrevOutOctets, row.txBytes, elapsed, presence, tx.Used);
             ApplyRateScales(tx, Limits(kParamNetSend, i));
             wasPresent_[n] = row.present;
         });

@@ -60,6 +60,12 @@ public:
     // One measurement pass; sampleCounter places it within the current history step.
     void RefreshParam(int sampleCounter);
 
+    // Link state arrives as kernel notifications on this descriptor (-1: none). A caller with an
+    // event loop watches it and calls DrainLinkEvents() when it is readable; without one, each
+    // pass takes what has arrived.
+    int WatchLinkEvents() { return source_.WatchLinkEvents(); }
+    void DrainLinkEvents() { source_.DrainLinkEvents(); }
+
     // Bad ParamID, DeviceID or LogIndex throw RuntimeError(SubscriptOutOfRange).
     float GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex = 0);
     void SetSystemValue(int paramId, int deviceId, ShowParam show, float value, int logIndex = 0);

@@ -2,6 +2,7 @@
 
 #include "measure/SystemInfo.h"
 
+#include <functional>
 #include <memory>
 
 namespace trumbel {
@@ -15,8 +16,19 @@ public:
         : settings_(settings), environment_(std::move(environment)) {}
 
     bool Exists() const { return info_ != nullptr; }
-    void Create() { info_ = std::make_unique<clsSystemInfo>(settings_, environment_); }
-    void Release() { info_.reset(); }
+    void Create() {
+        Release();
+        info_ = std::make_unique<clsSystemInfo>(settings_, environment_);
+        if (onInfoChanged) {
+            onInfoChanged(info_.get());
+        }
+    }
+    void Release() {
+        if (info_ && onInfoChanged) {
+            onInfoChanged(nullptr);
+        }
+        info_.reset();
+    }
     void RefreshParam(int sampleCounter) {
         if (info_) {
             info_->RefreshParam(sampleCounter);
@@ -25,6 +37,9 @@ public:
 
     clsSystemInfo* Info() { return info_.get(); }
     const clsSystemInfo* Info() const { return info_.get(); }
+
+    // Told of each new object, and (null) before the object goes, for whoever watches it.
+    std::function<void(clsSystemInfo*)> onInfoChanged;
 
 private:
     Settings& settings_;

@@ -91,13 +91,21 @@ public:
     // cannot be read.
     bool RefreshInterfaces(std::vector<NetRow>& rows);
 
+    // On the live /sys, link state comes from the kernel's link notifications: the descriptor
+    // to watch for them (-1 when there is none). Once a caller watches it, it calls
+    // DrainLinkEvents() whenever it is readable and passes stop draining it themselves.
+    int WatchLinkEvents();
+    void DrainLinkEvents();
+
     // The drive table: "/" first, then the other real mounts in mount order.
     std::vector<DriveEntry> ReadDriveTable();
     // True once the mount table has changed since the last ReadDriveTable (never for fixtures).
     bool DriveTableChanged();
 
 private:
-    void AppendNewInterfaces(std::string_view netDev, std::vector<NetRow>& rows);
+    bool ListInterfaces();
+    void AppendNewInterfaces(std::vector<NetRow>& rows);
+    void UpdateLinkStatus(std::vector<NetRow>& rows);
 
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -189,6 +189,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
         // Owned by the window.
         new FileDropTarget(window,
                            [this](const std::string& path) { launcher.RegisterDroppedFile(path); });
+        // A snapshot runs no event loop: its passes take the link notifications themselves.
+        linkEvents_.emplace(measure);
     }
 
     hotKey.action = [this] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkEventNotifier.h"
 #include "Program.h"
 #include "QtDesktop.h"
 #include "QtHotKey.h"
@@ -96,6 +97,7 @@ private:
     MenuAdapter menuPort_;
     std::unique_ptr<ClockPort> clockPort_;
     FunctionAdapter functionPort_{launcher};
+    std::optional<LinkEventNotifier> linkEvents_;
 };
 
 } // namespace trumbel

@@ -1,5 +1,7 @@
 #include "platform/SystemSource.h"
 
+#include "platform/LinkWatch.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -14,10 +16,6 @@
 namespace trumbel {
 
 namespace {
-
-constexpr int kArphrdEther = 1;
-constexpr int kArphrdPpp = 512;
-constexpr int kArphrdLoopback = 772;
 
 // A file that is re-read from its start on every pass without being opened again.
 class KeptFile {
@@ -220,19 +218,6 @@ bool ParseNetDevCounters(std::string_view rest, std::uint64_t& rx, std::uint64_t
     return true;
 }
 
-std::int32_t MapArphrd(long long arphrd) {
-    switch (arphrd) {
-    case kArphrdEther:
-        return kIfTypeEthernet;
-    case kArphrdPpp:
-        return kIfTypePpp;
-    case kArphrdLoopback:
-        return kIfTypeLoopback;
-    default:
-        return kIfTypeOther;
-    }
-}
-
 // Mount points escape blanks, tabs, newlines and backslashes as octal.
 std::string UnescapeMountField(std::string_view s) {
     std::string out;
@@ -410,6 +395,33 @@ struct SystemSource::Impl {
         std::size_t lineHint = 0;
     };
     std::vector<RowFiles> rowFiles;
+
+    // Every interface of this pass with its counters: names point into netBuf, or into the
+    // link table when the counters came from the kernel's binary dump (listedFromKernel).
+    struct Listed {
+        std::string_view name;
+        std::uint64_t rx = 0;
+        std::uint64_t tx = 0;
+        bool counted = false;
+    };
+    std::vector<Listed> listed;
+    bool listedFromKernel = false;
+    // A dump that lists the same interfaces as the one before, with no link change between,
+    // reuses that listing's names and its entries' rows: a quiet pass looks nothing up.
+    bool listingRepeated = false;
+    std::vector<std::int32_t> listedIndexes;
+    std::uint64_t listedGeneration = 0;
+    std::vector<std::size_t> rowOfEntry;
+    std::size_t rowsMatched = 0; // rows.size() when every entry found its row; else 0
+
+    // The live system's link table and counters; null on fixture trees, whose state is in
+    // their /sys and counters in their /proc.
+    std::unique_ptr<LinkWatch> links;
+    std::unique_ptr<LinkCounterReader> counters;
+    std::vector<LinkCounters> counterBuf;
+    bool linksWatched = false;
+    std::uint64_t linkGeneration = 0;
+    std::vector<char> rowUp; // per row, from the link table as of linkGeneration
 };
 
 SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) {
@@ -419,6 +431,14 @@ SystemSource::SystemSource(SourceRoots roots) : impl_(std::make_unique<Impl>()) 
     d.stat.Open(d.roots.proc + "/stat");
     d.netDev.Open(d.roots.proc + "/net/dev");
     d.mountinfo.Open(d.roots.proc + "/self/mountinfo");
+    if (d.roots.sys == "/sys") {
+        d.links = std::make_unique<LinkWatch>();
+        if (!d.links->IsOpen()) {
+            d.links.reset();
+        } else {
+            d.counters = std::make_unique<LinkCounterReader>();
+        }
+    }
 
     std::string_view text = d.stat.ReadAll(d.statBuf);
     std::string_view line;
@@ -510,21 +530,69 @@ bool SystemSource::ReadCpuTicks(std::span<CpuTickFields> out) {
 
 std::vector<NetRow> SystemSource::ReadInterfaceTable() {
     impl_->rowFiles.clear();
+    impl_->rowUp.clear();
+    impl_->rowsMatched = 0;
     std::vector<NetRow> rows;
     RefreshInterfaces(rows);
     return rows;
 }
 
-void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow>& rows) {
+bool SystemSource::ListInterfaces() {
     Impl& d = *impl_;
-    const std::size_t known = rows.size();
+    d.listedFromKernel = false;
+    d.listingRepeated = false;
+    if (d.counters && d.counters->IsOpen() && d.counters->Read(d.counterBuf)) {
+        d.listedFromKernel = true;
+        const auto sameIndex = [](const LinkCounters& c, std::int32_t i) { return c.ifIndex == i; };
+        if (d.links->Generation() == d.listedGeneration && d.listed.size() == d.counterBuf.size() &&
+            std::equal(d.counterBuf.begin(), d.counterBuf.end(), d.listedIndexes.begin(),
+                       d.listedIndexes.end(), sameIndex)) {
+            for (std::size_t k = 0; k < d.listed.size(); ++k) {
+                d.listed[k].rx = d.counterBuf[k].rxBytes;
+                d.listed[k].tx = d.counterBuf[k].txBytes;
+            }
+            d.listingRepeated = true;
+            return true;
+        }
+        d.listed.clear();
+        d.listedIndexes.clear();
+        const auto unknown = [&](const LinkCounters& c) { return !d.links->FindIndex(c.ifIndex); };
+        if (std::any_of(d.counterBuf.begin(), d.counterBuf.end(), unknown)) {
+            d.links->Drain(); // born since the last drain: its notice is likely queued
+        }
+        for (const LinkCounters& c : d.counterBuf) {
+            if (const LinkInfo* link = d.links->FindIndex(c.ifIndex)) {
+                d.listed.push_back({link->name, c.rxBytes, c.txBytes, true});
+                d.listedIndexes.push_back(c.ifIndex);
+            }
+        }
+        d.listedGeneration = d.links->Generation();
+        return true;
+    }
+    d.listed.clear();
+    d.listedIndexes.clear(); // this listing is not the dump's
+    const std::string_view text = d.netDev.ReadAll(d.netBuf);
+    if (text.empty()) {
+        return false;
+    }
     std::string_view rest = text;
     std::string_view line;
     while (NextLine(rest, line)) {
-        std::string_view name, fields;
-        if (!SplitNetDevLine(line, name, fields)) {
-            continue;
+        Impl::Listed entry;
+        std::string_view fields;
+        if (SplitNetDevLine(line, entry.name, fields)) {
+            entry.counted = ParseNetDevCounters(fields, entry.rx, entry.tx);
+            d.listed.push_back(entry);
         }
+    }
+    return true;
+}
+
+void SystemSource::AppendNewInterfaces(std::vector<NetRow>& rows) {
+    Impl& d = *impl_;
+    const std::size_t known = rows.size();
+    for (const Impl::Listed& entry : d.listed) {
+        const std::string_view name = entry.name;
         const auto end = rows.begin() + static_cast<std::ptrdiff_t>(known);
         if (std::find_if(rows.begin(), end, [&](const NetRow& r) { return r.name == name; }) !=
             end) {
@@ -532,10 +600,24 @@ void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow
         }
         NetRow row;
         row.name = std::string(name);
-        const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
-        long long v = 0;
-        row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
-        row.type = ParseInt(ReadWholeFile(dir + "type"), v) ? MapArphrd(v) : kIfTypeOther;
+        const LinkInfo* link = nullptr;
+        if (d.links) {
+            link = d.links->Find(name);
+            if (!link && !d.listedFromKernel) { // (draining may drop the names listed)
+                d.links->Drain(); // born since the last drain: its notice is likely queued
+                link = d.links->Find(name);
+            }
+        }
+        if (link) {
+            row.ifIndex = link->ifIndex;
+            row.type = link->type;
+        } else {
+            const std::string dir = d.roots.sys + "/class/net/" + row.name + "/";
+            long long v = 0;
+            row.ifIndex = ParseInt(ReadWholeFile(dir + "ifindex"), v) ? static_cast<int>(v) : 0;
+            row.type =
+                ParseInt(ReadWholeFile(dir + "type"), v) ? IfTypeOfHardware(v) : kIfTypeOther;
+        }
         row.present = false; // until the counters below are matched to it
         rows.push_back(std::move(row));
     }
@@ -552,42 +634,88 @@ void SystemSource::AppendNewInterfaces(std::string_view text, std::vector<NetRow
     d.rowFiles.resize(rows.size());
     for (std::size_t i = known; i < rows.size(); ++i) {
         Impl::RowFiles& f = d.rowFiles[i];
+        f.lineHint = i;
+        if (d.links) {
+            continue;
+        }
         const std::string dir = d.roots.sys + "/class/net/" + rows[i].name + "/";
         f.operPath = dir + "operstate";
         f.carrierPath = dir + "carrier";
         f.oper.Open(f.operPath);
         f.carrier.Open(f.carrierPath);
-        f.lineHint = i;
+    }
+}
+
+int SystemSource::WatchLinkEvents() {
+    Impl& d = *impl_;
+    if (!d.links) {
+        return -1;
+    }
+    d.linksWatched = true;
+    return d.links->Fd();
+}
+
+void SystemSource::DrainLinkEvents() {
+    if (impl_->links) {
+        impl_->links->Drain();
+    }
+}
+
+// The link table's view of the rows is rebuilt only when the table or the rows changed, so a
+// quiet pass costs a copy of one flag per row.
+void SystemSource::UpdateLinkStatus(std::vector<NetRow>& rows) {
+    Impl& d = *impl_;
+    if (d.rowUp.size() != rows.size() || d.linkGeneration != d.links->Generation()) {
+        d.rowUp.resize(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const LinkInfo* link = d.links->Find(rows[i].name);
+            d.rowUp[i] = link != nullptr && link->up;
+        }
+        d.linkGeneration = d.links->Generation();
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].operStatus = rows[i].present && d.rowUp[i] ? kIfStatusOperational : kIfStatusDown;
     }
 }
 
 bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
     Impl& d = *impl_;
-    const std::string_view text = d.netDev.ReadAll(d.netBuf);
-    if (text.empty()) {
-        return false;
+    if (d.links && !d.linksWatched) {
+        d.links->Drain(); // nobody watches the socket between passes
     }
     if (d.rowFiles.size() != rows.size()) {
         return false; // rows that this source did not produce
     }
+    if (!ListInterfaces()) {
+        return false;
+    }
+    if (d.listingRepeated && d.rowsMatched == rows.size() && rows.size() > 0) {
+        for (NetRow& row : rows) {
+            row.present = false;
+        }
+        for (std::size_t k = 0; k < d.listed.size(); ++k) {
+            NetRow& row = rows[d.rowOfEntry[k]];
+            row.rxBytes = d.listed[k].rx;
+            row.txBytes = d.listed[k].tx;
+            row.present = true;
+        }
+        UpdateLinkStatus(rows);
+        return true;
+    }
+    d.rowOfEntry.assign(d.listed.size(), 0);
     bool unknownNames = false;
     for (int round = 0; round < 2; ++round) {
         const std::size_t count = rows.size();
         for (std::size_t i = 0; i < count; ++i) {
             rows[i].present = false;
         }
-        // A row tries the line after the previous match and then the line it had last time,
+        // A row tries the entry after the previous match and then the entry it had last time,
         // so matching stays linear unless interfaces come and go.
-        std::string_view rest = text;
-        std::string_view line;
-        std::size_t lineNo = 0;
         std::size_t nextGuess = 0;
         unknownNames = false;
-        while (NextLine(rest, line)) {
-            std::string_view name, fields;
-            if (!SplitNetDevLine(line, name, fields)) {
-                continue;
-            }
+        for (std::size_t lineNo = 0; lineNo < d.listed.size(); ++lineNo) {
+            const Impl::Listed& entry = d.listed[lineNo];
+            const std::string_view name = entry.name;
             std::size_t match = count;
             if (nextGuess < count && rows[nextGuess].name == name) {
                 match = nextGuess;
@@ -606,22 +734,29 @@ bool SystemSource::RefreshInterfaces(std::vector<NetRow>& rows) {
             }
             if (match < count) {
                 NetRow& row = rows[match];
-                if (ParseNetDevCounters(fields, row.rxBytes, row.txBytes)) {
+                if (entry.counted) {
+                    row.rxBytes = entry.rx;
+                    row.txBytes = entry.tx;
                     row.present = true;
                     d.rowFiles[match].lineHint = lineNo;
                 }
+                d.rowOfEntry[lineNo] = match;
                 nextGuess = match + 1;
             } else {
                 unknownNames = true;
             }
-            ++lineNo;
         }
-        // The set of names is the cheap sign that interfaces have come: only then is /sys
-        // asked about them.
+        // The set of names is the cheap sign that interfaces have come: only then are they
+        // looked up.
         if (!unknownNames || round == 1) {
             break;
         }
-        AppendNewInterfaces(text, rows);
+        AppendNewInterfaces(rows);
+    }
+    d.rowsMatched = unknownNames ? 0 : rows.size();
+    if (d.links) {
+        UpdateLinkStatus(rows);
+        return true;
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         NetRow& row = rows[i];
