@@ -61,7 +61,7 @@ private:
     ClockAdjustment adjustment_;
 };
 
-// The status icon's picture: the style's standard icons stand in for the program's own.
+// The status icon's picture, from the program's own clock icons.
 QIcon StatusIconPicture(StatusIcon icon);
 
 } // namespace trumbel
