@@ -1,8 +1,8 @@
+#include "KeepClipboard.h"
 #include "PelminWindow.h"
 #include "resources/qt/ProgramLook.h"
 
 #include <QApplication>
-#include <QClipboard>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,18 +17,6 @@ int main(int argc, char* argv[]) {
     QApplication::exec();
     if (!window.Copied())
         return 0;
-
-    // On X11 the clipboard lives as long as its owner: keep serving the copied form, windowless,
-    // until another program takes the clipboard.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(QString::fromStdString(*window.Copied()));
-    if (!clipboard->ownsClipboard())
-        return 0;
-    QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard())
-            QCoreApplication::quit();
-    });
-    return QApplication::exec();
+    // The copied form must outlive the window.
+    return tools::CopyAndKeepServing(QString::fromStdString(*window.Copied()));
 }

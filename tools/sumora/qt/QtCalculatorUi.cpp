@@ -1,7 +1,6 @@
 #include "QtCalculatorUi.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,19 +54,6 @@ BoxAnswer QtCalculatorUi::MessageBox(BoxIcon icon, BoxButtons buttons, const std
         if (clicked == c.button)
             return c.answer;
     return BoxAnswer::Cancel;
-}
-
-void CopyAndKeepServing(const std::string& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(QString::fromStdString(text));
-    if (!clipboard->ownsClipboard())
-        return; // the platform keeps the text itself
-    QObject::connect(clipboard, &QClipboard::changed, qApp, [clipboard](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard())
-            QCoreApplication::quit();
-    });
-    QApplication::exec();
 }
 
 } // namespace sumora

@@ -18,8 +18,4 @@ public:
     std::optional<std::string> copied;
 };
 
-// Puts text on the clipboard and keeps serving it until another program owns the clipboard:
-// on X11 a clipboard dies with its owner, and a copied result must outlive the boxes.
-void CopyAndKeepServing(const std::string& text);
-
 } // namespace sumora

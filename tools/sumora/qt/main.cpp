@@ -1,3 +1,4 @@
+#include "KeepClipboard.h"
 #include "QtCalculatorUi.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     sumora::QtCalculatorUi ui;
     sumora::RunCalculator(ui);
-    if (ui.copied)
-        sumora::CopyAndKeepServing(*ui.copied);
-    return 0;
+    // The result must outlive the boxes.
+    return ui.copied ? tools::CopyAndKeepServing(QString::fromStdString(*ui.copied)) : 0;
 }
