@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -45,61 +45,19 @@ std::vector<std::string> Windows(const std::string& title) {
     return ids;
 }
 
-// Another X client, which takes the clipboard the way clipboard managers and other programs do.
-class ClipboardTaker {
-public:
-    ClipboardTaker() : x_(xcb_connect(nullptr, nullptr)) {
-        window_ = xcb_generate_id(x_);
-        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x_)).data;
-        xcb_create_window(x_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-    }
-    ~ClipboardTaker() { xcb_disconnect(x_); }
-    ClipboardTaker(const ClipboardTaker&) = delete;
-    ClipboardTaker& operator=(const ClipboardTaker&) = delete;
-
-    // The time the owner says it took the clipboard (its TIMESTAMP target), 0 without an answer.
-    xcb_timestamp_t OwnersTime() {
-        xcb_convert_selection(x_, window_, Atom("CLIPBOARD"), Atom("TIMESTAMP"), Atom("TAKEN"),
-                              XCB_CURRENT_TIME);
-        xcb_flush(x_);
-        bool answered = false;
-        WaitUntil(
-            [&] {
-                for (xcb_generic_event_t* e; (e = xcb_poll_for_event(x_)) != nullptr; free(e))
-                    answered |= (e->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
-                return answered;
-            },
-            5000);
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            x_, xcb_get_property(x_, 0, window_, Atom("TAKEN"), XCB_ATOM_ANY, 0, 1), nullptr);
-        xcb_timestamp_t time = 0;
-        if (reply != nullptr && xcb_get_property_value_length(reply) == 4)
-            time = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-        free(reply);
-        return time;
-    }
-    // True when the server made this client the owner.
-    bool Take(xcb_timestamp_t time) {
-        xcb_set_selection_owner(x_, window_, Atom("CLIPBOARD"), time);
-        xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
-            x_, xcb_get_selection_owner(x_, Atom("CLIPBOARD")), nullptr);
-        const bool taken = reply != nullptr && reply->owner == window_;
-        free(reply);
-        return taken;
-    }
-
-private:
-    xcb_atom_t Atom(const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            x_, xcb_intern_atom(x_, 0, static_cast<std::uint16_t>(strlen(name)), name), nullptr);
-        const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        free(reply);
-        return atom;
-    }
-    xcb_connection_t* x_;
-    xcb_window_t window_;
-};
+// Takes the clipboard at this time for the window, as another program would; true when the
+// server made the window its owner.
+bool TakeClipboard(QWidget& window, xcb_timestamp_t time) {
+    xcb_connection_t* x = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto* clipboard = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, 9, "CLIPBOARD"), nullptr);
+    xcb_set_selection_owner(x, window.winId(), clipboard->atom, time);
+    auto* owner =
+        xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, clipboard->atom), nullptr);
+    const bool taken = owner->owner == window.winId();
+    free(clipboard);
+    free(owner);
+    return taken;
+}
 
 // Programs driven from outside need xdotool to type and find windows.
 #define NEED_XDOTOOL()                                                                             \
@@ -165,11 +123,11 @@ TEST_F(ToolsEndToEnd, SumoraEvaluatesAndKeepsTheResultOnTheClipboard) {
     EXPECT_TRUE(sumora.Running()) << "the copied result died with the program";
 
     // Once another program owns the clipboard, Sumora has nothing left to do; also when that
-    // program took it at the very time Sumora did, as a clipboard manager answering the take.
-    ClipboardTaker taker;
-    const xcb_timestamp_t owners = taker.OwnersTime();
-    ASSERT_NE(owners, 0u) << "Sumora names no time for its clipboard";
-    ASSERT_TRUE(taker.Take(owners));
+    // program took it at the very time Sumora did, as a clipboard manager answering it may.
+    const QByteArray time = clipboard->mimeData()->data(QStringLiteral("TIMESTAMP"));
+    ASSERT_EQ(time.size(), 4) << "Sumora names no time for its clipboard";
+    QWidget taker;
+    ASSERT_TRUE(TakeClipboard(taker, *reinterpret_cast<const xcb_timestamp_t*>(time.data())));
     ASSERT_TRUE(Wait([&] { return !sumora.Running(); }, 10000)) << ReadFile(dir_ / "sumora.log");
     EXPECT_EQ(sumora.ExitCode(), 0);
 }
