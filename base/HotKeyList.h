@@ -46,4 +46,21 @@ inline constexpr HotKeyChoice kHotKeyChoices[] = {
     {0xF3, "半角/全角"},
 };
 
+// A hot key is grabbed from every program on the desktop: a key that types or edits text (letters,
+// digits, Space, Enter, Tab, BackSpace, Esc, punctuation, arrows, the IME keys) needs Ctrl, Alt
+// or Shift with it. Function keys, Pause and the like may stand alone.
+constexpr bool HotKeyNeedsModifier(std::int32_t virtualKey) {
+    constexpr std::int32_t kF1 = 0x70, kF24 = 0x87;
+    if (virtualKey >= kF1 && virtualKey <= kF24) {
+        return false;
+    }
+    // Pause, PrintScreen, ScrollLock, NumLock, the Windows keys and Apps type nothing.
+    for (std::int32_t bare : {0x13, 0x2C, 0x91, 0x90, 0x5B, 0x5C, 0x5D}) {
+        if (virtualKey == bare) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace trumbel

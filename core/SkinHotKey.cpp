@@ -2,6 +2,7 @@
 
 #include "HotKeyMap.h"
 #include "Program.h"
+#include "base/HotKeyList.h"
 
 #include <cstdio>
 
@@ -21,6 +22,15 @@ void SkinHotKey::Register(std::int16_t ctrl, std::int16_t alt, std::int16_t shif
         UnregisterSkinHotKey();
     }
     modifiers_ = HotKeyModifiers(ctrl, alt, shift);
+    if (modifiers_ == 0 && HotKeyNeedsModifier(virtualKey)) {
+        // The options dialog refuses such a key, but a settings or option file (shared between
+        // users) can still carry one; grabbing it would take that key from every program.
+        std::fprintf(stderr,
+                     "trumbel: the hot key (virtual-key code %d) has no Ctrl, Alt or Shift and "
+                     "types text; it is not registered\n",
+                     static_cast<int>(virtualKey));
+        return;
+    }
     const KeysymChoices choices = KeysymsForVirtualKey(virtualKey);
     keysym_ = KeysymForVirtualKey(virtualKey);
     const GrabResult result =

@@ -72,20 +72,6 @@ std::optional<int> HotKeyListIndex(int virtualKey) {
     return std::nullopt;
 }
 
-bool HotKeyNeedsModifier(int virtualKey) {
-    constexpr int kF1 = 0x70, kF24 = 0x87;
-    if (virtualKey >= kF1 && virtualKey <= kF24) {
-        return false;
-    }
-    // Pause, PrintScreen, ScrollLock, NumLock, the Windows keys and Apps type nothing.
-    for (int bare : {0x13, 0x2C, 0x91, 0x90, 0x5B, 0x5C, 0x5D}) {
-        if (virtualKey == bare) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int HotKeyCodeAt(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= std::size(kHotKeyChoices)) {
         return 0;

@@ -47,10 +47,6 @@ std::vector<std::string> HotKeyList();
 std::optional<int> HotKeyListIndex(int virtualKey);
 int HotKeyCodeAt(int index);
 
-// A hot key is grabbed from every program on the desktop: a key that types or edits text (letters,
-// digits, Space, Enter, Tab, BackSpace, Esc, punctuation, arrows, the IME keys) needs Ctrl, Alt
-// or Shift with it. Function keys, Pause and the like may stand alone.
-bool HotKeyNeedsModifier(int virtualKey);
 inline constexpr std::string_view kHotKeyNeedsModifierText =
     "このキーは文字の入力や編集に使われるため、単独ではホットキーにできません。\r\n"
     "Ctrl・Alt・Shiftのいずれかと組み合わせてください。";

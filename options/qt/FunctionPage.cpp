@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "base/AppInfo.h"
+#include "base/HotKeyList.h"
 #include "options/OptionsLists.h"
 
 #include <QCheckBox>
