@@ -5,6 +5,7 @@
 #include "TimeServerPort.h"
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
+#include "base/FolderListing.h"
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
 
@@ -259,6 +260,8 @@ std::vector<std::string> ListProfiles(const std::string& appFolder) {
                 file.substr(prefix.size(), file.size() - prefix.size() - suffix.size()));
         }
     }
+    // The menus list them in this order and map a choice back by index.
+    std::sort(names.begin(), names.end(), FileManagerLess);
     return names;
 }
 
@@ -273,6 +276,7 @@ std::vector<std::string> ListOptionFiles(const std::string& appFolder) {
             names.push_back(file.substr(0, dot));
         }
     }
+    std::sort(names.begin(), names.end(), FileManagerLess);
     return names;
 }
 

@@ -1,5 +1,7 @@
 #include "FindFiles.h"
 
+#include "base/FolderListing.h"
+
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
@@ -116,12 +118,19 @@ struct Search {
             return;
         }
         EnterFolder(folder);
+        // By name, as a file manager shows the folder, so the skin lists never follow the
+        // disk's hash order.
+        std::vector<std::pair<std::string, bool>> entries; // name, is a folder
         std::error_code ec;
         std::filesystem::directory_iterator it(folder, ec);
         for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-            const std::string name = it->path().filename().string();
             std::error_code typeEc;
-            if (it->is_directory(typeEc)) {
+            entries.emplace_back(it->path().filename().string(), it->is_directory(typeEc));
+        }
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return FileManagerLess(a.first, b.first); });
+        for (const auto& [name, isFolder] : entries) {
+            if (isFolder) {
                 Walk(folder + name + "/");
             } else if (WildcardMatch(name, pattern)) {
                 results.push_back(folder + name);

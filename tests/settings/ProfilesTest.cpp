@@ -139,13 +139,13 @@ TEST_F(SettingsTest, ProfilesAndOptionFiles) {
     WriteBytes(Path("Option/night.ini"), kCurrent + "[基本設定]\n吸着強度=23\n");
     WriteBytes(Path("Option/day.INI"), kCurrent);
     WriteBytes(Path("Option/v1.2.ini"), kCurrent);
+    WriteBytes(Path("Option/v1.10.ini"), kCurrent);
+    WriteBytes(Path("setting_V10.ini"), kCurrent);
+    WriteBytes(Path("setting_v9.ini"), kCurrent);
 
-    auto profiles = ListProfiles(appFolder);
-    std::sort(profiles.begin(), profiles.end());
-    EXPECT_EQ(profiles, (std::vector<std::string>{"a.b", "山の上"}));
-    auto options = ListOptionFiles(appFolder);
-    std::sort(options.begin(), options.end());
-    EXPECT_EQ(options, (std::vector<std::string>{"night", "v1.2"}));
+    // In a file manager's order, never the disk's.
+    EXPECT_EQ(ListProfiles(appFolder), (std::vector<std::string>{"a.b", "v9", "V10", "山の上"}));
+    EXPECT_EQ(ListOptionFiles(appFolder), (std::vector<std::string>{"night", "v1.2", "v1.10"}));
 
     struct Case {
         bool option;

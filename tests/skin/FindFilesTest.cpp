@@ -60,11 +60,9 @@ TEST_F(FindFilesTest, RecursiveDepthFirst) {
     std::vector<std::string> found{"stale"};
     const std::string folder = root.string() + "/";
     ASSERT_EQ(FindFiles(folder, "*.skn", found), 3);
-    std::vector<std::string> want = {folder + "top.skn", folder + "a/one.skn",
-                                     folder + "a/deep/two.skn"};
-    std::sort(found.begin(), found.end());
-    std::sort(want.begin(), want.end());
-    EXPECT_EQ(found, want);
+    // Each folder by name, as a file manager lists it.
+    EXPECT_EQ(found, (std::vector<std::string>{folder + "a/deep/two.skn", folder + "a/one.skn",
+                                               folder + "top.skn"}));
     // without the trailing slash the same files come back
     EXPECT_EQ(FindFiles(root.string(), "*.skn", found), 3);
     EXPECT_EQ(found.size(), 3u);
