@@ -50,14 +50,13 @@ public:
         case KeyEvent::Unchanged:
             return true;
         case KeyEvent::Changed:
+            // The rules run later, when a busy program may already have taken the release
+            // too: each change carries the keys as they were right after it, or a Pause tap
+            // would only ever be seen as up.
             QtDesktop* desktop = &desktop_;
+            const KeyState keys = desktop_.x11_->WatchedKeys();
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [desktop] {
-                    if (desktop->onKeysChanged) {
-                        desktop->onKeysChanged();
-                    }
-                },
+                QCoreApplication::instance(), [desktop, keys] { desktop->ReportKeys(keys); },
                 Qt::QueuedConnection);
             return true;
         }
@@ -166,7 +165,19 @@ WindowId QtDesktop::ForegroundWindow() const {
     return x11_ ? x11_->ActiveWindow() : 0;
 }
 
+void QtDesktop::ReportKeys(const KeyState& keys) {
+    if (!onKeysChanged) {
+        return;
+    }
+    reported_ = keys;
+    onKeysChanged();
+    reported_.reset();
+}
+
 KeyState QtDesktop::Keys() const {
+    if (reported_) {
+        return *reported_;
+    }
     if (keyWatch_) {
         // While a key is down the rules poll, and each poll asks the server: a release that
         // never arrived as an event (the hot key's grab takes some) is found within a poll.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace trumbel {
 
@@ -44,6 +45,9 @@ public:
     X11KeyGrabber* X11Grabber() const { return x11Grabber_; }
 
 private:
+    // Runs onKeysChanged with Keys() answering these keys.
+    void ReportKeys(const KeyState& keys);
+
     std::unique_ptr<X11Desktop> x11_;
     std::unique_ptr<KeyGrabber> grabber_;
     X11KeyGrabber* x11Grabber_ = nullptr;
@@ -51,6 +55,8 @@ private:
     std::unique_ptr<KeyWatchFilter> keyWatch_;
     class PointerWatchFilter;
     std::unique_ptr<PointerWatchFilter> pointerWatch_;
+    // The keys of the change being reported, while onKeysChanged runs.
+    std::optional<KeyState> reported_;
 };
 
 } // namespace trumbel

@@ -27,13 +27,19 @@ deadline_ms=2000
 
 above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
-# pause: a tap where the keys are pushed; held past a poll where the key map is polled, since a
-# poll sees only what is down at that moment
+# pause [busy]: a tap where the keys are pushed; held past a poll where the key map is polled,
+# since a poll sees only what is down at that moment. A busy program (stopped here, loaded
+# elsewhere) finds the press and the release waiting together.
 pause() {
   if [ "$keys" = poll ]; then
     xdotool keydown Pause
     sleep 0.3
     xdotool keyup Pause
+  elif [ "${1:-}" = busy ]; then
+    kill -STOP "$app"
+    xdotool key Pause
+    sleep 0.2
+    kill -CONT "$app"
   else
     xdotool key Pause
   fi
@@ -70,7 +76,7 @@ for keys in pushed poll; do
   p=$(until_true not_above)
   ((p <= deadline_ms)) || fail "$keys: Pause did not drop the topmost state (${p} ms)"
   sleep 0.3
-  pause
+  pause busy
   q=$(until_true above)
   ((q <= deadline_ms)) || fail "$keys: a second Pause did not restore it (${q} ms)"
   echo "$keys keys: hide ${t} ms, show ${u} ms, Pause off ${p} ms, Pause on ${q} ms"
