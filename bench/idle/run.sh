@@ -20,27 +20,12 @@ for tool in Xvfb openbox xprop gkrellm python3; do
 done
 [ -x "$trumbel" ] || { echo "idle bench: no program at $trumbel"; exit 1; }
 
-home=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-fdfile=$home/display
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$fdfile")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+. "$here/../lib.sh"
+bench_session
 
 export HOME=$home/home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/run
 mkdir -p "$HOME/.gkrellm2" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable >"$home/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 150); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+bench_window_manager
 
 # A fresh settings folder with a settings file that holds only its version: every setting at
 # its default, and no first-start notice left open on the screen.

@@ -30,26 +30,11 @@ done
 unshare -n -m true 2>/dev/null || skip "this machine refuses new network and mount namespaces"
 [ -x "$trumbel" ] || { echo "interfaces bench: no program at $trumbel"; exit 1; }
 
-home=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-fdfile=$home/display
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$fdfile")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+. "$here/../lib.sh"
+bench_session
 export HOME=$home/home XDG_CONFIG_HOME=$home/config
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-XDG_RUNTIME_DIR=$home/wm openbox --sm-disable >"$home/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 150); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+XDG_RUNTIME_DIR=$home/wm bench_window_manager
 
 # The namespace's set-up, then the strip in place of the shell. Each variant has its own
 # settings folder (default settings, no first-start notice) and lock folder.
