@@ -3,6 +3,7 @@
 #include "platform/SystemSource.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <linux/if.h>
 #include <linux/if_arp.h>
@@ -27,6 +28,25 @@ bool LinkIsOperational(unsigned flags, unsigned operstate) {
     }
     // Drivers that keep no state (loopback, tun, ppp) count as up while they have carrier.
     return operstate == IF_OPER_UP || (operstate == IF_OPER_UNKNOWN && (flags & IFF_LOWER_UP));
+}
+
+// Asks the kernel for a dump of one kind of message; `body` follows the header. True once the
+// whole request went out.
+template <typename Body>
+bool SendDumpRequest(int fd, std::uint16_t type, std::uint32_t sequence, const Body& body) {
+    struct {
+        nlmsghdr header;
+        Body body;
+    } request{};
+    request.header.nlmsg_len = sizeof request;
+    request.header.nlmsg_type = type;
+    request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+    request.header.nlmsg_seq = sequence;
+    request.body = body;
+    sockaddr_nl kernel{};
+    kernel.nl_family = AF_NETLINK;
+    return ::sendto(fd, &request, sizeof request, 0, reinterpret_cast<const sockaddr*>(&kernel),
+                    sizeof kernel) == static_cast<ssize_t>(sizeof request);
 }
 
 } // namespace
@@ -112,19 +132,9 @@ bool LinkWatch::Drain() {
 }
 
 void LinkWatch::RequestDump() {
-    struct {
-        nlmsghdr header;
-        ifinfomsg body;
-    } request{};
-    request.header.nlmsg_len = sizeof request;
-    request.header.nlmsg_type = RTM_GETLINK;
-    request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    request.header.nlmsg_seq = ++sequence_;
-    request.body.ifi_family = AF_UNSPEC;
-    sockaddr_nl kernel{};
-    kernel.nl_family = AF_NETLINK;
-    if (::sendto(fd_, &request, sizeof request, 0, reinterpret_cast<const sockaddr*>(&kernel),
-                 sizeof kernel) == static_cast<ssize_t>(sizeof request)) {
+    ifinfomsg body{};
+    body.ifi_family = AF_UNSPEC;
+    if (SendDumpRequest(fd_, RTM_GETLINK, ++sequence_, body)) {
         dumpWanted_ = false;
         dumping_ = true;
         dumpInterrupted_ = false;
@@ -268,20 +278,10 @@ bool LinkCounterReader::Read(std::vector<LinkCounters>& out) {
     if (fd_ < 0) {
         return false;
     }
-    struct {
-        nlmsghdr header;
-        if_stats_msg body;
-    } request{};
-    request.header.nlmsg_len = sizeof request;
-    request.header.nlmsg_type = RTM_GETSTATS;
-    request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    request.header.nlmsg_seq = ++sequence_;
-    request.body.family = AF_UNSPEC;
-    request.body.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
-    sockaddr_nl kernel{};
-    kernel.nl_family = AF_NETLINK;
-    if (::sendto(fd_, &request, sizeof request, 0, reinterpret_cast<const sockaddr*>(&kernel),
-                 sizeof kernel) != static_cast<ssize_t>(sizeof request)) {
+    if_stats_msg body{};
+    body.family = AF_UNSPEC;
+    body.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
+    if (!SendDumpRequest(fd_, RTM_GETSTATS, ++sequence_, body)) {
         return false;
     }
     for (;;) {
