@@ -1,4 +1,4 @@
-#include "AboutText.h"
+#include "about/AboutText.h"
 
 #include "base/AppInfo.h"
 

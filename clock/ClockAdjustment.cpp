@@ -1,4 +1,4 @@
-#include "ClockAdjustment.h"
+#include "clock/ClockAdjustment.h"
 
 #include "base/AppInfo.h"
 #include "settings/TimeServerPort.h"

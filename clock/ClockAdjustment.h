@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClsTime.h"
-#include "DateValue.h"
+#include "clock/ClsTime.h"
+#include "clock/DateValue.h"
 #include "platform/Connectivity.h"
 #include "settings/Settings.h"
 #include "tray/TrayIcons.h"

@@ -1,4 +1,4 @@
-#include "ClsTime.h"
+#include "clock/ClsTime.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DateValue.h"
-#include "NtpPacket.h"
+#include "clock/DateValue.h"
+#include "clock/NtpPacket.h"
 
 #include <cstdint>
 #include <functional>

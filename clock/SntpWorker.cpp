@@ -1,4 +1,4 @@
-#include "SntpWorker.h"
+#include "clock/SntpWorker.h"
 
 #include <thread>
 

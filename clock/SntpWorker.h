@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockAdjustment.h"
+#include "clock/ClockAdjustment.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "SystemClock.h"
+#include "clock/SystemClock.h"
 
 #include <cerrno>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "AutoSnap.h"
+#include "core/AutoSnap.h"
 
 #include <cstdint>
 

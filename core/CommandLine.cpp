@@ -1,8 +1,8 @@
-#include "CommandLine.h"
-
-#include <charconv>
+#include "core/CommandLine.h"
 
 #include "base/AppInfo.h"
+
+#include <charconv>
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "HotKeyMap.h"
+#include "core/HotKeyMap.h"
 
 #include "platform/KeyGrabber.h"
 

@@ -1,4 +1,4 @@
-#include "Ports.h"
+#include "core/Ports.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "core/Program.h"
 
 #include "base/AppInfo.h"
 #include "base/RuntimeError.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "Ports.h"
-#include "Timers.h"
 #include "base/Ui.h"
+#include "core/CommandLine.h"
+#include "core/Ports.h"
+#include "core/Timers.h"
 #include "platform/Connectivity.h"
 #include "settings/Settings.h"
 

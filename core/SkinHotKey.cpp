@@ -1,8 +1,8 @@
-#include "SkinHotKey.h"
+#include "core/SkinHotKey.h"
 
-#include "HotKeyMap.h"
-#include "Program.h"
 #include "base/HotKeyList.h"
+#include "core/HotKeyMap.h"
+#include "core/Program.h"
 
 #include <cstdio>
 

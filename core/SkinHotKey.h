@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ports.h"
+#include "core/Ports.h"
 #include "platform/KeyGrabber.h"
 
 #include <cstdint>

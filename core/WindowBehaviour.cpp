@@ -1,7 +1,7 @@
-#include "WindowBehaviour.h"
+#include "core/WindowBehaviour.h"
 
-#include "AutoSnap.h"
-#include "Program.h"
+#include "core/AutoSnap.h"
+#include "core/Program.h"
 
 #include <algorithm>
 #include <cstdlib>

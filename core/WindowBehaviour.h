@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Ports.h"
-#include "Timers.h"
 #include "base/SkinButtons.h"
+#include "core/Ports.h"
+#include "core/Timers.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
 

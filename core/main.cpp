@@ -1,3 +1,3 @@
-#include "qt/Application.h"
+#include "core/qt/Application.h"
 
 int main(int argc, char** argv) { return trumbel::RunTrumbel(argc, argv); }

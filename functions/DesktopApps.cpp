@@ -1,4 +1,4 @@
-#include "DesktopApps.h"
+#include "functions/DesktopApps.h"
 
 #include <algorithm>
 #include <cstdlib>

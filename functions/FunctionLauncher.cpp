@@ -1,4 +1,4 @@
-#include "FunctionLauncher.h"
+#include "functions/FunctionLauncher.h"
 
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesktopApps.h"
 #include "base/Ui.h"
+#include "functions/DesktopApps.h"
 #include "menus/MenuHost.h"
 #include "settings/Settings.h"
 

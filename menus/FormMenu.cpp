@@ -1,4 +1,4 @@
-#include "FormMenu.h"
+#include "menus/FormMenu.h"
 
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"

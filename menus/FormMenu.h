@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MenuHost.h"
-#include "MenuTree.h"
 #include "base/Ui.h"
+#include "menus/MenuHost.h"
+#include "menus/MenuTree.h"
 #include "settings/Settings.h"
 
 #include <array>

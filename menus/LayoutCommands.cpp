@@ -1,4 +1,4 @@
-#include "LayoutCommands.h"
+#include "menus/LayoutCommands.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "LayoutMenu.h"
+#include "menus/LayoutMenu.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormMenu.h"
-#include "LayoutCommands.h"
+#include "menus/FormMenu.h"
+#include "menus/LayoutCommands.h"
 
 #include <string_view>
 

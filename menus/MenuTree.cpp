@@ -1,4 +1,4 @@
-#include "MenuTree.h"
+#include "menus/MenuTree.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "OwnMenu.h"
+#include "menus/OwnMenu.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuTree.h"
+#include "menus/MenuTree.h"
 #include "skin/Bitmap.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "LayoutTree.h"
+#include "options/LayoutTree.h"
 
-#include "OptionsHost.h"
-#include "OptionsLists.h"
 #include "measure/ItemKinds.h"
 #include "menus/LayoutCommands.h"
+#include "options/OptionsHost.h"
+#include "options/OptionsLists.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "NetworkLimits.h"
+#include "options/NetworkLimits.h"
 
 #include "measure/SystemInfo.h"
 

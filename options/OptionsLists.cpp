@@ -1,4 +1,4 @@
-#include "OptionsLists.h"
+#include "options/OptionsLists.h"
 
 #include "base/HotKeyList.h"
 #include "measure/ItemKinds.h"

@@ -1,4 +1,4 @@
-#include "OptionsState.h"
+#include "options/OptionsState.h"
 
 namespace trumbel {
 

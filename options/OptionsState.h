@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OptionsHost.h"
+#include "options/OptionsHost.h"
 #include "settings/Settings.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "PortField.h"
+#include "options/PortField.h"
 
 #include "settings/TimeServerPort.h"
 

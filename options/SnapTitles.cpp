@@ -1,4 +1,4 @@
-#include "SnapTitles.h"
+#include "options/SnapTitles.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "StartupEntry.h"
+#include "options/StartupEntry.h"
 
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SlotStyle.h"
 #include "base/Ui.h"
+#include "settings/SlotStyle.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "SettingsFiles.h"
+#include "settings/SettingsFiles.h"
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 #include <cstdio>
 

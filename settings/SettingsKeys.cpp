@@ -1,4 +1,4 @@
-#include "SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 #include <array>
 #include <limits>

@@ -1,13 +1,13 @@
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 
-#include "SettingsKeys.h"
-#include "SlotStyle.h"
-#include "TimeServerPort.h"
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/FolderListing.h"
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SlotStyle.h"
+#include "settings/TimeServerPort.h"
 
 #include <algorithm>
 #include <charconv>

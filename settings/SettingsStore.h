@@ -1,10 +1,10 @@
 #pragma once
 
-#include "IniFile.h"
-#include "Settings.h"
-#include "SettingsEnvironment.h"
-#include "SettingsFiles.h"
 #include "base/AtomicFile.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsEnvironment.h"
+#include "settings/SettingsFiles.h"
 
 #include <cstdint>
 #include <optional>

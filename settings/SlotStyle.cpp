@@ -1,4 +1,4 @@
-#include "SlotStyle.h"
+#include "settings/SlotStyle.h"
 
 #include "base/RuntimeError.h"
 

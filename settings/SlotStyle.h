@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Settings.h"
 #include "base/ItemKindCount.h"
+#include "settings/Settings.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "FindFiles.h"
+#include "skin/FindFiles.h"
 
 #include "base/FolderListing.h"
 

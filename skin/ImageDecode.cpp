@@ -1,4 +1,4 @@
-#include "ImageDecode.h"
+#include "skin/ImageDecode.h"
 
 #include <algorithm>
 #include <array>

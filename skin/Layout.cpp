@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "skin/Layout.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SkinData.h"
 #include "settings/Settings.h"
+#include "skin/SkinData.h"
 
 #include <array>
 #include <cstdint>

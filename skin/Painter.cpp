@@ -1,4 +1,4 @@
-#include "Painter.h"
+#include "skin/Painter.h"
 
 #include <algorithm>
 

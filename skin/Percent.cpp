@@ -1,4 +1,4 @@
-#include "Percent.h"
+#include "skin/Percent.h"
 
 #include "base/ErrorReport.h"
 

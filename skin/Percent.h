@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MeasureView.h"
 #include "base/Ui.h"
+#include "skin/MeasureView.h"
 
 #include <cstdint>
 

@@ -1,15 +1,15 @@
-#include "SkinEngine.h"
+#include "skin/SkinEngine.h"
 
-#include "ImageDecode.h"
-#include "SkinReader.h"
-#include "SkinSurfaces.h"
-#include "TextDecode.h"
-#include "WindowsPath.h"
 #include "base/AppInfo.h"
+#include "base/AtomicFile.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
-#include "base/AtomicFile.h"
+#include "skin/ImageDecode.h"
+#include "skin/SkinReader.h"
+#include "skin/SkinSurfaces.h"
+#include "skin/TextDecode.h"
+#include "skin/WindowsPath.h"
 
 #include <fstream>
 #include <sstream>

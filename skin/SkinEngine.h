@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Bitmap.h"
-#include "FindFiles.h"
-#include "Layout.h"
-#include "SkinData.h"
-#include "StringTable.h"
 #include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
+#include "skin/Bitmap.h"
+#include "skin/FindFiles.h"
+#include "skin/Layout.h"
+#include "skin/SkinData.h"
+#include "skin/StringTable.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "SkinReader.h"
+#include "skin/SkinReader.h"
 
-#include "TextDecode.h"
 #include "base/RuntimeError.h"
+#include "skin/TextDecode.h"
 
 #include <algorithm>
 #include <charconv>

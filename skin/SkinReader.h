@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SkinData.h"
-#include "StringTable.h"
+#include "skin/SkinData.h"
+#include "skin/StringTable.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
-#include "SkinRenderer.h"
+#include "skin/SkinRenderer.h"
 
-#include "Painter.h"
-#include "SkinEngine.h"
-#include "TransParam.h"
 #include "base/RuntimeError.h"
+#include "skin/Painter.h"
+#include "skin/SkinEngine.h"
+#include "skin/TransParam.h"
 
 #include <algorithm>
 #include <cmath>

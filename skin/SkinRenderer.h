@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Bitmap.h"
-#include "Layout.h"
-#include "MeasureView.h"
-#include "Percent.h"
-#include "SkinData.h"
 #include "base/ErrorReport.h"
 #include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
+#include "skin/Bitmap.h"
+#include "skin/Layout.h"
+#include "skin/MeasureView.h"
+#include "skin/Percent.h"
+#include "skin/SkinData.h"
 
 #include <array>
 #include <cstddef>

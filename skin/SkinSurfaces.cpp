@@ -1,4 +1,4 @@
-#include "SkinSurfaces.h"
+#include "skin/SkinSurfaces.h"
 
 namespace trumbel {
 

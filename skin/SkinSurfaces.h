@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Bitmap.h"
+#include "skin/Bitmap.h"
 
 #include <cstdint>
 

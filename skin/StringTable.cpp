@@ -1,6 +1,6 @@
-#include "StringTable.h"
+#include "skin/StringTable.h"
 
-#include "TextDecode.h"
+#include "skin/TextDecode.h"
 
 #include <charconv>
 

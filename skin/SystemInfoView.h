@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MeasureView.h"
 #include "base/RuntimeError.h"
 #include "measure/SystemMeasure.h"
+#include "skin/MeasureView.h"
 
 namespace trumbel {
 

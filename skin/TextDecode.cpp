@@ -1,4 +1,4 @@
-#include "TextDecode.h"
+#include "skin/TextDecode.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "TransParam.h"
+#include "skin/TransParam.h"
 
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"

@@ -1,4 +1,4 @@
-#include "WindowsPath.h"
+#include "skin/WindowsPath.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "LiveTraySource.h"
+#include "tray/LiveTraySource.h"
 
 #include "base/RuntimeError.h"
 #include "measure/SystemMeasure.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TraySource.h"
 #include "base/Ui.h"
 #include "skin/Bitmap.h"
+#include "tray/TraySource.h"
 
 namespace trumbel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TrayImage.h"
+#include "tray/TrayImage.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TrayClicks.h"
+#include "tray/TrayClicks.h"
 
 namespace trumbel {
 

@@ -1,8 +1,8 @@
-#include "TrayIcons.h"
+#include "tray/TrayIcons.h"
 
-#include "TrayImages.h"
 #include "base/AppInfo.h"
 #include "base/RuntimeError.h"
+#include "tray/TrayImages.h"
 
 namespace trumbel {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TaskIcon.h"
-#include "TrayTip.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
+#include "tray/TaskIcon.h"
+#include "tray/TrayTip.h"
 
 #include <array>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "TrayImages.h"
+#include "tray/TrayImages.h"
 
 #include <algorithm>
 

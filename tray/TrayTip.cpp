@@ -1,4 +1,4 @@
-#include "TrayTip.h"
+#include "tray/TrayTip.h"
 
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"

@@ -1,4 +1,4 @@
-#include "AboutBox.h"
+#include "about/qt/AboutBox.h"
 
 #include "base/AppInfo.h"
 #include "base/WebAddresses.h"

@@ -1,7 +1,7 @@
 // The skin window's periodic work: the visibility poll (every 200 ms) and the auto-snap poll
 // (every second), the latter with the X server's window list when a display is there.
-#include "AutoSnap.h"
-#include "WindowBehaviour.h"
+#include "core/AutoSnap.h"
+#include "core/WindowBehaviour.h"
 #include "platform/X11Desktop.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 
 #include "core/qt/SkinWindow.h"
 #include "measure/SystemMeasure.h"
-#include "skin/BuiltInRig.h"
 #include "skin/SystemInfoView.h"
 #include "skin/qt/BitmapImage.h"
+#include "tests/skin/BuiltInRig.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

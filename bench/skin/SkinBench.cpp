@@ -1,13 +1,13 @@
 // The skin engine's costs: formatting one amount (every tick, per number shown), reading a
 // skin file, building a built-in skin with its surfaces, laying out ten containers.
-#include "ImageDecode.h"
-#include "Layout.h"
-#include "SkinEngine.h"
-#include "SkinReader.h"
-#include "SkinSurfaces.h"
-#include "TransParam.h"
 #include "base/Ui.h"
 #include "resources/Resources.h"
+#include "skin/ImageDecode.h"
+#include "skin/Layout.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinReader.h"
+#include "skin/SkinSurfaces.h"
+#include "skin/TransParam.h"
 
 #include <benchmark/benchmark.h>
 

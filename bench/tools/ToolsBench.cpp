@@ -1,7 +1,7 @@
-#include "Addresses.h"
-#include "Calculator.h"
-#include "Evaluator.h"
-#include "Search.h"
+#include "tools/dorvik/Search.h"
+#include "tools/pelmin/Addresses.h"
+#include "tools/sumora/Calculator.h"
+#include "tools/sumora/Evaluator.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

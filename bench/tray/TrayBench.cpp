@@ -1,5 +1,5 @@
-#include "TrayIcons.h"
-#include "TrayImages.h"
+#include "tray/TrayIcons.h"
+#include "tray/TrayImages.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "FormTimeInfo.h"
+#include "clock/qt/FormTimeInfo.h"
 
 #include "resources/qt/ProgramIcons.h"
 #include "resources/qt/ProgramLook.h"

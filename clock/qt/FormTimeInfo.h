@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockAdjustment.h"
-#include "SntpWorker.h"
+#include "clock/ClockAdjustment.h"
+#include "clock/SntpWorker.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "LiveClockSetter.h"
+#include "clock/qt/LiveClockSetter.h"
 
-#include "TimeInfoWindows.h"
+#include "clock/qt/TimeInfoWindows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockAdjustment.h"
-#include "SystemClock.h"
+#include "clock/ClockAdjustment.h"
+#include "clock/SystemClock.h"
 
 #include <functional>
 #include <memory>

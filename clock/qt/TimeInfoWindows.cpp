@@ -1,6 +1,6 @@
-#include "TimeInfoWindows.h"
+#include "clock/qt/TimeInfoWindows.h"
 
-#include "LiveClockSetter.h"
+#include "clock/qt/LiveClockSetter.h"
 
 #include <QLoggingCategory>
 

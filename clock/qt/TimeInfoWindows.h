@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ClockAdjustment.h"
-#include "ClockWindows.h"
-#include "FormTimeInfo.h"
+#include "clock/ClockAdjustment.h"
+#include "clock/ClockWindows.h"
+#include "clock/qt/FormTimeInfo.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "MenuAdapters.h"
+#include "core/adapters/MenuAdapters.h"
 
 namespace trumbel {
 

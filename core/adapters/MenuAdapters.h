@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Ports.h"
-#include "Program.h"
-#include "WindowBehaviour.h"
 #include "about/AboutBoxHost.h"
+#include "core/Ports.h"
+#include "core/Program.h"
+#include "core/WindowBehaviour.h"
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"

@@ -1,4 +1,4 @@
-#include "OptionsAdapters.h"
+#include "core/adapters/OptionsAdapters.h"
 
 #include "measure/SystemInfo.h"
 

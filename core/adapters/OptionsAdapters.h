@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Program.h"
-#include "WindowBehaviour.h"
+#include "core/Program.h"
+#include "core/WindowBehaviour.h"
 #include "functions/FunctionLauncher.h"
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"

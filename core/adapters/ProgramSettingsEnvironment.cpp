@@ -1,4 +1,4 @@
-#include "ProgramSettingsEnvironment.h"
+#include "core/adapters/ProgramSettingsEnvironment.h"
 
 namespace trumbel {
 

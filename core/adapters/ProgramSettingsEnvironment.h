@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Program.h"
-#include "WindowBehaviour.h"
+#include "core/Program.h"
+#include "core/WindowBehaviour.h"
 #include "measure/SystemMeasure.h"
 #include "settings/SettingsEnvironment.h"
 #include "skin/SkinEngine.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Ports.h"
 #include "clock/ClockWindows.h"
+#include "core/Ports.h"
 #include "measure/SystemMeasure.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"

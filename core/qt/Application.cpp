@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "core/qt/Application.h"
 
-#include "LiveProgram.h"
-#include "QtUi.h"
 #include "base/AppInfo.h"
+#include "core/qt/LiveProgram.h"
+#include "core/qt/QtUi.h"
 #include "measure/PrintValues.h"
 #include "platform/AppFolder.h"
 #include "platform/InstanceLock.h"

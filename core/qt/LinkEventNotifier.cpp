@@ -1,4 +1,4 @@
-#include "LinkEventNotifier.h"
+#include "core/qt/LinkEventNotifier.h"
 
 namespace trumbel {
 

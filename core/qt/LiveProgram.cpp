@@ -1,4 +1,4 @@
-#include "LiveProgram.h"
+#include "core/qt/LiveProgram.h"
 
 #include "functions/qt/FileDropTarget.h"
 #include "options/StartupEntry.h"

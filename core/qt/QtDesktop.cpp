@@ -1,4 +1,4 @@
-#include "QtDesktop.h"
+#include "core/qt/QtDesktop.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "QtHotKey.h"
+#include "core/qt/QtHotKey.h"
 
-#include "SkinHotKey.h"
+#include "core/SkinHotKey.h"
 #include "platform/X11Desktop.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "QtOptionsPort.h"
+#include "core/qt/QtOptionsPort.h"
 
 #include "options/qt/Form2.h"
 

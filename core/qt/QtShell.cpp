@@ -1,4 +1,4 @@
-#include "QtShell.h"
+#include "core/qt/QtShell.h"
 
 #include <filesystem>
 #include <system_error>

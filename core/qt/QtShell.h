@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ports.h"
+#include "core/Ports.h"
 #include "functions/qt/QtLaunchDesktop.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "QtSubclass.h"
+#include "core/qt/QtSubclass.h"
 
 namespace trumbel {
 

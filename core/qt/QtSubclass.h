@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SubclassRegistry.h"
+#include "core/SubclassRegistry.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "QtTimerHost.h"
+#include "core/qt/QtTimerHost.h"
 
 namespace trumbel {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/Timers.h"
+
 #include <QTimer>
 #include <array>
 #include <functional>
-
-#include "Timers.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "QtUi.h"
+#include "core/qt/QtUi.h"
 
 #include <QLoggingCategory>
 #include <QMessageBox>

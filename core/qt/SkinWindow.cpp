@@ -1,4 +1,4 @@
-#include "SkinWindow.h"
+#include "core/qt/SkinWindow.h"
 
 #include <QApplication>
 #include <QBitmap>

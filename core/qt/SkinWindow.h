@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FrameDelta.h"
-#include "Ports.h"
-#include "WindowBehaviour.h"
+#include "core/FrameDelta.h"
+#include "core/Ports.h"
+#include "core/WindowBehaviour.h"
 #include "platform/X11Desktop.h"
 
 #include <QImage>

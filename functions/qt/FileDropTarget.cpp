@@ -1,4 +1,4 @@
-#include "FileDropTarget.h"
+#include "functions/qt/FileDropTarget.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QDragEnterEvent>

@@ -1,4 +1,4 @@
-#include "QtLaunchDesktop.h"
+#include "functions/qt/QtLaunchDesktop.h"
 
 #include "platform/Processes.h"
 

@@ -1,6 +1,6 @@
-#include "LayoutMenuPopup.h"
+#include "menus/qt/LayoutMenuPopup.h"
 
-#include "QtMenuPresenter.h"
+#include "menus/qt/QtMenuPresenter.h"
 
 namespace trumbel {
 

@@ -1,4 +1,4 @@
-#include "OwnMenuWidgets.h"
+#include "menus/qt/OwnMenuWidgets.h"
 
 #include "resources/qt/ProgramIcons.h"
 

@@ -1,6 +1,6 @@
-#include "QtMenuPresenter.h"
+#include "menus/qt/QtMenuPresenter.h"
 
-#include "OwnMenuWidgets.h"
+#include "menus/qt/OwnMenuWidgets.h"
 #include "resources/qt/ProgramIcons.h"
 
 #include <QAction>

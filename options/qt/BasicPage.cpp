@@ -1,8 +1,8 @@
-#include "BasicPage.h"
+#include "options/qt/BasicPage.h"
 
-#include "QtText.h"
 #include "options/OptionsLists.h"
 #include "options/StartupEntry.h"
+#include "options/qt/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "ClockPage.h"
+#include "options/qt/ClockPage.h"
 
-#include "QtText.h"
 #include "base/AppInfo.h"
 #include "clock/DateValue.h"
 #include "options/ClockFields.h"
 #include "options/PortField.h"
+#include "options/qt/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "DigitField.h"
+#include "options/qt/DigitField.h"
 
 #include "options/FieldRules.h"
 

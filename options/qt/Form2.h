@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OptionsPage.h"
-#include "PopupHelp.h"
 #include "options/OptionsState.h"
+#include "options/qt/OptionsPage.h"
+#include "options/qt/PopupHelp.h"
 
 #include <QDialog>
 #include <array>

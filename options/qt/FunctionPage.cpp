@@ -1,9 +1,9 @@
-#include "FunctionPage.h"
+#include "options/qt/FunctionPage.h"
 
-#include "QtText.h"
 #include "base/AppInfo.h"
 #include "base/HotKeyList.h"
 #include "options/OptionsLists.h"
+#include "options/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

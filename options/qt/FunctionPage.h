@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OptionsPage.h"
 #include "functions/FunctionLauncher.h"
+#include "options/qt/OptionsPage.h"
 
 class QCheckBox;
 class QComboBox;

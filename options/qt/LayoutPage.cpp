@@ -1,4 +1,4 @@
-#include "LayoutPage.h"
+#include "options/qt/LayoutPage.h"
 
 #include "menus/qt/LayoutMenuPopup.h"
 #include "options/LayoutTree.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OptionsPage.h"
 #include "menus/LayoutMenu.h"
+#include "options/qt/OptionsPage.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "NetworkPage.h"
+#include "options/qt/NetworkPage.h"
 
-#include "DigitField.h"
 #include "measure/SystemInfo.h"
 #include "options/PortField.h"
+#include "options/qt/DigitField.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OptionsPage.h"
 #include "options/NetworkLimits.h"
+#include "options/qt/OptionsPage.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "OldLayoutPage.h"
+#include "options/qt/OldLayoutPage.h"
 
 #include "options/LayoutTree.h"
 #include "options/OptionsLists.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OptionsPage.h"
 #include "menus/LayoutCommands.h"
+#include "options/qt/OptionsPage.h"
 
 #include <array>
 #include <functional>

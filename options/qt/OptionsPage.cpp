@@ -1,6 +1,6 @@
-#include "OptionsPage.h"
+#include "options/qt/OptionsPage.h"
 
-#include "PopupHelp.h"
+#include "options/qt/PopupHelp.h"
 
 #include <QFrame>
 #include <QLabel>

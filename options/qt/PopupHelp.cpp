@@ -1,4 +1,4 @@
-#include "PopupHelp.h"
+#include "options/qt/PopupHelp.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

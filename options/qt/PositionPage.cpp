@@ -1,10 +1,10 @@
-#include "PositionPage.h"
+#include "options/qt/PositionPage.h"
 
-#include "DigitField.h"
-#include "QtText.h"
 #include "options/OptionsLists.h"
 #include "options/PortField.h"
 #include "options/SnapTitles.h"
+#include "options/qt/DigitField.h"
+#include "options/qt/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

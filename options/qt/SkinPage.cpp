@@ -1,6 +1,6 @@
-#include "SkinPage.h"
+#include "options/qt/SkinPage.h"
 
-#include "QtText.h"
+#include "options/qt/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "TrayPage.h"
+#include "options/qt/TrayPage.h"
 
-#include "QtText.h"
 #include "base/ItemKindCount.h"
 #include "options/OptionsLists.h"
+#include "options/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

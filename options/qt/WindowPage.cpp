@@ -1,4 +1,4 @@
-#include "WindowPage.h"
+#include "options/qt/WindowPage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OptionsPage.h"
+#include "options/qt/OptionsPage.h"
 
 #include <utility>
 #include <vector>

@@ -2,7 +2,7 @@
 // strip (×6). The windows themselves are drawn by the renderer's golden tests.
 // Usage: SkinPreview OUTPUT_FOLDER
 
-#include "SkinEngine.h"
+#include "skin/SkinEngine.h"
 
 #include <cstdio>
 #include <png.h>

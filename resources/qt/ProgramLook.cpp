@@ -1,4 +1,4 @@
-#include "ProgramLook.h"
+#include "resources/qt/ProgramLook.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "FormSearchDir.h"
+#include "skin/qt/FormSearchDir.h"
 
 #include "base/AppInfo.h"
 #include "resources/qt/ProgramLook.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FindFiles.h"
+#include "skin/FindFiles.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "about/qt/AboutBox.h"
 
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <QApplication>
 #include <QLabel>

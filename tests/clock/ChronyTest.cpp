@@ -1,6 +1,6 @@
-#include "ClsTime.h"
-#include "FakeNtpServer.h"
-#include "support/TestFolder.h"
+#include "clock/ClsTime.h"
+#include "tests/clock/FakeNtpServer.h"
+#include "tests/support/TestFolder.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ClockAdjustment.h"
+#include "clock/ClockAdjustment.h"
 
 #include <cstdlib>
 #include <ctime>

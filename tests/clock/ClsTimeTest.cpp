@@ -1,6 +1,6 @@
-#include "ClsTime.h"
+#include "clock/ClsTime.h"
 
-#include "FakeNtpServer.h"
+#include "tests/clock/FakeNtpServer.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "DateValue.h"
+#include "clock/DateValue.h"
 
 #include "settings/Settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NtpPacket.h"
+#include "clock/NtpPacket.h"
 
 #include <arpa/inet.h>
 #include <chrono>

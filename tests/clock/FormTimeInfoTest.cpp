@@ -1,9 +1,9 @@
-#include "qt/FormTimeInfo.h"
+#include "clock/qt/FormTimeInfo.h"
 
-#include "FakeNtpServer.h"
-#include "qt/LiveClockSetter.h"
-#include "qt/TimeInfoWindows.h"
+#include "clock/qt/LiveClockSetter.h"
+#include "clock/qt/TimeInfoWindows.h"
 #include "resources/qt/ProgramIcons.h"
+#include "tests/clock/FakeNtpServer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "LiveStart.h"
-#include "support/TestFolder.h"
+#include "tests/core/LiveStart.h"
+#include "tests/support/TestFolder.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "AutoSnap.h"
+#include "core/AutoSnap.h"
 
-#include "Program.h"
-#include "WindowBehaviour.h"
-#include "support/FakeTimers.h"
+#include "core/Program.h"
+#include "core/WindowBehaviour.h"
+#include "tests/support/FakeTimers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "LiveStart.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "core/qt/LiveProgram.h"
+#include "tests/core/LiveStart.h"
+#include "tests/support/TestFolder.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "FrameDelta.h"
+#include "core/FrameDelta.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "HotKeyMap.h"
-#include "Program.h"
-#include "SkinHotKey.h"
 #include "base/HotKeyList.h"
-#include "support/FakePorts.h"
-#include "support/FakeTimers.h"
+#include "core/HotKeyMap.h"
+#include "core/Program.h"
+#include "core/SkinHotKey.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/FakeTimers.h"
 
 #include <gtest/gtest.h>
 #include <span>

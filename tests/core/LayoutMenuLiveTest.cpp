@@ -1,6 +1,6 @@
-#include "LiveStart.h"
 #include "menus/qt/LayoutMenuPopup.h"
-#include "support/TestFolder.h"
+#include "tests/core/LiveStart.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAction>
 #include <QApplication>

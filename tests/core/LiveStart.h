@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/LiveProgram.h"
+#include "core/qt/LiveProgram.h"
 
 #include <memory>
 #include <string>

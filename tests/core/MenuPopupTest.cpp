@@ -1,8 +1,8 @@
-#include "LiveStart.h"
+#include "core/qt/LiveProgram.h"
 #include "menus/qt/OwnMenuWidgets.h"
 #include "platform/AppFolder.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "tests/core/LiveStart.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "LiveStart.h"
+#include "core/qt/Application.h"
+#include "core/qt/LiveProgram.h"
 #include "options/qt/Form2.h"
-#include "qt/Application.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "tests/core/LiveStart.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "Program.h"
+#include "core/Program.h"
 
 #include "base/AppInfo.h"
-#include "support/FakeTimers.h"
+#include "tests/support/FakeTimers.h"
 
-#include <gtest/gtest.h>
 #include <array>
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "qt/QtSubclass.h"
+#include "core/qt/QtSubclass.h"
 
 #include <QCoreApplication>
 #include <QEvent>

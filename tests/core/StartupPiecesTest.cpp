@@ -1,9 +1,9 @@
-#include "CommandLine.h"
 #include "base/ErrorReport.h"
+#include "core/CommandLine.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/InstanceLock.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "SubclassRegistry.h"
+#include "core/SubclassRegistry.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,8 +1,8 @@
-#include "WindowBehaviour.h"
+#include "core/WindowBehaviour.h"
 
-#include "Program.h"
-#include "support/FakePorts.h"
-#include "support/FakeTimers.h"
+#include "core/Program.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/FakeTimers.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "HotKeyMap.h"
 #include "base/HotKeyList.h"
+#include "core/HotKeyMap.h"
 #include "platform/X11Desktop.h"
-#include "tools/support/Desktop.h"
+#include "tests/tools/support/Desktop.h"
 
 #include <gtest/gtest.h>
 #include <set>

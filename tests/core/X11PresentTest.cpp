@@ -1,5 +1,5 @@
 #include "platform/X11Desktop.h"
-#include "tools/support/Desktop.h"
+#include "tests/tools/support/Desktop.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "functions/FunctionLauncher.h"
 
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "MeasureFixture.h"
+#include "tests/measure/MeasureFixture.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "MeasureFixture.h"
 #include "measure/CpuUsage.h"
 #include "measure/History.h"
 #include "measure/MemoryUsage.h"
+#include "tests/measure/MeasureFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "MeasureFixture.h"
 #include "measure/ItemKinds.h"
+#include "tests/measure/MeasureFixture.h"
 
 #include <atomic>
 #include <chrono>

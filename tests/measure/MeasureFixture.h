@@ -1,7 +1,7 @@
 #pragma once
 
 #include "measure/SystemInfo.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "MeasureFixture.h"
 #include "measure/PrintValues.h"
 #include "platform/Connectivity.h"
 #include "platform/LinkWatch.h"
+#include "tests/measure/MeasureFixture.h"
 
 #include <cerrno>
 #include <chrono>

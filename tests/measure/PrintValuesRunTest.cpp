@@ -1,6 +1,6 @@
 #include "measure/PrintValues.h"
 #include "platform/AppFolder.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "MeasureFixture.h"
 #include "base/RuntimeError.h"
 #include "measure/PrintValues.h"
 #include "measure/SystemMeasure.h"
+#include "tests/measure/MeasureFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MenuFixture.h"
 #include "menus/LayoutMenu.h"
+#include "tests/menus/MenuFixture.h"
 
 #include <gtest/gtest.h>
 #include <optional>

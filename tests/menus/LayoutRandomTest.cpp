@@ -1,4 +1,4 @@
-#include "LayoutFixture.h"
+#include "tests/menus/LayoutFixture.h"
 
 #include <cstdint>
 #include <random>

@@ -1,5 +1,5 @@
-#include "MenuFixture.h"
-#include "support/TestFolder.h"
+#include "tests/menus/MenuFixture.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 

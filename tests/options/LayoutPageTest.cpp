@@ -1,11 +1,11 @@
 #include "options/qt/LayoutPage.h"
 
-#include "RecordingOptionsHost.h"
+#include "core/qt/LiveProgram.h"
 #include "options/qt/Form2.h"
 #include "options/qt/OldLayoutPage.h"
 #include "platform/AppFolder.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "tests/options/RecordingOptionsHost.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAction>
 #include <QApplication>

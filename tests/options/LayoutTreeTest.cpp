@@ -1,6 +1,6 @@
 #include "options/LayoutTree.h"
 
-#include "RecordingOptionsHost.h"
+#include "tests/options/RecordingOptionsHost.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "clock/qt/FormTimeInfo.h"
+#include "core/qt/LiveProgram.h"
 #include "measure/SystemInfo.h"
 #include "options/NetworkLimits.h"
 #include "options/OptionsLists.h"
@@ -9,8 +10,7 @@
 #include "options/qt/NetworkPage.h"
 #include "options/qt/PositionPage.h"
 #include "options/qt/WindowPage.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

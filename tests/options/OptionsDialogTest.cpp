@@ -1,3 +1,4 @@
+#include "core/qt/LiveProgram.h"
 #include "options/qt/BasicPage.h"
 #include "options/qt/DigitField.h"
 #include "options/qt/Form2.h"
@@ -6,8 +7,7 @@
 #include "options/qt/SkinPage.h"
 #include "options/qt/TrayPage.h"
 #include "platform/AppFolder.h"
-#include "qt/LiveProgram.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

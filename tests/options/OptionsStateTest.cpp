@@ -1,6 +1,6 @@
 #include "options/OptionsState.h"
 
-#include "RecordingOptionsHost.h"
+#include "tests/options/RecordingOptionsHost.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "options/StartupEntry.h"
 
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <cstdio>
 #include <cstdlib>

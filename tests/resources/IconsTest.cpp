@@ -1,7 +1,7 @@
 #include "measure/ItemKinds.h"
 #include "menus/MenuTree.h"
 #include "resources/qt/ProgramIcons.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <QDir>
 #include <QImage>

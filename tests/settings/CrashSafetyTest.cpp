@@ -1,5 +1,5 @@
-#include "SettingsFixture.h"
 #include "base/AtomicFile.h"
+#include "tests/settings/SettingsFixture.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,7 +1,7 @@
 #include "settings/IniFile.h"
 
-#include "SettingsFixture.h"
 #include "base/TextEncoding.h"
+#include "tests/settings/SettingsFixture.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "SettingsFixture.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
+#include "tests/settings/SettingsFixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "SettingsFixture.h"
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
+#include "tests/settings/SettingsFixture.h"
 
 #include <gtest/gtest.h>
 #include <optional>

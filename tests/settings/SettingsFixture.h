@@ -3,7 +3,7 @@
 #include "base/Ui.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SettingsStore.h"
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>

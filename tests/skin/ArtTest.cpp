@@ -1,7 +1,7 @@
 // The committed artwork is what the generator draws, and every piece the built-in skins cut
 // from it lies inside the bitmap with opaque unit pictures.
-#include "SkinEngine.h"
-#include "SkinReader.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinReader.h"
 
 #include <cstdlib>
 #include <fstream>

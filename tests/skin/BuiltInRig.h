@@ -3,10 +3,10 @@
 // The real skin engine with one of the built-in skins in the default layout, drawn by the
 // renderer from the sample machine at a fixed time.
 
-#include "FakeMeasure.h"
 #include "base/Ui.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinRenderer.h"
+#include "tests/skin/FakeMeasure.h"
 
 #include <memory>
 #include <vector>

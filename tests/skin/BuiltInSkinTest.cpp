@@ -1,7 +1,7 @@
 // Every value of both built-in skins, read through the program's string table and parser,
 // against the published layout table.
-#include "SkinEngine.h"
-#include "SkinReader.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinReader.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

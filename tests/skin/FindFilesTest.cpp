@@ -1,7 +1,7 @@
-#include "FindFiles.h"
+#include "skin/FindFiles.h"
 
-#include "SkinTestFiles.h"
-#include "support/TestFolder.h"
+#include "tests/skin/SkinTestFiles.h"
+#include "tests/support/TestFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

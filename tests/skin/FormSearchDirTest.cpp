@@ -1,4 +1,4 @@
-#include "qt/FormSearchDir.h"
+#include "skin/qt/FormSearchDir.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "Golden.h"
+#include "tests/skin/Golden.h"
 
-#include "BuiltInRig.h"
+#include "tests/skin/BuiltInRig.h"
 
 #include <gtest/gtest.h>
 #include <string>

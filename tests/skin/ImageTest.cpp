@@ -1,6 +1,6 @@
-#include "ImageDecode.h"
-#include "SkinSurfaces.h"
-#include "SkinTestFiles.h"
+#include "skin/ImageDecode.h"
+#include "skin/SkinSurfaces.h"
+#include "tests/skin/SkinTestFiles.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "Layout.h"
+#include "skin/Layout.h"
 
-#include "SkinEngine.h"
-#include "SkinReader.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinReader.h"
 
 #include <gtest/gtest.h>
 

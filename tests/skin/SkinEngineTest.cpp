@@ -1,8 +1,8 @@
-#include "SkinEngine.h"
+#include "skin/SkinEngine.h"
 
-#include "SkinTestFiles.h"
 #include "base/Ui.h"
-#include "support/TestFolder.h"
+#include "tests/skin/SkinTestFiles.h"
+#include "tests/support/TestFolder.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // Seeded random damage to a good skin file: whatever the damage, the engine ends with a
 // complete skin, and a file it could not read leaves the built-in skin in place.
-#include "SkinEngine.h"
-#include "SkinTestFiles.h"
+#include "skin/SkinEngine.h"
+#include "tests/skin/SkinTestFiles.h"
 
 #include <cstdlib>
 #include <filesystem>

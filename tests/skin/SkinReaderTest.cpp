@@ -1,8 +1,8 @@
-#include "SkinReader.h"
+#include "skin/SkinReader.h"
 
-#include "SkinTestFiles.h"
-#include "TextDecode.h"
 #include "base/RuntimeError.h"
+#include "skin/TextDecode.h"
+#include "tests/skin/SkinTestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TinySkin.h"
+#include "tests/skin/TinySkin.h"
 
 #include <gtest/gtest.h>
 #include <memory>

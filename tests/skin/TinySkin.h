@@ -4,12 +4,12 @@
 // can be read back: which glyph, label, bar or column was drawn where. And a measurement
 // object with fixed values.
 
-#include "FakeMeasure.h"
 #include "skin/Layout.h"
 #include "skin/Painter.h"
 #include "skin/SkinData.h"
 #include "skin/SkinRenderer.h"
 #include "skin/SkinSurfaces.h"
+#include "tests/skin/FakeMeasure.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TransParam.h"
+#include "skin/TransParam.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

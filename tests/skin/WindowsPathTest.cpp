@@ -1,6 +1,6 @@
-#include "WindowsPath.h"
+#include "skin/WindowsPath.h"
 
-#include "support/TestFolder.h"
+#include "tests/support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>

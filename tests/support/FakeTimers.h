@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
+#include "core/Timers.h"
 
-#include "Timers.h"
+#include <array>
 
 namespace trumbel::test {
 

@@ -1,4 +1,4 @@
-#include "Search.h"
+#include "tools/dorvik/Search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "qt/EchoFetch.h"
-#include "qt/PelminWindow.h"
-#include "support/HttpTestServer.h"
+#include "tests/tools/support/HttpTestServer.h"
+#include "tools/pelmin/qt/EchoFetch.h"
+#include "tools/pelmin/qt/PelminWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>

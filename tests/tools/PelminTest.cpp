@@ -1,5 +1,5 @@
-#include "Addresses.h"
-#include "LocalAddresses.h"
+#include "tools/pelmin/Addresses.h"
+#include "tools/pelmin/LocalAddresses.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+#include "tests/support/SeedFiles.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -6,8 +8,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "support/SeedFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 

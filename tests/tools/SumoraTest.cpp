@@ -1,5 +1,5 @@
-#include "Calculator.h"
-#include "Evaluator.h"
+#include "tools/sumora/Calculator.h"
+#include "tools/sumora/Evaluator.h"
 
 #include <cmath>
 #include <deque>

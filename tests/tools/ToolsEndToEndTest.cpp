@@ -1,7 +1,7 @@
-#include "Search.h"
-#include "qt/PelminWindow.h"
-#include "support/Desktop.h"
-#include "support/HttpTestServer.h"
+#include "tests/tools/support/Desktop.h"
+#include "tests/tools/support/HttpTestServer.h"
+#include "tools/dorvik/Search.h"
+#include "tools/pelmin/qt/PelminWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
-#include "qt/ClsTaskIcon.h"
+#include "tray/qt/ClsTaskIcon.h"
 
-#include "qt/QtTrayHost.h"
 #include "resources/qt/ProgramIcons.h"
+#include "tray/qt/QtTrayHost.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The tray icon on a real X server: a refresh that changes nothing asks the server nothing.
-#include "qt/ClsTaskIcon.h"
-#include "tools/support/Desktop.h"
+#include "tests/tools/support/Desktop.h"
+#include "tray/qt/ClsTaskIcon.h"
 
 #include <QApplication>
 #include <QtGui/qguiapplication_platform.h>

@@ -2,9 +2,9 @@
 // recording notification server and a StatusNotifier watcher with a host stand in for the
 // desktop, so that Qt itself puts the icons on the D-Bus tray as it does on such a desktop.
 
-#include "qt/DesktopNotifications.h"
+#include "tray/qt/DesktopNotifications.h"
 
-#include "qt/QtTrayHost.h"
+#include "tray/qt/QtTrayHost.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TraySource.h"
+#include "tray/TraySource.h"
 
 #include <array>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TaskIcon.h"
-#include "TraySource.h"
+#include "tray/TaskIcon.h"
+#include "tray/TraySource.h"
 
 #include <memory>
 #include <string>

@@ -1,10 +1,10 @@
-#include "LiveTraySource.h"
+#include "tray/LiveTraySource.h"
 
-#include "TrayImages.h"
-#include "TrayTip.h"
 #include "base/RuntimeError.h"
 #include "measure/SystemMeasure.h"
 #include "skin/SkinEngine.h"
+#include "tray/TrayImages.h"
+#include "tray/TrayTip.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "TrayIcons.h"
+#include "tray/TrayIcons.h"
 
-#include "FakeSource.h"
-#include "FakeTray.h"
-#include "TrayImages.h"
 #include "base/RuntimeError.h"
+#include "tests/tray/FakeSource.h"
+#include "tests/tray/FakeTray.h"
+#include "tray/TrayImages.h"
 
 #include <gtest/gtest.h>
 

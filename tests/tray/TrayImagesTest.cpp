@@ -1,6 +1,6 @@
-#include "TrayImages.h"
+#include "tray/TrayImages.h"
 
-#include "TraySource.h"
+#include "tray/TraySource.h"
 
 #include <gtest/gtest.h>
 

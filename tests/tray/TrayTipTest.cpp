@@ -1,6 +1,6 @@
-#include "TrayTip.h"
+#include "tray/TrayTip.h"
 
-#include "FakeSource.h"
+#include "tests/tray/FakeSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KeepClipboard.h"
+#include "tools/clipboard/KeepClipboard.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "Addresses.h"
+#include "tools/pelmin/Addresses.h"
 
 #include <regex>
 

@@ -1,4 +1,4 @@
-#include "LocalAddresses.h"
+#include "tools/pelmin/LocalAddresses.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Calculator.h"
+#include "tools/sumora/Calculator.h"
 
-#include "Evaluator.h"
+#include "tools/sumora/Evaluator.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "Evaluator.h"
+#include "tools/sumora/Evaluator.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ClsTaskIcon.h"
+#include "tray/qt/ClsTaskIcon.h"
 
 #include "platform/MonotonicClock.h"
 

@@ -1,4 +1,4 @@
-#include "DesktopNotifications.h"
+#include "tray/qt/DesktopNotifications.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -1,7 +1,7 @@
-#include "QtTrayHost.h"
+#include "tray/qt/QtTrayHost.h"
 
-#include "ClsTaskIcon.h"
 #include "resources/qt/ProgramIcons.h"
+#include "tray/qt/ClsTaskIcon.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesktopNotifications.h"
-#include "TaskIcon.h"
-#include "TrayClicks.h"
+#include "tray/TaskIcon.h"
+#include "tray/TrayClicks.h"
+#include "tray/qt/DesktopNotifications.h"
 
 #include <QObject>
 #include <functional>

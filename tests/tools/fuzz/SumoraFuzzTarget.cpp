@@ -2,8 +2,8 @@
 // overflow the stack; a failure is a ScriptError with one of VBScript's numbers, a shown result
 // is a finite number, and brackets around a valid expression change nothing. Built into a seeded
 // random-input test here; with clang it also links as a libFuzzer target.
-#include "Calculator.h"
-#include "Evaluator.h"
+#include "tools/sumora/Calculator.h"
+#include "tools/sumora/Evaluator.h"
 
 #include <algorithm>
 #include <array>

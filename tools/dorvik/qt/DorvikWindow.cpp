@@ -1,4 +1,4 @@
-#include "DorvikWindow.h"
+#include "tools/dorvik/qt/DorvikWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

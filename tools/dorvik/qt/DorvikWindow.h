@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../Search.h"
+#include "tools/dorvik/Search.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,5 +1,5 @@
-#include "DorvikWindow.h"
 #include "resources/qt/ProgramLook.h"
+#include "tools/dorvik/qt/DorvikWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

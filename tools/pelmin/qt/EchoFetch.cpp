@@ -1,4 +1,4 @@
-#include "EchoFetch.h"
+#include "tools/pelmin/qt/EchoFetch.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

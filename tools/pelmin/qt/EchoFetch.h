@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../Addresses.h"
+#include "tools/pelmin/Addresses.h"
 
 #include <QByteArray>
 #include <QObject>

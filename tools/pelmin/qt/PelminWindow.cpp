@@ -1,7 +1,7 @@
-#include "PelminWindow.h"
+#include "tools/pelmin/qt/PelminWindow.h"
 
-#include "../LocalAddresses.h"
-#include "EchoFetch.h"
+#include "tools/pelmin/LocalAddresses.h"
+#include "tools/pelmin/qt/EchoFetch.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../Addresses.h"
+#include "tools/pelmin/Addresses.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
-#include "KeepClipboard.h"
-#include "PelminWindow.h"
 #include "resources/qt/ProgramLook.h"
+#include "tools/clipboard/KeepClipboard.h"
+#include "tools/pelmin/qt/PelminWindow.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "QtCalculatorUi.h"
+#include "tools/sumora/qt/QtCalculatorUi.h"
 
 #include <QApplication>
 #include <QInputDialog>

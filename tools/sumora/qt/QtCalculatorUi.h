@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../Calculator.h"
+#include "tools/sumora/Calculator.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
-#include "KeepClipboard.h"
-#include "QtCalculatorUi.h"
+#include "tools/clipboard/KeepClipboard.h"
+#include "tools/sumora/qt/QtCalculatorUi.h"
 
 #include <QApplication>
 
