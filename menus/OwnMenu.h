@@ -1,7 +1,7 @@
 #pragma once
 
 #include "menus/MenuTree.h"
-#include "skin/Bitmap.h"
+#include "gfx/Bitmap.h"
 
 #include <cstdint>
 #include <span>

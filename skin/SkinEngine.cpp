@@ -5,7 +5,7 @@
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "resources/Resources.h"
-#include "skin/ImageDecode.h"
+#include "gfx/ImageDecode.h"
 #include "skin/SkinReader.h"
 #include "skin/SkinSurfaces.h"
 #include "skin/TextDecode.h"

@@ -3,7 +3,7 @@
 #include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
-#include "skin/Bitmap.h"
+#include "gfx/Bitmap.h"
 #include "skin/FindFiles.h"
 #include "skin/Layout.h"
 #include "skin/SkinData.h"

@@ -1,7 +1,7 @@
 #include "skin/SkinRenderer.h"
 
 #include "base/RuntimeError.h"
-#include "skin/Painter.h"
+#include "gfx/Painter.h"
 #include "skin/SkinEngine.h"
 #include "skin/TransParam.h"
 

@@ -4,7 +4,7 @@
 #include "base/SkinButtons.h"
 #include "base/Ui.h"
 #include "settings/Settings.h"
-#include "skin/Bitmap.h"
+#include "gfx/Bitmap.h"
 #include "skin/Layout.h"
 #include "skin/MeasureView.h"
 #include "skin/Percent.h"

@@ -4,7 +4,7 @@
 #include "core/qt/SkinWindow.h"
 #include "measure/SystemMeasure.h"
 #include "skin/SystemInfoView.h"
-#include "skin/qt/BitmapImage.h"
+#include "gfx/qt/BitmapImage.h"
 #include "tests/skin/BuiltInRig.h"
 
 #include <QApplication>

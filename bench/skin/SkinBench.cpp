@@ -2,7 +2,7 @@
 // skin file, building a built-in skin with its surfaces, laying out ten containers.
 #include "base/Ui.h"
 #include "resources/Resources.h"
-#include "skin/ImageDecode.h"
+#include "gfx/ImageDecode.h"
 #include "skin/Layout.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinReader.h"

@@ -7,7 +7,7 @@
 #include "platform/AppFolder.h"
 #include "platform/InstanceLock.h"
 #include "resources/qt/ProgramLook.h"
-#include "skin/qt/BitmapImage.h"
+#include "gfx/qt/BitmapImage.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -7,9 +7,9 @@
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 #include "resources/qt/ProgramIcons.h"
-#include "skin/qt/BitmapImage.h"
+#include "gfx/qt/BitmapImage.h"
 #include "skin/qt/FormSearchDir.h"
-#include "tray/LiveTraySource.h"
+#include "core/adapters/LiveTraySource.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 // tests/data/golden. TRUMBEL_UPDATE_GOLDEN=1 rewrites the PNGs instead (then look at them).
 // A mismatch leaves the actual picture beside the build for inspection.
 
-#include "skin/Bitmap.h"
-#include "skin/ImageDecode.h"
-#include "skin/Painter.h"
+#include "gfx/Bitmap.h"
+#include "gfx/ImageDecode.h"
+#include "gfx/Painter.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "skin/ImageDecode.h"
+#include "gfx/ImageDecode.h"
 #include "skin/SkinSurfaces.h"
 #include "tests/skin/SkinTestFiles.h"
 

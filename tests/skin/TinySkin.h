@@ -5,7 +5,7 @@
 // object with fixed values.
 
 #include "skin/Layout.h"
-#include "skin/Painter.h"
+#include "gfx/Painter.h"
 #include "skin/SkinData.h"
 #include "skin/SkinRenderer.h"
 #include "skin/SkinSurfaces.h"

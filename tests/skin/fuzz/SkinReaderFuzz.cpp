@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes as a skin file (and as an image). Nothing may crash, hang or
 // read out of bounds; a file that does not parse fails with a runtime error only.
 #include "base/RuntimeError.h"
-#include "skin/ImageDecode.h"
+#include "gfx/ImageDecode.h"
 #include "skin/Layout.h"
 #include "skin/SkinReader.h"
 #include "skin/TextDecode.h"

@@ -1,4 +1,4 @@
-#include "skin/Painter.h"
+#include "gfx/Painter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tray/LiveTraySource.h"
+#include "core/adapters/LiveTraySource.h"
 
 #include "base/RuntimeError.h"
 #include "measure/SystemMeasure.h"

@@ -1,4 +1,4 @@
-#include "skin/ImageDecode.h"
+#include "gfx/ImageDecode.h"
 
 #include <algorithm>
 #include <array>

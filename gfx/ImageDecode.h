@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/Bitmap.h"
+#include "gfx/Bitmap.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Ui.h"
-#include "skin/Bitmap.h"
+#include "gfx/Bitmap.h"
 #include "tray/TraySource.h"
 
 namespace trumbel {
