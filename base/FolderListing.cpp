@@ -65,6 +65,11 @@ int CompareNatural(std::string_view a, std::string_view b) {
     return 0;
 }
 
+std::size_t ExtensionDot(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == 0 ? std::string_view::npos : dot;
+}
+
 } // namespace
 
 bool FileManagerLess(std::string_view a, std::string_view b) {
@@ -84,6 +89,16 @@ std::vector<std::string> ListFilesByName(const std::string& folder) {
     }
     std::sort(names.begin(), names.end(), FileManagerLess);
     return names;
+}
+
+std::string RemoveExtension(std::string_view name) {
+    const std::size_t dot = ExtensionDot(name);
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
+std::string GetExtension(std::string_view name) {
+    const std::size_t dot = ExtensionDot(name);
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
 }
 
 } // namespace trumbel

@@ -14,4 +14,9 @@ bool FileManagerLess(std::string_view a, std::string_view b);
 // The regular files of a folder, names only, in the order above; nothing for a missing folder.
 std::vector<std::string> ListFilesByName(const std::string& folder);
 
+// The text before the last "." (the whole name without a dot) and the text after it ("").
+// A leading dot starts a hidden file's name, not its extension: ".directory" is all name.
+std::string RemoveExtension(std::string_view name);
+std::string GetExtension(std::string_view name);
+
 } // namespace trumbel

@@ -8,6 +8,8 @@ namespace trumbel {
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
+// Whether hiding a balloon also removes the notification icon that carried it.
+enum class ReleaseNotice { No, Yes };
 
 struct MessageBoxRequest {
     std::string title;

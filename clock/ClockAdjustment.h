@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/Ui.h"
 #include "clock/ClsTime.h"
 #include "clock/DateValue.h"
 #include "platform/Connectivity.h"
 #include "settings/Settings.h"
-#include "tray/TrayIcons.h"
 
 #include <cstdint>
 #include <functional>
@@ -50,20 +50,6 @@ public:
     virtual void HideBalloon(ReleaseNotice release) = 0;
     // Whether anything is there to show a balloon (a tray; a notification server through it).
     virtual bool CanShow() const { return true; }
-};
-
-// The program's tray shows them.
-class TrayNotices final : public ClockNotices {
-public:
-    explicit TrayNotices(TrayIcons& tray) : tray_(tray) {}
-    void ShowBalloon(const std::string& text, int icon, const std::string& title) override {
-        tray_.ShowBalloon(text, icon, title);
-    }
-    void HideBalloon(ReleaseNotice release) override { tray_.HideBalloon(release); }
-    bool CanShow() const override { return tray_.CanShowBalloons(); }
-
-private:
-    TrayIcons& tray_;
 };
 
 // Asks a time server; the answer comes back later, on the thread that asked.

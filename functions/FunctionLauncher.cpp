@@ -5,7 +5,6 @@
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
 #include "base/WebAddresses.h"
-#include "menus/MenuTree.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 
 #include "base/Ui.h"
 #include "functions/DesktopApps.h"
-#include "menus/MenuHost.h"
+#include "functions/FunctionList.h"
 #include "settings/Settings.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/FunctionList.h"
 #include "menus/MenuTree.h"
 
 #include <optional>
@@ -46,8 +47,6 @@ public:
     virtual ~MenuPresenter() = default;
     virtual std::optional<MenuCommand> Show(const MenuItem& menu, IconMenus iconMenus) = 0;
 };
-
-enum class FunctionList { All, Favourites };
 
 // What the main menu's commands ask of the program.
 class MenuActions {

@@ -196,23 +196,4 @@ MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {
     return nullptr;
 }
 
-namespace {
-
-std::size_t ExtensionDot(std::string_view name) {
-    const std::size_t dot = name.rfind('.');
-    return dot == 0 ? std::string_view::npos : dot;
-}
-
-} // namespace
-
-std::string RemoveExtension(std::string_view name) {
-    const std::size_t dot = ExtensionDot(name);
-    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
-}
-
-std::string GetExtension(std::string_view name) {
-    const std::size_t dot = ExtensionDot(name);
-    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
-}
-
 } // namespace trumbel

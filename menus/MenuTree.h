@@ -56,9 +56,4 @@ const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index 
 // The submenu directly holding the named item; null when absent.
 MenuItem* FindParent(MenuItem& root, std::string_view name, int index = kSingleItem);
 
-// The text before the last "." (the whole name without a dot) and the text after it ("").
-// A leading dot starts a hidden file's name, not its extension: ".directory" is all name.
-std::string RemoveExtension(std::string_view name);
-std::string GetExtension(std::string_view name);
-
 } // namespace trumbel

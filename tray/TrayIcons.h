@@ -13,7 +13,6 @@ namespace trumbel {
 
 enum class TrayMode : int { Create = 0, Refresh = 1, Remove = 2 };
 enum class RebuildImages { No, Yes };
-enum class ReleaseNotice { No, Yes };
 // Whether a notice matters enough to be shown as a message box where no tray can show it.
 enum class NoticeNeed { Transient, MustBeSeen };
 

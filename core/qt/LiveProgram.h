@@ -6,6 +6,7 @@
 #include "core/Program.h"
 #include "core/SkinHotKey.h"
 #include "core/WindowBehaviour.h"
+#include "core/adapters/ClockTrayNotices.h"
 #include "core/adapters/MenuAdapters.h"
 #include "core/adapters/OptionsAdapters.h"
 #include "core/adapters/ProgramSettingsEnvironment.h"

@@ -1,3 +1,4 @@
+#include "base/FolderListing.h"
 #include "tests/menus/MenuFixture.h"
 #include "tests/support/TestFolder.h"
 
