@@ -1,7 +1,10 @@
 #pragma once
 
+#include "base/Geometry.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace trumbel {
 
@@ -15,16 +18,10 @@ inline constexpr std::int16_t kButtonNormal = 0;
 inline constexpr std::int16_t kButtonPressed = 1;
 inline constexpr std::int16_t kButtonHover = 2;
 
-// A button as the skin places it: unit position plus button position, in window pixels at the
-// single size. A button the skin does not define, or one of a hidden unit, is never hit.
-struct ButtonRect {
-    bool defined = false;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-using ButtonRects = std::array<ButtonRect, kSkinButtonCount>;
+// Each button as the skin places it: unit position plus button position, in window pixels at
+// the single size. A button the skin does not define, or one of a hidden unit, is none and is
+// never hit.
+using ButtonRects = std::array<std::optional<Rect>, kSkinButtonCount>;
 // One of kButtonNormal, kButtonPressed, kButtonHover per button.
 using ButtonStates = std::array<std::int16_t, kSkinButtonCount>;
 

@@ -80,8 +80,8 @@ SnapTarget FindSnapTarget(const Settings& settings, const std::vector<TopLevelWi
     return {};
 }
 
-ScreenPoint SnapPosition(const ScreenRect& target, int anchor1, int anchor2, int offsetX,
-                         int offsetY, int width, int height) {
+Point SnapPosition(const Rect& target, int anchor1, int anchor2, int offsetX, int offsetY,
+                   int width, int height) {
     const bool right1 = anchor1 == 1 || anchor1 == 3;
     const bool bottom1 = anchor1 == 2 || anchor1 == 3;
     const bool right2 = anchor2 == 1 || anchor2 == 3;

@@ -28,7 +28,7 @@ SnapTarget FindSnapTarget(const Settings& settings, const std::vector<TopLevelWi
 
 // Top-left of the skin window once its anchor corner sits on the target's anchor corner,
 // plus the offsets.
-ScreenPoint SnapPosition(const ScreenRect& target, int anchor1, int anchor2, int offsetX,
-                         int offsetY, int width, int height);
+Point SnapPosition(const Rect& target, int anchor1, int anchor2, int offsetX, int offsetY,
+                   int width, int height);
 
 } // namespace trumbel

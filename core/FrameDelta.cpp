@@ -5,8 +5,8 @@
 
 namespace trumbel {
 
-std::optional<PixelArea> FrameDelta::Next(const std::uint32_t* pixels, int width, int height,
-                                          int stride) {
+std::optional<Rect> FrameDelta::Next(const std::uint32_t* pixels, int width, int height,
+                                     int stride) {
     if (width <= 0 || height <= 0 || pixels == nullptr) {
         width_ = 0;
         return std::nullopt;
@@ -21,9 +21,9 @@ std::optional<PixelArea> FrameDelta::Next(const std::uint32_t* pixels, int width
         }
         width_ = width;
         height_ = height;
-        return PixelArea{0, 0, width, height};
+        return Rect{0, 0, width, height};
     }
-    PixelArea area{width, height, 0, 0};
+    Rect area{width, height, 0, 0};
     for (int y = 0; y < height; ++y) {
         const std::uint32_t* now = pixels + static_cast<std::ptrdiff_t>(y) * stride;
         std::uint32_t* was = &shown_[static_cast<std::size_t>(y) * w];

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "base/Geometry.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace trumbel {
-
-// A rectangle of window pixels, half-open.
-struct PixelArea {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const PixelArea&, const PixelArea&) = default;
-};
 
 // The last frame sent to the screen, kept to send only what the next one changes: most ticks
 // change a few digits or one graph column, and every other tick nothing (the clock moves once
@@ -23,7 +16,7 @@ public:
     // The area of `pixels` (width x height, stride in pixels) that differs from the previous
     // frame, which it then replaces: the whole frame when the size changed or after Reset(),
     // nullopt when nothing changed.
-    std::optional<PixelArea> Next(const std::uint32_t* pixels, int width, int height, int stride);
+    std::optional<Rect> Next(const std::uint32_t* pixels, int width, int height, int stride);
     // The screen lost what it showed (an expose, a re-mapped window): the next frame is whole.
     void Reset() { width_ = 0; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Geometry.h"
 #include "settings/Settings.h"
 
 #include <string>
@@ -11,11 +12,6 @@ namespace trumbel {
 // exit. Every port is a pure interface: the live composition attaches one implementation of
 // each, and Program::Attach refuses a set with a gap, so a seam nobody wired cannot pass for
 // one that does nothing.
-
-struct Point {
-    int x = 0;
-    int y = 0;
-};
 
 // The popup-menu forms that SetMenu prepares.
 enum class MenuForm : int {

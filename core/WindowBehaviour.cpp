@@ -23,8 +23,8 @@ bool HitButton(const ButtonRects& buttons, int button, Point point, WindowScale 
     if (button < 0 || button >= kSkinButtonCount) {
         return false;
     }
-    const ButtonRect& b = buttons[static_cast<std::size_t>(button)];
-    if (!b.defined) {
+    const std::optional<Rect>& b = buttons[static_cast<std::size_t>(button)];
+    if (!b) {
         return false;
     }
     int x = point.x;
@@ -33,11 +33,10 @@ bool HitButton(const ButtonRects& buttons, int button, Point point, WindowScale 
         x /= 2;
         y /= 2;
     }
-    return x >= b.x && x <= b.x + b.width && y >= b.y && y <= b.y + b.height;
+    return x >= b->left && x <= b->right && y >= b->top && y <= b->bottom;
 }
 
-ScreenRect DragFrame(const ScreenRect& startFrame, ScreenPoint startCursor, ScreenPoint cursor,
-                     const SnapRules& rules) {
+Rect DragFrame(const Rect& startFrame, Point startCursor, Point cursor, const SnapRules& rules) {
     int x = startFrame.left + (cursor.x - startCursor.x);
     int y = startFrame.top + (cursor.y - startCursor.y);
     const int w = startFrame.Width();
@@ -110,7 +109,7 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
         const bool rulesOn = (IsOn(settings.hideOnMouseOver) && topmost) ||
                              (IsOn(settings.showOnMouseOver) && !topmost);
         if (rulesOn) {
-            const ScreenRect& f = in.frame;
+            const Rect& f = in.frame;
             const bool away =
                 in.cursor.x < f.left - kNearMargin || in.cursor.x > f.right + kNearMargin ||
                 in.cursor.y < f.top - kNearMargin || in.cursor.y > f.bottom + kNearMargin;
@@ -153,7 +152,7 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
     return d;
 }
 
-ScreenRect NearArea(const ScreenRect& frame) {
+Rect NearArea(const Rect& frame) {
     // Away is more than the margin outside: the margin's last pixel still counts as near.
     return {frame.left - kNearMargin, frame.top - kNearMargin, frame.right + kNearMargin + 1,
             frame.bottom + kNearMargin + 1};
@@ -206,8 +205,8 @@ int AlphaFromPercent(int percent) {
     return q;
 }
 
-ScreenRect DoubleSizeFrame(const ScreenRect& frame, int singleWidth, int singleHeight,
-                           WindowScale to, const ScreenRect& screen) {
+Rect DoubleSizeFrame(const Rect& frame, int singleWidth, int singleHeight, WindowScale to,
+                     const Rect& screen) {
     // Compare doubled coordinates so that odd sizes need no rounding.
     const bool leftOfCentre = frame.left + frame.right < screen.left + screen.right;
     const bool aboveCentre = frame.top + frame.bottom < screen.top + screen.bottom;
@@ -255,7 +254,7 @@ void WindowBehaviour::Popup(MenuForm form) {
     program_.menu().DeleteFileList();
 }
 
-void WindowBehaviour::MousePress(MouseButton button, Point point, ScreenPoint cursor) {
+void WindowBehaviour::MousePress(MouseButton button, Point point, Point cursor) {
     bool onButton = false;
     for (int i = 0; i < kSkinButtonCount; ++i) {
         if (!HitButton(buttons_, i, point, Scale())) {
@@ -280,7 +279,7 @@ void WindowBehaviour::MousePress(MouseButton button, Point point, ScreenPoint cu
     previous_ = states_;
 }
 
-void WindowBehaviour::MouseMove(bool buttonHeld, Point point, ScreenPoint cursor) {
+void WindowBehaviour::MouseMove(bool buttonHeld, Point point, Point cursor) {
     if (dragging_) {
         const Settings& st = program_.settings;
         SnapRules rules;
@@ -291,7 +290,7 @@ void WindowBehaviour::MouseMove(bool buttonHeld, Point point, ScreenPoint cursor
         if (rules.toTaskbar) {
             rules.taskbar = desktop_.Taskbar();
         }
-        const ScreenRect to = DragFrame(dragFrame_, dragCursor_, cursor, rules);
+        const Rect to = DragFrame(dragFrame_, dragCursor_, cursor, rules);
         // No event processing here: it would run the next mouse move inside this one, and the
         // toolkit repaints the moved window on its own.
         surface_.MoveTo(to.left, to.top);
@@ -509,7 +508,7 @@ void WindowBehaviour::SetDoubleSize(bool on) {
     if (on == IsOn(st.doubleSize)) {
         return;
     }
-    const ScreenRect frame = surface_.Frame();
+    const Rect frame = surface_.Frame();
     int w = singleWidth_;
     int h = singleHeight_;
     if (w <= 0 || h <= 0) {
@@ -518,8 +517,8 @@ void WindowBehaviour::SetDoubleSize(bool on) {
         w = std::max(1, frame.Width() / now);
         h = std::max(1, frame.Height() / now);
     }
-    const ScreenRect to = DoubleSizeFrame(
-        frame, w, h, on ? WindowScale::Double : WindowScale::Single, desktop_.Screen());
+    const Rect to = DoubleSizeFrame(frame, w, h, on ? WindowScale::Double : WindowScale::Single,
+                                    desktop_.Screen());
     st.doubleSize = on ? kVbTrue : kVbFalse;
     surface_.Resize(to.Width(), to.Height());
     surface_.MoveTo(to.left, to.top);
@@ -559,14 +558,13 @@ void WindowBehaviour::AutoSnap() {
     if (target.kind == SnapTargetKind::SkipThisRound) {
         return;
     }
-    const ScreenRect frame = surface_.Frame();
+    const Rect frame = surface_.Frame();
     if (target.kind == SnapTargetKind::Target) {
         if (!snappedByAuto_) {
             beforeSnap_ = {frame.left, frame.top};
         }
-        const ScreenPoint p =
-            SnapPosition(target.window->frame, st.snapAnchor1, st.snapAnchor2, st.snapOffsetX,
-                         st.snapOffsetY, frame.Width(), frame.Height());
+        const Point p = SnapPosition(target.window->frame, st.snapAnchor1, st.snapAnchor2,
+                                     st.snapOffsetX, st.snapOffsetY, frame.Width(), frame.Height());
         if (p.x != frame.left || p.y != frame.top) {
             surface_.MoveTo(p.x, p.y);
         }

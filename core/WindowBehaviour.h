@@ -28,14 +28,13 @@ struct SnapRules {
     bool toScreenEdges = false;
     bool toTaskbar = false;
     int strength = 0;
-    ScreenRect screen;
+    Rect screen;
     std::optional<TaskbarPosition> taskbar;
 };
 
 // The window rectangle after the cursor moved from startCursor to cursor during a drag, snapped
 // to the screen edges (right before left, bottom before top) and then to the taskbar.
-ScreenRect DragFrame(const ScreenRect& startFrame, ScreenPoint startCursor, ScreenPoint cursor,
-                     const SnapRules& rules);
+Rect DragFrame(const Rect& startFrame, Point startCursor, Point cursor, const SnapRules& rules);
 
 // --- Visibility -------------------------------------------------------------------------------
 
@@ -48,8 +47,8 @@ struct VisibilityState {
 
 struct VisibilityInputs {
     KeyState keys;
-    ScreenPoint cursor;
-    ScreenRect frame;
+    Point cursor;
+    Rect frame;
     bool aboutBoxOpen = false;
     bool hiddenUnsnapped = false;
 };
@@ -64,7 +63,7 @@ struct VisibilityDecision {
 };
 
 // Where the pointer counts as near the window: the frame and a margin around it.
-ScreenRect NearArea(const ScreenRect& frame);
+Rect NearArea(const Rect& frame);
 
 // One visibility poll: the auto-hide, show-on-mouse and key rules. The z-order the rules ask
 // for is returned once, so that a poll never flips the window down and up again.
@@ -105,8 +104,8 @@ int AlphaFromPercent(int percent);
 
 // The frame after switching double size: the window grows and shrinks away from the nearer
 // screen edges and is then pulled back on screen. singleWidth/Height are the unscaled size.
-ScreenRect DoubleSizeFrame(const ScreenRect& frame, int singleWidth, int singleHeight,
-                           WindowScale to, const ScreenRect& screen);
+Rect DoubleSizeFrame(const Rect& frame, int singleWidth, int singleHeight, WindowScale to,
+                     const Rect& screen);
 
 // --- The window -------------------------------------------------------------------------------
 
@@ -115,7 +114,7 @@ class SkinSurface {
 public:
     virtual ~SkinSurface() = default;
     virtual WindowId Id() const = 0;
-    virtual ScreenRect Frame() const = 0;
+    virtual Rect Frame() const = 0;
     virtual void MoveTo(int x, int y) = 0;
     virtual void Resize(int width, int height) = 0;
     virtual void SetShown(bool shown) = 0;
@@ -134,8 +133,8 @@ public:
     void SetLayout(const ButtonRects& buttons, int singleWidth, int singleHeight);
 
     // Mouse events; point in window pixels, cursor on the screen.
-    void MousePress(MouseButton button, Point point, ScreenPoint cursor);
-    void MouseMove(bool buttonHeld, Point point, ScreenPoint cursor);
+    void MousePress(MouseButton button, Point point, Point cursor);
+    void MouseMove(bool buttonHeld, Point point, Point cursor);
     void MouseRelease(MouseButton button, Point point);
 
     void OnSkinButton(int index, MouseButton button);
@@ -170,7 +169,7 @@ public:
     bool TopMostApplied() const { return topMostApplied_; }
     bool SnappedByAuto() const { return snappedByAuto_; }
     // Where auto-snap will put the window back; meaningful while SnappedByAuto().
-    ScreenPoint PositionBeforeSnap() const { return beforeSnap_; }
+    Point PositionBeforeSnap() const { return beforeSnap_; }
     bool HiddenUnsnapped() const { return hiddenUnsnapped_; }
 
 private:
@@ -196,14 +195,14 @@ private:
     ButtonStates previous_{};
 
     bool dragging_ = false;
-    ScreenRect dragFrame_;
-    ScreenPoint dragCursor_;
+    Rect dragFrame_;
+    Point dragCursor_;
 
     VisibilityState visibility_;
     PointerWatch pointerWatch_ = PointerWatch::None;
     bool topMostApplied_ = false;
     bool snappedByAuto_ = false;
-    ScreenPoint beforeSnap_;
+    Point beforeSnap_;
     bool hiddenUnsnapped_ = false;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Geometry.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +22,7 @@ struct Bitmap {
 
     bool Empty() const { return width <= 0 || height <= 0; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    Rect Bounds() const { return {0, 0, width, height}; }
 
     std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * stride; }
     const std::uint32_t* Row(int y) const {

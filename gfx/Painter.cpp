@@ -4,59 +4,43 @@
 
 namespace trumbel {
 
-IntRect IntRect::Intersected(const IntRect& other) const {
-    // 64-bit edges: a rectangle built from untrusted numbers must not overflow into view.
-    const long long left = std::max<long long>(x, other.x);
-    const long long top = std::max<long long>(y, other.y);
-    const long long right = std::min<long long>(static_cast<long long>(x) + width,
-                                                static_cast<long long>(other.x) + other.width);
-    const long long bottom = std::min<long long>(static_cast<long long>(y) + height,
-                                                 static_cast<long long>(other.y) + other.height);
-    if (right <= left || bottom <= top || width <= 0 || height <= 0 || other.width <= 0 ||
-        other.height <= 0) {
-        return {};
-    }
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-            static_cast<int>(bottom - top)};
-}
-
 namespace {
 
-// One clipped copy: the visible destination rectangle and, for its pixel (dest.x + i,
-// dest.y + j), the source pixel (srcX + (skipX + i) / scale, srcY + (skipY + j) / scale).
+// One clipped copy: the visible destination rectangle and, for its pixel (dest.left + i,
+// dest.top + j), the source pixel (srcX + (skipX + i) / scale, srcY + (skipY + j) / scale).
 struct ClippedCopy {
-    IntRect dest;
+    Rect dest;
     int skipX = 0; // destination pixels cut away at the left and top
     int skipY = 0;
     int srcX = 0;
     int srcY = 0;
 };
 
-bool ClipCopy(int dx, int dy, const IntRect& from, const IntRect& sourceBounds, const IntRect& clip,
+bool ClipCopy(int dx, int dy, const Rect& from, const Rect& sourceBounds, const Rect& clip,
               int scale, ClippedCopy& out) {
-    const IntRect src = from.Intersected(sourceBounds);
+    const Rect src = from.Intersected(sourceBounds);
     if (src.Empty() || clip.Empty()) {
         return false;
     }
     // 64-bit until the result is known to lie inside the clip rectangle.
-    const long long ox = dx + static_cast<long long>(src.x - from.x) * scale;
-    const long long oy = dy + static_cast<long long>(src.y - from.y) * scale;
-    const long long left = std::max<long long>(ox, clip.x);
-    const long long top = std::max<long long>(oy, clip.y);
+    const long long ox = dx + static_cast<long long>(src.left - from.left) * scale;
+    const long long oy = dy + static_cast<long long>(src.top - from.top) * scale;
+    const long long left = std::max<long long>(ox, clip.left);
+    const long long top = std::max<long long>(oy, clip.top);
     const long long right =
-        std::min<long long>(ox + static_cast<long long>(src.width) * scale, clip.Right());
+        std::min<long long>(ox + static_cast<long long>(src.Width()) * scale, clip.right);
     const long long bottom =
-        std::min<long long>(oy + static_cast<long long>(src.height) * scale, clip.Bottom());
+        std::min<long long>(oy + static_cast<long long>(src.Height()) * scale, clip.bottom);
     if (right <= left || bottom <= top) {
         return false;
     }
-    out.dest = {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                static_cast<int>(bottom - top)};
+    out.dest = {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                static_cast<int>(bottom)};
     // Less than the source's own size times the scale, so within range.
     out.skipX = static_cast<int>(left - ox);
     out.skipY = static_cast<int>(top - oy);
-    out.srcX = src.x;
-    out.srcY = src.y;
+    out.srcX = src.left;
+    out.srcY = src.top;
     return true;
 }
 
@@ -83,60 +67,61 @@ void DoubleRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict s, i
     }
 }
 
-IntRect CommonBounds(const Bitmap& a, const Bitmap& b) {
-    return IntRect::Of(a).Intersected(IntRect::Of(b));
+Rect CommonBounds(const Bitmap& a, const Bitmap& b) {
+    return a.Bounds().Intersected(b.Bounds());
 }
 
 } // namespace
 
-void Painter::Fill(const IntRect& rect, std::uint32_t colour) {
-    const IntRect r = rect.Intersected(clip_);
+void Painter::Fill(const Rect& rect, std::uint32_t colour) {
+    const Rect r = rect.Intersected(clip_);
     const std::uint32_t c = colour & kColourBits;
-    for (int y = r.y; y < r.Bottom(); ++y) {
-        std::uint32_t* d = target_.Row(y) + r.x;
-        for (int i = 0; i < r.width; ++i) {
+    for (int y = r.top; y < r.bottom; ++y) {
+        std::uint32_t* d = target_.Row(y) + r.left;
+        for (int i = 0, n = r.Width(); i < n; ++i) {
             d[i] = (d[i] & kAlphaBits) | c;
         }
     }
 }
 
-void Painter::Blit(int dx, int dy, const Bitmap& src, const IntRect& from) {
+void Painter::Blit(int dx, int dy, const Bitmap& src, const Rect& from) {
     ClippedCopy c;
-    if (!ClipCopy(dx, dy, from, IntRect::Of(src), clip_, 1, c)) {
+    if (!ClipCopy(dx, dy, from, src.Bounds(), clip_, 1, c)) {
         return;
     }
     const int sx = c.srcX + c.skipX;
     const int sy = c.srcY + c.skipY;
-    for (int row = 0; row < c.dest.height; ++row) {
-        CopyRow(target_.Row(c.dest.y + row) + c.dest.x, src.Row(sy + row) + sx, c.dest.width);
+    for (int row = 0; row < c.dest.Height(); ++row) {
+        CopyRow(target_.Row(c.dest.top + row) + c.dest.left, src.Row(sy + row) + sx,
+                c.dest.Width());
     }
 }
 
 void Painter::DrawMasked(int dx, int dy, const Bitmap& image, const Bitmap& mask,
-                         const IntRect& from) {
+                         const Rect& from) {
     ClippedCopy c;
     if (!ClipCopy(dx, dy, from, CommonBounds(image, mask), clip_, 1, c)) {
         return;
     }
     const int sx = c.srcX + c.skipX;
     const int sy = c.srcY + c.skipY;
-    for (int row = 0; row < c.dest.height; ++row) {
-        MaskRow(target_.Row(c.dest.y + row) + c.dest.x, mask.Row(sy + row) + sx,
-                image.Row(sy + row) + sx, c.dest.width);
+    for (int row = 0; row < c.dest.Height(); ++row) {
+        MaskRow(target_.Row(c.dest.top + row) + c.dest.left, mask.Row(sy + row) + sx,
+                image.Row(sy + row) + sx, c.dest.Width());
     }
 }
 
-void Painter::BlitScaled2x(int dx, int dy, const Bitmap& src, const IntRect& from) {
+void Painter::BlitScaled2x(int dx, int dy, const Bitmap& src, const Rect& from) {
     ClippedCopy c;
-    if (!ClipCopy(dx, dy, from, IntRect::Of(src), clip_, 2, c)) {
+    if (!ClipCopy(dx, dy, from, src.Bounds(), clip_, 2, c)) {
         return;
     }
-    const int n = c.dest.width;
-    for (int row = 0; row < c.dest.height; ++row) {
-        std::uint32_t* d = target_.Row(c.dest.y + row) + c.dest.x;
+    const int n = c.dest.Width();
+    for (int row = 0; row < c.dest.Height(); ++row) {
+        std::uint32_t* d = target_.Row(c.dest.top + row) + c.dest.left;
         // The second row of a source row is the first one again.
         if (row > 0 && (c.skipY + row) / 2 == (c.skipY + row - 1) / 2) {
-            CopyRow(d, target_.Row(c.dest.y + row - 1) + c.dest.x, n);
+            CopyRow(d, target_.Row(c.dest.top + row - 1) + c.dest.left, n);
             continue;
         }
         const std::uint32_t* s = src.Row(c.srcY + (c.skipY + row) / 2) + c.srcX + c.skipX / 2;

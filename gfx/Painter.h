@@ -6,19 +6,6 @@
 
 namespace trumbel {
 
-struct IntRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool Empty() const { return width <= 0 || height <= 0; }
-    int Right() const { return x + width; }
-    int Bottom() const { return y + height; }
-    IntRect Intersected(const IntRect& other) const;
-    static IntRect Of(const Bitmap& bitmap) { return {0, 0, bitmap.width, bitmap.height}; }
-};
-
 inline constexpr std::uint32_t kColourBits = 0x00FFFFFFu;
 inline constexpr std::uint32_t kAlphaBits = 0xFF000000u;
 
@@ -37,29 +24,29 @@ inline constexpr std::uint32_t kAlphaBits = 0xFF000000u;
 // Nothing here allocates.
 class Painter {
 public:
-    explicit Painter(Bitmap& target) : target_(target), clip_(IntRect::Of(target)) {}
+    explicit Painter(Bitmap& target) : target_(target), clip_(target.Bounds()) {}
 
     // Narrows drawing to `rect` (always within the target).
-    void SetClip(const IntRect& rect) { clip_ = rect.Intersected(IntRect::Of(target_)); }
-    IntRect Clip() const { return clip_; }
+    void SetClip(const Rect& rect) { clip_ = rect.Intersected(target_.Bounds()); }
+    Rect Clip() const { return clip_; }
 
-    void Fill(const IntRect& rect, std::uint32_t colour);
+    void Fill(const Rect& rect, std::uint32_t colour);
 
     // Copies `src`'s rectangle `from` with its top-left at (dx, dy).
-    void Blit(int dx, int dy, const Bitmap& src, const IntRect& from);
+    void Blit(int dx, int dy, const Bitmap& src, const Rect& from);
 
     // The masked copy: the mask ANDed onto the target, then the image ORed onto it, both from
     // the same source rectangle. With a mask that is white where the artwork is transparent and
     // an image that is black there, transparent pixels leave the target as it was.
-    void DrawMasked(int dx, int dy, const Bitmap& image, const Bitmap& mask, const IntRect& from);
+    void DrawMasked(int dx, int dy, const Bitmap& image, const Bitmap& mask, const Rect& from);
 
     // Nearest-neighbour stretch to twice the width and height; (dx, dy) is where `from`'s
     // top-left pixel lands.
-    void BlitScaled2x(int dx, int dy, const Bitmap& src, const IntRect& from);
+    void BlitScaled2x(int dx, int dy, const Bitmap& src, const Rect& from);
 
 private:
     Bitmap& target_;
-    IntRect clip_;
+    Rect clip_;
 };
 
 } // namespace trumbel

@@ -40,7 +40,7 @@ ItemText SplitItemText(std::string_view text) {
     return {std::string(text.substr(0, tab)), std::string(text.substr(tab + 1))};
 }
 
-PixelSize MeasureItem(PixelSize text, PixelSize icon, EdgeSize edge, int bandWidth) {
+Size MeasureItem(Size text, Size icon, EdgeSize edge, int bandWidth) {
     return {text.width + icon.width + 3 * edge.cx + 8 + bandWidth,
             std::max(text.height, icon.height) + 2 * edge.cy};
 }
@@ -57,7 +57,7 @@ int DefaultItemWeight(int weight) {
     return std::min(weight + 300, 900);
 }
 
-ItemColumns LayoutItem(int itemWidth, PixelSize icon, EdgeSize edge) {
+ItemColumns LayoutItem(int itemWidth, Size icon, EdgeSize edge) {
     // edge | icon | edge + 4 | caption ... shortcut | 4 + edge: the fixed parts of the width.
     ItemColumns c;
     c.iconLeft = edge.cx;
@@ -116,7 +116,7 @@ void OwnMenu::Init(EdgeSize edge) {
     currentSubmenu_ = -1;
 }
 
-int OwnMenu::Register(int window, std::span<const MenuItem> menuBar, PixelSize icon) {
+int OwnMenu::Register(int window, std::span<const MenuItem> menuBar, Size icon) {
     if (menuBar.empty()) {
         return -1;
     }

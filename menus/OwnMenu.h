@@ -1,7 +1,8 @@
 #pragma once
 
-#include "menus/MenuTree.h"
+#include "base/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "menus/MenuTree.h"
 
 #include <cstdint>
 #include <span>
@@ -14,12 +15,6 @@ namespace trumbel {
 // The toolkit-free half of the program-drawn menus: the records each item is drawn from, the
 // measure rules, and the title band's picture. A view measures text and draws glyphs; every
 // size and position it uses comes from here.
-
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-    bool operator==(const PixelSize&) const = default;
-};
 
 // The desktop's edge sizes, read once when the menus are set up.
 struct EdgeSize {
@@ -37,7 +32,7 @@ struct ItemText {
 ItemText SplitItemText(std::string_view text);
 
 // Item size from the size of caption + shortcut in the menu font and the icon column.
-PixelSize MeasureItem(PixelSize text, PixelSize icon, EdgeSize edge, int bandWidth);
+Size MeasureItem(Size text, Size icon, EdgeSize edge, int bandWidth);
 int SeparatorHeight(EdgeSize edge);
 // A band is as wide as its text is high, plus an edge on each side.
 int BandWidth(int textHeight, EdgeSize edge);
@@ -51,7 +46,7 @@ struct ItemColumns {
     int captionLeft = 0;
     int shortcutRight = 0; // right end of the right-aligned shortcut text
 };
-ItemColumns LayoutItem(int itemWidth, PixelSize icon, EdgeSize edge);
+ItemColumns LayoutItem(int itemWidth, Size icon, EdgeSize edge);
 
 // The band: navy at the top to blue at the bottom for every band the menus show.
 struct BandColours {
@@ -117,7 +112,7 @@ struct OwnSubmenu {
 struct OwnWindow {
     int window = 0;
     int style = 0;
-    PixelSize icon;
+    Size icon;
     std::vector<OwnSubmenu> submenus;
 };
 
@@ -131,7 +126,7 @@ public:
 
     // -1 for a window without menus; the existing index for a known window; otherwise the
     // index of a new record holding every submenu of `menuBar`, depth first.
-    int Register(int window, std::span<const MenuItem> menuBar, PixelSize icon);
+    int Register(int window, std::span<const MenuItem> menuBar, Size icon);
     // The old style; -1 for an unknown window.
     int SetStyle(int window, int style);
     // The submenu at `top` and then at each position of `path`; top -1 (the system menu,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Geometry.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,23 +11,6 @@ namespace trumbel {
 
 // What the desktop tells the skin window about the screen and the other windows. Coordinates
 // are screen pixels; rectangles are half-open (right and bottom are one past the last pixel).
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
-};
-
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    ScreenRect MovedTo(int x, int y) const { return {x, y, x + Width(), y + Height()}; }
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
 
 // A top-level window's id on the desktop (an X window id); 0 is none.
 using WindowId = std::uint64_t;
@@ -61,21 +46,20 @@ struct TopLevelWindow {
     bool visible = false;
     bool normalState = false;   // neither minimized (hidden) nor maximized
     bool desktopOrDock = false; // the desktop, panels and docks: never snap targets
-    ScreenRect frame;           // the outer frame, decorations included
+    Rect frame;                 // the outer frame, decorations included
 };
 
 // The taskbar is the side where the work area is cut from the screen; the largest cut wins
 // and nothing cut means no taskbar.
-std::optional<TaskbarPosition> TaskbarFromWorkArea(const ScreenRect& screen,
-                                                   const ScreenRect& work);
+std::optional<TaskbarPosition> TaskbarFromWorkArea(const Rect& screen, const Rect& work);
 
 // The questions the skin window asks the desktop. A desktop that cannot answer one (no window
 // manager, no X server) gives an empty answer rather than failing.
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual ScreenRect Screen() const = 0;
-    virtual ScreenRect WorkArea() const = 0;
+    virtual Rect Screen() const = 0;
+    virtual Rect WorkArea() const = 0;
     virtual std::optional<TaskbarPosition> Taskbar() const {
         return TaskbarFromWorkArea(Screen(), WorkArea());
     }
@@ -97,11 +81,11 @@ public:
     // behaviour's KeysChanged. A desktop may answer Polled for as long as it wants to be asked
     // (while a key is held, say).
     virtual KeySource KeysSource() const { return KeySource::Polled; }
-    virtual ScreenPoint Cursor() const = 0;
+    virtual Point Cursor() const = 0;
     // Reports once, to the window behaviour's PointerEntered, when the pointer is inside the
     // area (at once when it already is); a new area replaces the old. None where the desktop
     // cannot tell: the caller keeps asking Cursor().
-    virtual PointerWatch WatchPointerEntering(const ScreenRect&) { return PointerWatch::None; }
+    virtual PointerWatch WatchPointerEntering(const Rect&) { return PointerWatch::None; }
     virtual void StopWatchingPointer() {}
 };
 

@@ -56,7 +56,7 @@ public:
     // mapped only while the pointer is elsewhere: its first crossing event ends the watch and
     // the window goes at once, so that clicks reach what lies below. A new area moves it and
     // raises it again. False when the server has no root to put it on.
-    bool WatchPointerEntering(const ScreenRect& area);
+    bool WatchPointerEntering(const Rect& area);
     void StopWatchingPointer();
     // True for the watch window's enter event while watching; the watch has then ended.
     bool TakePointerEvent(const void* xcbEvent);
@@ -81,7 +81,7 @@ private:
     std::uint8_t xinputOpcode_ = 0;
     std::vector<std::uint8_t> held_; // watched keycodes now down
     std::uint32_t pointerWindow_ = 0;
-    ScreenRect pointerArea_;
+    Rect pointerArea_;
     bool pointerMapped_ = false;
 };
 

@@ -4,8 +4,8 @@
 #include "base/AtomicFile.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
-#include "resources/Resources.h"
 #include "gfx/ImageDecode.h"
+#include "resources/Resources.h"
 #include "skin/SkinReader.h"
 #include "skin/SkinSurfaces.h"
 #include "skin/TextDecode.h"
@@ -118,7 +118,7 @@ void SkinEngine::ActivateSkin(SkinQuiet quiet) {
     int x = settings_.startX;
     int y = settings_.startY;
     if (hooks_.screenSize) {
-        const ScreenSize screen = hooks_.screenSize();
+        const Size screen = hooks_.screenSize();
         if (x + width > screen.width) {
             x = screen.width - width;
         }
@@ -309,8 +309,9 @@ ButtonRects SkinEngine::Buttons() const {
                            int unitX, int unitY, int first) {
         for (int b = 0; b < kButtonCount; ++b) {
             const SkinButton& sb = buttons[b].button;
-            placed[first + b] = {shown && buttons[b].present, unitX + sb.x, unitY + sb.y, sb.width,
-                                 sb.height};
+            if (shown && buttons[b].present) {
+                placed[first + b] = Rect::Sized(unitX + sb.x, unitY + sb.y, sb.width, sb.height);
+            }
         }
     };
     place(skin_.startButtons, IsOn(settings_.showStartUnit), 0, 0, 0);

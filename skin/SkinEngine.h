@@ -1,9 +1,10 @@
 #pragma once
 
+#include "base/Geometry.h"
 #include "base/SkinButtons.h"
 #include "base/Ui.h"
-#include "settings/Settings.h"
 #include "gfx/Bitmap.h"
+#include "settings/Settings.h"
 #include "skin/FindFiles.h"
 #include "skin/Layout.h"
 #include "skin/SkinData.h"
@@ -21,17 +22,12 @@ namespace trumbel {
 
 enum class SkinQuiet { No, Yes };
 
-struct ScreenSize {
-    int width = 0;
-    int height = 0;
-};
-
 // What the engine asks of the world around it. Unset members do nothing.
 struct SkinHooks {
     // Sizes the skin window (pixels, zoom included).
     std::function<void(int width, int height)> setWindowSize;
     std::function<void(int x, int y)> moveWindow;
-    std::function<ScreenSize()> screenSize;
+    std::function<Size()> screenSize;
     // Composes the window from the engine's state and presents it.
     std::function<void()> drawSkin;
     // After every layout, before drawing: the buttons and the window size have changed.

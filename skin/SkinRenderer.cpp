@@ -212,7 +212,8 @@ int SkinRenderer::LineStyle(int c, int s, int line) const {
 // --- drawing ---------------------------------------------------------------------------------
 
 void SkinRenderer::Piece(int dx, int dy, int sx, int sy, int w, int h) {
-    Painter(skin_.backBuffer).DrawMasked(dx, dy, skin_.image, skin_.mask, {sx, sy, w, h});
+    Painter(skin_.backBuffer)
+        .DrawMasked(dx, dy, skin_.image, skin_.mask, Rect::Sized(sx, sy, w, h));
 }
 
 void SkinRenderer::DrawGlyph(const NumberFont& font, int cell, int x, int y) {
@@ -321,9 +322,9 @@ void SkinRenderer::Present() {
     }
     Painter painter(windowPicture_);
     if (zoom == 2) {
-        painter.BlitScaled2x(0, 0, back, IntRect::Of(back));
+        painter.BlitScaled2x(0, 0, back, back.Bounds());
     } else {
-        painter.Blit(0, 0, back, IntRect::Of(back));
+        painter.Blit(0, 0, back, back.Bounds());
     }
     if (present) {
         present(windowPicture_, zoom);

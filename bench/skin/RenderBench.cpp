@@ -2,9 +2,9 @@
 // measurement pass, the composition and the presentation in the Qt window (offscreen platform).
 
 #include "core/qt/SkinWindow.h"
+#include "gfx/qt/BitmapImage.h"
 #include "measure/SystemMeasure.h"
 #include "skin/SystemInfoView.h"
-#include "gfx/qt/BitmapImage.h"
 #include "tests/skin/BuiltInRig.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The skin engine's costs: formatting one amount (every tick, per number shown), reading a
 // skin file, building a built-in skin with its surfaces, laying out ten containers.
 #include "base/Ui.h"
-#include "resources/Resources.h"
 #include "gfx/ImageDecode.h"
+#include "resources/Resources.h"
 #include "skin/Layout.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinReader.h"

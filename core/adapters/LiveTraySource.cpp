@@ -1,8 +1,8 @@
 #include "core/adapters/LiveTraySource.h"
 
 #include "base/RuntimeError.h"
-#include "measure/SystemMeasure.h"
 #include "gfx/ImageDecode.h"
+#include "measure/SystemMeasure.h"
 #include "skin/Percent.h"
 #include "skin/SkinEngine.h"
 #include "skin/SystemInfoView.h"

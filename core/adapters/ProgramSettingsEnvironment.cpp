@@ -44,7 +44,7 @@ std::optional<WindowPosition> ProgramSettingsEnvironment::PositionBeforeAutoSnap
     if (!behaviour_.SnappedByAuto()) {
         return std::nullopt;
     }
-    const ScreenPoint p = behaviour_.PositionBeforeSnap();
+    const Point p = behaviour_.PositionBeforeSnap();
     return WindowPosition{p.x, p.y};
 }
 

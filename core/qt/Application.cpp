@@ -3,11 +3,11 @@
 #include "base/AppInfo.h"
 #include "core/qt/LiveProgram.h"
 #include "core/qt/QtUi.h"
+#include "gfx/qt/BitmapImage.h"
 #include "measure/PrintValues.h"
 #include "platform/AppFolder.h"
 #include "platform/InstanceLock.h"
 #include "resources/qt/ProgramLook.h"
-#include "gfx/qt/BitmapImage.h"
 
 #include <QApplication>
 #include <QGuiApplication>

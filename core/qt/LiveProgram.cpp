@@ -1,15 +1,15 @@
 #include "core/qt/LiveProgram.h"
 
+#include "core/adapters/LiveTraySource.h"
 #include "functions/qt/FileDropTarget.h"
+#include "gfx/qt/BitmapImage.h"
 #include "options/StartupEntry.h"
 #include "options/qt/Form2.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 #include "resources/qt/ProgramIcons.h"
-#include "gfx/qt/BitmapImage.h"
 #include "skin/qt/FormSearchDir.h"
-#include "core/adapters/LiveTraySource.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -36,8 +36,7 @@ SkinHooks MakeSkinHooks() {
     SkinHooks hooks;
     hooks.screenSize = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? ScreenSize{screen->geometry().width(), screen->geometry().height()}
-                      : ScreenSize{};
+        return screen ? Size{screen->geometry().width(), screen->geometry().height()} : Size{};
     };
     hooks.searchProgress.open = [] { return OpenSearchWindow(); };
     hooks.searchProgress.nowMs = [] { return TickCountMs(); };
@@ -161,9 +160,9 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
         const ButtonRects rects = skin.Buttons();
         behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
         for (int i = 0; i < kSkinButtonCount; ++i) {
-            const ButtonRect& b = rects[static_cast<std::size_t>(i)];
-            if (b.defined) {
-                qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b.x, b.y, b.width, b.height);
+            if (const std::optional<Rect>& b = rects[static_cast<std::size_t>(i)]) {
+                qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b->left, b->top, b->Width(),
+                       b->Height());
             }
         }
     };

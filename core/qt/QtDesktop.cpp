@@ -22,7 +22,7 @@ public:
     void Ungrab() override {}
 };
 
-ScreenRect FromQRect(const QRect& r) {
+Rect FromQRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
@@ -125,7 +125,7 @@ QtDesktop::QtDesktop() {
 
 QtDesktop::~QtDesktop() = default;
 
-PointerWatch QtDesktop::WatchPointerEntering(const ScreenRect& area) {
+PointerWatch QtDesktop::WatchPointerEntering(const Rect& area) {
     return pointerWatch_ && x11_->WatchPointerEntering(area) ? PointerWatch::Watching
                                                              : PointerWatch::None;
 }
@@ -136,12 +136,12 @@ void QtDesktop::StopWatchingPointer() {
     }
 }
 
-ScreenRect QtDesktop::Screen() const {
+Rect QtDesktop::Screen() const {
     const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? FromQRect(s->geometry()) : ScreenRect{0, 0, 1024, 768};
+    return s ? FromQRect(s->geometry()) : Rect{0, 0, 1024, 768};
 }
 
-ScreenRect QtDesktop::WorkArea() const {
+Rect QtDesktop::WorkArea() const {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? FromQRect(s->availableGeometry()) : Screen();
 }
@@ -194,7 +194,7 @@ KeySource QtDesktop::KeysSource() const {
     return keyWatch_ && !x11_->AnyWatchedKeyHeld() ? KeySource::Pushed : KeySource::Polled;
 }
 
-ScreenPoint QtDesktop::Cursor() const {
+Point QtDesktop::Cursor() const {
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
 }

@@ -21,15 +21,15 @@ public:
     QtDesktop();
     ~QtDesktop() override;
 
-    ScreenRect Screen() const override;
-    ScreenRect WorkArea() const override;
+    Rect Screen() const override;
+    Rect WorkArea() const override;
     std::vector<TopLevelWindow> TopLevelWindows() const override;
     std::optional<TopLevelWindow> Describe(WindowId id) const override;
     WindowId ForegroundWindow() const override;
     KeyState Keys() const override;
     KeySource KeysSource() const override;
-    ScreenPoint Cursor() const override;
-    PointerWatch WatchPointerEntering(const ScreenRect& area) override;
+    Point Cursor() const override;
+    PointerWatch WatchPointerEntering(const Rect& area) override;
     void StopWatchingPointer() override;
 
     // Called on the UI thread, after the event that moved Ctrl, Shift or Pause, while the keys

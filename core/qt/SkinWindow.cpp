@@ -30,7 +30,7 @@ Point WindowPoint(const QMouseEvent* e) {
     return {p.x(), p.y()};
 }
 
-ScreenPoint CursorPoint(const QMouseEvent* e) {
+Point CursorPoint(const QMouseEvent* e) {
     const QPoint p = e->globalPosition().toPoint();
     return {p.x(), p.y()};
 }
@@ -92,7 +92,7 @@ void SkinWindow::Present(const QImage& frame, int scale) {
         update();
         return;
     }
-    const std::optional<PixelArea> area =
+    const std::optional<Rect> area =
         delta_.Next(reinterpret_cast<const std::uint32_t*>(frame_.constBits()), frame_.width(),
                     frame_.height(), static_cast<int>(frame_.bytesPerLine() / 4));
     if (!area) {
@@ -262,7 +262,7 @@ WindowId SkinWindow::Id() const {
     return static_cast<WindowId>(winId());
 }
 
-ScreenRect SkinWindow::Frame() const {
+Rect SkinWindow::Frame() const {
     // The strip is borderless, so its frame is its own rectangle. The toolkit's frame geometry
     // comes from the window manager's frame window, which can be caught at 1 x 1 while the
     // manager is still reparenting and then stays so: the pointer rules never saw the pointer

@@ -48,7 +48,7 @@ public:
 
     // SkinSurface
     WindowId Id() const override;
-    ScreenRect Frame() const override;
+    Rect Frame() const override;
     void MoveTo(int x, int y) override;
     void Resize(int width, int height) override;
     void SetShown(bool shown) override;

@@ -110,7 +110,7 @@ QSize OwnMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     if (!text.shortcut.isEmpty()) {
         width -= widget->fontMetrics().horizontalAdvance(text.shortcut);
     }
-    PixelSize measured = MeasureItem({width, fm.height()}, kIconSize, edge_, 0);
+    Size measured = MeasureItem({width, fm.height()}, kIconSize, edge_, 0);
     if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
         measured.width += kArrowRoom;
     }

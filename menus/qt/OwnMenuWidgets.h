@@ -26,7 +26,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
 
-    static constexpr PixelSize kIconSize{16, 16};
+    static constexpr Size kIconSize{16, 16};
     // Room the menu keeps at the right of a submenu item for its arrow.
     static constexpr int kArrowRoom = 12;
 

@@ -2,8 +2,7 @@
 
 namespace trumbel {
 
-std::optional<TaskbarPosition> TaskbarFromWorkArea(const ScreenRect& screen,
-                                                   const ScreenRect& work) {
+std::optional<TaskbarPosition> TaskbarFromWorkArea(const Rect& screen, const Rect& work) {
     struct Cut {
         int size;
         TaskbarPosition position;

@@ -512,7 +512,7 @@ void X11Desktop::SetLayer(std::uint32_t window, WindowLayer layer, bool mapped) 
     Flush();
 }
 
-bool X11Desktop::WatchPointerEntering(const ScreenRect& area) {
+bool X11Desktop::WatchPointerEntering(const Rect& area) {
     if (!Alive(connection_) || root_ == 0) {
         return false;
     }

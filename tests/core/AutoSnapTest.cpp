@@ -31,7 +31,7 @@ TEST(SnapTitleMatch, StarsAndLiterals) {
     }
 }
 
-TopLevelWindow Win(WindowId id, std::string title, ScreenRect frame = {0, 0, 800, 600}) {
+TopLevelWindow Win(WindowId id, std::string title, Rect frame = {0, 0, 800, 600}) {
     TopLevelWindow w;
     w.id = id;
     w.title = std::move(title);
@@ -98,10 +98,10 @@ TEST(FindSnapTarget, ModesAndPatterns) {
 }
 
 TEST(SnapPosition, AnchorsAndOffsets) {
-    const ScreenRect target{100, 200, 900, 800};
+    const Rect target{100, 200, 900, 800};
     struct Case {
         int anchor1, anchor2;
-        ScreenPoint expected;
+        Point expected;
     } cases[] = {
         {0, 0, {105, 207}}, {1, 0, {905, 207}}, {2, 0, {105, 807}}, {3, 0, {905, 807}},
         {1, 1, {745, 207}}, {2, 2, {105, 789}}, {3, 3, {745, 789}},
@@ -117,20 +117,20 @@ TEST(SnapPosition, AnchorsAndOffsets) {
 struct SnapDesktop : Desktop {
     std::vector<TopLevelWindow> windows;
     WindowId foreground = 0;
-    ScreenRect Screen() const override { return {0, 0, 1920, 1080}; }
-    ScreenRect WorkArea() const override { return Screen(); }
+    Rect Screen() const override { return {0, 0, 1920, 1080}; }
+    Rect WorkArea() const override { return Screen(); }
     std::vector<TopLevelWindow> TopLevelWindows() const override { return windows; }
     WindowId ForegroundWindow() const override { return foreground; }
     KeyState Keys() const override { return {}; }
-    ScreenPoint Cursor() const override { return {1900, 1000}; }
+    Point Cursor() const override { return {1900, 1000}; }
 };
 
 struct SnapSurface : SkinSurface {
-    ScreenRect frame{50, 60, 210, 78};
+    Rect frame{50, 60, 210, 78};
     bool shown = true;
     int moves = 0;
     WindowId Id() const override { return 77; }
-    ScreenRect Frame() const override { return frame; }
+    Rect Frame() const override { return frame; }
     void MoveTo(int x, int y) override {
         frame = frame.MovedTo(x, y);
         ++moves;
@@ -167,13 +167,13 @@ TEST_F(AutoSnapTest, FollowsForegroundAndReturns) {
     program.onAutoSnap = [&] { behaviour.AutoSnap(); };
     program.onAutoSnapReturn = [&] { behaviour.AutoSnapReturn(); };
     program.AutoSnapPoll();
-    EXPECT_EQ((ScreenPoint{surface.frame.left, surface.frame.top}), (ScreenPoint{1100, 200}));
+    EXPECT_EQ((Point{surface.frame.left, surface.frame.top}), (Point{1100, 200}));
     EXPECT_TRUE(behaviour.SnappedByAuto());
 
     // The target moves: the window follows; the remembered position stays the first one.
     desktop.windows[0].frame = {400, 250, 1200, 850};
     program.AutoSnapPoll();
-    EXPECT_EQ((ScreenPoint{surface.frame.left, surface.frame.top}), (ScreenPoint{1200, 250}));
+    EXPECT_EQ((Point{surface.frame.left, surface.frame.top}), (Point{1200, 250}));
     const int moves = surface.moves;
     program.AutoSnapPoll();
     EXPECT_EQ(surface.moves, moves) << "no move when nothing changed";
@@ -187,7 +187,7 @@ TEST_F(AutoSnapTest, FollowsForegroundAndReturns) {
     program.settings.autoSnapMode = 0;
     program.AutoSnapPoll();
     EXPECT_FALSE(behaviour.SnappedByAuto());
-    EXPECT_EQ((ScreenPoint{surface.frame.left, surface.frame.top}), (ScreenPoint{50, 60}));
+    EXPECT_EQ((Point{surface.frame.left, surface.frame.top}), (Point{50, 60}));
 }
 
 TEST_F(AutoSnapTest, HideWhenNotSnapped) {
@@ -208,7 +208,7 @@ TEST_F(AutoSnapTest, HideWhenNotSnapped) {
     // The target closes: back and hidden again.
     desktop.windows.clear();
     behaviour.AutoSnap();
-    EXPECT_EQ((ScreenPoint{surface.frame.left, surface.frame.top}), (ScreenPoint{50, 60}));
+    EXPECT_EQ((Point{surface.frame.left, surface.frame.top}), (Point{50, 60}));
     EXPECT_TRUE(behaviour.HiddenUnsnapped());
 
     // Turning the setting off shows the window again at the next round.

@@ -15,7 +15,7 @@ namespace {
 
 TEST(HitButton, EdgesIncludedDoubleSizeHalvesAndUndefinedNeverHits) {
     ButtonRects b{};
-    b[0] = {true, 10, 5, 8, 6}; // (10,5)..(18,11)
+    b[0] = Rect::Sized(10, 5, 8, 6); // (10,5)..(18,11)
     struct Case {
         Point p;
         WindowScale scale;
@@ -41,17 +41,17 @@ TEST(HitButton, EdgesIncludedDoubleSizeHalvesAndUndefinedNeverHits) {
 }
 
 TEST(DragFrame, SnapsToScreenEdgesAndTaskbar) {
-    const ScreenRect screen{0, 0, 1280, 1080};
+    const Rect screen{0, 0, 1280, 1080};
     SnapRules edges{true, false, 10, screen, std::nullopt};
     SnapRules taskbar{false, true, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
     SnapRules both{true, true, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
     SnapRules off{false, false, 10, screen, TaskbarPosition{TaskbarEdge::Bottom, 1050}};
     struct Case {
         const char* name;
-        ScreenRect start;
-        ScreenPoint to; // cursor, with the press at (0,0)
+        Rect start;
+        Point to; // cursor, with the press at (0,0)
         const SnapRules& rules;
-        ScreenPoint expected;
+        Point expected;
     } cases[] = {
         {"left edge at 8 lands at 0", {100, 300, 260, 318}, {-92, 0}, edges, {0, 300}},
         {"left edge at 11 stays", {100, 300, 260, 318}, {-89, 0}, edges, {11, 300}},
@@ -68,20 +68,20 @@ TEST(DragFrame, SnapsToScreenEdgesAndTaskbar) {
         {"both off", {100, 300, 260, 318}, {-95, 0}, off, {5, 300}},
     };
     for (const Case& c : cases) {
-        const ScreenRect r = DragFrame(c.start, {0, 0}, c.to, c.rules);
-        EXPECT_EQ((ScreenPoint{r.left, r.top}), c.expected) << c.name;
+        const Rect r = DragFrame(c.start, {0, 0}, c.to, c.rules);
+        EXPECT_EQ((Point{r.left, r.top}), c.expected) << c.name;
         EXPECT_EQ(r.Width(), c.start.Width()) << c.name;
         EXPECT_EQ(r.Height(), c.start.Height()) << c.name;
     }
 }
 
 TEST(DragFrame, TaskbarOnEachSide) {
-    const ScreenRect screen{0, 0, 1920, 1080};
-    const ScreenRect start{500, 500, 600, 520};
+    const Rect screen{0, 0, 1920, 1080};
+    const Rect start{500, 500, 600, 520};
     struct Case {
         TaskbarPosition bar;
-        ScreenPoint to;
-        ScreenPoint expected;
+        Point to;
+        Point expected;
     } cases[] = {
         {{TaskbarEdge::Left, 60}, {-435, 0}, {60, 500}},
         {{TaskbarEdge::Top, 40}, {0, -455}, {500, 40}},
@@ -89,13 +89,13 @@ TEST(DragFrame, TaskbarOnEachSide) {
     };
     for (const Case& c : cases) {
         SnapRules rules{false, true, 10, screen, c.bar};
-        const ScreenRect r = DragFrame(start, {0, 0}, c.to, rules);
-        EXPECT_EQ((ScreenPoint{r.left, r.top}), c.expected) << static_cast<int>(c.bar.edge);
+        const Rect r = DragFrame(start, {0, 0}, c.to, rules);
+        EXPECT_EQ((Point{r.left, r.top}), c.expected) << static_cast<int>(c.bar.edge);
     }
 }
 
 TEST(TaskbarFromWorkArea, LargestCutWinsAndNoCutIsNone) {
-    const ScreenRect screen{0, 0, 1920, 1080};
+    const Rect screen{0, 0, 1920, 1080};
     EXPECT_EQ(TaskbarFromWorkArea(screen, screen), std::nullopt);
     EXPECT_EQ(TaskbarFromWorkArea(screen, {0, 0, 1920, 1050}),
               (TaskbarPosition{TaskbarEdge::Bottom, 1050}));
@@ -116,12 +116,12 @@ TEST(AlphaFromPercent, RoundsHalfToEven) {
 }
 
 TEST(DoubleSizeFrame, GrowsAwayFromNearerEdgesAndStaysOnScreen) {
-    const ScreenRect screen{0, 0, 1920, 1080};
+    const Rect screen{0, 0, 1920, 1080};
     struct Case {
         const char* name;
-        ScreenRect frame;
+        Rect frame;
         WindowScale to;
-        ScreenRect expected;
+        Rect expected;
     } cases[] = {
         {"upper left grows right and down",
          {100, 100, 300, 120},
@@ -167,7 +167,7 @@ struct VisCase {
     const char* name;
     bool topmost;
     KeyState keys;
-    ScreenPoint cursor;
+    Point cursor;
     VisibilityState before;
     bool expectHide;
     bool expectInsideShift;
@@ -175,10 +175,10 @@ struct VisCase {
 };
 
 TEST(DecideVisibility, TopmostAndNormalWindowsWithAndWithoutShift) {
-    const ScreenRect frame{100, 100, 260, 118};
-    const ScreenPoint inside{150, 110};
-    const ScreenPoint margin{270, 110}; // 10 px right of the window: near, not inside
-    const ScreenPoint away{281, 110};   // 21 px right: away
+    const Rect frame{100, 100, 260, 118};
+    const Point inside{150, 110};
+    const Point margin{270, 110}; // 10 px right of the window: near, not inside
+    const Point away{281, 110};   // 21 px right: away
     const KeyState none{};
     const KeyState shift{false, true, false};
     const KeyState ctrlShift{true, true, false};
@@ -233,7 +233,7 @@ TEST(DecideVisibility, TopmostAndNormalWindowsWithAndWithoutShift) {
 }
 
 TEST(DecideVisibility, FlagsAndSwitches) {
-    const ScreenRect frame{100, 100, 260, 118};
+    const Rect frame{100, 100, 260, 118};
     Settings s;
     s.topmost = kVbTrue;
     s.hideOnMouseOver = kVbTrue;
@@ -399,16 +399,16 @@ TEST(PlanPolls, APointerWatchStandsInForThePointerPoll) {
 }
 
 TEST(NearArea, AwayStartsPastTheMargin) {
-    const ScreenRect frame{100, 200, 260, 218};
-    const ScreenRect near = NearArea(frame);
+    const Rect frame{100, 200, 260, 218};
+    const Rect near = NearArea(frame);
     Settings s;
     s.hideOnMouseOver = kVbTrue;
     s.shiftKeepsVisible = kVbFalse;
     // Each point just inside and just outside the area, decided by the rules themselves.
-    for (const ScreenPoint p : {ScreenPoint{near.left, 210}, ScreenPoint{near.left - 1, 210},
-                                ScreenPoint{near.right - 1, 210}, ScreenPoint{near.right, 210},
-                                ScreenPoint{150, near.top}, ScreenPoint{150, near.top - 1},
-                                ScreenPoint{150, near.bottom - 1}, ScreenPoint{150, near.bottom}}) {
+    for (const Point p :
+         {Point{near.left, 210}, Point{near.left - 1, 210}, Point{near.right - 1, 210},
+          Point{near.right, 210}, Point{150, near.top}, Point{150, near.top - 1},
+          Point{150, near.bottom - 1}, Point{150, near.bottom}}) {
         const bool inside =
             p.x >= near.left && p.x < near.right && p.y >= near.top && p.y < near.bottom;
         const VisibilityDecision d = DecideVisibility(s, {}, {{}, p, frame, false, false});
@@ -419,28 +419,28 @@ TEST(NearArea, AwayStartsPastTheMargin) {
 // --- The stateful window -----------------------------------------------------------------------
 
 struct FakeDesktop : Desktop {
-    ScreenRect screen{0, 0, 1280, 1024};
-    ScreenRect work{0, 0, 1280, 1024};
+    Rect screen{0, 0, 1280, 1024};
+    Rect work{0, 0, 1280, 1024};
     std::vector<TopLevelWindow> windows;
     WindowId foreground = 0;
     KeyState keys;
     KeySource source = KeySource::Polled;
-    ScreenPoint cursor{900, 900};
+    Point cursor{900, 900};
     mutable int cursorAsked = 0;
-    ScreenRect Screen() const override { return screen; }
-    ScreenRect WorkArea() const override { return work; }
+    Rect Screen() const override { return screen; }
+    Rect WorkArea() const override { return work; }
     std::vector<TopLevelWindow> TopLevelWindows() const override { return windows; }
     WindowId ForegroundWindow() const override { return foreground; }
     KeyState Keys() const override { return keys; }
     KeySource KeysSource() const override { return source; }
-    ScreenPoint Cursor() const override {
+    Point Cursor() const override {
         ++cursorAsked;
         return cursor;
     }
     // A desktop that can tell when the pointer comes near; off unless a test turns it on.
     bool canWatch = false;
-    std::optional<ScreenRect> watched;
-    PointerWatch WatchPointerEntering(const ScreenRect& area) override {
+    std::optional<Rect> watched;
+    PointerWatch WatchPointerEntering(const Rect& area) override {
         if (!canWatch) {
             return PointerWatch::None;
         }
@@ -451,13 +451,13 @@ struct FakeDesktop : Desktop {
 };
 
 struct FakeSurface : SkinSurface {
-    ScreenRect frame{100, 100, 260, 118};
+    Rect frame{100, 100, 260, 118};
     bool shown = true;
     int alpha = 255;
     std::vector<ZOrderStep> zSteps;
-    std::vector<ScreenPoint> moves;
+    std::vector<Point> moves;
     WindowId Id() const override { return 77; }
-    ScreenRect Frame() const override { return frame; }
+    Rect Frame() const override { return frame; }
     void MoveTo(int x, int y) override {
         frame = frame.MovedTo(x, y);
         moves.push_back({x, y});
@@ -507,10 +507,10 @@ protected:
         p.skin = &skin;
         program.Attach(inert.Fill(p));
         ButtonRects b{};
-        b[0] = {true, 2, 2, 10, 10};   // start unit close
-        b[1] = {true, 14, 2, 10, 10};  // start unit function
-        b[2] = {true, 26, 2, 10, 10};  // start unit options
-        b[3] = {true, 140, 2, 10, 10}; // end unit close
+        b[0] = Rect::Sized(2, 2, 10, 10);   // start unit close
+        b[1] = Rect::Sized(14, 2, 10, 10);  // start unit function
+        b[2] = Rect::Sized(26, 2, 10, 10);  // start unit options
+        b[3] = Rect::Sized(140, 2, 10, 10); // end unit close
         behaviour.SetLayout(b, 160, 18);
         timers.SetEnabled(TimerId::Timer1, true);
     }
@@ -663,13 +663,13 @@ TEST_F(WindowBehaviourTest, NormalWindowRaisedWithShiftIsNotFlippedEveryPoll) {
 TEST_F(WindowBehaviourTest, DoubleSizeMovesResizesAndChecksMenu) {
     surface.frame = {1000, 900, 1160, 918}; // lower right quarter of 1280x1024
     behaviour.SetDoubleSize(true);
-    EXPECT_EQ(surface.frame, (ScreenRect{840, 882, 1160, 918}));
+    EXPECT_EQ(surface.frame, (Rect{840, 882, 1160, 918}));
     EXPECT_TRUE(IsOn(program.settings.doubleSize));
     EXPECT_EQ(menu.calls.back(), "Bigger on");
     behaviour.SetDoubleSize(true); // no change, no move
-    EXPECT_EQ(surface.frame, (ScreenRect{840, 882, 1160, 918}));
+    EXPECT_EQ(surface.frame, (Rect{840, 882, 1160, 918}));
     behaviour.SetDoubleSize(false);
-    EXPECT_EQ(surface.frame, (ScreenRect{1000, 900, 1160, 918}));
+    EXPECT_EQ(surface.frame, (Rect{1000, 900, 1160, 918}));
 
     // A double-size click hits the button at half the point.
     behaviour.SetDoubleSize(true);
@@ -823,14 +823,14 @@ TEST_F(WindowBehaviourTest, HeldKeysArePolledUntilLetGo) {
 TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
     desktop.source = KeySource::Pushed;
     desktop.canWatch = true;
-    const ScreenPoint away{900, 900};
-    const ScreenPoint onStrip{150, 110};
-    const ScreenPoint inMargin{270, 110};
+    const Point away{900, 900};
+    const Point onStrip{150, 110};
+    const Point inMargin{270, 110};
     enum class Step { UpdatePolls, Poll, Entered, Keys };
     struct Case {
         const char* name;
         void (*set)(Settings&);
-        ScreenPoint cursor;
+        Point cursor;
         bool shift;
         Step step;
         bool shown;

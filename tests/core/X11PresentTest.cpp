@@ -168,14 +168,14 @@ TEST(X11PointerWatch, ReportsThePointerComingIntoTheAreaOnce) {
         GTEST_SKIP() << (s.x.whyNot.empty() ? "no X connection" : s.x.whyNot);
     }
     X11Desktop desktop(s.c, s.screen->root);
-    const ScreenRect a{100, 100, 200, 150};
-    const ScreenRect b{400, 300, 500, 350};
+    const Rect a{100, 100, 200, 150};
+    const Rect b{400, 300, 500, 350};
     enum class Do { Watch, Stop, Move };
     struct Step {
         const char* name;
         Do action;
-        ScreenRect area;     // for Watch
-        ScreenPoint pointer; // for Move
+        Rect area;     // for Watch
+        Point pointer; // for Move
         bool reported;
         bool watching;
     } steps[] = {

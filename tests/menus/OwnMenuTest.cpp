@@ -20,13 +20,13 @@ TEST(OwnMenuText, CaptionAndShortcutSplitAtTheFirstTabOnly) {
 
 TEST(OwnMenuMeasure, ItemsSeparatorsAndBands) {
     const EdgeSize edge{2, 2};
-    const PixelSize icon{16, 16};
+    const Size icon{16, 16};
     struct Case {
         const char* what;
-        PixelSize text;
-        PixelSize icon;
+        Size text;
+        Size icon;
         int band;
-        PixelSize expected;
+        Size expected;
     };
     for (const Case& c : {
              // 100 + 16 + 3 * 2 + 8; the taller of text and icon, + 2 * 2
@@ -38,7 +38,7 @@ TEST(OwnMenuMeasure, ItemsSeparatorsAndBands) {
          }) {
         EXPECT_EQ(MeasureItem(c.text, c.icon, edge, c.band), c.expected) << c.what;
     }
-    EXPECT_EQ(MeasureItem({10, 10}, icon, EdgeSize{1, 3}, 0), (PixelSize{10 + 16 + 3 + 8, 22}));
+    EXPECT_EQ(MeasureItem({10, 10}, icon, EdgeSize{1, 3}, 0), (Size{10 + 16 + 3 + 8, 22}));
     EXPECT_EQ(SeparatorHeight(edge), 10);
     EXPECT_EQ(SeparatorHeight(EdgeSize{1, 1}), 9);
     EXPECT_EQ(BandWidth(17, edge), 21);
@@ -49,8 +49,8 @@ TEST(OwnMenuMeasure, ItemsSeparatorsAndBands) {
 
 TEST(OwnMenuMeasure, ColumnsUseExactlyTheFixedPartsOfTheWidth) {
     const EdgeSize edge{2, 2};
-    const PixelSize icon{16, 16};
-    const PixelSize item = MeasureItem({100, 13}, icon, edge, 0);
+    const Size icon{16, 16};
+    const Size item = MeasureItem({100, 13}, icon, edge, 0);
     const ItemColumns c = LayoutItem(item.width, icon, edge);
     EXPECT_EQ(c.iconLeft, 2);
     EXPECT_EQ(c.captionLeft, 24);

@@ -72,7 +72,7 @@ QIcon RedSquare() {
     return QIcon(red);
 }
 
-PixelSize TextSize(const QFont& font, const QString& text) {
+Size TextSize(const QFont& font, const QString& text) {
     const QFontMetrics fm(font);
     return {fm.horizontalAdvance(text), fm.height()};
 }
@@ -99,7 +99,7 @@ TEST(OwnMenuWidgets, ItemsAreMeasuredByTheRules) {
             b.menu->setDefaultAction(b.At(0));
             font.setWeight(static_cast<QFont::Weight>(DefaultItemWeight(b.menu->font().weight())));
         }
-        const PixelSize expected =
+        const Size expected =
             MeasureItem(TextSize(font, QString::fromUtf8(c.caption)), {16, 16}, edge, 0);
         const QRect item = b.menu->actionGeometry(b.At(0));
         EXPECT_EQ(item.width(), expected.width);
@@ -113,7 +113,7 @@ TEST(OwnMenuWidgets, SeparatorsAndBandsTakeTheirMeasuredRoom) {
     const QString caption = QStringLiteral("終了(&X)");
     Built plain(Menu({Entry("終了(&X)"), Separator(), Entry("終了(&X)")}));
     Built banded(Menu({Entry("終了(&X)"), Separator(), Entry("終了(&X)")}, " Function (一覧)"));
-    const PixelSize item = MeasureItem(TextSize(plain.menu->font(), caption), {16, 16}, edge, 0);
+    const Size item = MeasureItem(TextSize(plain.menu->font(), caption), {16, 16}, edge, 0);
 
     EXPECT_EQ(plain.menu->actionGeometry(plain.At(1)).height(), SeparatorHeight(edge));
     EXPECT_EQ(plain.menu->BandWidth(), 0);

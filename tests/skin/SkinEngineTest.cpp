@@ -62,7 +62,7 @@ protected:
     Settings settings;
     RecordingUi ui;
     Recorded rec;
-    ScreenSize screen{1920, 1080};
+    Size screen{1920, 1080};
     bool filling = false;
 };
 
@@ -289,20 +289,20 @@ TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
     EXPECT_EQ(laidOut, 1);
     ButtonRects b = engine.Buttons();
     // horizontal: close on the start unit, function and options on the end unit at 429
-    EXPECT_TRUE(b[0].defined);
-    EXPECT_EQ(b[0].x, 2);
-    EXPECT_EQ(b[0].width, 5);
-    EXPECT_FALSE(b[1].defined);
-    EXPECT_FALSE(b[3].defined);
-    EXPECT_TRUE(b[4].defined);
-    EXPECT_EQ(b[4].x, 429 + 2);
-    EXPECT_EQ(b[5].y, 15);
+    ASSERT_TRUE(b[0]);
+    EXPECT_EQ(b[0]->left, 2);
+    EXPECT_EQ(b[0]->Width(), 5);
+    EXPECT_FALSE(b[1]);
+    EXPECT_FALSE(b[3]);
+    ASSERT_TRUE(b[4]);
+    EXPECT_EQ(b[4]->left, 429 + 2);
+    EXPECT_EQ(b[5].value().top, 15);
     settings.showEndUnit = 0;
     engine.Relayout();
     EXPECT_EQ(laidOut, 2);
     b = engine.Buttons();
-    EXPECT_FALSE(b[4].defined);
-    EXPECT_FALSE(b[5].defined);
+    EXPECT_FALSE(b[4]);
+    EXPECT_FALSE(b[5]);
 }
 
 TEST_F(SkinEngineTest, BuiltInSkinsAndTheirStandardStyles) {

@@ -4,8 +4,8 @@
 // can be read back: which glyph, label, bar or column was drawn where. And a measurement
 // object with fixed values.
 
-#include "skin/Layout.h"
 #include "gfx/Painter.h"
+#include "skin/Layout.h"
 #include "skin/SkinData.h"
 #include "skin/SkinRenderer.h"
 #include "skin/SkinSurfaces.h"
@@ -55,7 +55,7 @@ inline constexpr int kGlyphWidth = 2;
 inline constexpr int kGlyphHeight = 3;
 
 inline void Block(Bitmap& b, int x, int y, int w, int h, std::uint32_t colour) {
-    Painter(b).Fill({x, y, w, h}, colour);
+    Painter(b).Fill(Rect::Sized(x, y, w, h), colour);
 }
 
 inline SkinData TinySkinData() {
