@@ -17,7 +17,6 @@
 namespace trumbel {
 
 inline constexpr int kOsPlatformNt = 2;
-inline constexpr int kBuiltInFunctionCount = 5;
 
 // Tray callback message numbers, as the tray delivers them to the discrimination timer.
 enum class TrayMessage : int { LeftUp = 514, LeftDouble = 515, RightUp = 517, RightDouble = 518 };
@@ -69,6 +68,7 @@ public:
     void UpdatePolls();
 
     void OnTrayMessage(TrayMessage message);
+    // Tray click action `action` as the option page lists them; other numbers do nothing.
     void DoTrayAction(int action);
 
     // The popup menu's exit command: stop the work timers and leave through Timer5.
@@ -94,7 +94,6 @@ public:
     // adjustment starts.
     const ConnectedState& RefreshConnectedState();
     TickCounters counters;
-    std::array<std::string, kBuiltInFunctionCount> builtInFunctionNames;
     std::int16_t trayClickPending = 0;
     std::string helpFile;
 

@@ -3,7 +3,8 @@
 namespace trumbel {
 
 std::vector<std::string> ProgramMenuSources::BuiltInFunctionNames() const {
-    return {program_.builtInFunctionNames.begin(), program_.builtInFunctionNames.end()};
+    const auto names = BuiltinFunctionNames();
+    return {names.begin(), names.end()};
 }
 
 int MeasureMenuDevices::CpuCount() const {

@@ -19,10 +19,8 @@ namespace trumbel {
 // What the menus read of the running program.
 class ProgramMenuSources final : public MenuSources {
 public:
-    ProgramMenuSources(Program& program, SkinEngine& skin, std::string appFolder,
-                       std::string dataFolder)
-        : program_(program), skin_(skin), appFolder_(std::move(appFolder)),
-          dataFolder_(std::move(dataFolder)) {}
+    ProgramMenuSources(SkinEngine& skin, std::string appFolder, std::string dataFolder)
+        : skin_(skin), appFolder_(std::move(appFolder)), dataFolder_(std::move(dataFolder)) {}
 
     std::string AppFolder() const override { return appFolder_; }
     std::string DataFolder() const override { return dataFolder_; }
@@ -41,7 +39,6 @@ public:
     std::function<void(bool)> busyCursor;
 
 private:
-    Program& program_;
     SkinEngine& skin_;
     std::string appFolder_;
     std::string dataFolder_;

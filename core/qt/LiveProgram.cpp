@@ -101,8 +101,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       clock(AdjustContext{program.settings, [this] { return program.RefreshConnectedState(); },
                           program.noBalloon},
             clockNotices),
-      menuSources(program, skin, EnsureTrailingSlash(appFolder),
-                  InstalledDataFolder(ExecutableDirectory())),
+      menuSources(skin, EnsureTrailingSlash(appFolder), InstalledDataFolder(ExecutableDirectory())),
       formMenu(program.settings, menuSources, ui),
       // Menus opened from the options dialog (the layout tree's) belong to it while it is the
       // active window; every other menu belongs to the strip.
