@@ -219,29 +219,19 @@ void Program::RefreshTick() {
 }
 
 void Program::VisibilityPoll() {
-    if (onVisibilityPoll) {
-        onVisibilityPoll();
-    }
+    behaviour().VisibilityPoll();
 }
 
 void Program::AutoSnapPoll() {
     if (settings.autoSnapMode != 0) {
-        if (onAutoSnap) {
-            onAutoSnap();
-        }
-    } else if (onAutoSnapReturn) {
-        onAutoSnapReturn();
+        behaviour().AutoSnap();
+    } else {
+        behaviour().AutoSnapReturn();
     }
 }
 
 void Program::UpdatePolls() {
-    if (onUpdatePolls) {
-        onUpdatePolls();
-        return;
-    }
-    // Without a window behaviour to ask, both polls run.
-    timers_.SetEnabled(TimerId::Timer2, true);
-    timers_.SetEnabled(TimerId::Timer3, true);
+    behaviour().UpdatePolls();
 }
 
 void Program::OnTrayMessage(TrayMessage message) {

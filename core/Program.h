@@ -97,12 +97,6 @@ public:
     std::int16_t trayClickPending = 0;
     std::string helpFile;
 
-    // Hooks for the auto-snap and visibility rules that the window behaviour fills in.
-    std::function<void()> onVisibilityPoll;
-    std::function<void()> onAutoSnap;
-    std::function<void()> onAutoSnapReturn;
-    std::function<void()> onUpdatePolls;
-
 private:
     void RecordStartPosition();
     void SaveSettingsFile();
@@ -125,6 +119,7 @@ public:
     FunctionPort& function() { return Require(ports_.function); }
     WindowPort& window() { return Require(ports_.window); }
     ShellPort& shell() { return Require(ports_.shell); }
+    BehaviourPort& behaviour() { return Require(ports_.behaviour); }
 
 private:
     template <typename T> static T& Require(T* port) {

@@ -69,6 +69,16 @@ struct TopLevelWindow {
 std::optional<TaskbarPosition> TaskbarFromWorkArea(const ScreenRect& screen,
                                                    const ScreenRect& work);
 
+// What a desktop that reports as things happen tells the skin window, on the UI thread.
+class DesktopEvents {
+public:
+    virtual ~DesktopEvents() = default;
+    // Ctrl, Shift or Pause moved, while the keys are pushed.
+    virtual void KeysChanged() = 0;
+    // The pointer entered the area being watched.
+    virtual void PointerEntered() = 0;
+};
+
 // The questions the skin window asks the desktop. A desktop that cannot answer one (no window
 // manager, no X server) gives an empty answer rather than failing.
 class Desktop {

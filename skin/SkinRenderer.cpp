@@ -325,8 +325,8 @@ void SkinRenderer::Present() {
     } else {
         painter.Blit(0, 0, back, IntRect::Of(back));
     }
-    if (present) {
-        present(windowPicture_, zoom);
+    if (presenter_) {
+        presenter_->Present(windowPicture_, zoom);
     }
 }
 

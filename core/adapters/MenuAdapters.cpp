@@ -48,7 +48,7 @@ void ProgramMenuActions::OpenOptions(int page) {
 }
 
 bool ProgramMenuActions::SettingsBusy() const {
-    return skin_.hooks().optionsFilling && skin_.hooks().optionsFilling();
+    return program_.settingsBusy;
 }
 
 void ProgramMenuActions::LoadSkinFile() {

@@ -19,8 +19,9 @@ namespace trumbel {
 // What the menus read of the running program.
 class ProgramMenuSources final : public MenuSources {
 public:
-    ProgramMenuSources(SkinEngine& skin, std::string appFolder, std::string dataFolder)
-        : skin_(skin), appFolder_(std::move(appFolder)), dataFolder_(std::move(dataFolder)) {}
+    ProgramMenuSources(SkinEngine& skin, Ui& ui, std::string appFolder, std::string dataFolder)
+        : skin_(skin), ui_(ui), appFolder_(std::move(appFolder)),
+          dataFolder_(std::move(dataFolder)) {}
 
     std::string AppFolder() const override { return appFolder_; }
     std::string DataFolder() const override { return dataFolder_; }
@@ -30,16 +31,11 @@ public:
     }
     std::string CurrentSkinPath() const override { return skin_.currentSkinPath(); }
     int SkinSlotCount() const override { return skin_.skin().slotCount; }
-    void SetBusyCursor(bool busy) override {
-        if (busyCursor) {
-            busyCursor(busy);
-        }
-    }
-
-    std::function<void(bool)> busyCursor;
+    void SetBusyCursor(bool busy) override { ui_.SetBusyCursor(busy); }
 
 private:
     SkinEngine& skin_;
+    Ui& ui_;
     std::string appFolder_;
     std::string dataFolder_;
 };

@@ -159,6 +159,19 @@ struct JShell : ShellPort {
     void SetHelpFile(const std::string& p) override { j.Add("HelpFile " + p); }
 };
 
+// Arms both polls, as the window behaviour does under the default settings.
+struct JBehaviour : BehaviourPort {
+    FakeTimerHost& timers;
+    explicit JBehaviour(FakeTimerHost& t) : timers(t) {}
+    void VisibilityPoll() override {}
+    void AutoSnap() override {}
+    void AutoSnapReturn() override {}
+    void UpdatePolls() override {
+        timers.SetEnabled(TimerId::Timer2, true);
+        timers.SetEnabled(TimerId::Timer3, true);
+    }
+};
+
 struct Fixture {
     Journal j;
     RecordingUi ui;
@@ -174,6 +187,7 @@ struct Fixture {
     JFunction function{j};
     JWindow window{j};
     JShell shell{j};
+    JBehaviour behaviour{timers};
     Program program;
 
     Fixture()
@@ -183,7 +197,7 @@ struct Fixture {
                                                      return s;
                                                  }}) {
         program.Attach(Ports{&settings, &measure, &skin, &tray, &hotKey, &menu, &clock, &options,
-                             &function, &window, &shell});
+                             &function, &window, &shell, &behaviour});
     }
 
     bool Enabled(TimerId id) const { return timers.enabled[static_cast<int>(id)]; }
@@ -208,12 +222,13 @@ TEST(ProgramPorts, AGapInThePortsIsRefusedByName) {
         {"function", [](Ports& p) { p.function = nullptr; }},
         {"window", [](Ports& p) { p.window = nullptr; }},
         {"shell", [](Ports& p) { p.shell = nullptr; }},
+        {"behaviour", [](Ports& p) { p.behaviour = nullptr; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Fixture f;
         Ports p{&f.settings, &f.measure, &f.skin,     &f.tray,   &f.hotKey, &f.menu,
-                &f.clock,    &f.options, &f.function, &f.window, &f.shell};
+                &f.clock,    &f.options, &f.function, &f.window, &f.shell,  &f.behaviour};
         c.clear(p);
         EXPECT_EQ(MissingPorts(p), std::vector<std::string>{c.name});
         try {
@@ -223,7 +238,7 @@ TEST(ProgramPorts, AGapInThePortsIsRefusedByName) {
             EXPECT_NE(std::string(e.what()).find(c.name), std::string::npos) << e.what();
         }
     }
-    EXPECT_EQ(MissingPorts(Ports{}).size(), 11u);
+    EXPECT_EQ(MissingPorts(Ports{}).size(), 12u);
 }
 
 TEST(ProgramPorts, AProgramWithoutPortsDoesNotStart) {
