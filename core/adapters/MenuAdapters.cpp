@@ -56,6 +56,11 @@ void ProgramMenuActions::LoadSkinFile() {
     skin_.LoadSkinFile(log, SkinQuiet::No);
 }
 
+void MenuAdapter::LoadMenuWindow() {
+    const bool iconMenus = IsOn(program_.settings.useIconMenu) && program_.subclassAllowed;
+    menu_.Load(iconMenus ? IconMenus::On : IconMenus::Off);
+}
+
 void MenuAdapter::Popup(MenuForm form) {
     PopupMenu menu = PopupMenu::Main;
     switch (form) {

@@ -11,7 +11,6 @@
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 
-#include <functional>
 #include <string>
 
 namespace trumbel {
@@ -121,10 +120,11 @@ private:
 class MenuAdapter final : public MenuPort {
 public:
     MenuAdapter(FormMenu& menu, MenuPresenter& presenter, MenuActions& actions,
-                std::function<IconMenus()> iconMenus)
-        : menu_(menu), presenter_(presenter), actions_(actions), iconMenus_(std::move(iconMenus)) {}
+                const Program& program)
+        : menu_(menu), presenter_(presenter), actions_(actions), program_(program) {}
 
-    void LoadMenuWindow() override { menu_.Load(iconMenus_ ? iconMenus_() : IconMenus::Off); }
+    // Icon menus as read at start; a changed setting waits for the next start.
+    void LoadMenuWindow() override;
     void SetShowBiggerChecked(bool checked) override { menu_.SetShowBiggerChecked(checked); }
     void SetTopMostChecked(bool checked) override { menu_.SetTopMostChecked(checked); }
     void SetHelpEnabled(bool enabled) override { menu_.SetHelpEnabled(enabled); }
@@ -137,7 +137,7 @@ private:
     FormMenu& menu_;
     MenuPresenter& presenter_;
     MenuActions& actions_;
-    std::function<IconMenus()> iconMenus_;
+    const Program& program_;
 };
 
 } // namespace trumbel

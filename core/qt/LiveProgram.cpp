@@ -118,11 +118,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                         // How the end-to-end tests count saves.
                         qCInfo(lcSettings, "settings saved to %s", path.c_str());
                     }),
-      menuPort_(formMenu, menuPresenter, menuActions, [this] {
-          // Icon menus as read at start; a changed setting waits for the next start.
-          return IsOn(program.settings.useIconMenu) && program.subclassAllowed ? IconMenus::On
-                                                                               : IconMenus::Off;
-      }) {
+      menuPort_(formMenu, menuPresenter, menuActions, program) {
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);
         clockPort_ = std::make_unique<ClockAdapter>(clock);
