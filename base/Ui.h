@@ -27,6 +27,8 @@ class Ui {
 public:
     virtual ~Ui() = default;
     virtual MsgAnswer MessageBox(const MessageBoxRequest& request) = 0;
+    // The wait cursor while something slow runs on the UI thread; nothing where no one sees it.
+    virtual void SetBusyCursor(bool) {}
 };
 
 // Prints each box to a stream-like sink and takes the default answer.

@@ -20,6 +20,7 @@ std::vector<std::string> MissingPorts(const Ports& ports) {
     check(ports.function, "function");
     check(ports.window, "window");
     check(ports.shell, "shell");
+    check(ports.behaviour, "behaviour");
     return missing;
 }
 

@@ -97,6 +97,18 @@ public:
     virtual void UnloadOptions() = 0;
 };
 
+// The skin window's own rules, which the polls run and which decide which polls run.
+class BehaviourPort {
+public:
+    virtual ~BehaviourPort() = default;
+    virtual void VisibilityPoll() = 0;
+    // The auto-snap poll: follow the target window, or go back once auto-snap is off.
+    virtual void AutoSnap() = 0;
+    virtual void AutoSnapReturn() = 0;
+    // Starts and stops the polls as the settings now need them.
+    virtual void UpdatePolls() = 0;
+};
+
 class FunctionPort {
 public:
     virtual ~FunctionPort() = default;
@@ -142,6 +154,7 @@ struct Ports {
     FunctionPort* function = nullptr;
     WindowPort* window = nullptr;
     ShellPort* shell = nullptr;
+    BehaviourPort* behaviour = nullptr;
 };
 
 // The names of the members of `ports` left null, in declaration order.

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/RuntimeError.h"
+#include "options/OptionsLists.h"
 
 #include <cmath>
 #include <exception>
@@ -19,6 +20,41 @@ template <typename F> void Guarded(F&& step) {
     } catch (...) {
     }
 }
+
+// A tray menu's lists last as long as its popup.
+void PopupFromTray(Program& program, MenuForm form) {
+    program.menu().Popup(form);
+    program.menu().DeleteFileList();
+}
+
+void OpenOptionsPage(Program& program, int page) {
+    program.options().OpenOptions(page);
+}
+
+using TrayActionHandler = void (*)(Program&);
+
+// What each tray click action does, by its number in the option page's list.
+constexpr std::array<TrayActionHandler, kTrayActionCount> kTrayActions{
+    nullptr, // 動作なし
+    [](Program& p) { PopupFromTray(p, MenuForm::Main); },
+    [](Program& p) { p.function().RunFunctionButton(); },
+    [](Program& p) { PopupFromTray(p, MenuForm::FunctionList); },
+    [](Program& p) { PopupFromTray(p, MenuForm::Favourites); },
+    [](Program& p) { PopupFromTray(p, MenuForm::SkinList); },
+    [](Program& p) { OpenOptionsPage(p, OptionsPort::kModeless); },
+    [](Program& p) { OpenOptionsPage(p, 0); }, // 基本設定
+    [](Program& p) { OpenOptionsPage(p, 7); }, // ウィンドウ表示設定
+    [](Program& p) { OpenOptionsPage(p, 6); }, // 位置情報設定
+    [](Program& p) { OpenOptionsPage(p, 1); }, // Skin設定
+    [](Program& p) { OpenOptionsPage(p, 2); }, // 拡張Skin設定
+    [](Program& p) { OpenOptionsPage(p, 4); }, // タスクアイコンの設定
+    [](Program& p) { OpenOptionsPage(p, 3); }, // ｢FN｣ボタンの設定
+    [](Program& p) { OpenOptionsPage(p, 8); }, // ネットワーク関連
+    [](Program& p) { PopupFromTray(p, MenuForm::OptionFiles); },
+    [](Program& p) { p.shell().Explore(p.appFolder); },
+    [](Program& p) { p.shell().Explore(p.appFolder + "Function"); },
+    [](Program& p) { p.shell().Explore(p.appFolder + "Skin/"); },
+};
 
 } // namespace
 
@@ -94,8 +130,6 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
     measure().Create();
     RefreshConnectedState();
     counters.sampleFill = 0;
-    builtInFunctionNames = {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
-                            "コマンドプロンプトを開く"};
     settingsPort().LoadSettings(settingsPort().SettingsFilePath(), LoadMode::Startup);
     menu().LoadMenuWindow();
     menu().SetShowBiggerChecked(IsOn(settings.doubleSize));
@@ -185,29 +219,19 @@ void Program::RefreshTick() {
 }
 
 void Program::VisibilityPoll() {
-    if (onVisibilityPoll) {
-        onVisibilityPoll();
-    }
+    behaviour().VisibilityPoll();
 }
 
 void Program::AutoSnapPoll() {
     if (settings.autoSnapMode != 0) {
-        if (onAutoSnap) {
-            onAutoSnap();
-        }
-    } else if (onAutoSnapReturn) {
-        onAutoSnapReturn();
+        behaviour().AutoSnap();
+    } else {
+        behaviour().AutoSnapReturn();
     }
 }
 
 void Program::UpdatePolls() {
-    if (onUpdatePolls) {
-        onUpdatePolls();
-        return;
-    }
-    // Without a window behaviour to ask, both polls run.
-    timers_.SetEnabled(TimerId::Timer2, true);
-    timers_.SetEnabled(TimerId::Timer3, true);
+    behaviour().UpdatePolls();
 }
 
 void Program::OnTrayMessage(TrayMessage message) {
@@ -240,67 +264,9 @@ void Program::TrayClickTimer() {
 
 void Program::DoTrayAction(int action) {
     window().FlashAndFocus();
-    auto popup = [&](MenuForm form) {
-        menu().Popup(form);
-        menu().DeleteFileList();
-    };
-    switch (action) {
-    case 1:
-        popup(MenuForm::Main);
-        break;
-    case 2:
-        function().RunFunctionButton();
-        break;
-    case 3:
-        popup(MenuForm::FunctionList);
-        break;
-    case 4:
-        popup(MenuForm::Favourites);
-        break;
-    case 5:
-        popup(MenuForm::SkinList);
-        break;
-    case 6:
-        options().OpenOptions(OptionsPort::kModeless);
-        break;
-    case 7:
-        options().OpenOptions(0);
-        break;
-    case 8:
-        options().OpenOptions(7);
-        break;
-    case 9:
-        options().OpenOptions(6);
-        break;
-    case 10:
-        options().OpenOptions(1);
-        break;
-    case 11:
-        options().OpenOptions(2);
-        break;
-    case 12:
-        options().OpenOptions(4);
-        break;
-    case 13:
-        options().OpenOptions(3);
-        break;
-    case 14:
-        options().OpenOptions(8);
-        break;
-    case 15:
-        popup(MenuForm::OptionFiles);
-        break;
-    case 16:
-        shell().Explore(appFolder);
-        break;
-    case 17:
-        shell().Explore(appFolder + "Function");
-        break;
-    case 18:
-        shell().Explore(appFolder + "Skin/");
-        break;
-    default:
-        break;
+    if (action >= 0 && action < static_cast<int>(kTrayActions.size()) &&
+        kTrayActions[static_cast<std::size_t>(action)]) {
+        kTrayActions[static_cast<std::size_t>(action)](*this);
     }
 }
 

@@ -17,7 +17,6 @@
 namespace trumbel {
 
 inline constexpr int kOsPlatformNt = 2;
-inline constexpr int kBuiltInFunctionCount = 5;
 
 // Tray callback message numbers, as the tray delivers them to the discrimination timer.
 enum class TrayMessage : int { LeftUp = 514, LeftDouble = 515, RightUp = 517, RightDouble = 518 };
@@ -69,6 +68,7 @@ public:
     void UpdatePolls();
 
     void OnTrayMessage(TrayMessage message);
+    // Tray click action `action` as the option page lists them; other numbers do nothing.
     void DoTrayAction(int action);
 
     // The popup menu's exit command: stop the work timers and leave through Timer5.
@@ -94,15 +94,8 @@ public:
     // adjustment starts.
     const ConnectedState& RefreshConnectedState();
     TickCounters counters;
-    std::array<std::string, kBuiltInFunctionCount> builtInFunctionNames;
     std::int16_t trayClickPending = 0;
     std::string helpFile;
-
-    // Hooks for the auto-snap and visibility rules that the window behaviour fills in.
-    std::function<void()> onVisibilityPoll;
-    std::function<void()> onAutoSnap;
-    std::function<void()> onAutoSnapReturn;
-    std::function<void()> onUpdatePolls;
 
 private:
     void RecordStartPosition();
@@ -126,6 +119,7 @@ public:
     FunctionPort& function() { return Require(ports_.function); }
     WindowPort& window() { return Require(ports_.window); }
     ShellPort& shell() { return Require(ports_.shell); }
+    BehaviourPort& behaviour() { return Require(ports_.behaviour); }
 
 private:
     template <typename T> static T& Require(T* port) {

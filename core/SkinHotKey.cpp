@@ -59,10 +59,10 @@ void SkinHotKey::UnregisterSkinHotKey() {
 }
 
 bool SkinHotKey::OnHotKey() {
-    if (!registered_ || !hooked_ || !action) {
+    if (!registered_ || !hooked_) {
         return false;
     }
-    action();
+    program_.function().RunFunctionButton();
     return true;
 }
 

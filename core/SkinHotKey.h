@@ -4,7 +4,6 @@
 #include "platform/KeyGrabber.h"
 
 #include <cstdint>
-#include <functional>
 
 namespace trumbel {
 
@@ -23,11 +22,9 @@ public:
 
     void Register(std::int16_t ctrl, std::int16_t alt, std::int16_t shift, std::int32_t virtualKey);
 
-    // The grabbed key went down; true when it was acted on.
+    // The grabbed key went down; true when it was acted on. The hot key does what a left
+    // click on the function button does.
     bool OnHotKey();
-
-    // What the hot key does: the function button's left click.
-    std::function<void()> action;
 
     int Modifiers() const { return modifiers_; }
     std::uint32_t Keysym() const { return keysym_; }

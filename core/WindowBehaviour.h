@@ -125,7 +125,7 @@ public:
 // The skin window's own behaviour: its buttons, dragging, visibility, z-order, transparency,
 // double size and auto-snap. Holds the window-level state; the records and ports are the
 // program's.
-class WindowBehaviour {
+class WindowBehaviour final : public BehaviourPort, public DesktopEvents {
 public:
     WindowBehaviour(Program& program, TimerHost& timers, Desktop& desktop, SkinSurface& surface);
 
@@ -138,17 +138,17 @@ public:
     void MouseRelease(MouseButton button, Point point);
 
     void OnSkinButton(int index, MouseButton button);
-    void VisibilityPoll();
-    void AutoSnap();
-    void AutoSnapReturn();
+    void VisibilityPoll() override;
+    void AutoSnap() override;
+    void AutoSnapReturn() override;
     // Starts and stops the visibility and auto-snap polls as the settings now need them and
     // brings the window in line with the settings at once. Runs after start-up, after the
     // settings change and whenever the z-order setting flips.
-    void UpdatePolls();
+    void UpdatePolls() override;
     // The desktop saw Ctrl, Shift or Pause move (a desktop that reports keys as they change).
-    void KeysChanged();
+    void KeysChanged() override;
     // The pointer came near the window while the desktop watched for it.
-    void PointerEntered();
+    void PointerEntered() override;
     void SetTopMost(bool on);
     // The menu command: flip the setting and apply it.
     void ToggleTopMost();

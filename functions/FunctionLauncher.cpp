@@ -80,7 +80,7 @@ FunctionListEntry(int index, const std::vector<std::string>& fileNames, const st
 
 std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::string>& fileNames,
                                               const std::string& folder,
-                                              const std::array<std::int16_t, 5>& flags) {
+                                              const BuiltinFunctionFlags& flags) {
     if (index < 1) {
         return std::nullopt;
     }

@@ -9,11 +9,15 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace trumbel {
 
 inline constexpr int kBuiltinFunctionCount = 5;
+// The settings file keeps one favourite flag per built-in.
+using BuiltinFunctionFlags = std::array<std::int16_t, kBuiltinFunctionCount>;
+static_assert(std::is_same_v<decltype(Settings::builtInFunctionFlags), BuiltinFunctionFlags>);
 inline constexpr std::string_view kBuiltinCaptionPrefix = "[内蔵] ";
 
 // The built-in functions in table order.
@@ -48,7 +52,7 @@ FunctionListEntry(int index, const std::vector<std::string>& fileNames, const st
 // index - flagged of the kept names.
 std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::string>& fileNames,
                                               const std::string& folder,
-                                              const std::array<std::int16_t, 5>& flags);
+                                              const BuiltinFunctionFlags& flags);
 
 // One row of the function page of the options dialog: the combo box and the check list share
 // the rows.

@@ -2,10 +2,8 @@
 
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"
-#include "base/ErrorReport.h"
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
-#include "base/WebAddresses.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -20,22 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kBuiltInPrefix = "[内蔵] ";
-constexpr std::string_view kProfileSuffix = "の設定";
 constexpr int kFirstDrive = 0;    // C
 constexpr int kDriveLetters = 24; // C to Z
 
 void EnsureFolder(const std::string& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
-}
-
-// Checks the member of the radio group `name` at `position` and clears the others.
-void CheckRadio(MenuItem& group, const std::string& name, int position) {
-    for (MenuItem& item : group.items) {
-        if (item.name == name) {
-            item.checked = item.index == position;
-        }
-    }
 }
 
 std::string DiskTypeText(int type) {
@@ -145,6 +133,7 @@ MenuItem& FormMenu::AddEntry(const std::string& list, std::string caption, std::
     entry.caption = std::move(caption);
     entry.icon = std::move(icon);
     entry.plainText = true;
+    entry.handler = last->handler;
     return *items.insert(last.base(), std::move(entry));
 }
 
@@ -493,89 +482,12 @@ std::string FormMenu::HelpPage() const {
 }
 
 void FormMenu::Run(const MenuCommand& command, MenuActions& actions) {
-    const MenuItem* item = Find(command.name, command.index);
-    if (!item || !item->enabled || item->submenu) {
+    MenuItem* item = Item(command.name, command.index);
+    if (!item || !item->enabled || item->submenu || !item->handler) {
         return;
     }
-    const std::string& name = command.name;
-    const int index = command.index;
-    if (name == "MnuAbout") {
-        actions.ShowAbout();
-    } else if (name == "MnuFunctionCommand") {
-        actions.RunConfiguredFunction();
-    } else if (name == "MnuFunctionAllList" && index > 0) {
-        actions.ChooseFunction(FunctionList::All, index, functionFileNames_);
-    } else if (name == "MnuFunctionPickUpList" && index > 0) {
-        actions.ChooseFunction(FunctionList::Favourites, index, favouriteFileNames_);
-    } else if (name == "MnuOpenFunctionDir") {
-        actions.OpenFunctionFolder();
-    } else if (name == "MnuOpenOption6") {
-        actions.OpenOptions(3);
-    } else if (name == "MnuOpenOption4") {
-        actions.OpenOptions(1);
-    } else if (name == "MnuOption") {
-        actions.OpenOptions(-1);
-    } else if (name == "MnuSkinUserSkinList" && index > 0) {
-        if (!actions.SettingsBusy()) {
-            settings_.skinFileName = item->caption + ".skn";
-            settings_.useBuiltInSkin = 0;
-            actions.LoadSkinFile();
-        }
-    } else if (name == "MnuSkinUseDefault") {
-        MenuItem& useDefault = *Item(name);
-        useDefault.checked = !useDefault.checked;
-        settings_.useBuiltInSkin = useDefault.checked ? 1 : 0;
-        if (!actions.SettingsBusy()) {
-            if (useDefault.checked) {
-                actions.BuildBuiltInSkin(settings_.builtInSkinType + 1);
-            } else {
-                actions.LoadSkinFile();
-            }
-        }
-    } else if (name == "MnuSkinDefaultSkinType" && (index == 0 || index == 1)) {
-        CheckRadio(*Item("MnuSkinDefaultSkinSelect"), name, index);
-        settings_.builtInSkinType = static_cast<std::int16_t>(index);
-        if (settings_.useBuiltInSkin == 1 && !actions.SettingsBusy()) {
-            actions.BuildBuiltInSkin(index + 1);
-        }
-    } else if (name == "MnuSkinURL") {
-        if (!skinUrl_.empty()) {
-            actions.Open(skinUrl_);
-        }
-    } else if (name == "MnuChangeOptionList" && index > 0) {
-        actions.SwitchToOptionFile(item->caption);
-    } else if (name == "MnuUserProfileList" && index > 0) {
-        std::string profile = item->caption;
-        if (profile.ends_with(kProfileSuffix)) {
-            profile.resize(profile.size() - kProfileSuffix.size());
-        }
-        actions.SwitchToProfile(profile);
-    } else if (name == "mnuAdjustTime") {
-        actions.AdjustClock();
-    } else if (name == "mnuShowTopMost") {
-        actions.ToggleTopMost();
-    } else if (name == "mnuShowBigger") {
-        actions.SetDoubleSize(!item->checked);
-    } else if (name == "MnuSupport") {
-        actions.Open(std::string(kWebAddresses.support));
-    } else if (name == "MnuOnlineHelp") {
-        actions.Open(std::string(kWebAddresses.onlineHelp));
-    } else if (name == "MnuOpenAPPFolder") {
-        actions.Explore(sources_.AppFolder());
-    } else if (name == "MnuHelp") {
-        const std::string page = HelpPage();
-        if (!page.empty()) {
-            actions.Open(page);
-        } else {
-            ui_.MessageBox({"エラー  - " + std::string(kProductName),
-                            std::string(kProductName) + "のヘルプファイル" + std::string(kCrLf) +
-                                sources_.AppFolder() + "Trumbel.html" + std::string(kCrLf) +
-                                "が見つかりませんでした",
-                            MsgIcon::Information, MsgButtons::Ok});
-        }
-    } else if (name == "MnuEnd") {
-        actions.MenuEnd();
-    }
+    MenuCommandContext context{*this, *item, settings_, sources_, ui_, actions};
+    item->handler(context);
 }
 
 } // namespace trumbel

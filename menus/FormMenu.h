@@ -12,6 +12,9 @@
 
 namespace trumbel {
 
+// What the profile list's captions add to a profile's name.
+inline constexpr std::string_view kProfileSuffix = "の設定";
+
 // The menus a popup shows: a top-level menu or one of the main menu's submenus.
 enum class PopupMenu {
     Main,
@@ -78,11 +81,14 @@ public:
                const std::function<void(const MenuCommand&)>& run);
     bool PopupOpen() const { return popupOpen_; }
 
-    // Carries out a chosen main-menu command. Unknown names and placeholders do nothing.
+    // Carries out a chosen main-menu command: the handler the tree declares with the item.
+    // Unknown names, disabled items and placeholders do nothing.
     void Run(const MenuCommand& command, MenuActions& actions);
 
     // The help page to open: in the program's folder, else the installed copy; "" for none.
     std::string HelpPage() const;
+    // The web site of the file skin in use while its menu item is shown; "" otherwise.
+    const std::string& SkinUrl() const { return skinUrl_; }
 
 private:
     MenuItem* Item(const std::string& name, int index = kSingleItem);
@@ -104,6 +110,17 @@ private:
     std::vector<std::string> favouriteFileNames_;
     int networkDeviceCount_ = 0;
     std::string skinUrl_;
+};
+
+// What a main-menu command works on when it runs: the item chosen, the menu it was chosen from
+// and the program around it.
+struct MenuCommandContext {
+    FormMenu& menu;
+    MenuItem& item;
+    Settings& settings;
+    MenuSources& sources;
+    Ui& ui;
+    MenuActions& program;
 };
 
 } // namespace trumbel

@@ -1,5 +1,10 @@
 #include "menus/MenuTree.h"
 
+#include "base/AppInfo.h"
+#include "base/ErrorReport.h"
+#include "base/WebAddresses.h"
+#include "menus/FormMenu.h"
+
 #include <utility>
 
 namespace trumbel {
@@ -11,6 +16,13 @@ MenuItem Item(std::string name, std::string caption, std::string icon = {}) {
     m.name = std::move(name);
     m.caption = std::move(caption);
     m.icon = std::move(icon);
+    return m;
+}
+
+// An item and what choosing it does.
+MenuItem Command(std::string name, std::string caption, std::string icon, MenuHandler handler) {
+    MenuItem m = Item(std::move(name), std::move(caption), std::move(icon));
+    m.handler = handler;
     return m;
 }
 
@@ -26,10 +38,12 @@ MenuItem Separator(std::string name) {
     return m;
 }
 
-// A disabled index-0 member that stands in for an empty list.
-MenuItem Placeholder(std::string name, std::string caption) {
+// A disabled index-0 member that stands in for an empty list (so it never runs a command); the
+// entries added to the list take over its handler.
+MenuItem Placeholder(std::string name, std::string caption, MenuHandler handler = nullptr) {
     MenuItem m = Member(std::move(name), 0, std::move(caption));
     m.enabled = false;
+    m.handler = handler;
     return m;
 }
 
@@ -67,45 +81,138 @@ MenuItem Hidden(MenuItem m) {
     return m;
 }
 
+MenuItem Does(MenuHandler handler, MenuItem m) {
+    m.handler = handler;
+    return m;
+}
+
+// The main menu's commands that take more than a line; the one-liners sit in the tree.
+
+void ChooseSkinFile(MenuCommandContext& c) {
+    if (!c.program.SettingsBusy()) {
+        c.settings.skinFileName = c.item.caption + ".skn";
+        c.settings.useBuiltInSkin = 0;
+        c.program.LoadSkinFile();
+    }
+}
+
+void ToggleBuiltInSkin(MenuCommandContext& c) {
+    c.item.checked = !c.item.checked;
+    c.settings.useBuiltInSkin = c.item.checked ? 1 : 0;
+    if (!c.program.SettingsBusy()) {
+        if (c.item.checked) {
+            c.program.BuildBuiltInSkin(c.settings.builtInSkinType + 1);
+        } else {
+            c.program.LoadSkinFile();
+        }
+    }
+}
+
+void ChooseBuiltInSkinType(MenuCommandContext& c) {
+    const int type = c.item.index;
+    CheckRadio(*FindParent(c.menu.Top(TopMenu::Main), c.item.name, type), c.item.name, type);
+    c.settings.builtInSkinType = static_cast<std::int16_t>(type);
+    if (c.settings.useBuiltInSkin == 1 && !c.program.SettingsBusy()) {
+        c.program.BuildBuiltInSkin(type + 1);
+    }
+}
+
+void SwitchToProfile(MenuCommandContext& c) {
+    std::string profile = c.item.caption;
+    if (profile.ends_with(kProfileSuffix)) {
+        profile.resize(profile.size() - kProfileSuffix.size());
+    }
+    c.program.SwitchToProfile(profile);
+}
+
+void OpenHelp(MenuCommandContext& c) {
+    const std::string page = c.menu.HelpPage();
+    if (!page.empty()) {
+        c.program.Open(page);
+        return;
+    }
+    c.ui.MessageBox({"エラー  - " + std::string(kProductName),
+                     std::string(kProductName) + "のヘルプファイル" + std::string(kCrLf) +
+                         c.sources.AppFolder() + "Trumbel.html" + std::string(kCrLf) +
+                         "が見つかりませんでした",
+                     MsgIcon::Information, MsgButtons::Ok});
+}
+
 MenuItem MainMenu() {
+    using C = MenuCommandContext&;
     const std::string none = "リストは存在しません";
     return Submenu(
         "MnuMenu", "メニュー(&M)", {},
-        {Item("MnuAbout", "バージョン情報", "icon_me"), Separator("MnuSeparator1"),
+        {Command("MnuAbout", "バージョン情報", "icon_me", [](C c) { c.program.ShowAbout(); }),
+         Separator("MnuSeparator1"),
          Submenu("MnuFunction", "ファンクション(&F)", "icon_function",
-                 {Item("MnuFunctionCommand", "を実行(&D)"),
+                 {Command("MnuFunctionCommand", "を実行(&D)", {},
+                          [](C c) { c.program.RunConfiguredFunction(); }),
                   Submenu("MnuFunctionPickUp", "お気に入り(&A)", "icon_favorite",
-                          {Placeholder("MnuFunctionPickUpList", none)}),
+                          {Placeholder("MnuFunctionPickUpList", none,
+                                       [](C c) {
+                                           c.program.ChooseFunction(FunctionList::Favourites,
+                                                                    c.item.index,
+                                                                    c.menu.FavouriteFileNames());
+                                       })}),
                   Submenu("MnuFunctionAll", "全リスト(&L)", "icon_list",
-                          {Placeholder("MnuFunctionAllList", none)}),
-                  Separator("MnuSeparator2"), Item("MnuOpenOption6", "設定画面を表示", "icon_tool"),
-                  Item("MnuOpenFunctionDir", "Functionフォルダを開く", "icon_folder")}),
+                          {Placeholder("MnuFunctionAllList", none,
+                                       [](C c) {
+                                           c.program.ChooseFunction(FunctionList::All, c.item.index,
+                                                                    c.menu.FunctionFileNames());
+                                       })}),
+                  Separator("MnuSeparator2"),
+                  Command("MnuOpenOption6", "設定画面を表示", "icon_tool",
+                          [](C c) { c.program.OpenOptions(3); }),
+                  Command("MnuOpenFunctionDir", "Functionフォルダを開く", "icon_folder",
+                          [](C c) { c.program.OpenFunctionFolder(); })}),
          Submenu(
              "MnuSkin", "スキン(&S)", "icon_skin",
              {Submenu("MnuSkinUserSkin", "スキン一覧", "icon_list",
-                      {Placeholder("MnuSkinUserSkinList", "スキンファイルのリストは存在しません")}),
+                      {Placeholder("MnuSkinUserSkinList", "スキンファイルのリストは存在しません",
+                                   ChooseSkinFile)}),
               Disabled(Item("MnuSkinSearch", "スキンを探しに行く", "icon_gointernet")),
               Separator("MnuSeparator3"),
-              Checked(Item("MnuSkinUseDefault", "内蔵のスキンを使用する(&D)", "icon_skin")),
-              Submenu("MnuSkinDefaultSkinSelect", "使用する内蔵スキンのタイプ(&T)", {},
-                      {Member("MnuSkinDefaultSkinType", 0, "横型を使用"),
-                       Member("MnuSkinDefaultSkinType", 1, "縦型を使用")}),
-              Separator("MnuSeparator4"), Item("MnuOpenOption4", "設定画面を表示", "icon_tool")}),
+              Checked(Command("MnuSkinUseDefault", "内蔵のスキンを使用する(&D)", "icon_skin",
+                              ToggleBuiltInSkin)),
+              Submenu(
+                  "MnuSkinDefaultSkinSelect", "使用する内蔵スキンのタイプ(&T)", {},
+                  {Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 0, "横型を使用")),
+                   Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 1, "縦型を使用"))}),
+              Separator("MnuSeparator4"),
+              Command("MnuOpenOption4", "設定画面を表示", "icon_tool",
+                      [](C c) { c.program.OpenOptions(1); })}),
          Submenu("MnuChangeOption", "設定切り換え(&C)", "icon_profile",
                  {Submenu("MnuUserProfile", "ユーザー別設定", "icon_pen",
-                          {Placeholder("MnuUserProfileList", none)}),
+                          {Placeholder("MnuUserProfileList", none, SwitchToProfile)}),
                   Separator("MnuSeparator5"),
-                  Placeholder("MnuChangeOptionList", "ファイルのリストは存在しません")}),
-         Separator("MnuSeparator6"), Item("MnuOption", "オプション(&O)", "icon_tool"),
-         Item("mnuAdjustTime", "時計を合わせる(&T)", "icon_clock"),
-         Item("mnuShowTopMost", "最前面表示" + std::string(16, ' ') + "Pause", "icon_topmost"),
-         Item("mnuShowBigger", "2倍表示", "icon_zoom"), Separator("MnuSeparator7"),
-         Hidden(Item("MnuSkinURL", "", "icon_gointernet")),
-         Item("MnuSupport", "サポートページを開く(&H)", "icon_gointernet"),
-         Item("MnuOpenAPPFolder", "exeフォルダーを開く(&E)", "icon_folder"),
-         Item("MnuHelp", "ヘルプ(&H)", "icon_help"),
-         Item("MnuOnlineHelp", "オンラインヘルプ(&Web)", "icon_olhelp"), Separator("MnuSeparator8"),
-         Item("MnuEnd", "終了(&X)")});
+                  Placeholder("MnuChangeOptionList", "ファイルのリストは存在しません",
+                              [](C c) { c.program.SwitchToOptionFile(c.item.caption); })}),
+         Separator("MnuSeparator6"),
+         Command("MnuOption", "オプション(&O)", "icon_tool",
+                 [](C c) { c.program.OpenOptions(-1); }),
+         Command("mnuAdjustTime", "時計を合わせる(&T)", "icon_clock",
+                 [](C c) { c.program.AdjustClock(); }),
+         Command("mnuShowTopMost", "最前面表示" + std::string(16, ' ') + "Pause", "icon_topmost",
+                 [](C c) { c.program.ToggleTopMost(); }),
+         Command("mnuShowBigger", "2倍表示", "icon_zoom",
+                 [](C c) { c.program.SetDoubleSize(!c.item.checked); }),
+         Separator("MnuSeparator7"),
+         Hidden(Command("MnuSkinURL", "", "icon_gointernet",
+                        [](C c) {
+                            if (!c.menu.SkinUrl().empty()) {
+                                c.program.Open(c.menu.SkinUrl());
+                            }
+                        })),
+         Command("MnuSupport", "サポートページを開く(&H)", "icon_gointernet",
+                 [](C c) { c.program.Open(std::string(kWebAddresses.support)); }),
+         Command("MnuOpenAPPFolder", "exeフォルダーを開く(&E)", "icon_folder",
+                 [](C c) { c.program.Explore(c.sources.AppFolder()); }),
+         Command("MnuHelp", "ヘルプ(&H)", "icon_help", OpenHelp),
+         Command("MnuOnlineHelp", "オンラインヘルプ(&Web)", "icon_olhelp",
+                 [](C c) { c.program.Open(std::string(kWebAddresses.onlineHelp)); }),
+         Separator("MnuSeparator8"),
+         Command("MnuEnd", "終了(&X)", {}, [](C c) { c.program.MenuEnd(); })});
 }
 
 MenuItem SlotMenu() {
@@ -182,6 +289,14 @@ MenuItem* FindItem(MenuItem& root, std::string_view name, int index) {
 
 const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index) {
     return Find(root, name, index);
+}
+
+void CheckRadio(MenuItem& group, std::string_view name, int position) {
+    for (MenuItem& item : group.items) {
+        if (item.name == name) {
+            item.checked = item.index == position;
+        }
+    }
 }
 
 MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {

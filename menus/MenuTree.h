@@ -9,6 +9,11 @@ namespace trumbel {
 
 inline constexpr int kSingleItem = -1;
 
+struct MenuCommandContext;
+// What choosing an item does, declared with the item in the tree; lists hand theirs on to the
+// entries added at run time.
+using MenuHandler = void (*)(MenuCommandContext& context);
+
 // One item of the popup menus: a command, a separator or a submenu. Items named alike
 // with indexes 0, 1, 2, ... form a list: index 0 is the design-time placeholder, the others are
 // added just before a popup and removed after it.
@@ -32,6 +37,9 @@ struct MenuItem {
     std::string band;
     bool bandShown = false;
     std::vector<MenuItem> items;
+    // Null for items without a command of their own (submenus, separators, the layout menus,
+    // whose commands the layout editor carries out).
+    MenuHandler handler = nullptr;
 
     bool IsSeparator() const { return separator; }
 };
@@ -55,5 +63,9 @@ MenuItem* FindItem(MenuItem& root, std::string_view name, int index = kSingleIte
 const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index = kSingleItem);
 // The submenu directly holding the named item; null when absent.
 MenuItem* FindParent(MenuItem& root, std::string_view name, int index = kSingleItem);
+
+// Checks the member of the radio group `name` within `group` at `position` and clears the
+// others.
+void CheckRadio(MenuItem& group, std::string_view name, int position);
 
 } // namespace trumbel

@@ -53,6 +53,16 @@ struct TopLevelWindow {
 // and nothing cut means no taskbar.
 std::optional<TaskbarPosition> TaskbarFromWorkArea(const Rect& screen, const Rect& work);
 
+// What a desktop that reports as things happen tells the skin window, on the UI thread.
+class DesktopEvents {
+public:
+    virtual ~DesktopEvents() = default;
+    // Ctrl, Shift or Pause moved, while the keys are pushed.
+    virtual void KeysChanged() = 0;
+    // The pointer entered the area being watched.
+    virtual void PointerEntered() = 0;
+};
+
 // The questions the skin window asks the desktop. A desktop that cannot answer one (no window
 // manager, no X server) gives an empty answer rather than failing.
 class Desktop {

@@ -70,17 +70,20 @@ BuiltInSkinSource EmbeddedSkinSource() {
     return source;
 }
 
-SkinEngine::SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHooks hooks)
-    : settings_(settings), ui_(ui), builtIn_(std::move(builtIn)), hooks_(std::move(hooks)) {}
+SkinHost& NoSkinHost() {
+    static SkinHost none;
+    return none;
+}
+
+SkinEngine::SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHost& host)
+    : settings_(settings), ui_(ui), builtIn_(std::move(builtIn)), host_(host) {}
 
 void SkinEngine::ApplySkin() {
     ActivateSkin(SkinQuiet::Yes);
 }
 
 void SkinEngine::DrawSkin() {
-    if (hooks_.drawSkin) {
-        hooks_.drawSkin();
-    }
+    host_.DrawSkin();
 }
 
 void SkinEngine::FreeSurfaces() {
@@ -103,7 +106,7 @@ std::string SkinEngine::SkinFilePath() const {
 }
 
 int SkinEngine::FindSkinFiles(std::vector<std::string>& results) const {
-    return FindFiles(settings_.skinFolder, "*.skn", results, hooks_.searchProgress);
+    return FindFiles(settings_.skinFolder, "*.skn", results, host_.SearchProgressWindow());
 }
 
 void SkinEngine::ActivateSkin(SkinQuiet quiet) {
@@ -117,22 +120,19 @@ void SkinEngine::ActivateSkin(SkinQuiet quiet) {
     const int height = layout_.layoutHeight * Zoom();
     int x = settings_.startX;
     int y = settings_.startY;
-    if (hooks_.screenSize) {
-        const Size screen = hooks_.screenSize();
-        if (x + width > screen.width) {
-            x = screen.width - width;
+    if (const std::optional<Size> screen = host_.Screen()) {
+        if (x + width > screen->width) {
+            x = screen->width - width;
         }
-        if (y + height > screen.height) {
-            y = screen.height - height;
+        if (y + height > screen->height) {
+            y = screen->height - height;
         }
     }
-    if (hooks_.moveWindow) {
-        hooks_.moveWindow(x, y);
-    }
+    host_.MoveWindow(x, y);
 }
 
 bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
-    if (hooks_.optionsFilling && hooks_.optionsFilling()) {
+    if (host_.OptionsFilling()) {
         return false;
     }
     skinReady_ = false;
@@ -293,13 +293,9 @@ bool SkinEngine::LoadBuiltInSkinImage(const std::string& resourceId) {
 
 void SkinEngine::Relayout() {
     layout_ = ComputeLayout(skin_, settings_, layout_);
-    if (hooks_.setWindowSize) {
-        hooks_.setWindowSize(layout_.layoutWidth * Zoom(), layout_.layoutHeight * Zoom());
-    }
+    host_.SetWindowSize(layout_.layoutWidth * Zoom(), layout_.layoutHeight * Zoom());
     backBuffer_ = Bitmap(layout_.layoutWidth, layout_.layoutHeight);
-    if (hooks_.laidOut) {
-        hooks_.laidOut();
-    }
+    host_.LaidOut();
     DrawSkin();
 }
 
@@ -320,9 +316,7 @@ ButtonRects SkinEngine::Buttons() const {
 }
 
 void SkinEngine::UpdateSkinLink() {
-    if (hooks_.updateSkinLink) {
-        hooks_.updateSkinLink(skin_.linkCaption, skin_.linkUrl);
-    }
+    host_.UpdateSkinLink(skin_.linkCaption, skin_.linkUrl);
 }
 
 } // namespace trumbel

@@ -22,23 +22,30 @@ namespace trumbel {
 
 enum class SkinQuiet { No, Yes };
 
-// What the engine asks of the world around it. Unset members do nothing.
-struct SkinHooks {
+// What the engine asks of the world around it. The defaults do nothing: an engine with no
+// window sizes, places and draws nothing.
+class SkinHost {
+public:
+    virtual ~SkinHost() = default;
     // Sizes the skin window (pixels, zoom included).
-    std::function<void(int width, int height)> setWindowSize;
-    std::function<void(int x, int y)> moveWindow;
-    std::function<Size()> screenSize;
+    virtual void SetWindowSize(int /*width*/, int /*height*/) {}
+    virtual void MoveWindow(int /*x*/, int /*y*/) {}
+    // The screen the window is kept on; nullopt places it where the settings say.
+    virtual std::optional<Size> Screen() const { return std::nullopt; }
     // Composes the window from the engine's state and presents it.
-    std::function<void()> drawSkin;
+    virtual void DrawSkin() {}
     // After every layout, before drawing: the buttons and the window size have changed.
-    std::function<void()> laidOut;
+    virtual void LaidOut() {}
     // The popup menu's skin link item: hidden when caption or url is empty.
-    std::function<void(const std::string& caption, const std::string& url)> updateSkinLink;
+    virtual void UpdateSkinLink(const std::string& /*caption*/, const std::string& /*url*/) {}
     // True while the options dialog fills its controls: skin loads are refused then.
-    std::function<bool()> optionsFilling;
+    virtual bool OptionsFilling() const { return false; }
     // How skin searches show their progress window.
-    SearchProgress searchProgress;
+    virtual SearchProgress SearchProgressWindow() const { return {}; }
 };
+
+// The host of an engine that has no window.
+SkinHost& NoSkinHost();
 
 // The built-in skins' string table and bitmap resources.
 struct BuiltInSkinSource {
@@ -61,11 +68,12 @@ static_assert(2 * kButtonCount == kSkinButtonCount);
 // and built-in skins and lays the window out.
 class SkinEngine final {
 public:
-    SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn, SkinHooks hooks = {});
+    SkinEngine(Settings& settings, Ui& ui, BuiltInSkinSource builtIn,
+               SkinHost& host = NoSkinHost());
 
     // Loads the skin the settings name, lays out units and slots and sizes the window.
     void ApplySkin();
-    // Composes the window and presents it once (through hooks().drawSkin).
+    // Composes the window and presents it once (through the host's DrawSkin).
     void DrawSkin();
     void FreeSurfaces();
 
@@ -108,8 +116,6 @@ public:
     void SetCurrentSkinPath(std::string path) { currentSkinPath_ = std::move(path); }
     int Zoom() const { return IsOn(settings_.doubleSize) ? 2 : 1; }
 
-    SkinHooks& hooks() { return hooks_; }
-
 private:
     std::string SkinFilePath() const;
     void UpdateSkinLink();
@@ -118,7 +124,7 @@ private:
     Settings& settings_;
     Ui& ui_;
     BuiltInSkinSource builtIn_;
-    SkinHooks hooks_;
+    SkinHost& host_;
 
     SkinData skin_;
     SkinLayout layout_;

@@ -326,8 +326,8 @@ void SkinRenderer::Present() {
     } else {
         painter.Blit(0, 0, back, back.Bounds());
     }
-    if (present) {
-        present(windowPicture_, zoom);
+    if (presenter_) {
+        presenter_->Present(windowPicture_, zoom);
     }
 }
 

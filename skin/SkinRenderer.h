@@ -89,8 +89,16 @@ private:
     std::vector<MessageBoxRequest> held_;
 };
 
+// Where the renderer's finished pictures go.
+class SkinPresenter {
+public:
+    virtual ~SkinPresenter() = default;
+    // The finished window picture and the zoom it was made at.
+    virtual void Present(const Bitmap& picture, int zoom) = 0;
+};
+
 // Composes the skin window from the skin's artwork and the current measurements into the back
-// buffer, copies it once into the window picture (1x or 2x) and hands that to `present`.
+// buffer, copies it once into the window picture (1x or 2x) and hands that to its presenter.
 class SkinRenderer {
 public:
     SkinRenderer(SkinAccess skin, RenderContext context);
@@ -106,8 +114,8 @@ public:
     void PrintGraph(int c, int s, int kind, std::int32_t percent, BackgroundOnly only);
     void PrintLogGraph(int c, int s, int kind, Basis basis, BackgroundOnly only);
 
-    // Step 5: the finished window picture and the zoom it was made at.
-    std::function<void(const Bitmap& picture, int zoom)> present;
+    // Step 5 hands the picture to the presenter; without one it is only kept.
+    void SetPresenter(SkinPresenter* presenter) { presenter_ = presenter; }
 
     const Bitmap& WindowPicture() const { return windowPicture_; }
 
@@ -145,6 +153,7 @@ private:
     RenderContext ctx_;
     RepeatFilterUi ui_;
     Bitmap windowPicture_;
+    SkinPresenter* presenter_ = nullptr;
     bool drawing_ = false;
     bool redrawPending_ = false;
     bool switched_ = false;

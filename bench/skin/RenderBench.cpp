@@ -69,12 +69,21 @@ void BM_RefreshTick(benchmark::State& state) {
     int osPlatform = 2;
     std::int16_t sampleFill = -1;
     SkinWindow window(Presentation::OnScreen);
-    SkinEngine engine(settings, ui, EmbeddedSkinSource());
+    struct WindowHost final : SkinHost, SkinPresenter {
+        SkinWindow& window;
+        SkinRenderer* renderer = nullptr;
+        explicit WindowHost(SkinWindow& w) : window(w) {}
+        void SetWindowSize(int w, int h) override { window.SetContentSize(w, h); }
+        void DrawSkin() override { renderer->DrawSkin(); }
+        void Present(const Bitmap& picture, int) override {
+            window.Present(WrapBitmap(picture), 1);
+        }
+    } host(window);
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     SkinRenderer renderer(AccessTo(engine),
                           RenderContext{settings, view, ui, osPlatform, sampleFill, {}, {}, {}});
-    renderer.present = [&](const Bitmap& picture, int) { window.Present(WrapBitmap(picture), 1); };
-    engine.hooks().drawSkin = [&] { renderer.DrawSkin(); };
-    engine.hooks().setWindowSize = [&](int w, int h) { window.SetContentSize(w, h); };
+    host.renderer = &renderer;
+    renderer.SetPresenter(&host);
     settings.useBuiltInSkin = 1;
     settings.builtInSkinType = 0;
     engine.ActivateSkin(SkinQuiet::Yes);

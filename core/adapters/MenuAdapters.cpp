@@ -3,7 +3,8 @@
 namespace trumbel {
 
 std::vector<std::string> ProgramMenuSources::BuiltInFunctionNames() const {
-    return {program_.builtInFunctionNames.begin(), program_.builtInFunctionNames.end()};
+    const auto names = BuiltinFunctionNames();
+    return {names.begin(), names.end()};
 }
 
 int MeasureMenuDevices::CpuCount() const {
@@ -47,12 +48,17 @@ void ProgramMenuActions::OpenOptions(int page) {
 }
 
 bool ProgramMenuActions::SettingsBusy() const {
-    return skin_.hooks().optionsFilling && skin_.hooks().optionsFilling();
+    return program_.settingsBusy;
 }
 
 void ProgramMenuActions::LoadSkinFile() {
     std::string log;
     skin_.LoadSkinFile(log, SkinQuiet::No);
+}
+
+void MenuAdapter::LoadMenuWindow() {
+    const bool iconMenus = IsOn(program_.settings.useIconMenu) && program_.subclassAllowed;
+    menu_.Load(iconMenus ? IconMenus::On : IconMenus::Off);
 }
 
 void MenuAdapter::Popup(MenuForm form) {

@@ -11,7 +11,6 @@
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 
-#include <functional>
 #include <string>
 
 namespace trumbel {
@@ -19,9 +18,8 @@ namespace trumbel {
 // What the menus read of the running program.
 class ProgramMenuSources final : public MenuSources {
 public:
-    ProgramMenuSources(Program& program, SkinEngine& skin, std::string appFolder,
-                       std::string dataFolder)
-        : program_(program), skin_(skin), appFolder_(std::move(appFolder)),
+    ProgramMenuSources(SkinEngine& skin, Ui& ui, std::string appFolder, std::string dataFolder)
+        : skin_(skin), ui_(ui), appFolder_(std::move(appFolder)),
           dataFolder_(std::move(dataFolder)) {}
 
     std::string AppFolder() const override { return appFolder_; }
@@ -32,17 +30,11 @@ public:
     }
     std::string CurrentSkinPath() const override { return skin_.currentSkinPath(); }
     int SkinSlotCount() const override { return skin_.skin().slotCount; }
-    void SetBusyCursor(bool busy) override {
-        if (busyCursor) {
-            busyCursor(busy);
-        }
-    }
-
-    std::function<void(bool)> busyCursor;
+    void SetBusyCursor(bool busy) override { ui_.SetBusyCursor(busy); }
 
 private:
-    Program& program_;
     SkinEngine& skin_;
+    Ui& ui_;
     std::string appFolder_;
     std::string dataFolder_;
 };
@@ -128,10 +120,11 @@ private:
 class MenuAdapter final : public MenuPort {
 public:
     MenuAdapter(FormMenu& menu, MenuPresenter& presenter, MenuActions& actions,
-                std::function<IconMenus()> iconMenus)
-        : menu_(menu), presenter_(presenter), actions_(actions), iconMenus_(std::move(iconMenus)) {}
+                const Program& program)
+        : menu_(menu), presenter_(presenter), actions_(actions), program_(program) {}
 
-    void LoadMenuWindow() override { menu_.Load(iconMenus_ ? iconMenus_() : IconMenus::Off); }
+    // Icon menus as read at start; a changed setting waits for the next start.
+    void LoadMenuWindow() override;
     void SetShowBiggerChecked(bool checked) override { menu_.SetShowBiggerChecked(checked); }
     void SetTopMostChecked(bool checked) override { menu_.SetTopMostChecked(checked); }
     void SetHelpEnabled(bool enabled) override { menu_.SetHelpEnabled(enabled); }
@@ -144,7 +137,7 @@ private:
     FormMenu& menu_;
     MenuPresenter& presenter_;
     MenuActions& actions_;
-    std::function<IconMenus()> iconMenus_;
+    const Program& program_;
 };
 
 } // namespace trumbel

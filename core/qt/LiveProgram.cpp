@@ -32,17 +32,6 @@ ProgramEnvironment MakeEnvironment(const std::string& appFolder) {
     return env;
 }
 
-SkinHooks MakeSkinHooks() {
-    SkinHooks hooks;
-    hooks.screenSize = [] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? Size{screen->geometry().width(), screen->geometry().height()} : Size{};
-    };
-    hooks.searchProgress.open = [] { return OpenSearchWindow(); };
-    hooks.searchProgress.nowMs = [] { return TickCountMs(); };
-    return hooks;
-}
-
 // The folder of the running executable.
 std::string ExecutableFolder() {
     return QCoreApplication::applicationDirPath().toStdString() + "/";
@@ -75,8 +64,8 @@ public:
 
 LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     : window(role == LiveRole::Window ? Presentation::OnScreen : Presentation::Headless),
-      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings),
-      skin(program.settings, ui, EmbeddedSkinSource(), MakeSkinHooks()),
+      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings), skinHost(*this),
+      skin(program.settings, ui, EmbeddedSkinSource(), skinHost),
       behaviour(program, timers, desktop, window), hotKey(program, desktop.Grabber()),
       subclasses([this] { return program.subclassAllowed; }), view(measure),
       renderer(AccessTo(skin), RenderContext{program.settings,
@@ -100,7 +89,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       clock(AdjustContext{program.settings, [this] { return program.RefreshConnectedState(); },
                           program.noBalloon},
             clockNotices),
-      menuSources(program, skin, EnsureTrailingSlash(appFolder),
+      menuSources(skin, ui, EnsureTrailingSlash(appFolder),
                   InstalledDataFolder(ExecutableDirectory())),
       formMenu(program.settings, menuSources, ui),
       // Menus opened from the options dialog (the layout tree's) belong to it while it is the
@@ -129,11 +118,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                         // How the end-to-end tests count saves.
                         qCInfo(lcSettings, "settings saved to %s", path.c_str());
                     }),
-      menuPort_(formMenu, menuPresenter, menuActions, [this] {
-          // Icon menus as read at start; a changed setting waits for the next start.
-          return IsOn(program.settings.useIconMenu) && program.subclassAllowed ? IconMenus::On
-                                                                               : IconMenus::Off;
-      }) {
+      menuPort_(formMenu, menuPresenter, menuActions, program) {
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);
         clockPort_ = std::make_unique<ClockAdapter>(clock);
@@ -146,53 +131,16 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     // the task switcher show the program icon.
     QApplication::setWindowIcon(ProgramIcon("symbol"));
     window.AttachBehaviour(&behaviour, desktop.X11());
-    program.onVisibilityPoll = [this] { behaviour.VisibilityPoll(); };
-    program.onAutoSnap = [this] { behaviour.AutoSnap(); };
-    program.onAutoSnapReturn = [this] { behaviour.AutoSnapReturn(); };
-    program.onUpdatePolls = [this] { behaviour.UpdatePolls(); };
-    desktop.onKeysChanged = [this] { behaviour.KeysChanged(); };
-    desktop.onPointerEntered = [this] { behaviour.PointerEntered(); };
+    desktop.SetListener(&behaviour);
 
-    // Every layout sizes the window: hand the buttons and the unzoomed size over with it.
-    skin.hooks().moveWindow = [this](int x, int y) { window.move(x, y); };
-    skin.hooks().setWindowSize = [this](int w, int h) {
-        window.SetContentSize(w, h);
-        const ButtonRects rects = skin.Buttons();
-        behaviour.SetLayout(rects, skin.layout().layoutWidth, skin.layout().layoutHeight);
-        for (int i = 0; i < kSkinButtonCount; ++i) {
-            if (const std::optional<Rect>& b = rects[static_cast<std::size_t>(i)]) {
-                qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b->left, b->top, b->Width(),
-                       b->Height());
-            }
-        }
-    };
-    // Nothing loads, draws or updates the tray while the options dialog fills its controls.
-    skin.hooks().optionsFilling = [this] { return program.settingsBusy; };
-    // The engine's DrawSkin (every tick, every relayout, every button-state change) comes here.
-    skin.hooks().drawSkin = [this] { renderer.DrawSkin(); };
-    renderer.present = [this](const Bitmap& picture, int) {
-        window.Present(WrapBitmap(picture), 1);
-    };
-
-    skin.hooks().updateSkinLink = [this](const std::string& site, const std::string& url) {
-        formMenu.SetSkinLink(site, url);
-    };
-    menuSources.busyCursor = [](bool busy) {
-        if (busy) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        } else {
-            QGuiApplication::restoreOverrideCursor();
-        }
-    };
+    renderer.SetPresenter(&skinHost);
     if (role == LiveRole::Window) {
         // Owned by the window.
-        new FileDropTarget(window,
-                           [this](const std::string& path) { launcher.RegisterDroppedFile(path); });
+        new FileDropTarget(window, launcher);
         // A snapshot runs no event loop: its passes take the link notifications themselves.
         linkEvents_.emplace(measure);
     }
 
-    hotKey.action = [this] { behaviour.OnSkinButton(kFunctionButton, MouseButton::Left); };
     if (desktop.X11Grabber()) {
         hotKeyFilter_.emplace(*desktop.X11Grabber(), hotKey);
     }
@@ -209,7 +157,53 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     ports.function = &functionPort_;
     ports.window = &window;
     ports.shell = &shell;
+    ports.behaviour = &behaviour;
     program.Attach(ports);
+}
+
+// Every layout sizes the window: hand the buttons and the unzoomed size over with it.
+void LiveSkinHost::SetWindowSize(int width, int height) {
+    live_.window.SetContentSize(width, height);
+    const ButtonRects rects = live_.skin.Buttons();
+    const SkinLayout& layout = live_.skin.layout();
+    live_.behaviour.SetLayout(rects, layout.layoutWidth, layout.layoutHeight);
+    for (int i = 0; i < kSkinButtonCount; ++i) {
+        if (const std::optional<Rect>& b = rects[static_cast<std::size_t>(i)]) {
+            qCInfo(lcWindow, "button %d at %d,%d size %dx%d", i, b->left, b->top, b->Width(),
+                   b->Height());
+        }
+    }
+}
+
+void LiveSkinHost::MoveWindow(int x, int y) {
+    live_.window.move(x, y);
+}
+
+std::optional<Size> LiveSkinHost::Screen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? Size{screen->geometry().width(), screen->geometry().height()} : Size{};
+}
+
+// The engine's DrawSkin (every tick, every relayout, every button-state change) comes here.
+void LiveSkinHost::DrawSkin() {
+    live_.renderer.DrawSkin();
+}
+
+void LiveSkinHost::UpdateSkinLink(const std::string& caption, const std::string& url) {
+    live_.formMenu.SetSkinLink(caption, url);
+}
+
+// Nothing loads, draws or updates the tray while the options dialog fills its controls.
+bool LiveSkinHost::OptionsFilling() const {
+    return live_.program.settingsBusy;
+}
+
+SearchProgress LiveSkinHost::SearchProgressWindow() const {
+    return {[] { return OpenSearchWindow(); }, [] { return TickCountMs(); }};
+}
+
+void LiveSkinHost::Present(const Bitmap& picture, int) {
+    live_.window.Present(WrapBitmap(picture), 1);
 }
 
 // The window shows the renderer's pixels without a copy: it lets go of them first.

@@ -38,6 +38,26 @@
 
 namespace trumbel {
 
+class LiveProgram;
+
+// The skin engine's and the renderer's way out to the running strip: its window, its buttons,
+// the menu's skin link.
+class LiveSkinHost final : public SkinHost, public SkinPresenter {
+public:
+    explicit LiveSkinHost(LiveProgram& live) : live_(live) {}
+    void SetWindowSize(int width, int height) override;
+    void MoveWindow(int x, int y) override;
+    std::optional<Size> Screen() const override;
+    void DrawSkin() override;
+    void UpdateSkinLink(const std::string& caption, const std::string& url) override;
+    bool OptionsFilling() const override;
+    SearchProgress SearchProgressWindow() const override;
+    void Present(const Bitmap& picture, int zoom) override;
+
+private:
+    LiveProgram& live_;
+};
+
 // What the composition is for: the running strip, or a picture rendered without a window
 // (a snapshot shows no tray icons and never writes a file).
 enum class LiveRole { Window, Snapshot };
@@ -55,6 +75,7 @@ public:
     SkinWindow window;
     Program program;
     SystemMeasure measure;
+    LiveSkinHost skinHost;
     SkinEngine skin;
     QtDesktop desktop;
     WindowBehaviour behaviour;

@@ -85,8 +85,8 @@ public:
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [desktop] {
-                if (desktop->onPointerEntered) {
-                    desktop->onPointerEntered();
+                if (desktop->listener_) {
+                    desktop->listener_->PointerEntered();
                 }
             },
             Qt::QueuedConnection);
@@ -166,11 +166,11 @@ WindowId QtDesktop::ForegroundWindow() const {
 }
 
 void QtDesktop::ReportKeys(const KeyState& keys) {
-    if (!onKeysChanged) {
+    if (!listener_) {
         return;
     }
     reported_ = keys;
-    onKeysChanged();
+    listener_->KeysChanged();
     reported_.reset();
 }
 

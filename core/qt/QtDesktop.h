@@ -3,7 +3,6 @@
 #include "platform/Desktop.h"
 #include "platform/X11Desktop.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -32,11 +31,9 @@ public:
     PointerWatch WatchPointerEntering(const Rect& area) override;
     void StopWatchingPointer() override;
 
-    // Called on the UI thread, after the event that moved Ctrl, Shift or Pause, while the keys
-    // are pushed.
-    std::function<void()> onKeysChanged;
-    // Called on the UI thread once the pointer entered the watched area.
-    std::function<void()> onPointerEntered;
+    // Told of key changes (after the event that moved the key) and of the pointer entering the
+    // watched area; null tells no one.
+    void SetListener(DesktopEvents* listener) { listener_ = listener; }
 
     // Null without an X server.
     X11Desktop* X11() const { return x11_.get(); }
@@ -45,7 +42,7 @@ public:
     X11KeyGrabber* X11Grabber() const { return x11Grabber_; }
 
 private:
-    // Runs onKeysChanged with Keys() answering these keys.
+    // Tells the listener of a key change with Keys() answering these keys.
     void ReportKeys(const KeyState& keys);
 
     std::unique_ptr<X11Desktop> x11_;
@@ -55,8 +52,9 @@ private:
     std::unique_ptr<KeyWatchFilter> keyWatch_;
     class PointerWatchFilter;
     std::unique_ptr<PointerWatchFilter> pointerWatch_;
-    // The keys of the change being reported, while onKeysChanged runs.
+    // The keys of the change being reported, while the listener hears it.
     std::optional<KeyState> reported_;
+    DesktopEvents* listener_ = nullptr;
 };
 
 } // namespace trumbel

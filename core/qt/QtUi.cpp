@@ -1,5 +1,6 @@
 #include "core/qt/QtUi.h"
 
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QString>
@@ -26,6 +27,14 @@ std::string BoxLogLine(const MessageBoxRequest& request) {
         }
     }
     return line;
+}
+
+void QtUi::SetBusyCursor(bool busy) {
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 MsgAnswer QtUi::MessageBox(const MessageBoxRequest& request) {

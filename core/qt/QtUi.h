@@ -13,6 +13,7 @@ class QtUi final : public Ui {
 public:
     explicit QtUi(QWidget* parent = nullptr) : parent_(parent) {}
     MsgAnswer MessageBox(const MessageBoxRequest& request) override;
+    void SetBusyCursor(bool busy) override;
     void SetParent(QWidget* parent) { parent_ = parent; }
 
 private:

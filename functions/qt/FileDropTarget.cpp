@@ -78,8 +78,8 @@ QString FirstLocalFile(const QMimeData* data) {
 
 } // namespace
 
-FileDropTarget::FileDropTarget(QWidget& window, std::function<void(const std::string&)> dropped)
-    : QObject(&window), window_(window), dropped_(std::move(dropped)) {
+FileDropTarget::FileDropTarget(QWidget& window, FunctionLauncher& launcher)
+    : QObject(&window), window_(window), launcher_(launcher) {
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
     // One for the program: every drop target reads the same messages.
@@ -125,7 +125,7 @@ bool FileDropTarget::eventFilter(QObject* watched, QEvent* event) {
         // The drag source waits for the drop to finish: ask the questions afterwards.
         const std::string path = QFile::encodeName(file).toStdString();
         QMetaObject::invokeMethod(
-            this, [this, path] { dropped_(path); }, Qt::QueuedConnection);
+            this, [this, path] { launcher_.RegisterDroppedFile(path); }, Qt::QueuedConnection);
         return true;
     }
     case QEvent::DragLeave:

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "functions/FunctionLauncher.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
-#include <string>
 
 class QWidget;
 
 namespace trumbel {
 
-// Lets files be dropped on a window: the window takes the focus and `dropped` gets the first
-// local file of the drop. Drops without a file list are refused.
+// Lets files be dropped on a window: the window takes the focus and the launcher registers the
+// first local file of the drop. Drops without a file list are refused.
 class FileDropTarget final : public QObject {
 public:
-    FileDropTarget(QWidget& window, std::function<void(const std::string&)> dropped);
+    FileDropTarget(QWidget& window, FunctionLauncher& launcher);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -21,7 +21,7 @@ protected:
 private:
     QWidget& window_;
     QString offered_; // the file of the drag over the window
-    std::function<void(const std::string&)> dropped_;
+    FunctionLauncher& launcher_;
 };
 
 } // namespace trumbel

@@ -2,6 +2,7 @@
 
 #include "core/Program.h"
 #include "core/WindowBehaviour.h"
+#include "tests/support/FakePorts.h"
 #include "tests/support/FakeTimers.h"
 
 #include <gtest/gtest.h>
@@ -150,9 +151,13 @@ protected:
         program.settings.topmost = kVbFalse;
         program.settings.showOnMouseOver = kVbFalse;
         desktop.windows = {Win(7, "Editor", {300, 200, 1100, 800})};
+        Ports ports;
+        ports.behaviour = &behaviour;
+        program.Attach(inert.Fill(ports));
     }
     RecordingUi ui;
     test::FakeTimerHost timers;
+    test::InertPorts inert;
     Program program;
     SnapDesktop desktop;
     SnapSurface surface;
@@ -162,10 +167,6 @@ protected:
 TEST_F(AutoSnapTest, FollowsForegroundAndReturns) {
     program.settings.autoSnapMode = 1;
     desktop.foreground = 7;
-    program.AutoSnapPoll(); // no hook: nothing happens without the wiring
-    EXPECT_EQ(surface.moves, 0);
-    program.onAutoSnap = [&] { behaviour.AutoSnap(); };
-    program.onAutoSnapReturn = [&] { behaviour.AutoSnapReturn(); };
     program.AutoSnapPoll();
     EXPECT_EQ((Point{surface.frame.left, surface.frame.top}), (Point{1100, 200}));
     EXPECT_TRUE(behaviour.SnappedByAuto());

@@ -59,14 +59,23 @@ struct FakeGrabber : KeyGrabber {
 class SkinHotKeyTest : public ::testing::Test {
 protected:
     SkinHotKeyTest() : program(ui, timers, {}), hotKey(program, grabber) {
-        hotKey.action = [this] { ++fired; };
+        Ports p;
+        p.function = &function;
+        program.Attach(inert.Fill(p));
     }
+    struct CountingFunction : FunctionPort {
+        int& fired;
+        explicit CountingFunction(int& f) : fired(f) {}
+        void RunFunctionButton() override { ++fired; }
+    };
     RecordingUi ui;
     test::FakeTimerHost timers;
     Program program;
     FakeGrabber grabber;
     SkinHotKey hotKey;
     int fired = 0;
+    CountingFunction function{fired};
+    test::InertPorts inert;
 };
 
 TEST_F(SkinHotKeyTest, CtrlAltF8AndRegisteringTwiceLeavesOneGrab) {

@@ -505,6 +505,7 @@ protected:
         p.options = &options;
         p.settings = &settingsPort;
         p.skin = &skin;
+        p.behaviour = &behaviour;
         program.Attach(inert.Fill(p));
         ButtonRects b{};
         b[0] = Rect::Sized(2, 2, 10, 10);   // start unit close
@@ -720,7 +721,6 @@ TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
 
 TEST_F(WindowBehaviourTest, ProgramEntryPointReachesTheBehaviour) {
     desktop.source = KeySource::Pushed;
-    program.onUpdatePolls = [this] { behaviour.UpdatePolls(); };
     program.settings.autoSnapMode = 2;
     program.UpdatePolls();
     EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3));

@@ -15,7 +15,7 @@ namespace trumbel::test {
 
 enum class BuiltIn : int { Horizontal = 0, Vertical = 1 };
 
-struct BuiltInRig {
+struct BuiltInRig : SkinHost, SkinPresenter {
     Settings settings;
     RecordingUi ui;
     FakeMeasure measure;
@@ -29,7 +29,7 @@ struct BuiltInRig {
 
     explicit BuiltInRig(BuiltIn type, VbBool doubleSize = kVbFalse,
                         BuiltInSkinSource source = EmbeddedSkinSource())
-        : engine(settings, ui, std::move(source)),
+        : engine(settings, ui, std::move(source), *this),
           renderer(AccessTo(engine), RenderContext{settings,
                                                    measure,
                                                    ui,
@@ -42,12 +42,13 @@ struct BuiltInRig {
         settings.useBuiltInSkin = 1;
         settings.builtInSkinType = static_cast<std::int16_t>(type);
         settings.doubleSize = doubleSize;
-        engine.hooks().drawSkin = [this] { renderer.DrawSkin(); };
-        renderer.present = [this](const Bitmap&, int) { ++presented; };
+        renderer.SetPresenter(this);
         engine.ActivateSkin(SkinQuiet::Yes);
         DefaultLayout(settings, StandardStylesOf(engine.skin()));
         engine.Relayout();
     }
+    void DrawSkin() override { renderer.DrawSkin(); }
+    void Present(const Bitmap&, int) override { ++presented; }
 };
 
 } // namespace trumbel::test

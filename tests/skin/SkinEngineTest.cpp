@@ -36,18 +36,21 @@ protected:
         settings.clockContainer[4] = 1;
     }
 
-    SkinHooks Hooks() {
-        SkinHooks h;
-        h.setWindowSize = [this](int w, int hh) { rec.sizes.emplace_back(w, hh); };
-        h.moveWindow = [this](int x, int y) { rec.moves.emplace_back(x, y); };
-        h.screenSize = [this] { return screen; };
-        h.drawSkin = [this] { ++rec.draws; };
-        h.updateSkinLink = [this](const std::string& c, const std::string& u) {
-            rec.links.emplace_back(c, u);
-        };
-        h.optionsFilling = [this] { return filling; };
-        return h;
-    }
+    // Records what the engine asks of its window.
+    struct RecordingHost final : SkinHost {
+        SkinEngineTest& t;
+        int laidOut = 0;
+        explicit RecordingHost(SkinEngineTest& test) : t(test) {}
+        void SetWindowSize(int w, int h) override { t.rec.sizes.emplace_back(w, h); }
+        void MoveWindow(int x, int y) override { t.rec.moves.emplace_back(x, y); }
+        std::optional<Size> Screen() const override { return t.screen; }
+        void DrawSkin() override { ++t.rec.draws; }
+        void LaidOut() override { ++laidOut; }
+        void UpdateSkinLink(const std::string& c, const std::string& u) override {
+            t.rec.links.emplace_back(c, u);
+        }
+        bool OptionsFilling() const override { return t.filling; }
+    };
 
     void WriteSkin(const std::vector<std::string>& lines, bool withImage = true) {
         WriteFile(folder / "test.skn", JoinLines(lines));
@@ -64,6 +67,7 @@ protected:
     Recorded rec;
     Size screen{1920, 1080};
     bool filling = false;
+    RecordingHost host{*this};
 };
 
 const std::string kOkLog = "Skinのロードを開始します｡\r\n"
@@ -95,7 +99,7 @@ std::string Fill(std::string text, const std::string& path, const std::string& i
 
 TEST_F(SkinEngineTest, LoadsAFileSkinWithItsLog) {
     WriteSkin(EnglishSkinLines());
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     std::string log;
     ASSERT_TRUE(engine.LoadSkinFile(log, SkinQuiet::No));
     const std::string path = (folder / "test.skn").string();
@@ -122,7 +126,7 @@ TEST_F(SkinEngineTest, LoadsAFileSkinWithItsLog) {
 TEST_F(SkinEngineTest, MissingImageFallsBackWithoutABox) {
     WriteSkin(EnglishSkinLines("nowhere.bmp"), false);
     settings.builtInSkinType = 1;
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     std::string log;
     EXPECT_FALSE(engine.LoadSkinFile(log, SkinQuiet::Yes));
     EXPECT_TRUE(ui.shown.empty());
@@ -143,7 +147,7 @@ TEST_F(SkinEngineTest, MissingImageFallsBackWithoutABox) {
 TEST_F(SkinEngineTest, UndecodableImageIsOnlyAdvisedInTheLog) {
     WriteSkin(EnglishSkinLines());
     WriteFile(folder / "art.bmp", "not a picture");
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     std::string log;
     EXPECT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
     EXPECT_NE(log.find("画像ファイルの読み込みに移ります\r\n*****勧告*****\r\n"
@@ -168,7 +172,7 @@ TEST_F(SkinEngineTest, ImageNameFromWindowsMatchesWhateverItsCase) {
     for (const auto& [name, file] : cases) {
         SCOPED_TRACE(name);
         WriteSkin(EnglishSkinLines(name), false);
-        SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+        SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
         std::string log;
         EXPECT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
         EXPECT_EQ(engine.skin().imagePath, (folder / file).string());
@@ -202,7 +206,7 @@ TEST_F(SkinEngineTest, BrokenFilesShowTheBoxAndSwitchToTheBuiltInSkin) {
         }
         settings.useBuiltInSkin = 0;
         ui.shown.clear();
-        SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+        SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
         std::string log;
         EXPECT_FALSE(engine.LoadSkinFile(log, SkinQuiet::Yes));
         ASSERT_EQ(ui.shown.size(), 1u);
@@ -231,7 +235,7 @@ TEST_F(SkinEngineTest, SkinTypeLogLines) {
         auto lines = EnglishSkinLines();
         lines[5] = std::string("Type:") + type;
         WriteSkin(lines);
-        SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+        SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
         std::string log;
         ASSERT_TRUE(engine.LoadSkinFile(log, SkinQuiet::Yes));
         EXPECT_NE(log.find("画像ファイルの存在を確認しました｡\r\n" + std::string(line) +
@@ -243,7 +247,7 @@ TEST_F(SkinEngineTest, SkinTypeLogLines) {
 TEST_F(SkinEngineTest, RefusedWhileTheOptionsDialogFillsItsControls) {
     WriteSkin(EnglishSkinLines());
     filling = true;
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     std::string log = "untouched";
     EXPECT_FALSE(engine.LoadSkinFile(log, SkinQuiet::No));
     EXPECT_EQ(log, "untouched");
@@ -268,7 +272,7 @@ TEST_F(SkinEngineTest, ActivateSkinKeepsTheWindowOnTheScreenAtRightAndBottom) {
         settings.startX = c.startX;
         settings.startY = c.startY;
         settings.doubleSize = static_cast<std::int16_t>(c.doubleSize);
-        SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+        SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
         rec.moves.clear();
         engine.ActivateSkin(SkinQuiet::Yes);
         ASSERT_EQ(rec.moves.size(), 1u);
@@ -281,12 +285,9 @@ TEST_F(SkinEngineTest, ActivateSkinKeepsTheWindowOnTheScreenAtRightAndBottom) {
 
 TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
     settings.useBuiltInSkin = 1;
-    int laidOut = 0;
-    SkinHooks hooks = Hooks();
-    hooks.laidOut = [&] { ++laidOut; };
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), hooks);
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     engine.ActivateSkin(SkinQuiet::Yes);
-    EXPECT_EQ(laidOut, 1);
+    EXPECT_EQ(host.laidOut, 1);
     ButtonRects b = engine.Buttons();
     // horizontal: close on the start unit, function and options on the end unit at 429
     ASSERT_TRUE(b[0]);
@@ -299,7 +300,7 @@ TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
     EXPECT_EQ(b[5].value().top, 15);
     settings.showEndUnit = 0;
     engine.Relayout();
-    EXPECT_EQ(laidOut, 2);
+    EXPECT_EQ(host.laidOut, 2);
     b = engine.Buttons();
     EXPECT_FALSE(b[4]);
     EXPECT_FALSE(b[5]);
@@ -308,7 +309,7 @@ TEST_F(SkinEngineTest, ButtonsWhereTheLayoutPutsThem) {
 TEST_F(SkinEngineTest, BuiltInSkinsAndTheirStandardStyles) {
     settings.useBuiltInSkin = 1;
     settings.builtInSkinType = 1;
-    SkinEngine engine(settings, ui, EmbeddedSkinSource(), Hooks());
+    SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     EXPECT_FALSE(engine.skinReady());
     const StandardStyles styles = engine.ApplySkinForSettings();
     EXPECT_EQ(styles, (StandardStyles{1, 1, 5, 4, 2, 2, 2, 2, 1}));

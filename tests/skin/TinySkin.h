@@ -213,7 +213,7 @@ struct BoxWatch final : Ui {
 };
 
 // The synthetic skin with its surfaces and layout, the measurement and a renderer over them.
-struct TinyRig {
+struct TinyRig : SkinPresenter {
     SkinData skin = TinySkinData();
     SkinData builtIn = TinySkinData(); // what a switch to the built-in skin brings in
     SkinLayout layout;
@@ -252,8 +252,9 @@ struct TinyRig {
         for (auto& container : settings.graphStyle) {
             container.fill(10); // physical memory, free, on every slot
         }
-        renderer.present = [this](const Bitmap& b, int) { presented.push_back(b); };
+        renderer.SetPresenter(this);
     }
+    void Present(const Bitmap& b, int) override { presented.push_back(b); }
 
     void Relayout() {
         layout = ComputeLayout(skin, settings, layout);

@@ -75,6 +75,13 @@ struct InertShell : ShellPort {
     void SetHelpFile(const std::string&) override {}
 };
 
+struct InertBehaviour : BehaviourPort {
+    void VisibilityPoll() override {}
+    void AutoSnap() override {}
+    void AutoSnapReturn() override {}
+    void UpdatePolls() override {}
+};
+
 // One inert port of each kind; Fill() points every member that a test left null at them.
 struct InertPorts {
     InertSettings settings;
@@ -88,6 +95,7 @@ struct InertPorts {
     InertFunction function;
     InertWindow window;
     InertShell shell;
+    InertBehaviour behaviour;
 
     Ports Fill(Ports p) {
         p.settings = p.settings ? p.settings : &settings;
@@ -101,6 +109,7 @@ struct InertPorts {
         p.function = p.function ? p.function : &function;
         p.window = p.window ? p.window : &window;
         p.shell = p.shell ? p.shell : &shell;
+        p.behaviour = p.behaviour ? p.behaviour : &behaviour;
         return p;
     }
 };
