@@ -68,10 +68,8 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     // The auto-snap poll belongs to the window but must not run inside start-up's message boxes
     // (their loops dispatch timers): it would record a place the window is about to leave.
     UpdatePolls();
-    if (osPlatform == kOsPlatformNt) {
-        // Opacity is not a setting: every start begins opaque.
-        window().SetOpacity(255);
-    }
+    // Opacity is not a setting: every start begins opaque.
+    window().SetOpacity(255);
     window().SetCaption(WindowCaption());
 }
 
@@ -90,7 +88,6 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
     const CommandLineFlags flags = ReadCommandLine(commandWords, ui_);
     subclassAllowed = flags.subclassAllowed;
     noBalloon = flags.noBalloon;
-    osPlatform = kOsPlatformNt;
     measure().Create();
     RefreshConnectedState();
     counters.sampleFill = 0;

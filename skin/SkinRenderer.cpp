@@ -386,11 +386,11 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             const ItemParams& ip = Item(kind);
             const int font = ip.numberFont[static_cast<std::size_t>(line)];
             bool unavailable = false;
-            if (item == 3 && ctx_.osPlatform == 2) {
-                unavailable = true;
+            if (item == 3) {
+                unavailable = true; // the resources figure has no value here
             } else if (item == 4 || item == 5) {
                 const std::int32_t status = ctx_.measure.GetNetWorkStatus(device);
-                unavailable = !(status == 4 || status == 5 || ctx_.osPlatform == 1 || line == 1);
+                unavailable = !(status == 4 || status == 5 || line == 1);
             }
             if (unavailable) {
                 DrawParam(c, kind, position, line, font, 0.0f, style, NumberForm::Formatted,

@@ -66,12 +66,11 @@ void BM_RefreshTick(benchmark::State& state) {
     SystemMeasure measure(settings);
     measure.Create();
     SystemInfoView view(measure);
-    int osPlatform = 2;
     std::int16_t sampleFill = -1;
     SkinWindow window(Presentation::OnScreen);
     SkinEngine engine(settings, ui, EmbeddedSkinSource());
     SkinRenderer renderer(AccessTo(engine),
-                          RenderContext{settings, view, ui, osPlatform, sampleFill, {}, {}, {}});
+                          RenderContext{settings, view, ui, sampleFill, {}, {}, {}});
     renderer.present = [&](const Bitmap& picture, int) { window.Present(WrapBitmap(picture), 1); };
     engine.hooks().drawSkin = [&] { renderer.DrawSkin(); };
     engine.hooks().setWindowSize = [&](int w, int h) { window.SetContentSize(w, h); };

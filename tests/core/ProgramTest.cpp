@@ -260,7 +260,6 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
     };
     EXPECT_EQ(f.j.calls, expected);
     EXPECT_EQ(f.program.appFolder, "/opt/velquor/");
-    EXPECT_EQ(f.program.osPlatform, 2);
     EXPECT_TRUE(f.program.connectedFlags.flags & kConnectionOffline);
     EXPECT_EQ(f.program.builtInFunctionNames[0], "Googleへアクセス");
     EXPECT_EQ(f.program.builtInFunctionNames[4], "コマンドプロンプトを開く");

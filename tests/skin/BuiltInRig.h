@@ -19,7 +19,6 @@ struct BuiltInRig {
     Settings settings;
     RecordingUi ui;
     FakeMeasure measure;
-    int osPlatform = 2;
     std::int16_t sampleFill = -1;
     LocalTime time{2026, 12, 8, 9, 5, 7};
     ButtonStates buttons{};
@@ -33,7 +32,6 @@ struct BuiltInRig {
           renderer(AccessTo(engine), RenderContext{settings,
                                                    measure,
                                                    ui,
-                                                   osPlatform,
                                                    sampleFill,
                                                    {},
                                                    [this] { return time; },
