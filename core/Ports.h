@@ -2,6 +2,7 @@
 
 #include "settings/Settings.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,8 +97,9 @@ public:
 class OptionsPort {
 public:
     virtual ~OptionsPort() = default;
-    static constexpr int kModeless = -1; // open where the user left it, without a page choice
-    virtual void OpenOptions(int page) = 0;
+    // Opens where the user left it, without a page choice.
+    static constexpr std::optional<OptionsPageId> kModeless{};
+    virtual void OpenOptions(std::optional<OptionsPageId> page) = 0;
     virtual void UnloadOptions() = 0;
 };
 

@@ -60,7 +60,7 @@ void Program::Attach(const Ports& ports) {
 void Program::FormLoad(const std::vector<std::string>& commandWords) {
     InitApplication(commandWords);
     window().Show();
-    if (IsOn(settings.topmost)) {
+    if (settings.topmost) {
         window().SetTopMost(true);
     }
     timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
@@ -95,7 +95,7 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
                             "コマンドプロンプトを開く"};
     settingsPort().LoadSettings(settingsPort().SettingsFilePath(), LoadMode::Startup);
     menu().LoadMenuWindow();
-    menu().SetShowBiggerChecked(IsOn(settings.doubleSize));
+    menu().SetShowBiggerChecked(settings.doubleSize);
     skin().ApplySkin();
     tray().CreateIconObjects();
     for (int i = 1; i <= kTrayIconMax; ++i) {
@@ -103,10 +103,10 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
             tray().CreateIcon(i);
         }
     }
-    if (IsOn(settings.hotKeyEnabled)) {
+    if (settings.hotKeyEnabled) {
         hotKey().RegisterSkinHotKey();
     }
-    if (IsOn(settings.adjustClockAtStart)) {
+    if (settings.adjustClockAtStart) {
         clock().LoadAdjustWindow();
     }
     if (shell().FileExists(appFolder + "TrumbelOption.hlp")) {
@@ -261,28 +261,28 @@ void Program::DoTrayAction(int action) {
         options().OpenOptions(OptionsPort::kModeless);
         break;
     case 7:
-        options().OpenOptions(0);
+        options().OpenOptions(OptionsPageId::Basic);
         break;
     case 8:
-        options().OpenOptions(7);
+        options().OpenOptions(OptionsPageId::Window);
         break;
     case 9:
-        options().OpenOptions(6);
+        options().OpenOptions(OptionsPageId::Position);
         break;
     case 10:
-        options().OpenOptions(1);
+        options().OpenOptions(OptionsPageId::Skin);
         break;
     case 11:
-        options().OpenOptions(2);
+        options().OpenOptions(OptionsPageId::Layout);
         break;
     case 12:
-        options().OpenOptions(4);
+        options().OpenOptions(OptionsPageId::Tray);
         break;
     case 13:
-        options().OpenOptions(3);
+        options().OpenOptions(OptionsPageId::Function);
         break;
     case 14:
-        options().OpenOptions(8);
+        options().OpenOptions(OptionsPageId::Network);
         break;
     case 15:
         popup(MenuForm::OptionFiles);

@@ -48,7 +48,7 @@ FunctionListEntry(int index, const std::vector<std::string>& fileNames, const st
 // index - flagged of the kept names.
 std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::string>& fileNames,
                                               const std::string& folder,
-                                              const std::array<std::int16_t, 5>& flags);
+                                              const std::array<bool, 5>& flags);
 
 // One row of the function page of the options dialog: the combo box and the check list share
 // the rows.

@@ -85,7 +85,7 @@ void FormMenu::Load(IconMenus iconMenus) {
         Top(TopMenu::Main).band = "  " + WindowCaption();
         Top(TopMenu::Main).bandShown = true;
     }
-    SetTopMostChecked(IsOn(settings_.topmost));
+    SetTopMostChecked(settings_.topmost);
 }
 
 MenuItem* FormMenu::Item(const std::string& name, int index) {
@@ -188,7 +188,7 @@ void FormMenu::SetMenu(int mode) {
         Item("MnuFunctionCommand")->caption = command;
         Item("MnuFunctionCommand")->plainText = true;
         Item("MnuAbout")->caption = std::string(kProductName) + "について";
-        Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin == 1;
+        Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin;
         Item("MnuSkinDefaultSkinType", 0)->checked = settings_.builtInSkinType == 0;
         Item("MnuSkinDefaultSkinType", 1)->checked = settings_.builtInSkinType != 0;
     }
@@ -216,7 +216,7 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
     const std::vector<std::string> builtIns = sources_.BuiltInFunctionNames();
     for (std::size_t i = 0; i < builtIns.size(); ++i) {
         const bool flagged =
-            i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i] != 0;
+            i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i];
         if (!favourites || flagged) {
             AddEntry(list, std::string(kBuiltInPrefix) + builtIns[i], "icon_function");
         }
@@ -456,15 +456,15 @@ void FormMenu::SetMenuEnabled(int node) {
 
 void FormMenu::SetUnitRadio(TopMenu which) {
     if (which == TopMenu::StartUnit) {
-        CheckRadio(Top(which), "MnuShowStartUnit", settings_.showStartUnit != 0 ? 0 : 1);
+        CheckRadio(Top(which), "MnuShowStartUnit", settings_.showStartUnit ? 0 : 1);
     } else if (which == TopMenu::EndUnit) {
-        CheckRadio(Top(which), "MnuShowEndUnit", settings_.showEndUnit != 0 ? 0 : 1);
+        CheckRadio(Top(which), "MnuShowEndUnit", settings_.showEndUnit ? 0 : 1);
     }
 }
 
 void FormMenu::SetSkinLink(const std::string& siteName, const std::string& url) {
     MenuItem& link = *Item("MnuSkinURL");
-    const bool shown = !siteName.empty() && !url.empty() && settings_.useBuiltInSkin != 1;
+    const bool shown = !siteName.empty() && !url.empty() && !settings_.useBuiltInSkin;
     link.caption = shown ? siteName + "へ行く" : std::string();
     link.plainText = true;
     link.visible = shown;
@@ -510,21 +510,21 @@ void FormMenu::Run(const MenuCommand& command, MenuActions& actions) {
     } else if (name == "MnuOpenFunctionDir") {
         actions.OpenFunctionFolder();
     } else if (name == "MnuOpenOption6") {
-        actions.OpenOptions(3);
+        actions.OpenOptions(OptionsPageId::Function);
     } else if (name == "MnuOpenOption4") {
-        actions.OpenOptions(1);
+        actions.OpenOptions(OptionsPageId::Skin);
     } else if (name == "MnuOption") {
-        actions.OpenOptions(-1);
+        actions.OpenOptions(std::nullopt);
     } else if (name == "MnuSkinUserSkinList" && index > 0) {
         if (!actions.SettingsBusy()) {
             settings_.skinFileName = item->caption + ".skn";
-            settings_.useBuiltInSkin = 0;
+            settings_.useBuiltInSkin = false;
             actions.LoadSkinFile();
         }
     } else if (name == "MnuSkinUseDefault") {
         MenuItem& useDefault = *Item(name);
         useDefault.checked = !useDefault.checked;
-        settings_.useBuiltInSkin = useDefault.checked ? 1 : 0;
+        settings_.useBuiltInSkin = useDefault.checked;
         if (!actions.SettingsBusy()) {
             if (useDefault.checked) {
                 actions.BuildBuiltInSkin(settings_.builtInSkinType + 1);
@@ -535,7 +535,7 @@ void FormMenu::Run(const MenuCommand& command, MenuActions& actions) {
     } else if (name == "MnuSkinDefaultSkinType" && (index == 0 || index == 1)) {
         CheckRadio(*Item("MnuSkinDefaultSkinSelect"), name, index);
         settings_.builtInSkinType = static_cast<std::int16_t>(index);
-        if (settings_.useBuiltInSkin == 1 && !actions.SettingsBusy()) {
+        if (settings_.useBuiltInSkin && !actions.SettingsBusy()) {
             actions.BuildBuiltInSkin(index + 1);
         }
     } else if (name == "MnuSkinURL") {

@@ -103,12 +103,12 @@ int LayoutCommands::StandardStyle(int kind) const {
 }
 
 TreeSelection LayoutCommands::ShowStartUnit(int position) {
-    settings_.showStartUnit = static_cast<std::int16_t>(position == 0 ? 1 : 0);
+    settings_.showStartUnit = position == 0;
     return {"skinroot", TreeRebuild::Update};
 }
 
 TreeSelection LayoutCommands::ShowEndUnit(int position) {
-    settings_.showEndUnit = static_cast<std::int16_t>(position == 0 ? 1 : 0);
+    settings_.showEndUnit = position == 0;
     return {"skinroot", TreeRebuild::Update};
 }
 

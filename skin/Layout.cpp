@@ -36,7 +36,7 @@ SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
 
     int x = 0;
     int y = 0;
-    if (IsOn(settings.showStartUnit)) {
+    if (settings.showStartUnit) {
         x = skin.startUnit.advanceX;
         y = skin.startUnit.advanceY;
     }
@@ -51,7 +51,7 @@ SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
     }
     layout.endX = x;
     layout.endY = y;
-    if (IsOn(settings.showEndUnit)) {
+    if (settings.showEndUnit) {
         x += skin.endUnit.advanceX;
         y += skin.endUnit.advanceY;
     }

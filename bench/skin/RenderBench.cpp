@@ -17,7 +17,7 @@ using namespace trumbel;
 using namespace trumbel::test;
 
 void BM_DrawSkinDefaultLayout(benchmark::State& state) {
-    BuiltInRig rig(static_cast<BuiltIn>(state.range(0)), static_cast<VbBool>(-state.range(1)));
+    BuiltInRig rig(static_cast<BuiltIn>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) {
         rig.renderer.DrawSkin();
     }
@@ -33,7 +33,7 @@ void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
     source.strings.Set(111, "4");
     source.strings.Set(114, "41,2");
     source.strings.Set(115, "41,13");
-    BuiltInRig rig(BuiltIn::Horizontal, kVbFalse, std::move(source));
+    BuiltInRig rig(BuiltIn::Horizontal, false, std::move(source));
     Settings& s = rig.settings;
     s.containerCount = 10;
     const std::int16_t kinds[4] = {0, 2, 6, 8};
@@ -74,7 +74,7 @@ void BM_RefreshTick(benchmark::State& state) {
     renderer.present = [&](const Bitmap& picture, int) { window.Present(WrapBitmap(picture), 1); };
     engine.hooks().drawSkin = [&] { renderer.DrawSkin(); };
     engine.hooks().setWindowSize = [&](int w, int h) { window.SetContentSize(w, h); };
-    settings.useBuiltInSkin = 1;
+    settings.useBuiltInSkin = true;
     settings.builtInSkinType = 0;
     engine.ActivateSkin(SkinQuiet::Yes);
     DefaultLayout(settings, StandardStylesOf(engine.skin()), 0);

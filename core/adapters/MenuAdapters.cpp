@@ -42,8 +42,8 @@ void ProgramMenuActions::ShowAbout() {
     program_.UpdatePolls();
 }
 
-void ProgramMenuActions::OpenOptions(int page) {
-    program_.options().OpenOptions(page < 0 ? OptionsPort::kModeless : page);
+void ProgramMenuActions::OpenOptions(std::optional<OptionsPageId> page) {
+    program_.options().OpenOptions(page);
 }
 
 bool ProgramMenuActions::SettingsBusy() const {

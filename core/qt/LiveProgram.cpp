@@ -131,8 +131,8 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                     }),
       menuPort_(formMenu, menuPresenter, menuActions, [this] {
           // Icon menus as read at start; a changed setting waits for the next start.
-          return IsOn(program.settings.useIconMenu) && program.subclassAllowed ? IconMenus::On
-                                                                               : IconMenus::Off;
+          return program.settings.useIconMenu && program.subclassAllowed ? IconMenus::On
+                                                                         : IconMenus::Off;
       }) {
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);

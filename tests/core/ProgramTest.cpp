@@ -119,7 +119,9 @@ struct JClock : ClockPort {
 struct JOptions : OptionsPort {
     Journal& j;
     explicit JOptions(Journal& jj) : j(jj) {}
-    void OpenOptions(int page) override { j.Add("Options " + std::to_string(page)); }
+    void OpenOptions(std::optional<OptionsPageId> page) override {
+        j.Add("Options " + std::to_string(page ? static_cast<int>(*page) : -1));
+    }
     void UnloadOptions() override { j.Add("UnloadOptions"); }
 };
 struct JFunction : FunctionPort {
@@ -237,7 +239,7 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
     Fixture f;
     f.shell.existing = {"/opt/velquor/TrumbelOption.hlp"};
     f.program.settings.trayIconCount = 3;
-    f.program.settings.doubleSize = kVbTrue;
+    f.program.settings.doubleSize = true;
     f.program.FormLoad({});
     const std::vector<std::string> expected = {
         "CreateMeasure",
@@ -278,7 +280,7 @@ TEST(ProgramStartup, OptionalStepsFollowTheirSettings) {
     Settings& s = f.program.settings;
     s.hotKeyEnabled = 0;
     s.adjustClockAtStart = 0;
-    s.topmost = kVbFalse;
+    s.topmost = false;
     s.trayIconCount = 0;
     f.program.FormLoad({"/noballoon"});
     EXPECT_EQ(f.j.Count("RegisterHotKey"), 0);
@@ -486,16 +488,11 @@ TEST(Exit, EndApplicationRunsInOrderAndSavesOnce) {
     f.program.EndApplication();
     f.program.EndApplication();
     const std::vector<std::string> expected = {
-        "UnloadOptions",
-        "SaveSettings /home/u/setting_u.ini",
-        "UnloadMenuWindow",
-        "UnloadClockWindow",
-        "UnloadSearchWindow",
-        "UnloadWindow",
-        "UnregisterHotKey",
-        "ReleaseTray",
-        "ReleaseMeasure",
-        "DoEvents",
+        "UnloadOptions",      "SaveSettings /home/u/setting_u.ini",
+        "UnloadMenuWindow",   "UnloadClockWindow",
+        "UnloadSearchWindow", "UnloadWindow",
+        "UnregisterHotKey",   "ReleaseTray",
+        "ReleaseMeasure",     "DoEvents",
         "FreeSurfaces",
     };
     EXPECT_EQ(f.j.calls, expected);

@@ -26,7 +26,7 @@ struct BuiltInRig {
     SkinRenderer renderer;
     int presented = 0;
 
-    explicit BuiltInRig(BuiltIn type, VbBool doubleSize = kVbFalse,
+    explicit BuiltInRig(BuiltIn type, bool doubleSize = false,
                         BuiltInSkinSource source = EmbeddedSkinSource())
         : engine(settings, ui, std::move(source)),
           renderer(AccessTo(engine), RenderContext{settings,
