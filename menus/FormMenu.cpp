@@ -412,8 +412,8 @@ void FormMenu::SetMenuEnabled(int node) {
                              "MnuUnitAddUp", "MnuUnitAddDw", "MnuDeleteConteiner"}) {
         Item(name)->enabled = false;
     }
-    const bool history = settings_.historyContainer[uu] != 0;
-    const bool clock = settings_.clockContainer[uu] != 0;
+    const bool history = settings_.historyContainer[uu];
+    const bool clock = settings_.clockContainer[uu];
     if (slotNode) {
         Item("MnuSlotMoveUp")->enabled = s > 0;
         Item("MnuSlotMoveDw")->enabled = !history && s + 1 != sources_.SkinSlotCount();

@@ -133,8 +133,9 @@ struct Settings {
     bool showStartUnit = true;
     bool showEndUnit = true;
     std::int16_t containerCount = 5;
-    std::array<std::int16_t, kContainerCount> historyContainer{};
-    std::array<std::int16_t, kContainerCount> clockContainer{};
+    // The file keeps both in one number per container: clock * 2 + history.
+    std::array<bool, kContainerCount> historyContainer{};
+    std::array<bool, kContainerCount> clockContainer{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> kind{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> device{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> graphStyle{};

@@ -452,8 +452,8 @@ void SettingsStore::ReadContainers(const IniDocument& doc) {
         if (const auto f = ParseInt16(list[0])) {
             // Both are flags. A value outside 0..3 once gave a clock flag of -1 or 2, which
             // the next write turned into a different value again: every save changed the file.
-            s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-            s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
+            s_.historyContainer[c] = (*f & 1) != 0;
+            s_.clockContainer[c] = *f / 2 != 0;
         }
         for (int s = 0; s < kSlotCount; ++s) {
             const std::size_t at = 1 + 3 * static_cast<std::size_t>(s);
@@ -492,17 +492,17 @@ void SettingsStore::ReadOldContainers(const IniDocument& doc) {
                 f && *f >= std::numeric_limits<std::int16_t>::min() &&
                 *f <= std::numeric_limits<std::int16_t>::max()) {
                 previousFlags = *f;
-                s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-                s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
+                s_.historyContainer[c] = (*f & 1) != 0;
+                s_.clockContainer[c] = *f / 2 != 0;
             }
         } else {
             if (const auto h = r.Int(section::kSkin, "ロググラフ使用(" + Str(c) + ")",
                                      c >= 1 && c <= 3 ? 1 : 0)) {
-                s_.historyContainer[c] = *h != 0 ? 1 : 0;
+                s_.historyContainer[c] = *h != 0;
             }
             if (const auto k =
                     r.Int(section::kSkin, "時計を表示する(" + Str(c) + ")", c == 4 ? 1 : 0)) {
-                s_.clockContainer[c] = *k != 0 ? 1 : 0;
+                s_.clockContainer[c] = *k != 0;
             }
         }
         for (int s = 0; s < kSlotCount; ++s) {
@@ -664,7 +664,7 @@ std::string SettingsStore::SettingsText() const {
     doc.Set(section::kSkin, kShowEndUnitKey.key, ScalarText(s, kShowEndUnitKey));
     doc.Set(section::kSkin, "表示ユニット数", Str(s.containerCount));
     for (int c = 0; c < kContainerCount; ++c) {
-        std::string value = Str(s.clockContainer[c] * 2 + s.historyContainer[c]);
+        std::string value = Str((s.clockContainer[c] ? 2 : 0) + (s.historyContainer[c] ? 1 : 0));
         for (int sl = 0; sl < kSlotCount; ++sl) {
             value += "," + Str(s.kind[c][sl]) + "," + Str(s.device[c][sl]) + "," +
                      Str((s.graphStyle[c][sl] % 10) % 3);
@@ -816,14 +816,14 @@ void SettingsStore::ResetLayout() {
     s_.device = {};
     s_.kind[0][1] = 8;
     for (int c = 1; c <= 3; ++c) {
-        s_.historyContainer[c] = 1;
+        s_.historyContainer[c] = true;
     }
     s_.kind[1][0] = 2;
     s_.kind[2][0] = 4;
     s_.kind[3][0] = 5;
     s_.device[2][0] = DefaultDevice(0);
     s_.device[3][0] = s_.device[2][0];
-    s_.clockContainer[4] = 1;
+    s_.clockContainer[4] = true;
     for (int c = 0; c < kContainerCount; ++c) {
         for (int sl = 0; sl < kSlotCount; ++sl) {
             SetSlotStyle(s_, styles_, c, sl, 0, StyleSet::Force);

@@ -9,7 +9,7 @@ std::array<ContainerPlacement, kContainerCount> BuildPlacements(const Settings& 
     for (int c = 0; c < kContainerCount; ++c) {
         ContainerPlacement& p = placements[c];
         p.shown = c < settings.containerCount;
-        p.type = settings.clockContainer[c] == 1 ? -1 : settings.historyContainer[c];
+        p.type = settings.clockContainer[c] ? -1 : settings.historyContainer[c] ? 1 : 0;
         for (int s = 0; s < kSlotCount; ++s) {
             const std::int16_t kind = settings.kind[c][s];
             p.slotKind[s] = kind;

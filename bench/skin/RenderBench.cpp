@@ -38,8 +38,8 @@ void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
     s.containerCount = 10;
     const std::int16_t kinds[4] = {0, 2, 6, 8};
     for (int c = 0; c < kContainerCount; ++c) {
-        s.historyContainer[static_cast<std::size_t>(c)] = 0;
-        s.clockContainer[static_cast<std::size_t>(c)] = 0;
+        s.historyContainer[static_cast<std::size_t>(c)] = false;
+        s.clockContainer[static_cast<std::size_t>(c)] = false;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             s.kind[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] = kinds[slot];
             s.device[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] =

@@ -115,9 +115,9 @@ TEST_F(SettingsTest, LayoutResetGivesTheDefaultWindow) {
     store->ResetSettings(SettingsGroup::Layout);
     EXPECT_EQ(settings.containerCount, 5);
     EXPECT_EQ(settings.historyContainer,
-              (std::array<std::int16_t, 10>{0, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
+              (std::array<bool, 10>{0, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(settings.clockContainer,
-              (std::array<std::int16_t, 10>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
+              (std::array<bool, 10>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(settings.kind[0][1], 8);
     EXPECT_EQ(settings.kind[1][0], 2);
     EXPECT_EQ(settings.kind[2][0], 4);

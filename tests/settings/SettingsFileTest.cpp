@@ -67,8 +67,8 @@ Settings RichSettings(const std::string& skinFolder) {
     s.showEndUnit = 0;
     s.containerCount = 10;
     for (int c = 0; c < kContainerCount; ++c) {
-        s.historyContainer[c] = static_cast<std::int16_t>(c % 2);
-        s.clockContainer[c] = static_cast<std::int16_t>(c % 3 == 0 ? 1 : 0);
+        s.historyContainer[c] = c % 2 == 1;
+        s.clockContainer[c] = c % 3 == 0;
         for (int sl = 0; sl < kSlotCount; ++sl) {
             s.kind[c][sl] = static_cast<std::int16_t>((c + sl) % kItemKindCount);
             s.device[c][sl] = static_cast<std::int16_t>(
