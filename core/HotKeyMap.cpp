@@ -71,13 +71,13 @@ KeysymChoices One(std::uint32_t keysym) {
 
 } // namespace
 
-int HotKeyModifiers(std::int16_t ctrl, std::int16_t alt, std::int16_t shift) {
+int HotKeyModifiers(bool ctrl, bool alt, bool shift) {
     int m = 0;
-    if (shift != 0)
+    if (shift)
         m += kModShift;
-    if (ctrl != 0)
+    if (ctrl)
         m += kModControl;
-    if (alt != 0)
+    if (alt)
         m += kModAlt;
     return m;
 }

@@ -7,8 +7,8 @@
 
 namespace trumbel {
 
-// Modifier bits from the three 16-bit flags of the hot-key settings (any non-zero is on).
-int HotKeyModifiers(std::int16_t ctrl, std::int16_t alt, std::int16_t shift);
+// Modifier bits from the three modifier settings of the hot key.
+int HotKeyModifiers(bool ctrl, bool alt, bool shift);
 
 // The X keysyms that may stand for a Windows virtual-key code, in order of preference: a
 // keyboard layout has the key under one of them (a Japanese board's "半角/全角" is

@@ -3,6 +3,7 @@
 #include "base/Geometry.h"
 #include "settings/Settings.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,8 +93,9 @@ public:
 class OptionsPort {
 public:
     virtual ~OptionsPort() = default;
-    static constexpr int kModeless = -1; // open where the user left it, without a page choice
-    virtual void OpenOptions(int page) = 0;
+    // Opens where the user left it, without a page choice.
+    static constexpr std::optional<OptionsPageId> kModeless{};
+    virtual void OpenOptions(std::optional<OptionsPageId> page) = 0;
     virtual void UnloadOptions() = 0;
 };
 

@@ -27,7 +27,7 @@ void PopupFromTray(Program& program, MenuForm form) {
     program.menu().DeleteFileList();
 }
 
-void OpenOptionsPage(Program& program, int page) {
+void OpenOptionsPage(Program& program, std::optional<OptionsPageId> page) {
     program.options().OpenOptions(page);
 }
 
@@ -42,14 +42,14 @@ constexpr std::array<TrayActionHandler, kTrayActionCount> kTrayActions{
     [](Program& p) { PopupFromTray(p, MenuForm::Favourites); },
     [](Program& p) { PopupFromTray(p, MenuForm::SkinList); },
     [](Program& p) { OpenOptionsPage(p, OptionsPort::kModeless); },
-    [](Program& p) { OpenOptionsPage(p, 0); }, // 基本設定
-    [](Program& p) { OpenOptionsPage(p, 7); }, // ウィンドウ表示設定
-    [](Program& p) { OpenOptionsPage(p, 6); }, // 位置情報設定
-    [](Program& p) { OpenOptionsPage(p, 1); }, // Skin設定
-    [](Program& p) { OpenOptionsPage(p, 2); }, // 拡張Skin設定
-    [](Program& p) { OpenOptionsPage(p, 4); }, // タスクアイコンの設定
-    [](Program& p) { OpenOptionsPage(p, 3); }, // ｢FN｣ボタンの設定
-    [](Program& p) { OpenOptionsPage(p, 8); }, // ネットワーク関連
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Basic); }, // 基本設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Window); }, // ウィンドウ表示設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Position); }, // 位置情報設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Skin); }, // Skin設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Layout); }, // 拡張Skin設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Tray); }, // タスクアイコンの設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Function); }, // ｢FN｣ボタンの設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Network); }, // ネットワーク関連
     [](Program& p) { PopupFromTray(p, MenuForm::OptionFiles); },
     [](Program& p) { p.shell().Explore(p.appFolder); },
     [](Program& p) { p.shell().Explore(p.appFolder + "Function"); },
@@ -96,7 +96,7 @@ void Program::Attach(const Ports& ports) {
 void Program::FormLoad(const std::vector<std::string>& commandWords) {
     InitApplication(commandWords);
     window().Show();
-    if (IsOn(settings.topmost)) {
+    if (settings.topmost) {
         window().SetTopMost(true);
     }
     timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
@@ -104,10 +104,8 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     // The auto-snap poll belongs to the window but must not run inside start-up's message boxes
     // (their loops dispatch timers): it would record a place the window is about to leave.
     UpdatePolls();
-    if (osPlatform == kOsPlatformNt) {
-        // Opacity is not a setting: every start begins opaque.
-        window().SetOpacity(255);
-    }
+    // Opacity is not a setting: every start begins opaque.
+    window().SetOpacity(255);
     window().SetCaption(WindowCaption());
 }
 
@@ -126,13 +124,12 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
     const CommandLineFlags flags = ReadCommandLine(commandWords, ui_);
     subclassAllowed = flags.subclassAllowed;
     noBalloon = flags.noBalloon;
-    osPlatform = kOsPlatformNt;
     measure().Create();
     RefreshConnectedState();
     counters.sampleFill = 0;
     settingsPort().LoadSettings(settingsPort().SettingsFilePath(), LoadMode::Startup);
     menu().LoadMenuWindow();
-    menu().SetShowBiggerChecked(IsOn(settings.doubleSize));
+    menu().SetShowBiggerChecked(settings.doubleSize);
     skin().ApplySkin();
     tray().CreateIconObjects();
     for (int i = 1; i <= kTrayIconMax; ++i) {
@@ -140,10 +137,10 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
             tray().CreateIcon(i);
         }
     }
-    if (IsOn(settings.hotKeyEnabled)) {
+    if (settings.hotKeyEnabled) {
         hotKey().RegisterSkinHotKey();
     }
-    if (IsOn(settings.adjustClockAtStart)) {
+    if (settings.adjustClockAtStart) {
         clock().LoadAdjustWindow();
     }
     if (shell().FileExists(appFolder + "TrumbelOption.hlp")) {

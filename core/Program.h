@@ -16,7 +16,6 @@
 
 namespace trumbel {
 
-inline constexpr int kOsPlatformNt = 2;
 
 // Tray callback message numbers, as the tray delivers them to the discrimination timer.
 enum class TrayMessage : int { LeftUp = 514, LeftDouble = 515, RightUp = 517, RightDouble = 518 };
@@ -88,7 +87,6 @@ public:
     // Set while the options dialog fills its controls: skin loads, drawing and tray updates
     // wait.
     bool settingsBusy = false;
-    int osPlatform = 0;
     ConnectedState connectedFlags;
     // Reads the connection state anew into connectedFlags: at start, and as each clock
     // adjustment starts.

@@ -16,8 +16,7 @@ void SkinHotKey::RegisterSkinHotKey() {
     Register(s.hotKeyCtrl, s.hotKeyAlt, s.hotKeyShift, s.hotKeyCode);
 }
 
-void SkinHotKey::Register(std::int16_t ctrl, std::int16_t alt, std::int16_t shift,
-                          std::int32_t virtualKey) {
+void SkinHotKey::Register(bool ctrl, bool alt, bool shift, std::int32_t virtualKey) {
     if (registered_) {
         UnregisterSkinHotKey();
     }

@@ -20,7 +20,7 @@ public:
     void UnregisterSkinHotKey() override;
     bool IsRegistered() const override { return registered_; }
 
-    void Register(std::int16_t ctrl, std::int16_t alt, std::int16_t shift, std::int32_t virtualKey);
+    void Register(bool ctrl, bool alt, bool shift, std::int32_t virtualKey);
 
     // The grabbed key went down; true when it was acted on. The hot key does what a left
     // click on the function button does.

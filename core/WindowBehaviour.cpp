@@ -83,17 +83,17 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
     VisibilityDecision d;
     d.state = state;
     VisibilityState& s = d.state;
-    const bool topmost = IsOn(settings.topmost);
+    const bool topmost = settings.topmost;
     const bool pausePressed = in.keys.pause && !state.pauseHeld;
     s.pauseHeld = in.keys.pause;
 
     if (in.keys.ctrl && in.keys.shift) {
         if (!topmost) {
-            if (IsOn(settings.showByButton)) {
+            if (settings.showByButton) {
                 d.topMost = TopMostRequest::On;
                 s.formHideMode = false;
             }
-        } else if (IsOn(settings.hideByButton) && !in.aboutBoxOpen) {
+        } else if (settings.hideByButton && !in.aboutBoxOpen) {
             s.formHideMode = true;
         }
     } else {
@@ -101,13 +101,13 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
             d.topMost = TopMostRequest::Off;
         }
         // Only the moment Pause goes down toggles: a held key must not flip it every poll.
-        if (pausePressed && IsOn(settings.toggleButton)) {
+        if (pausePressed && settings.toggleButton) {
             d.topMost = TopMostRequest::Toggle;
             d.visible = !s.formHideMode || in.aboutBoxOpen;
             return d;
         }
-        const bool rulesOn = (IsOn(settings.hideOnMouseOver) && topmost) ||
-                             (IsOn(settings.showOnMouseOver) && !topmost);
+        const bool rulesOn =
+            (settings.hideOnMouseOver && topmost) || (settings.showOnMouseOver && !topmost);
         if (rulesOn) {
             const Rect& f = in.frame;
             const bool away =
@@ -120,11 +120,11 @@ VisibilityDecision DecideVisibility(const Settings& settings, const VisibilitySt
                     s.mouseInsideShift = false;
                 } else {
                     d.topMost = TopMostRequest::Off;
-                    s.formHideMode = IsOn(settings.normallyHidden);
+                    s.formHideMode = settings.normallyHidden;
                 }
             } else {
-                const bool exempt = topmost ? IsOn(settings.shiftKeepsVisible) && in.keys.shift
-                                            : !IsOn(settings.showNeedsShift) || in.keys.shift;
+                const bool exempt = topmost ? settings.shiftKeepsVisible && in.keys.shift
+                                            : !settings.showNeedsShift || in.keys.shift;
                 if (s.mouseInsideShift || exempt) {
                     if (topmost) {
                         s.formHideMode = false;
@@ -159,11 +159,11 @@ Rect NearArea(const Rect& frame) {
 }
 
 VisibilityNeeds NeedsOf(const Settings& settings) {
-    const bool topmost = IsOn(settings.topmost);
+    const bool topmost = settings.topmost;
     VisibilityNeeds n;
-    n.pointer = topmost ? IsOn(settings.hideOnMouseOver) : IsOn(settings.showOnMouseOver);
-    n.keys = n.pointer || IsOn(settings.toggleButton) ||
-             (topmost ? IsOn(settings.hideByButton) : IsOn(settings.showByButton));
+    n.pointer = topmost ? settings.hideOnMouseOver : settings.showOnMouseOver;
+    n.keys = n.pointer || settings.toggleButton ||
+             (topmost ? settings.hideByButton : settings.showByButton);
     return n;
 }
 
@@ -246,7 +246,7 @@ void WindowBehaviour::SetLayout(const ButtonRects& buttons, int singleWidth, int
 }
 
 WindowScale WindowBehaviour::Scale() const {
-    return IsOn(program_.settings.doubleSize) ? WindowScale::Double : WindowScale::Single;
+    return program_.settings.doubleSize ? WindowScale::Double : WindowScale::Single;
 }
 
 void WindowBehaviour::Popup(MenuForm form) {
@@ -283,8 +283,8 @@ void WindowBehaviour::MouseMove(bool buttonHeld, Point point, Point cursor) {
     if (dragging_) {
         const Settings& st = program_.settings;
         SnapRules rules;
-        rules.toScreenEdges = IsOn(st.snapToScreenEdges);
-        rules.toTaskbar = IsOn(st.snapToTaskbar);
+        rules.toScreenEdges = st.snapToScreenEdges;
+        rules.toTaskbar = st.snapToTaskbar;
         rules.strength = st.snapStrength;
         rules.screen = desktop_.Screen();
         if (rules.toTaskbar) {
@@ -475,12 +475,12 @@ void WindowBehaviour::VisibilityPoll() {
 
 void WindowBehaviour::ToggleTopMost() {
     Settings& st = program_.settings;
-    st.topmost = IsOn(st.topmost) ? kVbFalse : kVbTrue;
-    if (IsOn(st.topmost)) {
+    st.topmost = !st.topmost;
+    if (st.topmost) {
         visibility_.formHideMode = false;
     }
-    SetTopMost(IsOn(st.topmost));
-    program_.menu().SetTopMostChecked(IsOn(st.topmost));
+    SetTopMost(st.topmost);
+    program_.menu().SetTopMostChecked(st.topmost);
     // The other z-order has rules of its own, and they have not seen the pointer yet.
     StopPointerWatch();
     ArmPolls();
@@ -490,8 +490,7 @@ void WindowBehaviour::SetTopMost(bool on) {
     if (on == topMostApplied_) {
         return;
     }
-    for (ZOrderStep step :
-         TopMostSteps(on, IsOn(program_.settings.backWhenMouseAway), optionsDialog)) {
+    for (ZOrderStep step : TopMostSteps(on, program_.settings.backWhenMouseAway, optionsDialog)) {
         surface_.ApplyZOrder(step);
     }
     topMostApplied_ = on;
@@ -505,7 +504,7 @@ void WindowBehaviour::SetAlpha(int mode, int percent) {
 
 void WindowBehaviour::SetDoubleSize(bool on) {
     Settings& st = program_.settings;
-    if (on == IsOn(st.doubleSize)) {
+    if (on == st.doubleSize) {
         return;
     }
     const Rect frame = surface_.Frame();
@@ -513,13 +512,13 @@ void WindowBehaviour::SetDoubleSize(bool on) {
     int h = singleHeight_;
     if (w <= 0 || h <= 0) {
         // No layout handed over yet: the current frame is the size at the current scale.
-        const int now = IsOn(st.doubleSize) ? 2 : 1;
+        const int now = st.doubleSize ? 2 : 1;
         w = std::max(1, frame.Width() / now);
         h = std::max(1, frame.Height() / now);
     }
     const Rect to = DoubleSizeFrame(frame, w, h, on ? WindowScale::Double : WindowScale::Single,
                                     desktop_.Screen());
-    st.doubleSize = on ? kVbTrue : kVbFalse;
+    st.doubleSize = on;
     surface_.Resize(to.Width(), to.Height());
     surface_.MoveTo(to.left, to.top);
     FrameMoved();
@@ -574,7 +573,7 @@ void WindowBehaviour::AutoSnap() {
         surface_.MoveTo(beforeSnap_.x, beforeSnap_.y);
     }
     // Turning the setting off must not leave the window hidden for good.
-    hiddenUnsnapped_ = IsOn(st.hideWhenNotSnapped) && !snappedByAuto_;
+    hiddenUnsnapped_ = st.hideWhenNotSnapped && !snappedByAuto_;
     AfterAutoSnap(wasHiddenUnsnapped);
 }
 

@@ -84,12 +84,11 @@ std::optional<FunctionTarget> FavouritesEntry(int index, const std::vector<std::
     if (index < 1) {
         return std::nullopt;
     }
-    const int flagged =
-        static_cast<int>(std::count_if(flags.begin(), flags.end(), [](auto f) { return f != 0; }));
+    const int flagged = static_cast<int>(std::count(flags.begin(), flags.end(), true));
     if (index <= flagged) {
         int seen = 0;
         for (int i = 0; i < static_cast<int>(flags.size()); ++i) {
-            if (flags[static_cast<std::size_t>(i)] != 0 && ++seen == index) {
+            if (flags[static_cast<std::size_t>(i)] && ++seen == index) {
                 return FunctionTarget{i, {}};
             }
         }
@@ -294,7 +293,7 @@ FunctionPage FunctionLauncher::FillFunctionPage() {
             {std::string(kBuiltinCaptionPrefix) + names[static_cast<std::size_t>(i)],
              i,
              {},
-             settings_.builtInFunctionFlags[static_cast<std::size_t>(i)] != 0});
+             settings_.builtInFunctionFlags[static_cast<std::size_t>(i)]});
     }
     for (const std::string& file : ListFilesByName(FunctionFolder())) {
         page.entries.push_back({DecodeFileText(RemoveExtension(file)), std::nullopt, file,
@@ -328,8 +327,7 @@ void FunctionLauncher::ApplyFunctionPage(const FunctionPage& page) {
     for (const FunctionPageEntry& e : page.entries) {
         std::error_code ec; // a single entry's failure leaves the others to be applied
         if (e.builtin) {
-            settings_.builtInFunctionFlags[static_cast<std::size_t>(*e.builtin)] =
-                e.checked ? 1 : 0;
+            settings_.builtInFunctionFlags[static_cast<std::size_t>(*e.builtin)] = e.checked;
         } else if (e.checked && !Exists(FavouritesFolder() + e.fileName)) {
             fs::copy_file(FunctionFolder() + e.fileName, FavouritesFolder() + e.fileName, ec);
         } else if (!e.checked && Exists(FavouritesFolder() + e.fileName)) {

@@ -16,7 +16,7 @@ namespace trumbel {
 
 inline constexpr int kBuiltinFunctionCount = 5;
 // The settings file keeps one favourite flag per built-in.
-using BuiltinFunctionFlags = std::array<std::int16_t, kBuiltinFunctionCount>;
+using BuiltinFunctionFlags = std::array<bool, kBuiltinFunctionCount>;
 static_assert(std::is_same_v<decltype(Settings::builtInFunctionFlags), BuiltinFunctionFlags>);
 inline constexpr std::string_view kBuiltinCaptionPrefix = "[内蔵] ";
 

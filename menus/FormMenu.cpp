@@ -73,7 +73,7 @@ void FormMenu::Load(IconMenus iconMenus) {
         Top(TopMenu::Main).band = "  " + WindowCaption();
         Top(TopMenu::Main).bandShown = true;
     }
-    SetTopMostChecked(IsOn(settings_.topmost));
+    SetTopMostChecked(settings_.topmost);
 }
 
 MenuItem* FormMenu::Item(const std::string& name, int index) {
@@ -177,7 +177,7 @@ void FormMenu::SetMenu(int mode) {
         Item("MnuFunctionCommand")->caption = command;
         Item("MnuFunctionCommand")->plainText = true;
         Item("MnuAbout")->caption = std::string(kProductName) + "について";
-        Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin == 1;
+        Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin;
         Item("MnuSkinDefaultSkinType", 0)->checked = settings_.builtInSkinType == 0;
         Item("MnuSkinDefaultSkinType", 1)->checked = settings_.builtInSkinType != 0;
     }
@@ -205,7 +205,7 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
     const std::vector<std::string> builtIns = sources_.BuiltInFunctionNames();
     for (std::size_t i = 0; i < builtIns.size(); ++i) {
         const bool flagged =
-            i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i] != 0;
+            i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i];
         if (!favourites || flagged) {
             AddEntry(list, std::string(kBuiltInPrefix) + builtIns[i], "icon_function");
         }
@@ -401,8 +401,8 @@ void FormMenu::SetMenuEnabled(int node) {
                              "MnuUnitAddUp", "MnuUnitAddDw", "MnuDeleteConteiner"}) {
         Item(name)->enabled = false;
     }
-    const bool history = settings_.historyContainer[uu] != 0;
-    const bool clock = settings_.clockContainer[uu] != 0;
+    const bool history = settings_.historyContainer[uu];
+    const bool clock = settings_.clockContainer[uu];
     if (slotNode) {
         Item("MnuSlotMoveUp")->enabled = s > 0;
         Item("MnuSlotMoveDw")->enabled = !history && s + 1 != sources_.SkinSlotCount();
@@ -445,15 +445,15 @@ void FormMenu::SetMenuEnabled(int node) {
 
 void FormMenu::SetUnitRadio(TopMenu which) {
     if (which == TopMenu::StartUnit) {
-        CheckRadio(Top(which), "MnuShowStartUnit", settings_.showStartUnit != 0 ? 0 : 1);
+        CheckRadio(Top(which), "MnuShowStartUnit", settings_.showStartUnit ? 0 : 1);
     } else if (which == TopMenu::EndUnit) {
-        CheckRadio(Top(which), "MnuShowEndUnit", settings_.showEndUnit != 0 ? 0 : 1);
+        CheckRadio(Top(which), "MnuShowEndUnit", settings_.showEndUnit ? 0 : 1);
     }
 }
 
 void FormMenu::SetSkinLink(const std::string& siteName, const std::string& url) {
     MenuItem& link = *Item("MnuSkinURL");
-    const bool shown = !siteName.empty() && !url.empty() && settings_.useBuiltInSkin != 1;
+    const bool shown = !siteName.empty() && !url.empty() && !settings_.useBuiltInSkin;
     link.caption = shown ? siteName + "へ行く" : std::string();
     link.plainText = true;
     link.visible = shown;

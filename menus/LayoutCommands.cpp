@@ -103,12 +103,12 @@ int LayoutCommands::StandardStyle(int kind) const {
 }
 
 TreeSelection LayoutCommands::ShowStartUnit(int position) {
-    settings_.showStartUnit = static_cast<std::int16_t>(position == 0 ? 1 : 0);
+    settings_.showStartUnit = position == 0;
     return {"skinroot", TreeRebuild::Update};
 }
 
 TreeSelection LayoutCommands::ShowEndUnit(int position) {
-    settings_.showEndUnit = static_cast<std::int16_t>(position == 0 ? 1 : 0);
+    settings_.showEndUnit = position == 0;
     return {"skinroot", TreeRebuild::Update};
 }
 
@@ -155,7 +155,7 @@ std::optional<TreeSelection> LayoutCommands::SlotMoveUp(LayoutNode node) {
 std::optional<TreeSelection> LayoutCommands::SlotMoveDown(LayoutNode node) {
     const int slots = skinSlotCount_ > 0 ? std::min(skinSlotCount_, kSlotCount) : kSlotCount;
     if (node.kind != NodeKind::Slot || !Shown(node) || node.slot + 1 >= slots ||
-        settings_.historyContainer[At(node.container)] != 0) {
+        settings_.historyContainer[At(node.container)]) {
         return std::nullopt;
     }
     node.slot += 1;
@@ -168,7 +168,7 @@ std::optional<TreeSelection> LayoutCommands::ShowMode(LayoutNode node, int mode)
     if (!Shown(node) || mode < 0 || mode > 1) {
         return std::nullopt;
     }
-    settings_.clockContainer[At(node.container)] = static_cast<std::int16_t>(mode);
+    settings_.clockContainer[At(node.container)] = mode == 1;
     return TreeSelection{ContainerKey(node.container), TreeRebuild::Rebuild};
 }
 
@@ -176,7 +176,7 @@ std::optional<TreeSelection> LayoutCommands::UseHistoryGraph(LayoutNode node, bo
     if (!Shown(node)) {
         return std::nullopt;
     }
-    settings_.historyContainer[At(node.container)] = static_cast<std::int16_t>(on ? 1 : 0);
+    settings_.historyContainer[At(node.container)] = on;
     // A history container shows only its first slot.
     if (node.kind == NodeKind::Slot && on) {
         node.slot = 0;
@@ -232,8 +232,8 @@ std::optional<TreeSelection> LayoutCommands::Insert(LayoutNode node, int at) {
         CopyContainer(k, k - 1);
     }
     const std::size_t p = At(at);
-    settings_.historyContainer[p] = 0;
-    settings_.clockContainer[p] = 0;
+    settings_.historyContainer[p] = false;
+    settings_.clockContainer[p] = false;
     for (int s = 0; s < kSlotCount; ++s) {
         settings_.kind[p][At(s)] = 0;
         settings_.device[p][At(s)] = 0;

@@ -2,6 +2,7 @@
 
 #include "functions/FunctionList.h"
 #include "menus/MenuTree.h"
+#include "settings/Settings.h"
 
 #include <optional>
 #include <string>
@@ -58,8 +59,8 @@ public:
     virtual void ChooseFunction(FunctionList list, int index,
                                 const std::vector<std::string>& fileNames) = 0;
     virtual void OpenFunctionFolder() = 0;
-    // Opens the options dialog modeless; page -1 leaves the page as it was.
-    virtual void OpenOptions(int page) = 0;
+    // Opens the options dialog modeless; without a page the page stays as it was.
+    virtual void OpenOptions(std::optional<OptionsPageId> page) = 0;
     // True while the options dialog fills its controls: skins are not loaded then.
     virtual bool SettingsBusy() const = 0;
     virtual void LoadSkinFile() = 0;

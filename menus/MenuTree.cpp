@@ -91,14 +91,14 @@ MenuItem Does(MenuHandler handler, MenuItem m) {
 void ChooseSkinFile(MenuCommandContext& c) {
     if (!c.program.SettingsBusy()) {
         c.settings.skinFileName = c.item.caption + ".skn";
-        c.settings.useBuiltInSkin = 0;
+        c.settings.useBuiltInSkin = false;
         c.program.LoadSkinFile();
     }
 }
 
 void ToggleBuiltInSkin(MenuCommandContext& c) {
     c.item.checked = !c.item.checked;
-    c.settings.useBuiltInSkin = c.item.checked ? 1 : 0;
+    c.settings.useBuiltInSkin = c.item.checked;
     if (!c.program.SettingsBusy()) {
         if (c.item.checked) {
             c.program.BuildBuiltInSkin(c.settings.builtInSkinType + 1);
@@ -112,7 +112,7 @@ void ChooseBuiltInSkinType(MenuCommandContext& c) {
     const int type = c.item.index;
     CheckRadio(*FindParent(c.menu.Top(TopMenu::Main), c.item.name, type), c.item.name, type);
     c.settings.builtInSkinType = static_cast<std::int16_t>(type);
-    if (c.settings.useBuiltInSkin == 1 && !c.program.SettingsBusy()) {
+    if (c.settings.useBuiltInSkin && !c.program.SettingsBusy()) {
         c.program.BuildBuiltInSkin(type + 1);
     }
 }
@@ -163,7 +163,7 @@ MenuItem MainMenu() {
                                        })}),
                   Separator("MnuSeparator2"),
                   Command("MnuOpenOption6", "設定画面を表示", "icon_tool",
-                          [](C c) { c.program.OpenOptions(3); }),
+                          [](C c) { c.program.OpenOptions(OptionsPageId::Function); }),
                   Command("MnuOpenFunctionDir", "Functionフォルダを開く", "icon_folder",
                           [](C c) { c.program.OpenFunctionFolder(); })}),
          Submenu(
@@ -181,7 +181,7 @@ MenuItem MainMenu() {
                    Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 1, "縦型を使用"))}),
               Separator("MnuSeparator4"),
               Command("MnuOpenOption4", "設定画面を表示", "icon_tool",
-                      [](C c) { c.program.OpenOptions(1); })}),
+                      [](C c) { c.program.OpenOptions(OptionsPageId::Skin); })}),
          Submenu("MnuChangeOption", "設定切り換え(&C)", "icon_profile",
                  {Submenu("MnuUserProfile", "ユーザー別設定", "icon_pen",
                           {Placeholder("MnuUserProfileList", none, SwitchToProfile)}),
@@ -190,7 +190,7 @@ MenuItem MainMenu() {
                               [](C c) { c.program.SwitchToOptionFile(c.item.caption); })}),
          Separator("MnuSeparator6"),
          Command("MnuOption", "オプション(&O)", "icon_tool",
-                 [](C c) { c.program.OpenOptions(-1); }),
+                 [](C c) { c.program.OpenOptions(std::nullopt); }),
          Command("mnuAdjustTime", "時計を合わせる(&T)", "icon_clock",
                  [](C c) { c.program.AdjustClock(); }),
          Command("mnuShowTopMost", "最前面表示" + std::string(16, ' ') + "Pause", "icon_topmost",

@@ -107,7 +107,7 @@ std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSl
     const std::string hidden = "[非表示]";
     std::vector<LayoutTreeNode> nodes;
     nodes.push_back({"skinroot", "", "メインウィンドウ", "icon_me"});
-    const bool start = settings.showStartUnit != 0;
+    const bool start = settings.showStartUnit;
     nodes.push_back({"firstunit", "skinroot", (start ? shown : hidden) + "始端ユニット",
                      start ? "icon_unittop" : "icon_unitnotop"});
     nodes.push_back({"rootunit", "skinroot", "データ表示領域(ユニットコンテナ)", "icon_tray"});
@@ -124,7 +124,7 @@ std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSl
             nodes.push_back(SlotNode(settings, u, s, host));
         }
     }
-    const bool end = settings.showEndUnit != 0;
+    const bool end = settings.showEndUnit;
     nodes.push_back({"endunit", "skinroot", (end ? shown : hidden) + "終端ユニット",
                      end ? "icon_unitend" : "icon_unitnoend"});
     return nodes;

@@ -100,8 +100,8 @@ public:
     // --- settings files ---
     // Writes the standard settings file.
     virtual void SaveSettings() = 0;
-    // -1 all, else one group; the skin in force follows.
-    virtual void ResetSettings(int group) = 0;
+    // The skin in force follows.
+    virtual void ResetSettings(SettingsGroup group) = 0;
     virtual void OpenOptionFile(const std::string& path) = 0;
     virtual void SaveOptionFile(const std::string& path) = 0;
 

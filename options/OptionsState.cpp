@@ -4,6 +4,10 @@ namespace trumbel {
 
 namespace {
 
+std::size_t Index(OptionsPageId page) {
+    return static_cast<std::size_t>(page);
+}
+
 bool TrayDiffers(const Settings& a, const Settings& b) {
     return a.trayIconCount != b.trayIconCount || a.trayIcons != b.trayIcons ||
            a.trayImageFile != b.trayImageFile;
@@ -17,24 +21,23 @@ bool HotKeyDiffers(const Settings& a, const Settings& b) {
 
 } // namespace
 
-int ResetGroupOfPage(int page) {
-    // Pages 0..9 in list order; the layout tree and the older editor share the layout group.
-    static constexpr std::array<int, kOptionsPageCount> kGroups{0, 4, 5, 6, 7, 8, 2, 1, 3, 9};
-    if (page < 0 || page >= kOptionsPageCount) {
-        return kGroups[0];
-    }
-    return kGroups[static_cast<std::size_t>(page)];
+SettingsGroup ResetGroupOfPage(OptionsPageId page) {
+    // In page order; the layout tree and the older editor both put the layout back.
+    using G = SettingsGroup;
+    static constexpr std::array<SettingsGroup, kOptionsPageCount> kGroups{
+        G::Basic, G::Skin,     G::Layout, G::FunctionAndHotKey, G::Tray,
+        G::Clock, G::Position, G::Window, G::Network,           G::OldLayout};
+    return IsOptionsPage(page) ? kGroups[Index(page)] : G::Basic;
 }
 
-int InitialOptionsPage(const Settings& settings) {
-    if (IsOn(settings.openLastOptionsPage) && settings.lastOptionsPage >= 0 &&
-        settings.lastOptionsPage < kOptionsPageCount) {
+OptionsPageId InitialOptionsPage(const Settings& settings) {
+    if (settings.openLastOptionsPage && IsOptionsPage(settings.lastOptionsPage)) {
         return settings.lastOptionsPage;
     }
-    return 0;
+    return OptionsPageId::Basic;
 }
 
-PageCaption OptionsPageCaption(int page) {
+PageCaption OptionsPageCaption(OptionsPageId page) {
     static constexpr std::array<PageCaption, kOptionsPageCount> kCaptions{{
         {"基本機能", ""},
         {"Skin設定", ""},
@@ -47,20 +50,20 @@ PageCaption OptionsPageCaption(int page) {
         {"ネットワーク", "関連"},
         {"拡張Skin設定", "(旧式)"},
     }};
-    if (page < 0 || page >= kOptionsPageCount) {
+    if (!IsOptionsPage(page)) {
         return {};
     }
-    return kCaptions[static_cast<std::size_t>(page)];
+    return kCaptions[Index(page)];
 }
 
-std::string_view OptionsPageIcon(int page) {
+std::string_view OptionsPageIcon(OptionsPageId page) {
     static constexpr std::array<std::string_view, kOptionsPageCount> kIcons{
         "OPT_110", "OPT_111", "OPT_112", "OPT_113", "OPT_114",
         "OPT_115", "OPT_116", "OPT_117", "OPT_118", "OPT_112"};
-    if (page < 0 || page >= kOptionsPageCount) {
+    if (!IsOptionsPage(page)) {
         return {};
     }
-    return kIcons[static_cast<std::size_t>(page)];
+    return kIcons[Index(page)];
 }
 
 void OptionsDialogState::SetBusy(bool busy) {
@@ -107,7 +110,7 @@ void OptionsDialogState::Unload() {
     loaded_ = false;
     host_.SetDeviceMenus(DeviceMenus::Remove);
     // The window shrinks or grows back first, away from the nearer screen edges.
-    host_.SetDoubleSize(IsOn(snapshot_.doubleSize));
+    host_.SetDoubleSize(snapshot_.doubleSize);
     const Settings edited = host_.settings();
     host_.settings() = snapshot_;
     host_.ReloadSkin();
@@ -123,23 +126,23 @@ void OptionsDialogState::Unload() {
     host_.SetSettingsBusy(false);
 }
 
-void OptionsDialogState::ChangePage(int page) {
-    if (page < 0 || page >= kOptionsPageCount) {
+void OptionsDialogState::ChangePage(OptionsPageId page) {
+    if (!IsOptionsPage(page)) {
         return;
     }
     page_ = page;
     Settings& s = host_.settings();
-    if (IsOn(s.openLastOptionsPage)) {
-        s.lastOptionsPage = static_cast<std::int16_t>(page);
+    if (s.openLastOptionsPage) {
+        s.lastOptionsPage = page;
     }
 }
 
-void OptionsDialogState::ResetPage(int page) {
+void OptionsDialogState::ResetPage(OptionsPageId page) {
     host_.ResetSettings(ResetGroupOfPage(page));
 }
 
 void OptionsDialogState::ResetAll() {
-    host_.ResetSettings(-1);
+    host_.ResetSettings(SettingsGroup::All);
 }
 
 } // namespace trumbel

@@ -8,37 +8,22 @@
 
 namespace trumbel {
 
-inline constexpr int kOptionsPageCount = 10;
-
-// The pages in list order; other parts of the program open the dialog on one of them.
-enum class OptionsPageId : int {
-    Basic = 0,
-    Skin = 1,
-    Layout = 2,
-    Function = 3,
-    Tray = 4,
-    Clock = 5,
-    Position = 6,
-    Window = 7,
-    Network = 8,
-    OldLayout = 9,
-};
-
-// The reset group of each page's settings (-1 would be all).
-int ResetGroupOfPage(int page);
+// The settings group the page's reset puts back.
+SettingsGroup ResetGroupOfPage(OptionsPageId page);
 
 // The page the dialog shows when it opens: the last one used when the setting asks for it and
 // the stored number names a page, else the first.
-int InitialOptionsPage(const Settings& settings);
+OptionsPageId InitialOptionsPage(const Settings& settings);
 
 // The two lines of a page list caption; the second is empty for a one-line caption.
 struct PageCaption {
     std::string_view first;
     std::string_view second;
 };
-PageCaption OptionsPageCaption(int page);
-// The icon resource of a page's list entry: "OPT_110" … "OPT_118", and "OPT_112" again for 9.
-std::string_view OptionsPageIcon(int page);
+PageCaption OptionsPageCaption(OptionsPageId page);
+// The icon resource of a page's list entry: "OPT_110" … "OPT_118" in list order, and the
+// layout tree's "OPT_112" again for the older layout editor.
+std::string_view OptionsPageIcon(OptionsPageId page);
 
 // The state the dialog keeps beside the live record: the record as it was when the dialog
 // opened or was last applied (cancel and close go back to it), the settings-busy flag while
@@ -74,11 +59,11 @@ public:
     void Unload();
 
     // A page chosen in the list; remembered when the dialog should reopen there.
-    void ChangePage(int page);
-    int CurrentPage() const { return page_; }
+    void ChangePage(OptionsPageId page);
+    OptionsPageId CurrentPage() const { return page_; }
 
-    // Resets the group of `page` ("このページをリセット"), or everything with -1.
-    void ResetPage(int page);
+    // Resets the group of `page` ("このページをリセット").
+    void ResetPage(OptionsPageId page);
     void ResetAll();
 
     const Settings& Snapshot() const { return snapshot_; }
@@ -97,7 +82,7 @@ private:
     OptionsHost& host_;
     Settings snapshot_;
     int busyDepth_ = 0;
-    int page_ = 0;
+    OptionsPageId page_ = OptionsPageId::Basic;
     bool loaded_ = false;
 };
 

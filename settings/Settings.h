@@ -7,16 +7,43 @@
 
 namespace trumbel {
 
-// Booleans of the record are 16-bit: -1 on, 0 off. Flags are 16-bit where any non-zero is on.
-using VbBool = std::int16_t;
-inline constexpr VbBool kVbTrue = -1;
-inline constexpr VbBool kVbFalse = 0;
-inline constexpr bool IsOn(std::int16_t v) {
-    return v != 0;
-}
-
 // A read at start differs from a switch of profile or option file (the icon-menu setting, say).
 enum class LoadMode { Startup, Switch };
+
+// The options dialog's pages in list order. The settings remember the last one used by its
+// number; a file may hold a number that names no page, which is kept as it is.
+enum class OptionsPageId : std::int16_t {
+    Basic = 0,
+    Skin = 1,
+    Layout = 2,
+    Function = 3,
+    Tray = 4,
+    Clock = 5,
+    Position = 6,
+    Window = 7,
+    Network = 8,
+    OldLayout = 9,
+};
+inline constexpr int kOptionsPageCount = 10;
+
+inline constexpr bool IsOptionsPage(OptionsPageId page) {
+    return static_cast<int>(page) >= 0 && static_cast<int>(page) < kOptionsPageCount;
+}
+
+// The parts of the record a reset puts back together; each options page resets one.
+enum class SettingsGroup {
+    All = -1,
+    Basic = 0,
+    Window = 1,
+    Position = 2,
+    Network = 3,
+    Skin = 4,
+    Layout = 5,
+    FunctionAndHotKey = 6,
+    Tray = 7,
+    Clock = 8,
+    OldLayout = 9, // the older layout editor's page: the layout again
+};
 
 inline constexpr int kContainerCount = 10;
 inline constexpr int kSlotCount = 4;
@@ -49,39 +76,40 @@ inline constexpr const char* kStandardTimeServer = "NTP Pool Project (pool.ntp.o
 // The one program-wide settings record; field names follow the settings file's key tables.
 // The initial values are the values a reset gives (and what applies when no file exists);
 // skinFolder resets to the program's folder. The values a key missing from an existing file
-// gives sit next to the keys in SettingsKeys.cpp.
+// gives sit next to the keys in SettingsKeys.cpp, and so does the file's form of an on/off
+// setting.
 struct Settings {
     std::int32_t loadedVersion = 0;
 
     // 基本設定
-    VbBool snapToScreenEdges = kVbTrue;
-    VbBool snapToTaskbar = kVbTrue;
+    bool snapToScreenEdges = true;
+    bool snapToTaskbar = true;
     std::int16_t snapStrength = 10;
-    VbBool historyScrollDirection = kVbFalse;
+    bool historyScrollDirection = false;
     std::int16_t historyUpdateSpeed = 0;
     std::int16_t historySampleMode = 0;
-    VbBool openLastOptionsPage = kVbTrue;
-    std::int16_t lastOptionsPage = 0;
-    VbBool doubleSize = kVbFalse;
-    VbBool useIconMenu = kVbTrue;
+    bool openLastOptionsPage = true;
+    OptionsPageId lastOptionsPage = OptionsPageId::Basic;
+    bool doubleSize = false;
+    bool useIconMenu = true;
 
     // ネットワーク設定
     std::vector<NetDeviceLimits> deviceLimits;
     std::int16_t fixedSkinDevice = 0;
 
     // Window設定
-    VbBool topmost = kVbTrue;
-    VbBool hideOnMouseOver = kVbFalse;
-    VbBool shiftKeepsVisible = kVbTrue;
-    VbBool hideByButton = kVbTrue;
-    VbBool normallyHidden = kVbFalse;
-    VbBool showOnMouseOver = kVbTrue;
-    VbBool showNeedsShift = kVbTrue;
-    VbBool backWhenMouseAway = kVbTrue;
-    VbBool showByButton = kVbFalse;
-    VbBool showByButtonCopy = kVbFalse;
-    VbBool toggleButton = kVbTrue;
-    VbBool hideWhenNotSnapped = kVbFalse;
+    bool topmost = true;
+    bool hideOnMouseOver = false;
+    bool shiftKeepsVisible = true;
+    bool hideByButton = true;
+    bool normallyHidden = false;
+    bool showOnMouseOver = true;
+    bool showNeedsShift = true;
+    bool backWhenMouseAway = true;
+    bool showByButton = false;
+    bool showByButtonCopy = false;
+    bool toggleButton = true;
+    bool hideWhenNotSnapped = false;
 
     // 位置情報設定
     std::int16_t startPositionMode = 0;
@@ -98,15 +126,16 @@ struct Settings {
     std::vector<std::string> snapTitles{"Dammy"};
 
     // Skin設定
-    std::int16_t useBuiltInSkin = 1;
+    bool useBuiltInSkin = true;
     std::int16_t builtInSkinType = 1;
     std::string skinFolder;
     std::string skinFileName = "AllView2.skn";
-    std::int16_t showStartUnit = 1;
-    std::int16_t showEndUnit = 1;
+    bool showStartUnit = true;
+    bool showEndUnit = true;
     std::int16_t containerCount = 5;
-    std::array<std::int16_t, kContainerCount> historyContainer{};
-    std::array<std::int16_t, kContainerCount> clockContainer{};
+    // The file keeps both in one number per container: clock * 2 + history.
+    std::array<bool, kContainerCount> historyContainer{};
+    std::array<bool, kContainerCount> clockContainer{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> kind{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> device{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> graphStyle{};
@@ -115,7 +144,7 @@ struct Settings {
     // その他設定
     std::int16_t functionId = 2;
     std::string functionName;
-    std::array<std::int16_t, 5> builtInFunctionFlags{};
+    std::array<bool, 5> builtInFunctionFlags{};
 
     // タスクトレイ設定
     std::string trayImageFile;
@@ -126,15 +155,15 @@ struct Settings {
     std::array<std::int16_t, 4> trayClickActions{4, 6, 1, 2};
 
     // ホットキー設定
-    std::int16_t hotKeyEnabled = 1;
-    std::int16_t hotKeyCtrl = 1;
-    std::int16_t hotKeyAlt = 0;
-    std::int16_t hotKeyShift = 0;
+    bool hotKeyEnabled = true;
+    bool hotKeyCtrl = true;
+    bool hotKeyAlt = false;
+    bool hotKeyShift = false;
     std::int32_t hotKeyCode = 119; // Windows virtual-key code (F8)
 
     // 時計設定
     std::string timeServer = kStandardTimeServer;
-    std::int16_t adjustClockAtStart = 1;
+    bool adjustClockAtStart = true;
     std::int32_t timeServerPort = 123;
     std::int32_t adjustEveryHours = 0;
     std::int16_t adjustWithOffset = 0;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <limits>
+#include <string>
+#include <type_traits>
 
 namespace trumbel {
 
@@ -54,10 +56,10 @@ const std::array kPositionKeys = {
 };
 
 const std::array kHotKeyKeys = {
-    ScalarKey{"使用する", KeyType::Int16, &S::hotKeyEnabled, 1},
-    ScalarKey{"Ctrl使用", KeyType::Int16, &S::hotKeyCtrl, 1},
-    ScalarKey{"Alt使用", KeyType::Int16, &S::hotKeyAlt, 0},
-    ScalarKey{"Shift使用", KeyType::Int16, &S::hotKeyShift, 0},
+    ScalarKey{"使用する", KeyType::Flag, &S::hotKeyEnabled, 1},
+    ScalarKey{"Ctrl使用", KeyType::Flag, &S::hotKeyCtrl, 1},
+    ScalarKey{"Alt使用", KeyType::Flag, &S::hotKeyAlt, 0},
+    ScalarKey{"Shift使用", KeyType::Flag, &S::hotKeyShift, 0},
     ScalarKey{"キーコード", KeyType::Int32, &S::hotKeyCode, 119},
 };
 
@@ -76,18 +78,29 @@ std::span<const ScalarKey> HotKeyKeys() {
     return kHotKeyKeys;
 }
 
-std::int32_t ScalarValue(const Settings& s, const ScalarKey& k) {
-    return std::visit([&](auto field) -> std::int32_t { return s.*field; }, k.field);
+std::string ScalarText(const Settings& s, const ScalarKey& k) {
+    return std::visit([&](auto field) { return std::to_string(static_cast<int>(s.*field)); },
+                      k.field);
 }
 
 bool SetScalarValue(Settings& s, const ScalarKey& k, std::int64_t v) {
-    if (k.type == KeyType::Bool) {
-        v = v != 0 ? kVbTrue : kVbFalse;
+    const auto fits = [v](auto limit) {
+        return v >= std::numeric_limits<decltype(limit)>::min() &&
+               v <= std::numeric_limits<decltype(limit)>::max();
+    };
+    if (const auto* onOff = std::get_if<bool Settings::*>(&k.field)) {
+        if (k.type != KeyType::Bool && !fits(std::int16_t{})) {
+            return false;
+        }
+        s.*(*onOff) = k.type == KeyType::OneFlag ? v == 1 : v != 0;
+        return true;
     }
     return std::visit(
         [&](auto field) {
             using T = std::remove_reference_t<decltype(s.*field)>;
-            if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) {
+            using Number = typename std::conditional_t<std::is_enum_v<T>, std::underlying_type<T>,
+                                                       std::type_identity<T>>::type;
+            if (!fits(Number{})) {
                 return false;
             }
             s.*field = static_cast<T>(v);

@@ -89,16 +89,14 @@ public:
             field = static_cast<T>(*v);
         }
     }
-    void Flag(VbBool& field, std::string_view section, std::string_view key, bool missingOn) const {
-        if (const auto v = Int(section, key, missingOn ? 1 : 0)) {
-            field = *v != 0 ? kVbTrue : kVbFalse;
+    void Scalar(Settings& s, std::string_view section, const ScalarKey& k) const {
+        if (const auto v = Int(section, k.key, k.missing)) {
+            SetScalarValue(s, k, *v);
         }
     }
     void Scalars(Settings& s, std::string_view section, std::span<const ScalarKey> keys) const {
         for (const ScalarKey& k : keys) {
-            if (const auto v = Int(section, k.key, k.missing)) {
-                SetScalarValue(s, k, *v);
-            }
+            Scalar(s, section, k);
         }
     }
     std::vector<std::string> List(std::string_view section, std::string_view key,
@@ -118,6 +116,15 @@ void Element(std::int16_t& field, const std::vector<std::string>& list, std::siz
     }
 }
 
+// An on/off element: non-zero is on.
+void Element(bool& field, const std::vector<std::string>& list, std::size_t i) {
+    if (i < list.size()) {
+        if (const auto v = ParseInt16(list[i])) {
+            field = *v != 0;
+        }
+    }
+}
+
 void Element(float& field, const std::vector<std::string>& list, std::size_t i) {
     if (i < list.size()) {
         if (const auto v = ParseFloat(list[i])) {
@@ -129,8 +136,7 @@ void Element(float& field, const std::vector<std::string>& list, std::size_t i) 
 void WriteScalars(IniDocument& doc, const Settings& s, std::string_view section,
                   std::span<const ScalarKey> keys) {
     for (const ScalarKey& k : keys) {
-        const std::int32_t v = ScalarValue(s, k);
-        doc.Set(section, k.key, k.type == KeyType::Bool ? (v != 0 ? "1" : "0") : Str(v));
+        doc.Set(section, k.key, ScalarText(s, k));
     }
 }
 
@@ -327,7 +333,7 @@ void SettingsStore::ResizeDevices() {
 void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
     consent_ = Consent::NotAsked;
     ResizeDevices();
-    ResetSettings(-1);
+    ResetSettings(SettingsGroup::All);
     s_.loadedVersion = 0;
 
     const std::string readPath = BackupBeforeRead(path);
@@ -345,7 +351,7 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
                                   ? readPath + "を読み込めませんでしたので標準の設定を適用します｡"
                                   : path + "が見つかりませんでしたので標準の設定を適用します｡",
                               MsgIcon::Exclamation, MsgButtons::Ok});
-        ResetSettings(-1);
+        ResetSettings(SettingsGroup::All);
         NoticeIconMenu(mode);
         return;
     }
@@ -403,7 +409,7 @@ void SettingsStore::ReadNetwork(const IniDocument& doc) {
 
 void SettingsStore::ReadSkin(const IniDocument& doc) {
     const Reader r(doc);
-    r.Into(s_.useBuiltInSkin, section::kSkin, "デフォルトSkin使用", 1);
+    r.Scalar(s_, section::kSkin, kUseBuiltInSkinKey);
     r.Into(s_.builtInSkinType, section::kSkin, "デフォルトSkinタイプ", 1);
     s_.skinFolder = r.String(section::kSkin, "Skinフォルダー", env_.AppFolder());
     if (!FolderExists(s_.skinFolder)) {
@@ -415,8 +421,8 @@ void SettingsStore::ReadSkin(const IniDocument& doc) {
         s_.skinFolder = env_.AppFolder();
     }
     s_.skinFileName = r.String(section::kSkin, "Skin名", kMissingSkinFile);
-    r.Into(s_.showStartUnit, section::kSkin, "始端ユニットの表示", 1);
-    r.Into(s_.showEndUnit, section::kSkin, "終端ユニットの表示", 1);
+    r.Scalar(s_, section::kSkin, kShowStartUnitKey);
+    r.Scalar(s_, section::kSkin, kShowEndUnitKey);
     // Containers 0 .. count-1 are shown; more than there are cannot be.
     if (const auto v = r.Int(section::kSkin, "表示ユニット数", 4); v && *v >= 0 && *v <= 10) {
         s_.containerCount = static_cast<std::int16_t>(*v);
@@ -446,8 +452,8 @@ void SettingsStore::ReadContainers(const IniDocument& doc) {
         if (const auto f = ParseInt16(list[0])) {
             // Both are flags. A value outside 0..3 once gave a clock flag of -1 or 2, which
             // the next write turned into a different value again: every save changed the file.
-            s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-            s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
+            s_.historyContainer[c] = (*f & 1) != 0;
+            s_.clockContainer[c] = *f / 2 != 0;
         }
         for (int s = 0; s < kSlotCount; ++s) {
             const std::size_t at = 1 + 3 * static_cast<std::size_t>(s);
@@ -486,17 +492,17 @@ void SettingsStore::ReadOldContainers(const IniDocument& doc) {
                 f && *f >= std::numeric_limits<std::int16_t>::min() &&
                 *f <= std::numeric_limits<std::int16_t>::max()) {
                 previousFlags = *f;
-                s_.historyContainer[c] = static_cast<std::int16_t>(*f & 1);
-                s_.clockContainer[c] = static_cast<std::int16_t>(*f / 2 != 0 ? 1 : 0);
+                s_.historyContainer[c] = (*f & 1) != 0;
+                s_.clockContainer[c] = *f / 2 != 0;
             }
         } else {
             if (const auto h = r.Int(section::kSkin, "ロググラフ使用(" + Str(c) + ")",
                                      c >= 1 && c <= 3 ? 1 : 0)) {
-                s_.historyContainer[c] = *h != 0 ? 1 : 0;
+                s_.historyContainer[c] = *h != 0;
             }
             if (const auto k =
                     r.Int(section::kSkin, "時計を表示する(" + Str(c) + ")", c == 4 ? 1 : 0)) {
-                s_.clockContainer[c] = *k != 0 ? 1 : 0;
+                s_.clockContainer[c] = *k != 0;
             }
         }
         for (int s = 0; s < kSlotCount; ++s) {
@@ -578,7 +584,7 @@ void SettingsStore::ReadTray(const IniDocument& doc) {
 void SettingsStore::ReadClock(const IniDocument& doc) {
     const Reader r(doc);
     s_.timeServer = r.String(section::kClock, "使用するタイムサーバー", kStandardTimeServer);
-    r.Into(s_.adjustClockAtStart, section::kClock, "起動時に時計を合わせる", 0);
+    r.Scalar(s_, section::kClock, kAdjustClockAtStartKey);
     r.Into(s_.timeServerPort, section::kClock, "使用するポート", 123);
     s_.timeServerPort = TimeServerPortOrStandard(s_.timeServerPort);
     r.Into(s_.adjustEveryHours, section::kClock, "一定時間ごとにあわせる", 0);
@@ -594,13 +600,13 @@ void SettingsStore::NoticeIconMenu(LoadMode mode) {
         iconMenuInForce_ = s_.useIconMenu;
         return;
     }
-    if (IsOn(s_.useIconMenu) == IsOn(*iconMenuInForce_) || !env_.SubclassAllowed()) {
+    if (s_.useIconMenu == *iconMenuInForce_ || !env_.SubclassAllowed()) {
         return;
     }
     env_.ui().MessageBox({"アイコンメニューの設定変更 - " + std::string(kProductName),
                           "この設定ファイルでアイコンメニューの使用の設定が" +
-                              std::string(IsOn(s_.useIconMenu) ? "有効" : "無効") +
-                              "にされましたが、" + std::string(kCrLf) + std::string(kProductName) +
+                              std::string(s_.useIconMenu ? "有効" : "無効") + "にされましたが、" +
+                              std::string(kCrLf) + std::string(kProductName) +
                               "の再起動後にこの設定は有効になります。",
                           MsgIcon::Information, MsgButtons::Ok});
 }
@@ -650,15 +656,15 @@ std::string SettingsStore::SettingsText() const {
                                             s.snapTitles.end());
     doc.Set(section::kPosition, "吸着Windowタイトル", Join(patterns, "|"));
 
-    doc.Set(section::kSkin, "デフォルトSkin使用", Str(s.useBuiltInSkin));
+    doc.Set(section::kSkin, kUseBuiltInSkinKey.key, ScalarText(s, kUseBuiltInSkinKey));
     doc.Set(section::kSkin, "デフォルトSkinタイプ", Str(s.builtInSkinType));
     doc.Set(section::kSkin, "Skinフォルダー", s.skinFolder);
     doc.Set(section::kSkin, "Skin名", s.skinFileName);
-    doc.Set(section::kSkin, "始端ユニットの表示", Str(s.showStartUnit));
-    doc.Set(section::kSkin, "終端ユニットの表示", Str(s.showEndUnit));
+    doc.Set(section::kSkin, kShowStartUnitKey.key, ScalarText(s, kShowStartUnitKey));
+    doc.Set(section::kSkin, kShowEndUnitKey.key, ScalarText(s, kShowEndUnitKey));
     doc.Set(section::kSkin, "表示ユニット数", Str(s.containerCount));
     for (int c = 0; c < kContainerCount; ++c) {
-        std::string value = Str(s.clockContainer[c] * 2 + s.historyContainer[c]);
+        std::string value = Str((s.clockContainer[c] ? 2 : 0) + (s.historyContainer[c] ? 1 : 0));
         for (int sl = 0; sl < kSlotCount; ++sl) {
             value += "," + Str(s.kind[c][sl]) + "," + Str(s.device[c][sl]) + "," +
                      Str((s.graphStyle[c][sl] % 10) % 3);
@@ -685,7 +691,7 @@ std::string SettingsStore::SettingsText() const {
     WriteScalars(doc, s, section::kHotKey, HotKeyKeys());
 
     doc.Set(section::kClock, "使用するタイムサーバー", s.timeServer);
-    doc.Set(section::kClock, "起動時に時計を合わせる", Str(s.adjustClockAtStart));
+    doc.Set(section::kClock, kAdjustClockAtStartKey.key, ScalarText(s, kAdjustClockAtStartKey));
     doc.Set(section::kClock, "使用するポート", Str(s.timeServerPort));
     doc.Set(section::kClock, "一定時間ごとにあわせる", Str(s.adjustEveryHours));
     doc.Set(section::kClock, "ずらしてあわせる", Str(s.adjustWithOffset));
@@ -727,26 +733,28 @@ std::string SettingsStore::BackupBeforeRead(const std::string& path) {
     return path;
 }
 
-void SettingsStore::ResetSettings(int group) {
+void SettingsStore::ResetSettings(SettingsGroup group) {
     const Settings fresh;
-    const auto scalars = [&](std::span<const ScalarKey> keys, const std::int16_t Settings::*keep) {
+    const auto scalars = [&](std::span<const ScalarKey> keys, const bool Settings::*keep) {
         for (const ScalarKey& k : keys) {
-            const auto* field = std::get_if<std::int16_t Settings::*>(&k.field);
+            const auto* field = std::get_if<bool Settings::*>(&k.field);
             if (!(field && *field == keep)) {
                 CopyScalar(s_, fresh, k);
             }
         }
     };
+    using G = SettingsGroup;
     switch (group) {
-    case -1:
-        for (int g : {0, 3, 1, 2, 4, 5, 6, 7, 8}) {
+    case G::All:
+        for (G g : {G::Basic, G::Network, G::Window, G::Position, G::Skin, G::Layout,
+                    G::FunctionAndHotKey, G::Tray, G::Clock}) {
             ResetSettings(g);
         }
         return;
-    case 0:
+    case G::Basic:
         scalars(BasicKeys(), nullptr);
         break;
-    case 3:
+    case G::Network:
         for (NetDeviceLimits& d : s_.deviceLimits) {
             for (LimitPair* half : {&d.send, &d.receive}) {
                 half->maxMode = {0, 0};
@@ -755,37 +763,37 @@ void SettingsStore::ResetSettings(int group) {
         }
         s_.fixedSkinDevice = DefaultDevice(0);
         break;
-    case 1:
+    case G::Window:
         scalars(WindowKeys(), &Settings::showByButtonCopy);
         break;
-    case 2:
+    case G::Position:
         scalars(PositionKeys(), nullptr);
         s_.snapTitles = {"Dammy"};
         break;
-    case 4:
+    case G::Skin:
         s_.skinFolder = env_.AppFolder();
         s_.skinFileName = std::string(kResetSkinFile);
         s_.useBuiltInSkin = fresh.useBuiltInSkin;
         s_.builtInSkinType = fresh.builtInSkinType;
         break;
-    case 5:
-    case 9:
+    case G::Layout:
+    case G::OldLayout:
         ResetLayout();
         break;
-    case 6:
+    case G::FunctionAndHotKey:
         s_.functionId = fresh.functionId;
         s_.functionName.clear();
         s_.builtInFunctionFlags = fresh.builtInFunctionFlags;
         scalars(HotKeyKeys(), nullptr);
         break;
-    case 7:
+    case G::Tray:
         s_.trayIconCount = 1;
         s_.trayUpdateInterval = 0;
         s_.trayIcons[1] = TrayIconSetting{2, 0};
         s_.trayImageFile.clear();
         s_.trayClickActions = fresh.trayClickActions;
         break;
-    case 8:
+    case G::Clock:
         s_.timeServer = kStandardTimeServer;
         s_.adjustClockAtStart = fresh.adjustClockAtStart;
         s_.timeServerPort = fresh.timeServerPort;
@@ -793,15 +801,13 @@ void SettingsStore::ResetSettings(int group) {
         s_.adjustWithOffset = fresh.adjustWithOffset;
         s_.clockOffset = fresh.clockOffset;
         break;
-    default:
-        break;
     }
     env_.SetCurrentSkinPath(CurrentSkinPath());
 }
 
 void SettingsStore::ResetLayout() {
-    s_.showStartUnit = 1;
-    s_.showEndUnit = 1;
+    s_.showStartUnit = true;
+    s_.showEndUnit = true;
     s_.containerCount = 5;
     styles_ = env_.ActivateSkin(SkinActivation::Quiet);
     s_.historyContainer = {};
@@ -810,14 +816,14 @@ void SettingsStore::ResetLayout() {
     s_.device = {};
     s_.kind[0][1] = 8;
     for (int c = 1; c <= 3; ++c) {
-        s_.historyContainer[c] = 1;
+        s_.historyContainer[c] = true;
     }
     s_.kind[1][0] = 2;
     s_.kind[2][0] = 4;
     s_.kind[3][0] = 5;
     s_.device[2][0] = DefaultDevice(0);
     s_.device[3][0] = s_.device[2][0];
-    s_.clockContainer[4] = 1;
+    s_.clockContainer[4] = true;
     for (int c = 0; c < kContainerCount; ++c) {
         for (int sl = 0; sl < kSlotCount; ++sl) {
             SetSlotStyle(s_, styles_, c, sl, 0, StyleSet::Force);
@@ -877,10 +883,10 @@ bool SettingsStore::ApplyNewDefaults() {
 
 void SettingsStore::MigrateSettings(std::int32_t loadedVersion) {
     if (loadedVersion < kVersion110 && ApplyNewDefaults()) {
-        s_.adjustClockAtStart = 0;
+        s_.adjustClockAtStart = false;
         s_.timeServer = kStandardTimeServer;
-        s_.showStartUnit = 1;
-        s_.showEndUnit = 1;
+        s_.showStartUnit = true;
+        s_.showEndUnit = true;
     }
     if (loadedVersion < kVersion120 && ApplyNewDefaults()) {
         s_.trayIconCount = 1;
@@ -894,7 +900,7 @@ void SettingsStore::MigrateSettings(std::int32_t loadedVersion) {
         r.Into(s_.trayIcons[1].device, section::kTray, "表示デバイス", 0);
     }
     if (loadedVersion < kVersion130 && ApplyNewDefaults()) {
-        s_.useIconMenu = kVbTrue;
+        s_.useIconMenu = true;
     }
 }
 

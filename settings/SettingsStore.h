@@ -64,9 +64,7 @@ public:
     // The whole file SaveSettings writes, in its order.
     std::string SettingsText() const;
 
-    // -1 all, 0 basic, 1 window, 2 position, 3 network, 4 skin, 5 and 9 layout, 6 functions
-    // and hot key, 7 tray, 8 clock.
-    void ResetSettings(int group);
+    void ResetSettings(SettingsGroup group);
     void ResetLayout();
 
     // False (after telling the user) when the file does not exist.
@@ -111,7 +109,7 @@ private:
     SettingsFiles& files_;
     StandardStyles styles_ = kBuiltInStandardStyles;
     Consent consent_ = Consent::NotAsked;
-    std::optional<std::int16_t> iconMenuInForce_;
+    std::optional<bool> iconMenuInForce_;
 };
 
 // The program's settings file at start and exit; a failed write is

@@ -9,7 +9,7 @@ std::array<ContainerPlacement, kContainerCount> BuildPlacements(const Settings& 
     for (int c = 0; c < kContainerCount; ++c) {
         ContainerPlacement& p = placements[c];
         p.shown = c < settings.containerCount;
-        p.type = settings.clockContainer[c] == 1 ? -1 : settings.historyContainer[c];
+        p.type = settings.clockContainer[c] ? -1 : settings.historyContainer[c] ? 1 : 0;
         for (int s = 0; s < kSlotCount; ++s) {
             const std::int16_t kind = settings.kind[c][s];
             p.slotKind[s] = kind;
@@ -36,7 +36,7 @@ SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
 
     int x = 0;
     int y = 0;
-    if (IsOn(settings.showStartUnit)) {
+    if (settings.showStartUnit) {
         x = skin.startUnit.advanceX;
         y = skin.startUnit.advanceY;
     }
@@ -51,7 +51,7 @@ SkinLayout ComputeLayout(const SkinData& skin, const Settings& settings,
     }
     layout.endX = x;
     layout.endY = y;
-    if (IsOn(settings.showEndUnit)) {
+    if (settings.showEndUnit) {
         x += skin.endUnit.advanceX;
         y += skin.endUnit.advanceY;
     }

@@ -110,7 +110,7 @@ int SkinEngine::FindSkinFiles(std::vector<std::string>& results) const {
 }
 
 void SkinEngine::ActivateSkin(SkinQuiet quiet) {
-    if (settings_.useBuiltInSkin == 1) {
+    if (settings_.useBuiltInSkin) {
         BuildBuiltInSkin(settings_.builtInSkinType + 1, quiet);
     } else {
         std::string log;
@@ -219,7 +219,7 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
         line("「デフォルトスキンを使用」のオプションを切り、");
         log += "選択したスキンに切り換えます｡";
         skinReady_ = true;
-        settings_.useBuiltInSkin = 0;
+        settings_.useBuiltInSkin = false;
         if (quiet == SkinQuiet::No) {
             UpdateSkinLink();
         }
@@ -238,7 +238,7 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
 }
 
 void SkinEngine::SwitchToBuiltIn() {
-    settings_.useBuiltInSkin = 1;
+    settings_.useBuiltInSkin = true;
     BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
 }
 
@@ -310,8 +310,8 @@ ButtonRects SkinEngine::Buttons() const {
             }
         }
     };
-    place(skin_.startButtons, IsOn(settings_.showStartUnit), 0, 0, 0);
-    place(skin_.endButtons, IsOn(settings_.showEndUnit), layout_.endX, layout_.endY, kButtonCount);
+    place(skin_.startButtons, settings_.showStartUnit, 0, 0, 0);
+    place(skin_.endButtons, settings_.showEndUnit, layout_.endX, layout_.endY, kButtonCount);
     return placed;
 }
 

@@ -114,7 +114,7 @@ public:
     bool skinReady() const { return skinReady_; }
     const std::string& currentSkinPath() const { return currentSkinPath_; }
     void SetCurrentSkinPath(std::string path) { currentSkinPath_ = std::move(path); }
-    int Zoom() const { return IsOn(settings_.doubleSize) ? 2 : 1; }
+    int Zoom() const { return settings_.doubleSize ? 2 : 1; }
 
 private:
     std::string SkinFilePath() const;

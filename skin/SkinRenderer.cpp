@@ -135,11 +135,11 @@ SkinRenderer::SkinRenderer(SkinAccess skin, RenderContext context)
 bool SkinRenderer::SwitchToBuiltIn() {
     // Once a fault has brought the built-in skin in, switching again would only rebuild the
     // same skin on every failure.
-    if (switched_ && ctx_.settings.useBuiltInSkin == 1) {
+    if (switched_ && ctx_.settings.useBuiltInSkin) {
         return false;
     }
     switched_ = true;
-    ctx_.settings.useBuiltInSkin = 1;
+    ctx_.settings.useBuiltInSkin = true;
     if (skin_.switchToBuiltIn) {
         skin_.switchToBuiltIn();
     }
@@ -229,7 +229,7 @@ void SkinRenderer::DrawSkin() {
     if ((ctx_.settingsBusy && ctx_.settingsBusy()) || (skin_.ready && !skin_.ready())) {
         return;
     }
-    if (ctx_.settings.useBuiltInSkin != 1) {
+    if (!ctx_.settings.useBuiltInSkin) {
         switched_ = false;
     }
     ui_.NextRound();
@@ -258,7 +258,7 @@ void SkinRenderer::Compose() {
     const SkinData& skin = skin_.skin;
     const Settings& settings = ctx_.settings;
     const ButtonStates states = ctx_.buttonStates ? ctx_.buttonStates() : ButtonStates{};
-    if (IsOn(settings.showStartUnit)) {
+    if (settings.showStartUnit) {
         SkinStep("DrawSkin", Retry::Never,
                  [&] { DrawUnitWithButtons(skin.startUnit, 0, 0, skin.startButtons, states, 0); });
     }
@@ -303,7 +303,7 @@ void SkinRenderer::Compose() {
             return;
         }
     }
-    if (IsOn(settings.showEndUnit)) {
+    if (settings.showEndUnit) {
         SkinStep("DrawSkin", Retry::Never, [&] {
             DrawUnitWithButtons(skin.endUnit, skin_.layout.endX, skin_.layout.endY, skin.endButtons,
                                 states, kButtonCount);
@@ -313,7 +313,7 @@ void SkinRenderer::Compose() {
 
 void SkinRenderer::Present() {
     const Bitmap& back = skin_.backBuffer;
-    const int zoom = IsOn(ctx_.settings.doubleSize) ? 2 : 1;
+    const int zoom = ctx_.settings.doubleSize ? 2 : 1;
     const int w = back.width * zoom;
     const int h = back.height * zoom;
     if (windowPicture_.width != w || windowPicture_.height != h) {
@@ -387,11 +387,11 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             const ItemParams& ip = Item(kind);
             const int font = ip.numberFont[static_cast<std::size_t>(line)];
             bool unavailable = false;
-            if (item == 3 && ctx_.osPlatform == 2) {
-                unavailable = true;
+            if (item == 3) {
+                unavailable = true; // the resources figure has no value here
             } else if (item == 4 || item == 5) {
                 const std::int32_t status = ctx_.measure.GetNetWorkStatus(device);
-                unavailable = !(status == 4 || status == 5 || ctx_.osPlatform == 1 || line == 1);
+                unavailable = !(status == 4 || status == 5 || line == 1);
             }
             if (unavailable) {
                 DrawParam(c, kind, position, line, font, 0.0f, style, NumberForm::Formatted,
@@ -634,7 +634,7 @@ void SkinRenderer::PrintLogGraph(int c, int s, int kind, Basis basis, Background
         // The history keeps the free amount of the first four items; "used" is its mirror.
         const Inversion inversion =
             (item <= 3 && basis == Basis::Used) ? Inversion::Invert : Inversion::None;
-        const bool newestLeft = !IsOn(ctx_.settings.historyScrollDirection);
+        const bool newestLeft = !ctx_.settings.historyScrollDirection;
         const int fill = ctx_.sampleFill;
         for (int i = 1; i <= g.extra; ++i) {
             if (fill != -1 && i >= fill) {

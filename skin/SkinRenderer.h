@@ -56,7 +56,6 @@ struct RenderContext {
     Settings& settings;
     MeasureView& measure;
     Ui& ui;
-    const int& osPlatform;
     const std::int16_t& sampleFill; // 0..60, -1 once the history is full
     std::function<bool()> settingsBusy;
     std::function<LocalTime()> now;             // empty: the system's local time

@@ -41,7 +41,7 @@ BENCHMARK(BM_FindSnapTarget_NoMatch)->Arg(20)->Arg(200);
 
 void BM_DecideVisibility(benchmark::State& state) {
     Settings s;
-    s.hideOnMouseOver = kVbTrue;
+    s.hideOnMouseOver = true;
     VisibilityInputs in{{false, true, false}, {150, 110}, {100, 100, 260, 118}, false, false};
     VisibilityState st;
     for (auto _ : state) {

@@ -17,7 +17,7 @@ using namespace trumbel;
 using namespace trumbel::test;
 
 void BM_DrawSkinDefaultLayout(benchmark::State& state) {
-    BuiltInRig rig(static_cast<BuiltIn>(state.range(0)), static_cast<VbBool>(-state.range(1)));
+    BuiltInRig rig(static_cast<BuiltIn>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) {
         rig.renderer.DrawSkin();
     }
@@ -33,13 +33,13 @@ void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
     source.strings.Set(111, "4");
     source.strings.Set(114, "41,2");
     source.strings.Set(115, "41,13");
-    BuiltInRig rig(BuiltIn::Horizontal, kVbFalse, std::move(source));
+    BuiltInRig rig(BuiltIn::Horizontal, false, std::move(source));
     Settings& s = rig.settings;
     s.containerCount = 10;
     const std::int16_t kinds[4] = {0, 2, 6, 8};
     for (int c = 0; c < kContainerCount; ++c) {
-        s.historyContainer[static_cast<std::size_t>(c)] = 0;
-        s.clockContainer[static_cast<std::size_t>(c)] = 0;
+        s.historyContainer[static_cast<std::size_t>(c)] = false;
+        s.clockContainer[static_cast<std::size_t>(c)] = false;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             s.kind[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] = kinds[slot];
             s.device[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] =
@@ -66,7 +66,6 @@ void BM_RefreshTick(benchmark::State& state) {
     SystemMeasure measure(settings);
     measure.Create();
     SystemInfoView view(measure);
-    int osPlatform = 2;
     std::int16_t sampleFill = -1;
     SkinWindow window(Presentation::OnScreen);
     struct WindowHost final : SkinHost, SkinPresenter {
@@ -81,10 +80,10 @@ void BM_RefreshTick(benchmark::State& state) {
     } host(window);
     SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     SkinRenderer renderer(AccessTo(engine),
-                          RenderContext{settings, view, ui, osPlatform, sampleFill, {}, {}, {}});
+                          RenderContext{settings, view, ui, sampleFill, {}, {}, {}});
     host.renderer = &renderer;
     renderer.SetPresenter(&host);
-    settings.useBuiltInSkin = 1;
+    settings.useBuiltInSkin = true;
     settings.builtInSkinType = 0;
     engine.ActivateSkin(SkinQuiet::Yes);
     DefaultLayout(settings, StandardStylesOf(engine.skin()), 0);

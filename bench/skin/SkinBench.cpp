@@ -81,7 +81,7 @@ void BM_LayoutTenContainers(benchmark::State& state) {
     const SkinData skin = ReadBuiltInSkin(EmbeddedSkinSource().strings, 1);
     Settings settings;
     settings.containerCount = 10;
-    settings.clockContainer[9] = 1;
+    settings.clockContainer[9] = true;
     SkinLayout layout;
     for (auto _ : state) {
         layout = ComputeLayout(skin, settings, layout);

@@ -43,8 +43,8 @@ void ProgramMenuActions::ShowAbout() {
     program_.UpdatePolls();
 }
 
-void ProgramMenuActions::OpenOptions(int page) {
-    program_.options().OpenOptions(page < 0 ? OptionsPort::kModeless : page);
+void ProgramMenuActions::OpenOptions(std::optional<OptionsPageId> page) {
+    program_.options().OpenOptions(page);
 }
 
 bool ProgramMenuActions::SettingsBusy() const {
@@ -57,7 +57,7 @@ void ProgramMenuActions::LoadSkinFile() {
 }
 
 void MenuAdapter::LoadMenuWindow() {
-    const bool iconMenus = IsOn(program_.settings.useIconMenu) && program_.subclassAllowed;
+    const bool iconMenus = program_.settings.useIconMenu && program_.subclassAllowed;
     menu_.Load(iconMenus ? IconMenus::On : IconMenus::Off);
 }
 

@@ -71,7 +71,7 @@ public:
         functions_.Choose(list, index, fileNames);
     }
     void OpenFunctionFolder() override { functions_.OpenFunctionFolder(); }
-    void OpenOptions(int page) override;
+    void OpenOptions(std::optional<OptionsPageId> page) override;
     bool SettingsBusy() const override;
     void LoadSkinFile() override;
     void BuildBuiltInSkin(int number) override { skin_.BuildBuiltInSkin(number, SkinQuiet::No); }

@@ -14,7 +14,7 @@ void ProgramOptionsHost::SetDialogOpen(bool open) {
 }
 
 void ProgramOptionsHost::ReloadSkin() {
-    if (p_.program.settings.useBuiltInSkin == 1) {
+    if (p_.program.settings.useBuiltInSkin) {
         LoadBuiltInSkin(p_.program.settings.builtInSkinType + 1);
     } else {
         std::string log;
@@ -39,7 +39,7 @@ bool ProgramOptionsHost::LoadSkinFile(std::string& log) {
 }
 
 void ProgramOptionsHost::ApplyTopMost() {
-    const bool on = IsOn(p_.program.settings.topmost);
+    const bool on = p_.program.settings.topmost;
     p_.behaviour.SetTopMost(on);
     p_.program.menu().SetTopMostChecked(on);
     p_.program.UpdatePolls();
@@ -77,7 +77,7 @@ void ProgramOptionsHost::ReregisterHotKey() {
     if (hotKey.IsRegistered()) {
         hotKey.UnregisterSkinHotKey();
     }
-    if (IsOn(p_.program.settings.hotKeyEnabled)) {
+    if (p_.program.settings.hotKeyEnabled) {
         hotKey.RegisterSkinHotKey();
     }
 }
@@ -124,15 +124,15 @@ void ProgramOptionsHost::FollowRecord() {
 
 void ProgramOptionsHost::ReplaceRecord(const std::function<void()>& replace) {
     // A new double size must still move the window: the behaviour compares with the old one.
-    const VbBool doubleSize = p_.program.settings.doubleSize;
+    const bool doubleSize = p_.program.settings.doubleSize;
     replace();
-    const VbBool replaced = p_.program.settings.doubleSize;
+    const bool replaced = p_.program.settings.doubleSize;
     p_.program.settings.doubleSize = doubleSize;
-    p_.behaviour.SetDoubleSize(IsOn(replaced));
+    p_.behaviour.SetDoubleSize(replaced);
     FollowRecord();
 }
 
-void ProgramOptionsHost::ResetSettings(int group) {
+void ProgramOptionsHost::ResetSettings(SettingsGroup group) {
     ReplaceRecord([&] { p_.settings.store().ResetSettings(group); });
 }
 

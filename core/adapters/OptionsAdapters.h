@@ -94,7 +94,7 @@ public:
     void ExploreFunctionFolder() override { p_.functions.OpenFunctionFolder(); }
 
     void SaveSettings() override;
-    void ResetSettings(int group) override;
+    void ResetSettings(SettingsGroup group) override;
     void OpenOptionFile(const std::string& path) override;
     void SaveOptionFile(const std::string& path) override;
 

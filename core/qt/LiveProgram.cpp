@@ -71,7 +71,6 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       renderer(AccessTo(skin), RenderContext{program.settings,
                                              view,
                                              ui,
-                                             program.osPlatform,
                                              program.counters.sampleFill,
                                              [this] { return program.settingsBusy; },
                                              {},

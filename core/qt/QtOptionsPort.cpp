@@ -11,7 +11,7 @@ QtOptionsPort::QtOptionsPort(OptionsHost& host, QWidget& owner) : host_(host), o
 
 QtOptionsPort::~QtOptionsPort() = default;
 
-void QtOptionsPort::OpenOptions(int page) {
+void QtOptionsPort::OpenOptions(std::optional<OptionsPageId> page) {
     if (!dialog_) {
         dialog_ = std::make_unique<Form2>(host_);
         if (onCreated) {
@@ -24,7 +24,7 @@ void QtOptionsPort::OpenOptions(int page) {
     owner_.winId();
     dialog_->windowHandle()->setTransientParent(owner_.windowHandle());
     dialog_->Open(page);
-    if (page == kModeless) {
+    if (!page) {
         QApplication::alert(dialog_.get());
     }
 }

@@ -20,7 +20,7 @@ public:
     QtOptionsPort(OptionsHost& host, QWidget& owner);
     ~QtOptionsPort() override;
 
-    void OpenOptions(int page) override;
+    void OpenOptions(std::optional<OptionsPageId> page) override;
     void UnloadOptions() override;
 
     // The dialog, once it has been made (tests drive it).

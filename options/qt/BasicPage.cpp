@@ -21,10 +21,6 @@ namespace {
 constexpr int kStrengthMax = 50;
 constexpr int kOpacitySteps = 10; // the slider counts tenths
 
-VbBool Vb(bool on) {
-    return on ? kVbTrue : kVbFalse;
-}
-
 } // namespace
 
 BasicPage::BasicPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
@@ -127,12 +123,12 @@ BasicPage::BasicPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
 
     connect(edges_, &QCheckBox::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().snapToScreenEdges = Vb(on);
+            settings().snapToScreenEdges = on;
         }
     });
     connect(taskbar_, &QCheckBox::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().snapToTaskbar = Vb(on);
+            settings().snapToTaskbar = on;
         }
     });
     connect(strength_, &QSlider::valueChanged, this, [this](int value) {
@@ -143,7 +139,7 @@ BasicPage::BasicPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     });
     connect(left_, &QRadioButton::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().historyScrollDirection = Vb(on);
+            settings().historyScrollDirection = on;
             host().Redraw();
         }
     });
@@ -159,16 +155,16 @@ BasicPage::BasicPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     });
     connect(lastPage_, &QCheckBox::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().openLastOptionsPage = Vb(on);
+            settings().openLastOptionsPage = on;
             if (on) {
-                settings().lastOptionsPage = static_cast<std::int16_t>(this->state().CurrentPage());
+                settings().lastOptionsPage = this->state().CurrentPage();
             }
         }
     });
     // Takes effect at the next start: the menus keep the look they were built with.
     connect(iconMenu_, &QCheckBox::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().useIconMenu = Vb(on);
+            settings().useIconMenu = on;
         }
     });
     connect(translucent_, &QCheckBox::toggled, this, [this] { ApplyOpacity(); });
@@ -186,20 +182,20 @@ void BasicPage::ApplyOpacity() {
 
 void BasicPage::Fill() {
     const Settings& s = settings();
-    edges_->setChecked(IsOn(s.snapToScreenEdges));
-    taskbar_->setChecked(IsOn(s.snapToTaskbar));
+    edges_->setChecked(s.snapToScreenEdges);
+    taskbar_->setChecked(s.snapToTaskbar);
     strength_->setValue(s.snapStrength);
     strengthLabel_->setText(QString::number(s.snapStrength) + QStringLiteral("ピクセル内は吸着"));
     startup_->setChecked(StartupEntry(host().StartupEntryPath(), host().ui()).Exists());
-    (IsOn(s.historyScrollDirection) ? left_ : right_)->setChecked(true);
+    (s.historyScrollDirection ? left_ : right_)->setChecked(true);
     speed_->setCurrentIndex(s.historyUpdateSpeed >= 0 &&
                                     s.historyUpdateSpeed <
                                         static_cast<int>(kHistorySpeedList.size())
                                 ? s.historyUpdateSpeed
                                 : -1);
     (s.historySampleMode == 1 ? largest_ : average_)->setChecked(true);
-    lastPage_->setChecked(IsOn(s.openLastOptionsPage));
-    iconMenu_->setChecked(IsOn(s.useIconMenu));
+    lastPage_->setChecked(s.openLastOptionsPage);
+    iconMenu_->setChecked(s.useIconMenu);
 }
 
 void BasicPage::Apply() {

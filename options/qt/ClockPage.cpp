@@ -109,7 +109,7 @@ ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     connect(adjustNow_, &QPushButton::clicked, this, [this] { host().OpenClockWindow(); });
     connect(atStart_, &QCheckBox::toggled, this, [this](bool on) {
         if (!Filling()) {
-            settings().adjustClockAtStart = on ? 1 : 0;
+            settings().adjustClockAtStart = on;
         }
     });
     connect(port_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -173,7 +173,7 @@ QAbstractButton* ClockPage::directionButton(int direction) {
 void ClockPage::Fill() {
     const Settings& s = settings();
     server_->setCurrentText(QString::fromStdString(s.timeServer));
-    atStart_->setChecked(IsOn(s.adjustClockAtStart));
+    atStart_->setChecked(s.adjustClockAtStart);
     port_->setText(QString::number(s.timeServerPort));
     portNow_->setText(QString::fromStdString(PortLabel(s.timeServerPort)));
     every_->setChecked(s.adjustEveryHours > 0);

@@ -61,12 +61,13 @@ Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host)
               new NetworkPage(state_, help_),  new OldLayoutPage(state_, help_)};
     int listWidth = 0;
     for (int i = 0; i < kOptionsPageCount; ++i) {
-        const PageCaption c = OptionsPageCaption(i);
+        const auto page = static_cast<OptionsPageId>(i);
+        const PageCaption c = OptionsPageCaption(page);
         QString caption = Utf8(c.first);
         if (!c.second.empty()) {
             caption += QLatin1Char('\n') + Utf8(c.second);
         }
-        auto* item = new QListWidgetItem(ProgramIcon(OptionsPageIcon(i)), caption, list_);
+        auto* item = new QListWidgetItem(ProgramIcon(OptionsPageIcon(page)), caption, list_);
         item->setSizeHint(QSize(0, kPageIconSize + 16));
         listWidth = std::max(listWidth, list_->fontMetrics().horizontalAdvance(Utf8(c.first)));
         stack_->addWidget(pages_[static_cast<std::size_t>(i)]);
@@ -103,7 +104,7 @@ Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host)
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
-            ShowPage(row);
+            ShowPage(static_cast<OptionsPageId>(row)); // the list holds the pages in order
         }
     });
     connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
@@ -157,27 +158,28 @@ void Form2::Unload() {
     state_.Unload();
 }
 
-void Form2::Open(int page) {
+void Form2::Open(std::optional<OptionsPageId> page) {
     if (!state_.Loaded()) {
         Load();
     }
-    if (page >= 0 && page < kOptionsPageCount) {
-        ShowPage(page);
+    if (page) {
+        ShowPage(*page);
     }
     show();
     raise();
     activateWindow();
 }
 
-void Form2::ShowPage(int page) {
-    if (page < 0 || page >= kOptionsPageCount) {
+void Form2::ShowPage(OptionsPageId page) {
+    if (!IsOptionsPage(page)) {
         return;
     }
     state_.ChangePage(page);
-    pages_[static_cast<std::size_t>(page)]->Shown();
-    stack_->setCurrentIndex(page);
-    if (list_->currentRow() != page) {
-        list_->setCurrentRow(page);
+    Page(page)->Shown();
+    const int row = static_cast<int>(page);
+    stack_->setCurrentIndex(row);
+    if (list_->currentRow() != row) {
+        list_->setCurrentRow(row);
     }
 }
 

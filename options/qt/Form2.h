@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QListWidget;
 class QPushButton;
@@ -34,13 +35,13 @@ public:
     explicit Form2(OptionsHost& host, QWidget* parent = nullptr);
     ~Form2() override;
 
-    // Loads (when not loaded) and shows the dialog; `page` 0..9 chooses a page, anything
-    // else keeps the page of the load.
-    void Open(int page);
+    // Loads (when not loaded) and shows the dialog; a page that names one is shown, else the
+    // page of the load stays.
+    void Open(std::optional<OptionsPageId> page);
     bool Loaded() const { return state_.Loaded(); }
 
-    void ShowPage(int page);
-    int CurrentPage() const { return state_.CurrentPage(); }
+    void ShowPage(OptionsPageId page);
+    OptionsPageId CurrentPage() const { return state_.CurrentPage(); }
     OptionsPage* Page(OptionsPageId id) { return pages_[static_cast<std::size_t>(id)]; }
 
     // The buttons' actions.

@@ -96,10 +96,10 @@ FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& hel
 
 void FunctionButtonPage::ShowHotKey() {
     const Settings& s = settings();
-    hotKey_->setChecked(IsOn(s.hotKeyEnabled));
-    ctrl_->setChecked(IsOn(s.hotKeyCtrl));
-    alt_->setChecked(IsOn(s.hotKeyAlt));
-    shift_->setChecked(IsOn(s.hotKeyShift));
+    hotKey_->setChecked(s.hotKeyEnabled);
+    ctrl_->setChecked(s.hotKeyCtrl);
+    alt_->setChecked(s.hotKeyAlt);
+    shift_->setChecked(s.hotKeyShift);
     key_->setCurrentIndex(HotKeyListIndex(s.hotKeyCode).value_or(-1));
 }
 
@@ -137,10 +137,10 @@ void FunctionButtonPage::HotKeyEdited() {
         state().Filling([this] { ShowHotKey(); });
         return;
     }
-    s.hotKeyEnabled = hotKey_->isChecked() ? 1 : 0;
-    s.hotKeyCtrl = ctrl_->isChecked() ? 1 : 0;
-    s.hotKeyAlt = alt_->isChecked() ? 1 : 0;
-    s.hotKeyShift = shift_->isChecked() ? 1 : 0;
+    s.hotKeyEnabled = hotKey_->isChecked();
+    s.hotKeyCtrl = ctrl_->isChecked();
+    s.hotKeyAlt = alt_->isChecked();
+    s.hotKeyShift = shift_->isChecked();
     if (key_->currentIndex() >= 0) {
         s.hotKeyCode = HotKeyCodeAt(key_->currentIndex());
     }

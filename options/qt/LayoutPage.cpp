@@ -85,7 +85,7 @@ void LayoutPage::Shown() {
 }
 
 void LayoutPage::Tick() {
-    if (state().CurrentPage() != static_cast<int>(OptionsPageId::Layout)) {
+    if (state().CurrentPage() != OptionsPageId::Layout) {
         return;
     }
     // Only a dialog in front takes the focus back; another program keeps it otherwise.
@@ -147,8 +147,7 @@ void LayoutPage::ShowTree(const std::string& key, TreeRebuild rebuild, TreeFocus
     tree_->scrollToItem(selected);
     tree_->setUpdatesEnabled(true);
     tree_->show();
-    if (focus == TreeFocus::Take &&
-        state().CurrentPage() == static_cast<int>(OptionsPageId::Layout)) {
+    if (focus == TreeFocus::Take && state().CurrentPage() == OptionsPageId::Layout) {
         tree_->setFocus();
     }
 }

@@ -211,10 +211,10 @@ void OldLayoutPage::ShowContainer(int u) {
     up_->setEnabled(shown && u > 0);
     graph_->setEnabled(shown);
     clock_->setEnabled(shown);
-    graph_->setChecked(s.clockContainer[uu] == 0);
-    clock_->setChecked(s.clockContainer[uu] != 0);
-    history_->setChecked(s.historyContainer[uu] != 0);
-    history_->setEnabled(shown && s.clockContainer[uu] == 0);
+    graph_->setChecked(!s.clockContainer[uu]);
+    clock_->setChecked(s.clockContainer[uu]);
+    history_->setChecked(s.historyContainer[uu]);
+    history_->setEnabled(shown && !s.clockContainer[uu]);
     shown_->setChecked(shown);
     shown_->setEnabled(u > 0);
 

@@ -11,7 +11,7 @@ namespace trumbel {
 namespace {
 
 QString TitleOf(OptionsPageId id) {
-    const PageCaption c = OptionsPageCaption(static_cast<int>(id));
+    const PageCaption c = OptionsPageCaption(id);
     QString title = QString::fromUtf8(c.first.data(), static_cast<qsizetype>(c.first.size()));
     title += QString::fromUtf8(c.second.data(), static_cast<qsizetype>(c.second.size()));
     return title;

@@ -115,7 +115,7 @@ void SkinPage::Fill() {
     folder_->setText(Qs(s.skinFolder));
     listedFolder_ = ResolvedFolder();
     FillSkinList();
-    builtIn_->setChecked(s.useBuiltInSkin == 1);
+    builtIn_->setChecked(s.useBuiltInSkin);
     (s.builtInSkinType == 1 ? vertical_ : horizontal_)->setChecked(true);
     log_->setPlainText(Qs(host().SkinLoadLog()));
 }
@@ -206,7 +206,7 @@ void SkinPage::SkinChosen(int row) {
         return;
     }
     settings().skinFileName = Std(list_->item(row)->text());
-    settings().useBuiltInSkin = 0;
+    settings().useBuiltInSkin = false;
     std::string log;
     host().LoadSkinFile(log);
     ShowLoadResult();
@@ -216,7 +216,7 @@ void SkinPage::BuiltInToggled(bool on) {
     if (Filling()) {
         return;
     }
-    settings().useBuiltInSkin = on ? 1 : 0;
+    settings().useBuiltInSkin = on;
     if (on) {
         host().LoadBuiltInSkin(settings().builtInSkinType + 1);
     } else {
@@ -234,14 +234,14 @@ void SkinPage::TypeChosen(int type) {
         return;
     }
     settings().builtInSkinType = static_cast<std::int16_t>(type);
-    if (settings().useBuiltInSkin == 1) {
+    if (settings().useBuiltInSkin) {
         host().LoadBuiltInSkin(type + 1);
     }
 }
 
 void SkinPage::ShowLoadResult() {
     state().Filling([this] {
-        builtIn_->setChecked(settings().useBuiltInSkin == 1);
+        builtIn_->setChecked(settings().useBuiltInSkin);
         log_->setPlainText(Qs(host().SkinLoadLog()));
     });
 }

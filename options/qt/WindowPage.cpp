@@ -15,7 +15,7 @@ constexpr int kNormalDisplay = 0;
 constexpr int kTopmostDisplay = 1;
 
 struct Rule {
-    VbBool Settings::*field;
+    bool Settings::*field;
     const char* caption;
     const char* help;
 };
@@ -60,7 +60,7 @@ WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
             if (Filling()) {
                 return;
             }
-            settings().*field = on ? kVbTrue : kVbFalse;
+            settings().*field = on;
             // The hide and show rules are what the visibility poll reads; it starts, stops
             // and re-decides at once.
             host().UpdatePolls();
@@ -98,21 +98,21 @@ WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
         if (!checked || Filling()) {
             return;
         }
-        settings().topmost = id == kTopmostDisplay ? kVbTrue : kVbFalse;
+        settings().topmost = id == kTopmostDisplay;
         host().ApplyTopMost();
     });
 }
 
 void WindowPage::Shown() {
     // The menu and the Pause key flip the z-order while the dialog is open.
-    state().Filling([this] { displayButton(IsOn(settings().topmost))->setChecked(true); });
+    state().Filling([this] { displayButton(settings().topmost)->setChecked(true); });
 }
 
 QRadioButton* WindowPage::displayButton(bool topmost) {
     return static_cast<QRadioButton*>(display_->button(topmost ? kTopmostDisplay : kNormalDisplay));
 }
 
-QCheckBox* WindowPage::ruleBox(VbBool Settings::*field) {
+QCheckBox* WindowPage::ruleBox(bool Settings::*field) {
     for (const auto& [f, check] : rules_) {
         if (f == field) {
             return check;
@@ -123,9 +123,9 @@ QCheckBox* WindowPage::ruleBox(VbBool Settings::*field) {
 
 void WindowPage::Fill() {
     const Settings& s = settings();
-    displayButton(IsOn(s.topmost))->setChecked(true);
+    displayButton(s.topmost)->setChecked(true);
     for (const auto& [field, check] : rules_) {
-        check->setChecked(IsOn(s.*field));
+        check->setChecked(s.*field);
     }
 }
 

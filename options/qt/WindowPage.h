@@ -21,13 +21,13 @@ public:
     // "通常表示" (false) or "最前面表示" (true).
     QRadioButton* displayButton(bool topmost);
     // The rule check boxes, by their settings field.
-    QCheckBox* ruleBox(VbBool Settings::*field);
+    QCheckBox* ruleBox(bool Settings::*field);
 
 private:
     QButtonGroup* display_ = nullptr;
     QGroupBox* normal_ = nullptr;
     QGroupBox* topmost_ = nullptr;
-    std::vector<std::pair<VbBool Settings::*, QCheckBox*>> rules_;
+    std::vector<std::pair<bool Settings::*, QCheckBox*>> rules_;
 };
 
 } // namespace trumbel

@@ -148,8 +148,8 @@ protected:
         program.settings.snapExclusionMode = 0;
         program.settings.snapAnchor1 = 1;
         program.settings.snapAnchor2 = 0;
-        program.settings.topmost = kVbFalse;
-        program.settings.showOnMouseOver = kVbFalse;
+        program.settings.topmost = false;
+        program.settings.showOnMouseOver = false;
         desktop.windows = {Win(7, "Editor", {300, 200, 1100, 800})};
         Ports ports;
         ports.behaviour = &behaviour;
@@ -194,7 +194,7 @@ TEST_F(AutoSnapTest, FollowsForegroundAndReturns) {
 TEST_F(AutoSnapTest, HideWhenNotSnapped) {
     program.settings.autoSnapMode = 2;
     program.settings.snapTitles = {"Dammy"};
-    program.settings.hideWhenNotSnapped = kVbTrue;
+    program.settings.hideWhenNotSnapped = true;
     behaviour.AutoSnap();
     EXPECT_TRUE(behaviour.HiddenUnsnapped());
     behaviour.VisibilityPoll();
@@ -213,7 +213,7 @@ TEST_F(AutoSnapTest, HideWhenNotSnapped) {
     EXPECT_TRUE(behaviour.HiddenUnsnapped());
 
     // Turning the setting off shows the window again at the next round.
-    program.settings.hideWhenNotSnapped = kVbFalse;
+    program.settings.hideWhenNotSnapped = false;
     behaviour.AutoSnap();
     behaviour.VisibilityPoll();
     EXPECT_TRUE(surface.shown);

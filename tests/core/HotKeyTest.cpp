@@ -13,10 +13,10 @@ namespace trumbel {
 namespace {
 
 TEST(HotKeyMap, ModifiersAndKeysyms) {
-    EXPECT_EQ(HotKeyModifiers(1, 1, 0), 3);
-    EXPECT_EQ(HotKeyModifiers(-1, 0, -1), 6);
-    EXPECT_EQ(HotKeyModifiers(0, 0, 0), 0);
-    EXPECT_EQ(HotKeyModifiers(1, 1, 1), 7);
+    EXPECT_EQ(HotKeyModifiers(true, true, false), 3);
+    EXPECT_EQ(HotKeyModifiers(true, false, true), 6);
+    EXPECT_EQ(HotKeyModifiers(false, false, false), 0);
+    EXPECT_EQ(HotKeyModifiers(true, true, true), 7);
 
     const std::pair<int, std::uint32_t> keys[] = {
         {119, 0xFFC5},                                                                  // F8
@@ -101,7 +101,7 @@ TEST_F(SkinHotKeyTest, CtrlAltF8AndRegisteringTwiceLeavesOneGrab) {
 
 TEST_F(SkinHotKeyTest, WithoutSubclassingTheKeyIsGrabbedButIgnored) {
     program.subclassAllowed = false;
-    hotKey.Register(1, 0, 1, 0x7B);
+    hotKey.Register(true, false, true, 0x7B);
     EXPECT_EQ(grabber.grabs.size(), 1u);
     EXPECT_TRUE(hotKey.IsRegistered());
     EXPECT_FALSE(hotKey.OnHotKey());

@@ -61,7 +61,7 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
     const auto menusBefore = live.window.findChildren<QMenu*>().size();
     const auto actionsBefore = live.window.findChildren<QAction*>().size();
     const auto widgetsBefore = QApplication::allWidgets().size();
-    const bool doubleBefore = IsOn(live.program.settings.doubleSize);
+    const bool doubleBefore = live.program.settings.doubleSize;
 
     const int callers[] = {1, 3, 4, 5, 15};
     for (int i = 0; i < 200; ++i) {
@@ -73,7 +73,7 @@ TEST(LiveMenus, PopupsLeaveNoMenuActionOrListEntryBehind) {
     EXPECT_EQ(shown, 200);
     EXPECT_EQ(mains, 40);
     EXPECT_EQ(acted, 20);
-    EXPECT_EQ(IsOn(live.program.settings.doubleSize), doubleBefore) << "an even number of toggles";
+    EXPECT_EQ(live.program.settings.doubleSize, doubleBefore) << "an even number of toggles";
     EXPECT_EQ(live.formMenu.Find("mnuShowBigger")->checked, doubleBefore);
     EXPECT_EQ(live.window.findChildren<QMenu*>().size(), menusBefore);
     EXPECT_EQ(live.window.findChildren<QAction*>().size(), actionsBefore);

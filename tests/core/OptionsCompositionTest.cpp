@@ -44,7 +44,7 @@ TEST(LiveOptions, QtOwnTextsAreInTheProgramsLanguage) {
 TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
     LiveRig rig;
     LiveProgram& live = rig.live;
-    live.program.settings.openLastOptionsPage = kVbFalse;
+    live.program.settings.openLastOptionsPage = false;
     EXPECT_EQ(live.options.Dialog(), nullptr);
     EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
 
@@ -53,28 +53,30 @@ TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Velquorのオプション"));
-    EXPECT_EQ(dialog->CurrentPage(), 0);
+    EXPECT_EQ(dialog->CurrentPage(), OptionsPageId::Basic);
     EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Open);
 
     struct Road {
         int trayAction;
-        int page;
+        OptionsPageId page;
     };
-    for (const Road& r : {Road{8, 7}, Road{9, 6}, Road{10, 1}, Road{11, 2}, Road{12, 4},
-                          Road{13, 3}, Road{14, 8}, Road{7, 0}}) {
+    using P = OptionsPageId;
+    for (const Road& r :
+         {Road{8, P::Window}, Road{9, P::Position}, Road{10, P::Skin}, Road{11, P::Layout},
+          Road{12, P::Tray}, Road{13, P::Function}, Road{14, P::Network}, Road{7, P::Basic}}) {
         SCOPED_TRACE(r.trayAction);
         live.program.DoTrayAction(r.trayAction);
         EXPECT_EQ(live.options.Dialog(), dialog);
         EXPECT_EQ(dialog->CurrentPage(), r.page);
     }
     // The modeless open keeps the page it is on.
-    dialog->ShowPage(5);
+    dialog->ShowPage(P::Clock);
     live.program.DoTrayAction(6);
-    EXPECT_EQ(dialog->CurrentPage(), 5);
-    live.menuActions.OpenOptions(-1);
-    EXPECT_EQ(dialog->CurrentPage(), 5);
-    live.menuActions.OpenOptions(4);
-    EXPECT_EQ(dialog->CurrentPage(), 4);
+    EXPECT_EQ(dialog->CurrentPage(), P::Clock);
+    live.menuActions.OpenOptions(std::nullopt);
+    EXPECT_EQ(dialog->CurrentPage(), P::Clock);
+    live.menuActions.OpenOptions(P::Tray);
+    EXPECT_EQ(dialog->CurrentPage(), P::Tray);
 
     dialog->Cancel();
     EXPECT_FALSE(dialog->isVisible());

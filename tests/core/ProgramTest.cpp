@@ -119,7 +119,9 @@ struct JClock : ClockPort {
 struct JOptions : OptionsPort {
     Journal& j;
     explicit JOptions(Journal& jj) : j(jj) {}
-    void OpenOptions(int page) override { j.Add("Options " + std::to_string(page)); }
+    void OpenOptions(std::optional<OptionsPageId> page) override {
+        j.Add("Options " + std::to_string(page ? static_cast<int>(*page) : -1));
+    }
     void UnloadOptions() override { j.Add("UnloadOptions"); }
 };
 struct JFunction : FunctionPort {
@@ -252,7 +254,7 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
     Fixture f;
     f.shell.existing = {"/opt/velquor/TrumbelOption.hlp"};
     f.program.settings.trayIconCount = 3;
-    f.program.settings.doubleSize = kVbTrue;
+    f.program.settings.doubleSize = true;
     f.program.FormLoad({});
     const std::vector<std::string> expected = {
         "CreateMeasure",
@@ -275,7 +277,6 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
     };
     EXPECT_EQ(f.j.calls, expected);
     EXPECT_EQ(f.program.appFolder, "/opt/velquor/");
-    EXPECT_EQ(f.program.osPlatform, 2);
     EXPECT_TRUE(f.program.connectedFlags.flags & kConnectionOffline);
     EXPECT_TRUE(f.Enabled(TimerId::Timer1));
     EXPECT_TRUE(f.Enabled(TimerId::Timer2));
@@ -292,7 +293,7 @@ TEST(ProgramStartup, OptionalStepsFollowTheirSettings) {
     Settings& s = f.program.settings;
     s.hotKeyEnabled = 0;
     s.adjustClockAtStart = 0;
-    s.topmost = kVbFalse;
+    s.topmost = false;
     s.trayIconCount = 0;
     f.program.FormLoad({"/noballoon"});
     EXPECT_EQ(f.j.Count("RegisterHotKey"), 0);

@@ -215,14 +215,14 @@ TEST(DecideVisibility, TopmostAndNormalWindowsWithAndWithoutShift) {
          T::Keep},
     };
     Settings s;
-    s.hideOnMouseOver = kVbTrue;
-    s.showOnMouseOver = kVbTrue;
-    s.showNeedsShift = kVbTrue;
-    s.shiftKeepsVisible = kVbTrue;
-    s.hideByButton = kVbTrue;
-    s.showByButton = kVbFalse;
+    s.hideOnMouseOver = true;
+    s.showOnMouseOver = true;
+    s.showNeedsShift = true;
+    s.shiftKeepsVisible = true;
+    s.hideByButton = true;
+    s.showByButton = false;
     for (const VisCase& c : cases) {
-        s.topmost = c.topmost ? kVbTrue : kVbFalse;
+        s.topmost = c.topmost;
         VisibilityInputs in{c.keys, c.cursor, frame, false, false};
         const VisibilityDecision d = DecideVisibility(s, c.before, in);
         EXPECT_EQ(d.state.formHideMode, c.expectHide) << c.name;
@@ -235,9 +235,9 @@ TEST(DecideVisibility, TopmostAndNormalWindowsWithAndWithoutShift) {
 TEST(DecideVisibility, FlagsAndSwitches) {
     const Rect frame{100, 100, 260, 118};
     Settings s;
-    s.topmost = kVbTrue;
-    s.hideOnMouseOver = kVbTrue;
-    s.hideByButton = kVbTrue;
+    s.topmost = true;
+    s.hideOnMouseOver = true;
+    s.hideByButton = true;
 
     // The about box keeps the window visible even when the rules hide it.
     VisibilityDecision d = DecideVisibility(s, {}, {{}, {150, 110}, frame, true, false});
@@ -251,20 +251,20 @@ TEST(DecideVisibility, FlagsAndSwitches) {
     EXPECT_FALSE(d.visible);
 
     // No rule on: shown.
-    s.hideOnMouseOver = kVbFalse;
+    s.hideOnMouseOver = false;
     d = DecideVisibility(s, {true, false, false}, {{}, {150, 110}, frame, false, false});
     EXPECT_TRUE(d.visible);
 
     // Normal window away with normallyHidden.
-    s.topmost = kVbFalse;
-    s.showOnMouseOver = kVbTrue;
-    s.normallyHidden = kVbTrue;
+    s.topmost = false;
+    s.showOnMouseOver = true;
+    s.normallyHidden = true;
     d = DecideVisibility(s, {}, {{}, {900, 900}, frame, false, false});
     EXPECT_FALSE(d.visible);
     EXPECT_EQ(d.topMost, TopMostRequest::Off);
 
     // showByButton raises a normal window and shows it.
-    s.showByButton = kVbTrue;
+    s.showByButton = true;
     d = DecideVisibility(s, {true, false, false},
                          {{true, true, false}, {900, 900}, frame, false, false});
     EXPECT_EQ(d.topMost, TopMostRequest::On);
@@ -276,7 +276,7 @@ TEST(DecideVisibility, FlagsAndSwitches) {
     EXPECT_EQ(d.topMost, TopMostRequest::Toggle);
     d = DecideVisibility(s, d.state, {{false, false, true}, {900, 900}, frame, false, false});
     EXPECT_NE(d.topMost, TopMostRequest::Toggle) << "held key toggled again";
-    s.toggleButton = kVbFalse;
+    s.toggleButton = false;
     d = DecideVisibility(s, {}, {{false, false, true}, {900, 900}, frame, false, false});
     EXPECT_NE(d.topMost, TopMostRequest::Toggle);
 }
@@ -303,55 +303,55 @@ TEST(PlanPolls, APollRunsOnlyWhereItsAnswerCanChangeSomething) {
          {false, false}},
         {"no key rule for topmost",
          [](Settings& s) {
-             s.hideByButton = kVbFalse;
-             s.toggleButton = kVbFalse;
+             s.hideByButton = false;
+             s.toggleButton = false;
          },
          KeySource::Polled,
          AutoSnapAway::No,
          {false, false}},
         {"show-by-button counts only when not topmost",
          [](Settings& s) {
-             s.hideByButton = kVbFalse;
-             s.toggleButton = kVbFalse;
-             s.showByButton = kVbTrue;
+             s.hideByButton = false;
+             s.toggleButton = false;
+             s.showByButton = true;
          },
          KeySource::Polled,
          AutoSnapAway::No,
          {false, false}},
         {"show-by-button when not topmost",
          [](Settings& s) {
-             s.topmost = kVbFalse;
-             s.showOnMouseOver = kVbFalse;
-             s.toggleButton = kVbFalse;
-             s.showByButton = kVbTrue;
+             s.topmost = false;
+             s.showOnMouseOver = false;
+             s.toggleButton = false;
+             s.showByButton = true;
          },
          KeySource::Polled,
          AutoSnapAway::No,
          {true, false}},
         {"hide on mouse over: the pointer is polled even with pushed keys",
-         [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+         [](Settings& s) { s.hideOnMouseOver = true; },
          KeySource::Pushed,
          AutoSnapAway::No,
          {true, false}},
         {"hide on mouse over is a topmost rule",
          [](Settings& s) {
-             s.topmost = kVbFalse;
-             s.showOnMouseOver = kVbFalse;
-             s.hideOnMouseOver = kVbTrue;
+             s.topmost = false;
+             s.showOnMouseOver = false;
+             s.hideOnMouseOver = true;
          },
          KeySource::Pushed,
          AutoSnapAway::No,
          {false, false}},
         {"show on mouse over (a default) when not topmost",
          [](Settings& s) {
-             s.topmost = kVbFalse;
-             s.showOnMouseOver = kVbTrue;
+             s.topmost = false;
+             s.showOnMouseOver = true;
          },
          KeySource::Pushed,
          AutoSnapAway::No,
          {true, false}},
         {"show on mouse over is not a topmost rule",
-         [](Settings& s) { s.showOnMouseOver = kVbTrue; },
+         [](Settings& s) { s.showOnMouseOver = true; },
          KeySource::Pushed,
          AutoSnapAway::No,
          {false, false}},
@@ -380,11 +380,11 @@ TEST(PlanPolls, APointerWatchStandsInForThePointerPoll) {
         KeySource keys;
         bool visibilityPoll;
     } cases[] = {
-        {"hide on mouse over, keys pushed", [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+        {"hide on mouse over, keys pushed", [](Settings& s) { s.hideOnMouseOver = true; },
          KeySource::Pushed, false},
-        {"show on mouse over below the others, keys pushed",
-         [](Settings& s) { s.topmost = kVbFalse; }, KeySource::Pushed, false},
-        {"the keys still need asking", [](Settings& s) { s.hideOnMouseOver = kVbTrue; },
+        {"show on mouse over below the others, keys pushed", [](Settings& s) { s.topmost = false; },
+         KeySource::Pushed, false},
+        {"the keys still need asking", [](Settings& s) { s.hideOnMouseOver = true; },
          KeySource::Polled, true},
     };
     for (const Case& c : cases) {
@@ -402,8 +402,8 @@ TEST(NearArea, AwayStartsPastTheMargin) {
     const Rect frame{100, 200, 260, 218};
     const Rect near = NearArea(frame);
     Settings s;
-    s.hideOnMouseOver = kVbTrue;
-    s.shiftKeepsVisible = kVbFalse;
+    s.hideOnMouseOver = true;
+    s.shiftKeepsVisible = false;
     // Each point just inside and just outside the area, decided by the rules themselves.
     for (const Point p :
          {Point{near.left, 210}, Point{near.left - 1, 210}, Point{near.right - 1, 210},
@@ -484,8 +484,8 @@ struct RecFunction : test::InertFunction {
     void RunFunctionButton() override { ++runs; }
 };
 struct RecOptions : test::InertOptions {
-    std::vector<int> pages;
-    void OpenOptions(int page) override { pages.push_back(page); }
+    std::vector<std::optional<OptionsPageId>> pages;
+    void OpenOptions(std::optional<OptionsPageId> page) override { pages.push_back(page); }
 };
 struct RecSettings : test::InertSettings {
     int saves = 0;
@@ -536,7 +536,7 @@ TEST_F(WindowBehaviourTest, ButtonActionsByMouseButton) {
         MouseButton mouse;
         int functionRuns;
         std::vector<std::string> menuCalls;
-        std::vector<int> optionPages;
+        std::vector<std::optional<OptionsPageId>> optionPages;
     } cases[] = {
         {{15, 5}, MouseButton::Left, 1, {}, {}},
         {{15, 5}, MouseButton::Right, 0, {"Popup 1", "DeleteFileList"}, {}},
@@ -613,7 +613,7 @@ TEST_F(WindowBehaviourTest, DragMovesWithSnapping) {
 }
 
 TEST_F(WindowBehaviourTest, TopMostIsAppliedOnlyOnChange) {
-    program.settings.backWhenMouseAway = kVbTrue;
+    program.settings.backWhenMouseAway = true;
     behaviour.SetTopMost(false);
     EXPECT_TRUE(surface.zSteps.empty());
     behaviour.SetTopMost(true);
@@ -625,29 +625,29 @@ TEST_F(WindowBehaviourTest, TopMostIsAppliedOnlyOnChange) {
 }
 
 TEST_F(WindowBehaviourTest, PausePollTogglesTopmostSetting) {
-    program.settings.topmost = kVbFalse;
-    program.settings.toggleButton = kVbTrue;
+    program.settings.topmost = false;
+    program.settings.toggleButton = true;
     desktop.keys.pause = true;
     behaviour.VisibilityPoll();
-    EXPECT_TRUE(IsOn(program.settings.topmost));
+    EXPECT_TRUE(program.settings.topmost);
     EXPECT_TRUE(behaviour.TopMostApplied());
     behaviour.VisibilityPoll();
-    EXPECT_TRUE(IsOn(program.settings.topmost)) << "still held: no second toggle";
+    EXPECT_TRUE(program.settings.topmost) << "still held: no second toggle";
     desktop.keys.pause = false;
     behaviour.VisibilityPoll();
     desktop.keys.pause = true;
     behaviour.VisibilityPoll();
-    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(program.settings.topmost);
     EXPECT_FALSE(behaviour.TopMostApplied());
     // The menu's check mark follows each toggle, as the menu command's does.
     EXPECT_EQ(menu.calls, (std::vector<std::string>{"TopMost on", "TopMost off"}));
 }
 
 TEST_F(WindowBehaviourTest, NormalWindowRaisedWithShiftIsNotFlippedEveryPoll) {
-    program.settings.topmost = kVbFalse;
-    program.settings.showOnMouseOver = kVbTrue;
-    program.settings.showNeedsShift = kVbTrue;
-    program.settings.backWhenMouseAway = kVbTrue;
+    program.settings.topmost = false;
+    program.settings.showOnMouseOver = true;
+    program.settings.showNeedsShift = true;
+    program.settings.backWhenMouseAway = true;
     desktop.keys.shift = true;
     desktop.cursor = {150, 110};
     behaviour.VisibilityPoll();
@@ -665,7 +665,7 @@ TEST_F(WindowBehaviourTest, DoubleSizeMovesResizesAndChecksMenu) {
     surface.frame = {1000, 900, 1160, 918}; // lower right quarter of 1280x1024
     behaviour.SetDoubleSize(true);
     EXPECT_EQ(surface.frame, (Rect{840, 882, 1160, 918}));
-    EXPECT_TRUE(IsOn(program.settings.doubleSize));
+    EXPECT_TRUE(program.settings.doubleSize);
     EXPECT_EQ(menu.calls.back(), "Bigger on");
     behaviour.SetDoubleSize(true); // no change, no move
     EXPECT_EQ(surface.frame, (Rect{840, 882, 1160, 918}));
@@ -697,7 +697,7 @@ TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2)) << "keys pushed, no pointer rule";
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3)) << "auto-snap off";
 
-    program.settings.hideOnMouseOver = kVbTrue;
+    program.settings.hideOnMouseOver = true;
     program.settings.autoSnapMode = 1;
     behaviour.UpdatePolls();
     EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
@@ -707,7 +707,7 @@ TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
     behaviour.UpdatePolls();
     EXPECT_EQ(timers.starts, starts) << "an unchanged plan does not restart a running poll";
 
-    program.settings.hideOnMouseOver = kVbFalse;
+    program.settings.hideOnMouseOver = false;
     program.settings.autoSnapMode = 0;
     behaviour.UpdatePolls();
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
@@ -746,34 +746,34 @@ TEST_F(WindowBehaviourTest, PushedKeysRunTheKeyRulesOnTheEvent) {
     // rule needs the pointer, so its poll runs there and stops on the way back.
     desktop.keys.pause = true;
     behaviour.KeysChanged();
-    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(program.settings.topmost);
     EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
     behaviour.KeysChanged();
-    EXPECT_FALSE(IsOn(program.settings.topmost)) << "held, not pressed again";
+    EXPECT_FALSE(program.settings.topmost) << "held, not pressed again";
     desktop.keys.pause = false;
     behaviour.KeysChanged();
     desktop.keys.pause = true;
     behaviour.KeysChanged();
-    EXPECT_TRUE(IsOn(program.settings.topmost));
+    EXPECT_TRUE(program.settings.topmost);
     EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
 }
 
 TEST_F(WindowBehaviourTest, KeyEventsWithoutKeyRulesDecideNothing) {
     desktop.source = KeySource::Pushed;
-    program.settings.hideByButton = kVbFalse;
-    program.settings.toggleButton = kVbFalse;
+    program.settings.hideByButton = false;
+    program.settings.toggleButton = false;
     behaviour.UpdatePolls();
     desktop.keys = {true, true, true};
     surface.shown = false; // a decision would show it again
     behaviour.KeysChanged();
     EXPECT_FALSE(surface.shown);
-    EXPECT_TRUE(IsOn(program.settings.topmost));
+    EXPECT_TRUE(program.settings.topmost);
 }
 
 TEST_F(WindowBehaviourTest, AutoSnapPollStaysUntilTheWindowIsBack) {
     desktop.source = KeySource::Pushed;
     program.settings.autoSnapMode = 1;
-    program.settings.hideWhenNotSnapped = kVbTrue;
+    program.settings.hideWhenNotSnapped = true;
     behaviour.UpdatePolls();
     ASSERT_TRUE(timers.IsEnabled(TimerId::Timer3));
     // No foreground window to snap to: hidden at once, not at the next visibility poll.
@@ -793,7 +793,7 @@ TEST_F(WindowBehaviourTest, PointerIsAskedOnlyForAPointerRule) {
     desktop.source = KeySource::Pushed;
     behaviour.VisibilityPoll();
     EXPECT_EQ(desktop.cursorAsked, 0);
-    program.settings.hideOnMouseOver = kVbTrue;
+    program.settings.hideOnMouseOver = true;
     behaviour.VisibilityPoll();
     EXPECT_EQ(desktop.cursorAsked, 1);
 }
@@ -839,8 +839,8 @@ TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
     };
     const Case cases[] = {
         {"rule switched on: the first poll finds it away",
-         [](Settings& s) { s.hideOnMouseOver = kVbTrue; }, away, false, Step::UpdatePolls, true,
-         true, false},
+         [](Settings& s) { s.hideOnMouseOver = true; }, away, false, Step::UpdatePolls, true, true,
+         false},
         {"the pointer comes onto the strip: hidden on the report", nullptr, onStrip, false,
          Step::Entered, false, false, true},
         {"near, the poll keeps asking", nullptr, inMargin, false, Step::Poll, false, false, true},
@@ -858,13 +858,13 @@ TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
         {"settled", nullptr, away, false, Step::Poll, true, true, false},
         {"a key event while away keeps the watch", nullptr, away, false, Step::Keys, true, true,
          false},
-        {"below the others the show rule watches too", [](Settings& s) { s.topmost = kVbFalse; },
-         away, false, Step::UpdatePolls, true, true, false},
+        {"below the others the show rule watches too", [](Settings& s) { s.topmost = false; }, away,
+         false, Step::UpdatePolls, true, true, false},
         {"it raises on the report", nullptr, onStrip, false, Step::Entered, true, false, true},
         {"rule switched off: no watch, no poll",
          [](Settings& s) {
-             s.topmost = kVbTrue;
-             s.hideOnMouseOver = kVbFalse;
+             s.topmost = true;
+             s.hideOnMouseOver = false;
          },
          away, false, Step::UpdatePolls, true, false, false},
     };
@@ -906,7 +906,7 @@ TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
 TEST_F(WindowBehaviourTest, PointerWatchFollowsTheFrameAndTheZOrder) {
     desktop.source = KeySource::Pushed;
     desktop.canWatch = true;
-    program.settings.hideOnMouseOver = kVbTrue;
+    program.settings.hideOnMouseOver = true;
     behaviour.UpdatePolls();
     behaviour.VisibilityPoll();
     ASSERT_TRUE(desktop.watched);
@@ -916,7 +916,7 @@ TEST_F(WindowBehaviourTest, PointerWatchFollowsTheFrameAndTheZOrder) {
     // Pause: the other z-order's rules have not seen the pointer, so the poll asks first.
     desktop.keys.pause = true;
     behaviour.KeysChanged();
-    EXPECT_FALSE(IsOn(program.settings.topmost));
+    EXPECT_FALSE(program.settings.topmost);
     EXPECT_FALSE(desktop.watched);
     EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
     desktop.keys.pause = false;

@@ -226,7 +226,7 @@ TEST(FunctionListTest, EntriesCountTheBuiltinsFirst) {
 }
 
 TEST(FunctionListTest, FavouritesCountOnlyTheFlaggedBuiltins) {
-    const std::array<std::int16_t, 5> flags = {1, 0, 0, -1, 0};
+    const std::array<bool, 5> flags = {true, false, false, true, false};
     const Strings files = {"fav.sh"};
     const auto one = FavouritesEntry(1, files, "/p/", flags);
     const auto two = FavouritesEntry(2, files, "/p/", flags);
@@ -348,7 +348,8 @@ TEST_F(FunctionLauncherTest, FunctionPageFillsFromTheFoldersAndAppliesTheChecks)
     EXPECT_FALSE(fs::exists(app + "Function/PickUp/a.sh"));
     EXPECT_TRUE(fs::exists(app + "Function/a.sh")) << "only the favourite copy goes";
     EXPECT_TRUE(fs::exists(app + "Function/PickUp/b.txt"));
-    EXPECT_EQ(settings.builtInFunctionFlags, (std::array<std::int16_t, 5>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(settings.builtInFunctionFlags,
+              (std::array<bool, 5>{true, true, false, false, false}));
     EXPECT_EQ(settings.functionId, 4);
 
     // A file entry chosen in the combo box sets the file.

@@ -110,7 +110,7 @@ TEST_F(FormMenuTest, EverythingModeFillsEveryListAndTheCaptions) {
     Populate();
     settings.functionId = -1;
     settings.functionName = "my.tool.sh";
-    settings.builtInFunctionFlags = {-1, 0, 0, 1, 0};
+    settings.builtInFunctionFlags = {true, false, false, true, false};
     settings.useBuiltInSkin = 0;
     settings.builtInSkinType = 0;
     sources.currentSkin = (root / "Skin" / "sub" / "inner.skn").string();

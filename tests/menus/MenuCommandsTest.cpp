@@ -21,7 +21,9 @@ struct RecordingActions final : MenuActions {
                       std::to_string(index) + " of " + std::to_string(names.size()));
     }
     void OpenFunctionFolder() override { log.push_back("function folder"); }
-    void OpenOptions(int page) override { log.push_back("options " + std::to_string(page)); }
+    void OpenOptions(std::optional<OptionsPageId> page) override {
+        log.push_back("options " + std::to_string(page ? static_cast<int>(*page) : -1));
+    }
     bool SettingsBusy() const override { return busy; }
     void LoadSkinFile() override { log.push_back("load skin file"); }
     void BuildBuiltInSkin(int number) override {

@@ -45,7 +45,7 @@ struct Rig {
         live->program.FormLoad({});
         live->behaviour.OnSkinButton(kOptionsButton, MouseButton::Left);
         dialog = live->options.Dialog();
-        dialog->ShowPage(static_cast<int>(OptionsPageId::Layout));
+        dialog->ShowPage(OptionsPageId::Layout);
     }
     ~Rig() { live->program.EndApplication(); }
 
@@ -303,7 +303,7 @@ TEST(LayoutPage, SlotMenuListsTheMeasuredDevices) {
 // The older editor writes the same fields through the same commands, and the strip follows.
 TEST(LayoutPage, OlderEditorEditsReachTheRecord) {
     Rig rig;
-    rig.dialog->ShowPage(static_cast<int>(OptionsPageId::OldLayout));
+    rig.dialog->ShowPage(OptionsPageId::OldLayout);
     OldLayoutPage& page = rig.old();
     const StandardStyles standard = rig.live->skin.CurrentStandardStyles();
     struct Case {
@@ -404,7 +404,7 @@ TEST(LayoutPage, FixedSkinDisablesTheOlderEditor) {
         test::RecordingOptionsHost host;
         host.skinType = type;
         Form2 dialog(host);
-        dialog.Open(static_cast<int>(OptionsPageId::OldLayout));
+        dialog.Open(OptionsPageId::OldLayout);
         auto& page = *static_cast<OldLayoutPage*>(dialog.Page(OptionsPageId::OldLayout));
         EXPECT_EQ(page.fixedSkinNote()->isVisibleTo(&page), fixed) << type;
         EXPECT_EQ(page.containerList()->isEnabled(), !fixed) << type;
@@ -420,7 +420,7 @@ TEST(LayoutPage, UpdateDropsLinesTheLayoutNoLongerHas) {
     host.record.historyContainer.fill(0);
     host.record.clockContainer.fill(0);
     Form2 dialog(host);
-    dialog.Open(static_cast<int>(OptionsPageId::Layout));
+    dialog.Open(OptionsPageId::Layout);
     auto& page = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
     ASSERT_NE(page.Item("slot64"), nullptr);
     for (const int count : {2, 4, 1}) {
@@ -443,7 +443,7 @@ TEST(LayoutPage, RebuildKeepsTheFirstVisibleLine) {
     host.record.historyContainer.fill(0);
     host.record.clockContainer.fill(0);
     Form2 dialog(host);
-    dialog.Open(static_cast<int>(OptionsPageId::Layout));
+    dialog.Open(OptionsPageId::Layout);
     dialog.resize(500, 400);
     QApplication::processEvents();
     auto& page = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
@@ -474,7 +474,7 @@ TEST(LayoutPage, TickRenamesAdaptersAndKeepsTheSelection) {
     host.record.kind[0][1] = 5;
     host.record.device[0][1] = 0;
     Form2 dialog(host);
-    dialog.Open(static_cast<int>(OptionsPageId::Layout));
+    dialog.Open(OptionsPageId::Layout);
     auto& tree = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
     auto& old = *static_cast<OldLayoutPage*>(dialog.Page(OptionsPageId::OldLayout));
     tree.tree()->setCurrentItem(tree.Item("slot12"));

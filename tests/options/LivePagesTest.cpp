@@ -62,7 +62,7 @@ struct LiveRig {
 
     Settings& settings() { return live.program.settings; }
     template <typename P> P& Open(OptionsPageId id) {
-        live.options.OpenOptions(static_cast<int>(id));
+        live.options.OpenOptions(id);
         dialog = live.options.Dialog();
         return *static_cast<P*>(dialog->Page(id));
     }
@@ -81,13 +81,13 @@ TEST(LivePages, WindowRulesAndAutoSnapReachTheStrip) {
     LiveRig rig;
     auto& window = rig.Open<WindowPage>(OptionsPageId::Window);
     auto& position = rig.Open<PositionPage>(OptionsPageId::Position);
-    for (VbBool Settings::*keyRule :
+    for (bool Settings::*keyRule :
          {&Settings::toggleButton, &Settings::hideByButton, &Settings::showByButton}) {
         SetChecked(window.ruleBox(keyRule), false);
     }
-    ASSERT_TRUE(IsOn(rig.settings().topmost));
-    ASSERT_FALSE(IsOn(rig.settings().hideOnMouseOver));
-    ASSERT_TRUE(IsOn(rig.settings().showOnMouseOver));
+    ASSERT_TRUE(rig.settings().topmost);
+    ASSERT_FALSE(rig.settings().hideOnMouseOver);
+    ASSERT_TRUE(rig.settings().showOnMouseOver);
 
     struct Step {
         const char* name;
@@ -113,14 +113,14 @@ TEST(LivePages, WindowRulesAndAutoSnapReachTheStrip) {
         {"menu toggle",
          [&] {
              rig.live.behaviour.ToggleTopMost();
-             rig.dialog->ShowPage(static_cast<int>(OptionsPageId::Window));
+             rig.dialog->ShowPage(OptionsPageId::Window);
          },
          false, false, false},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         s.act();
-        EXPECT_EQ(IsOn(rig.settings().topmost), s.topmost);
+        EXPECT_EQ(rig.settings().topmost, s.topmost);
         EXPECT_TRUE(window.displayButton(s.topmost)->isChecked());
         EXPECT_EQ(rig.live.behaviour.TopMostApplied(), s.topmost);
         EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer2), s.visibilityPoll);
@@ -389,7 +389,7 @@ TEST(LivePages, TitleListEditsTheSnapTitles) {
     // Nothing chosen: the page comes on show with the buttons off.
     AddSnapTitle(rig.settings().snapTitles, "x");
     rig.dialog->Refill();
-    rig.dialog->ShowPage(static_cast<int>(OptionsPageId::Position));
+    rig.dialog->ShowPage(OptionsPageId::Position);
     EXPECT_EQ(buttonsOn(), off);
 }
 
@@ -426,7 +426,7 @@ TEST(LivePages, CancelAndResetBringTheStripAndTheControlsBack) {
     EXPECT_FALSE(clock.everyBox()->isChecked());
     EXPECT_FALSE(clock.everyHoursField()->isEnabled());
     // The window page's group is left as it was.
-    EXPECT_FALSE(IsOn(rig.settings().topmost));
+    EXPECT_FALSE(rig.settings().topmost);
     EXPECT_TRUE(window.displayButton(false)->isChecked());
     rig.dialog->Cancel();
 }
@@ -485,13 +485,13 @@ TEST(LivePages, EachControlWritesOnlyItsField) {
         {"fixed skin device", [&] { network.fixedSkinList()->setCurrentIndex(0); },
          [](Settings& s) { s.fixedSkinDevice = 0; }},
     };
-    for (VbBool Settings::*rule :
+    for (bool Settings::*rule :
          {&Settings::toggleButton, &Settings::showOnMouseOver, &Settings::showNeedsShift,
           &Settings::showByButton, &Settings::backWhenMouseAway, &Settings::hideOnMouseOver,
           &Settings::shiftKeepsVisible, &Settings::hideByButton, &Settings::normallyHidden,
           &Settings::hideWhenNotSnapped}) {
         cases.push_back({"window rule", [&window, rule] { window.ruleBox(rule)->click(); },
-                         [rule](Settings& s) { s.*rule = IsOn(s.*rule) ? kVbFalse : kVbTrue; }});
+                         [rule](Settings& s) { s.*rule = !(s.*rule); }});
     }
     rig.settings().fixedSkinDevice = 5;
     for (const Case& c : cases) {

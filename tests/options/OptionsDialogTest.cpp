@@ -38,7 +38,7 @@ struct Rig {
     std::unique_ptr<LiveProgram> live;
     Form2* dialog = nullptr;
 
-    explicit Rig(std::int16_t lastPage = 0, VbBool openLast = kVbFalse) {
+    explicit Rig(std::int16_t lastPage = 0, bool openLast = false) {
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
         fs::create_directories(folder / "Skin");
         fs::copy_file(fs::path(TRUMBEL_SOURCE_DIR) / "tests/skin/fuzz/seed/english.skn",
@@ -47,7 +47,7 @@ struct Rig {
                       folder / "Skin/art.bmp");
         std::ofstream(folder / ("setting_" + CurrentUserName() + ".ini"))
             << "[バージョン情報]\nVelquorVer=1320083\n[基本設定]\n最後に使用したページを開く="
-            << (IsOn(openLast) ? 1 : 0) << "\n最後に使用したページ=" << lastPage
+            << (openLast ? 1 : 0) << "\n最後に使用したページ=" << lastPage
             << "\n[Skin設定]\nSkinフォルダー=" << (folder / "Skin").string()
             << "\nSkin名=english.skn\nデフォルトSkin使用=0\n[時計設定]\n起動時に時計を合わせる=0\n";
         live = std::make_unique<LiveProgram>(ui, folder.string() + "/", LiveRole::Window);
@@ -181,7 +181,7 @@ TEST(OptionsDialog, ResetOfTheSkinPageLeavesTheOtherGroups) {
     auto& basic = rig.page<BasicPage>(OptionsPageId::Basic);
     basic.strengthSlider()->setValue(31);
     rig.settings().builtInSkinType = 0;
-    rig.dialog->ShowPage(static_cast<int>(OptionsPageId::Skin));
+    rig.dialog->ShowPage(OptionsPageId::Skin);
     Settings expected = rig.settings();
     rig.dialog->ResetPage();
     const Settings defaults;
@@ -225,13 +225,13 @@ TEST(OptionsDialog, ResetAllAsksFirst) {
 TEST(OptionsDialog, OpensOnTheLastPageOnlyForAPage) {
     struct Case {
         std::int16_t last;
-        VbBool openLast;
+        bool openLast;
         int page;
     };
-    for (const Case& c : {Case{7, kVbTrue, 7}, Case{12, kVbTrue, 0}, Case{7, kVbFalse, 0}}) {
+    for (const Case& c : {Case{7, true, 7}, Case{12, true, 0}, Case{7, false, 0}}) {
         SCOPED_TRACE(c.last);
         Rig rig(c.last, c.openLast);
-        EXPECT_EQ(rig.dialog->CurrentPage(), c.page);
+        EXPECT_EQ(static_cast<int>(rig.dialog->CurrentPage()), c.page);
     }
 }
 

@@ -17,45 +17,46 @@ bool Called(const RecordingOptionsHost& host, const std::string& call) {
 
 TEST(OptionsPages, InitialPageFollowsTheSettingOnlyForAPage) {
     struct Case {
-        VbBool openLast;
+        bool openLast;
         std::int16_t last;
         int page;
     };
-    for (const Case& c :
-         {Case{kVbTrue, 7, 7}, Case{kVbTrue, 12, 0}, Case{kVbTrue, 9, 9}, Case{kVbTrue, 10, 0},
-          Case{kVbTrue, -1, 0}, Case{kVbFalse, 7, 0}, Case{1, 3, 3}}) {
+    for (const Case& c : {Case{true, 7, 7}, Case{true, 12, 0}, Case{true, 9, 9}, Case{true, 10, 0},
+                          Case{true, -1, 0}, Case{false, 7, 0}, Case{1, 3, 3}}) {
         SCOPED_TRACE(std::to_string(c.openLast) + "/" + std::to_string(c.last));
         Settings s;
         s.openLastOptionsPage = c.openLast;
-        s.lastOptionsPage = c.last;
-        EXPECT_EQ(InitialOptionsPage(s), c.page);
+        s.lastOptionsPage = static_cast<OptionsPageId>(c.last); // as the file gives it
+        EXPECT_EQ(static_cast<int>(InitialOptionsPage(s)), c.page);
     }
 }
 
 TEST(OptionsPages, EachPageResetsItsOwnGroup) {
     const int groups[kOptionsPageCount] = {0, 4, 5, 6, 7, 8, 2, 1, 3, 9};
     for (int page = 0; page < kOptionsPageCount; ++page) {
-        EXPECT_EQ(ResetGroupOfPage(page), groups[page]) << page;
+        const auto group = ResetGroupOfPage(static_cast<OptionsPageId>(page));
+        EXPECT_EQ(static_cast<int>(group), groups[page]) << page;
     }
     RecordingOptionsHost host;
     OptionsDialogState state(host);
-    state.ResetPage(1);
-    state.ResetPage(6);
+    state.ResetPage(OptionsPageId::Skin);
+    state.ResetPage(OptionsPageId::Position);
     state.ResetAll();
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{"ResetSettings 4", "ResetSettings 2", "ResetSettings -1"}));
 }
 
 TEST(OptionsPages, CaptionsAndIconsOfTheList) {
-    EXPECT_EQ(OptionsPageCaption(0).first, "基本機能");
-    EXPECT_EQ(OptionsPageCaption(0).second, "");
-    EXPECT_EQ(OptionsPageCaption(3).first, "「FN」ボタン");
-    EXPECT_EQ(OptionsPageCaption(3).second, "の設定");
-    EXPECT_EQ(OptionsPageCaption(9).second, "(旧式)");
-    EXPECT_EQ(OptionsPageIcon(0), "OPT_110");
-    EXPECT_EQ(OptionsPageIcon(8), "OPT_118");
-    EXPECT_EQ(OptionsPageIcon(9), "OPT_112"); // the older editor shares the tree's icon
-    EXPECT_EQ(OptionsPageIcon(10), "");
+    EXPECT_EQ(OptionsPageCaption(OptionsPageId::Basic).first, "基本機能");
+    EXPECT_EQ(OptionsPageCaption(OptionsPageId::Basic).second, "");
+    EXPECT_EQ(OptionsPageCaption(OptionsPageId::Function).first, "「FN」ボタン");
+    EXPECT_EQ(OptionsPageCaption(OptionsPageId::Function).second, "の設定");
+    EXPECT_EQ(OptionsPageCaption(OptionsPageId::OldLayout).second, "(旧式)");
+    EXPECT_EQ(OptionsPageIcon(OptionsPageId::Basic), "OPT_110");
+    EXPECT_EQ(OptionsPageIcon(OptionsPageId::Network), "OPT_118");
+    // The older editor shares the tree's icon.
+    EXPECT_EQ(OptionsPageIcon(OptionsPageId::OldLayout), "OPT_112");
+    EXPECT_EQ(OptionsPageIcon(static_cast<OptionsPageId>(10)), "");
 }
 
 // Whatever was edited, closing without applying brings back the whole record; the effects
@@ -76,7 +77,7 @@ TEST(OptionsDialogStateTest, UnloadRestoresTheWholeRecord) {
          [](Settings& s) {
              s.hotKeyAlt = 1;
              s.trayImageFile = "x.bmp";
-             s.topmost = kVbFalse;
+             s.topmost = false;
          },
          true, true},
     };
@@ -125,7 +126,7 @@ TEST(OptionsDialogStateTest, ApplyKeepsTheRecordAndRecordsTheStartPositionInMode
         state.BeginLoad();
         state.EndLoad();
         host.record.startPositionMode = c.mode;
-        host.record.topmost = kVbFalse;
+        host.record.topmost = false;
         state.Apply();
         EXPECT_EQ(host.record.startX, c.x);
         EXPECT_EQ(host.record.startY, c.y);
@@ -146,23 +147,24 @@ TEST(OptionsDialogStateTest, UnloadSwitchesDoubleSizeBackThroughTheWindow) {
     OptionsDialogState state(host);
     state.BeginLoad();
     state.EndLoad();
-    host.record.doubleSize = kVbTrue;
+    host.record.doubleSize = true;
     state.Unload();
     EXPECT_TRUE(Called(host, "DoubleSize off"));
-    EXPECT_EQ(host.record.doubleSize, kVbFalse);
+    EXPECT_EQ(host.record.doubleSize, false);
 }
 
 TEST(OptionsDialogStateTest, ChangePageIsRememberedOnlyWhenAsked) {
-    for (VbBool openLast : {kVbTrue, kVbFalse}) {
+    for (bool openLast : {true, false}) {
         RecordingOptionsHost host;
         host.record.openLastOptionsPage = openLast;
-        host.record.lastOptionsPage = 2;
+        host.record.lastOptionsPage = OptionsPageId::Layout;
         OptionsDialogState state(host);
-        state.ChangePage(7);
-        EXPECT_EQ(state.CurrentPage(), 7);
-        EXPECT_EQ(host.record.lastOptionsPage, IsOn(openLast) ? 7 : 2);
-        state.ChangePage(10); // not a page: nothing changes
-        EXPECT_EQ(state.CurrentPage(), 7);
+        state.ChangePage(OptionsPageId::Window);
+        EXPECT_EQ(state.CurrentPage(), OptionsPageId::Window);
+        EXPECT_EQ(host.record.lastOptionsPage,
+                  openLast ? OptionsPageId::Window : OptionsPageId::Layout);
+        state.ChangePage(static_cast<OptionsPageId>(10)); // not a page: nothing changes
+        EXPECT_EQ(state.CurrentPage(), OptionsPageId::Window);
     }
 }
 

@@ -66,7 +66,7 @@ public:
     void SetOpacity(int p) override { calls.push_back("SetOpacity " + std::to_string(p)); }
     void SetColourKey(bool on) override { calls.push_back(on ? "ColourKey on" : "ColourKey off"); }
     void SetDoubleSize(bool on) override {
-        record.doubleSize = on ? kVbTrue : kVbFalse;
+        record.doubleSize = on;
         calls.push_back(on ? "DoubleSize on" : "DoubleSize off");
     }
     WindowPosition CurrentWindowPosition() const override { return position; }
@@ -94,8 +94,8 @@ public:
     void ApplyFunctionPage(const FunctionPage&) override { calls.push_back("ApplyFunctionPage"); }
     void ExploreFunctionFolder() override {}
     void SaveSettings() override { calls.push_back("SaveSettings"); }
-    void ResetSettings(int group) override {
-        calls.push_back("ResetSettings " + std::to_string(group));
+    void ResetSettings(SettingsGroup group) override {
+        calls.push_back("ResetSettings " + std::to_string(static_cast<int>(group)));
     }
     void OpenOptionFile(const std::string&) override {}
     void SaveOptionFile(const std::string&) override {}

@@ -24,8 +24,8 @@ TEST_F(SettingsTest, ResetGroupsTouchOnlyTheirFields) {
     };
     const auto dirty = [](Settings& s) {
         s.snapStrength = 1;
-        s.topmost = kVbFalse;
-        s.showByButtonCopy = kVbTrue;
+        s.topmost = false;
+        s.showByButtonCopy = true;
         s.startX = 99;
         s.snapTitles = {"Dammy", "x"};
         s.deviceLimits[1].receive = {{3, 3}, {5.0f, 6.0f}, 777.0f};
@@ -45,12 +45,12 @@ TEST_F(SettingsTest, ResetGroupsTouchOnlyTheirFields) {
         {0, dirty,
          [](const Settings& s) {
              EXPECT_EQ(s.snapStrength, 10);
-             EXPECT_EQ(s.topmost, kVbFalse);
+             EXPECT_EQ(s.topmost, false);
          }},
         {1, dirty,
          [](const Settings& s) {
-             EXPECT_EQ(s.topmost, kVbTrue);
-             EXPECT_EQ(s.showByButtonCopy, kVbTrue); // kept
+             EXPECT_EQ(s.topmost, true);
+             EXPECT_EQ(s.showByButtonCopy, true); // kept
              EXPECT_EQ(s.startX, 99);
          }},
         {2, dirty,
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, ResetGroupsTouchOnlyTheirFields) {
         settings.deviceLimits.resize(2);
         c.change(settings);
         skinPaths.clear();
-        store->ResetSettings(c.group);
+        store->ResetSettings(static_cast<SettingsGroup>(c.group));
         c.check(settings);
         ASSERT_FALSE(skinPaths.empty());
         EXPECT_EQ(skinPaths.back(), settings.skinFolder + settings.skinFileName);
@@ -112,12 +112,12 @@ TEST_F(SettingsTest, ResetGroupsTouchOnlyTheirFields) {
 TEST_F(SettingsTest, LayoutResetGivesTheDefaultWindow) {
     settings.kind[7][3] = 6;
     settings.historyContainer[8] = 1;
-    store->ResetSettings(5);
+    store->ResetSettings(SettingsGroup::Layout);
     EXPECT_EQ(settings.containerCount, 5);
     EXPECT_EQ(settings.historyContainer,
-              (std::array<std::int16_t, 10>{0, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
+              (std::array<bool, 10>{0, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(settings.clockContainer,
-              (std::array<std::int16_t, 10>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
+              (std::array<bool, 10>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(settings.kind[0][1], 8);
     EXPECT_EQ(settings.kind[1][0], 2);
     EXPECT_EQ(settings.kind[2][0], 4);

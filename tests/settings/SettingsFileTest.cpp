@@ -19,34 +19,34 @@ using testing::WriteBytes;
 Settings RichSettings(const std::string& skinFolder) {
     Settings s;
     s.loadedVersion = 1320083;
-    s.snapToScreenEdges = kVbFalse;
-    s.snapToTaskbar = kVbFalse;
+    s.snapToScreenEdges = false;
+    s.snapToTaskbar = false;
     s.snapStrength = 17;
-    s.historyScrollDirection = kVbTrue;
+    s.historyScrollDirection = true;
     s.historyUpdateSpeed = 3;
     s.historySampleMode = 2;
-    s.openLastOptionsPage = kVbFalse;
-    s.lastOptionsPage = 7;
-    s.doubleSize = kVbTrue;
-    s.useIconMenu = kVbFalse;
+    s.openLastOptionsPage = false;
+    s.lastOptionsPage = OptionsPageId::Window;
+    s.doubleSize = true;
+    s.useIconMenu = false;
     s.deviceLimits.resize(2);
     s.deviceLimits[0].receive = {{1, 2}, {0.1f, 1234567.9f}, 3.4e38f};
     s.deviceLimits[0].send = {{-1, 5}, {1e-7f, 16777217.0f}, 98765.43f};
     s.deviceLimits[1].receive = {{0, 1}, {2.5f, 0.0f}, 125000000.0f};
     s.deviceLimits[1].send = {{2, 0}, {7.0f, 1.17549435e-38f}, 1.0f / 3.0f};
     s.fixedSkinDevice = 1;
-    s.topmost = kVbFalse;
-    s.hideOnMouseOver = kVbTrue;
-    s.shiftKeepsVisible = kVbFalse;
-    s.hideByButton = kVbFalse;
-    s.normallyHidden = kVbTrue;
-    s.showOnMouseOver = kVbFalse;
-    s.showNeedsShift = kVbFalse;
-    s.backWhenMouseAway = kVbFalse;
-    s.showByButton = kVbTrue;
-    s.showByButtonCopy = kVbTrue;
-    s.toggleButton = kVbFalse;
-    s.hideWhenNotSnapped = kVbTrue;
+    s.topmost = false;
+    s.hideOnMouseOver = true;
+    s.shiftKeepsVisible = false;
+    s.hideByButton = false;
+    s.normallyHidden = true;
+    s.showOnMouseOver = false;
+    s.showNeedsShift = false;
+    s.backWhenMouseAway = false;
+    s.showByButton = true;
+    s.showByButtonCopy = true;
+    s.toggleButton = false;
+    s.hideWhenNotSnapped = true;
     s.startPositionMode = 1;
     s.startX = -1920;
     s.startY = 2000000;
@@ -67,12 +67,12 @@ Settings RichSettings(const std::string& skinFolder) {
     s.showEndUnit = 0;
     s.containerCount = 10;
     for (int c = 0; c < kContainerCount; ++c) {
-        s.historyContainer[c] = static_cast<std::int16_t>(c % 2);
-        s.clockContainer[c] = static_cast<std::int16_t>(c % 3 == 0 ? 1 : 0);
+        s.historyContainer[c] = c % 2 == 1;
+        s.clockContainer[c] = c % 3 == 0;
         for (int sl = 0; sl < kSlotCount; ++sl) {
             s.kind[c][sl] = static_cast<std::int16_t>((c + sl) % kItemKindCount);
             s.device[c][sl] = static_cast<std::int16_t>(
-                IsOn(s.kind[c][sl] >= 4 && s.kind[c][sl] <= 7) ? (c + sl) % 2 : c);
+                s.kind[c][sl] >= 4 && s.kind[c][sl] <= 7 ? (c + sl) % 2 : c);
             const int standard = kBuiltInStandardStyles[static_cast<std::size_t>(s.kind[c][sl])];
             SetSlotStyle(s, kBuiltInStandardStyles, c, sl, (standard / 3) * 3 + (c + 2 * sl) % 3,
                          StyleSet::Force);
@@ -80,7 +80,7 @@ Settings RichSettings(const std::string& skinFolder) {
     }
     s.functionId = -3;
     s.functionName = "メモ.txt";
-    s.builtInFunctionFlags = {1, 0, -1, 4, 5};
+    s.builtInFunctionFlags = {true, false, true, false, true};
     s.trayImageFile = "/tmp/トレイ.bmp";
     s.trayUpdateInterval = 4;
     s.trayIconCount = 8;
@@ -145,8 +145,8 @@ TEST_F(SettingsTest, MissingKeysAndMissingFileHaveTheirOwnDefaults) {
     EXPECT_EQ(settings.containerCount, 4);
     EXPECT_EQ(settings.skinFileName, "skin_dammy.skn");
     EXPECT_EQ(settings.adjustClockAtStart, 0);
-    EXPECT_EQ(settings.showByButton, kVbTrue);
-    EXPECT_EQ(settings.showByButtonCopy, kVbTrue);
+    EXPECT_EQ(settings.showByButton, true);
+    EXPECT_EQ(settings.showByButtonCopy, true);
     EXPECT_EQ(settings.skinFolder, appFolder);
     // Missing container keys: memory and disk bars, CPU and network history, a clock; 5..9
     // repeat the clock container's value.
@@ -169,7 +169,7 @@ TEST_F(SettingsTest, MissingKeysAndMissingFileHaveTheirOwnDefaults) {
     EXPECT_EQ(settings.containerCount, 5);
     EXPECT_EQ(settings.skinFileName, "AllView2.skn");
     EXPECT_EQ(settings.adjustClockAtStart, 1);
-    EXPECT_EQ(settings.showByButton, kVbFalse);
+    EXPECT_EQ(settings.showByButton, false);
     EXPECT_EQ(settings.loadedVersion, 0);
 }
 
@@ -268,7 +268,7 @@ TEST_F(SettingsTest, DefaultDeviceFillsOnlyWhatTheFileDoesNotStore) {
     // Resets point at the default device again.
     settings.fixedSkinDevice = 1;
     settings.device[2][0] = 1;
-    store->ResetSettings(3);
+    store->ResetSettings(SettingsGroup::Network);
     EXPECT_EQ(settings.fixedSkinDevice, 3);
     store->ResetLayout();
     EXPECT_EQ(settings.device[2][0], 3);
@@ -292,7 +292,7 @@ TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
          [](const Settings& s) { EXPECT_EQ(s.timeServerPort, 5000); }},
         {"[基本設定]\n吸着強度=70000\n", [](const Settings& s) { EXPECT_EQ(s.snapStrength, 10); }},
         {"[基本設定]\n吸着強度=abc\n", [](const Settings& s) { EXPECT_EQ(s.snapStrength, 0); }},
-        {"[基本設定]\n2倍表示=7\n", [](const Settings& s) { EXPECT_EQ(s.doubleSize, kVbTrue); }},
+        {"[基本設定]\n2倍表示=7\n", [](const Settings& s) { EXPECT_EQ(s.doubleSize, true); }},
         {"[Skin設定]\n表示ユニット数=11\n",
          [](const Settings& s) { EXPECT_EQ(s.containerCount, 5); }},
         {"[Skin設定]\nコンテナ1の設定=3,2,0,0\n",
@@ -315,7 +315,8 @@ TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
          }},
         {"[その他設定]\n内蔵機能設定=1,,3\n",
          [](const Settings& s) {
-             EXPECT_EQ(s.builtInFunctionFlags, (std::array<std::int16_t, 5>{1, 0, 3, 0, 0}));
+             EXPECT_EQ(s.builtInFunctionFlags,
+                       (std::array<bool, 5>{true, false, true, false, false}));
          }},
         {"[タスクトレイ設定]\n動作設定=9\nアイコン表示数=9\n",
          [](const Settings& s) {
@@ -334,6 +335,41 @@ TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
         LoadText("[バージョン情報]\nVelquorVer=1320083\n" + c.lines);
         c.check(settings);
     }
+}
+
+TEST_F(SettingsTest, OnOffKeysReadTheirOwnRuleAndWriteOneOrZero) {
+    struct Case {
+        std::string section, key, value;
+        bool Settings::*field;
+        bool on;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"基本設定", "2倍表示", "-1", &Settings::doubleSize, true, "1"},
+        {"基本設定", "2倍表示", "70000", &Settings::doubleSize, true, "1"}, // any 32-bit number
+        {"Window設定", "最前面表示", "0", &Settings::topmost, false, "0"},
+        {"ホットキー設定", "Alt使用", "5", &Settings::hotKeyAlt, true, "1"},
+        {"ホットキー設定", "Alt使用", "-1", &Settings::hotKeyAlt, true, "1"},
+        {"ホットキー設定", "Alt使用", "70000", &Settings::hotKeyAlt, false, "0"}, // not 16-bit
+        {"ホットキー設定", "使用する", "0", &Settings::hotKeyEnabled, false, "0"},
+        {"Skin設定", "始端ユニットの表示", "-1", &Settings::showStartUnit, true, "1"},
+        {"時計設定", "起動時に時計を合わせる", "5", &Settings::adjustClockAtStart, true, "1"},
+        {"Skin設定", "デフォルトSkin使用", "5", &Settings::useBuiltInSkin, false, "0"}, // only 1
+        {"Skin設定", "デフォルトSkin使用", "1", &Settings::useBuiltInSkin, true, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key + "=" + c.value);
+        LoadText("[バージョン情報]\nVelquorVer=1320083\n[" + c.section + "]\n" + c.key + "=" +
+                 c.value + "\n");
+        EXPECT_EQ(settings.*c.field, c.on);
+        ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+        EXPECT_NE(ReadBytes(StandardPath()).find("\n" + c.key + "=" + c.written + "\n"),
+                  std::string::npos);
+    }
+    // A number that names no options page is kept as it is.
+    LoadText("[バージョン情報]\nVelquorVer=1320083\n[基本設定]\n最後に使用したページ=42\n");
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    EXPECT_NE(ReadBytes(StandardPath()).find("\n最後に使用したページ=42\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, SlotStyleChoiceRoundTrip) {
@@ -576,7 +612,7 @@ TEST_F(SettingsTest, OldShiftJisFileMigratesOnYes) {
         EXPECT_EQ(settings.timeServer, yes ? kStandardTimeServer : "古いサーバー");
         EXPECT_EQ(settings.trayIconCount, yes ? 1 : 4);
         EXPECT_EQ(settings.trayIcons[1], (yes ? TrayIconSetting{6, 1} : TrayIconSetting{2, 0}));
-        EXPECT_EQ(settings.useIconMenu, yes ? kVbTrue : kVbFalse);
+        EXPECT_EQ(settings.useIconMenu, yes);
     }
 }
 
@@ -588,8 +624,8 @@ TEST_F(SettingsTest, MigrationAsksOnlyForWhatTheVersionLacks) {
         std::int16_t iconMenu;  // step 3 applied?
     };
     const std::vector<Case> cases = {
-        {"1320083", 0, 0, kVbFalse}, {"1300000", 0, 0, kVbFalse}, {"1200000", 1, 0, kVbTrue},
-        {"1100000", 1, 0, kVbTrue},  {"", 1, 1, kVbTrue}, // no version: the 1.00 keys
+        {"1320083", 0, 0, false}, {"1300000", 0, 0, false}, {"1200000", 1, 0, true},
+        {"1100000", 1, 0, true},  {"", 1, 1, true}, // no version: the 1.00 keys
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);

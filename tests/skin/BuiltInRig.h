@@ -19,7 +19,6 @@ struct BuiltInRig : SkinHost, SkinPresenter {
     Settings settings;
     RecordingUi ui;
     FakeMeasure measure;
-    int osPlatform = 2;
     std::int16_t sampleFill = -1;
     LocalTime time{2026, 12, 8, 9, 5, 7};
     ButtonStates buttons{};
@@ -27,13 +26,12 @@ struct BuiltInRig : SkinHost, SkinPresenter {
     SkinRenderer renderer;
     int presented = 0;
 
-    explicit BuiltInRig(BuiltIn type, VbBool doubleSize = kVbFalse,
+    explicit BuiltInRig(BuiltIn type, bool doubleSize = false,
                         BuiltInSkinSource source = EmbeddedSkinSource())
         : engine(settings, ui, std::move(source), *this),
           renderer(AccessTo(engine), RenderContext{settings,
                                                    measure,
                                                    ui,
-                                                   osPlatform,
                                                    sampleFill,
                                                    {},
                                                    [this] { return time; },

@@ -14,23 +14,23 @@ using namespace test;
 struct GoldenCase {
     const char* name;
     BuiltIn skin;
-    VbBool doubleSize;
+    bool doubleSize;
     ButtonStates buttons;
     std::int16_t sampleFill;
-    VbBool scrollDirection;
+    bool scrollDirection;
 };
 
 TEST(Golden, BuiltInSkinsInTheDefaultLayout) {
     const std::vector<GoldenCase> cases = {
-        {"horizontal-1x", BuiltIn::Horizontal, kVbFalse, {}, -1, kVbFalse},
-        {"horizontal-2x", BuiltIn::Horizontal, kVbTrue, {}, -1, kVbFalse},
-        {"vertical-1x", BuiltIn::Vertical, kVbFalse, {}, -1, kVbFalse},
-        {"vertical-2x", BuiltIn::Vertical, kVbTrue, {}, -1, kVbFalse},
-        {"horizontal-buttons", BuiltIn::Horizontal, kVbFalse, {2, 1, 0, 0, 1, 2}, -1, kVbFalse},
-        {"vertical-buttons", BuiltIn::Vertical, kVbFalse, {1, 2, 2, 0, 0, 0}, -1, kVbFalse},
-        {"horizontal-history-filling", BuiltIn::Horizontal, kVbFalse, {}, 12, kVbFalse},
-        {"horizontal-history-leftwards", BuiltIn::Horizontal, kVbFalse, {}, -1, kVbTrue},
-        {"horizontal-history-filling-leftwards", BuiltIn::Horizontal, kVbFalse, {}, 12, kVbTrue},
+        {"horizontal-1x", BuiltIn::Horizontal, false, {}, -1, false},
+        {"horizontal-2x", BuiltIn::Horizontal, true, {}, -1, false},
+        {"vertical-1x", BuiltIn::Vertical, false, {}, -1, false},
+        {"vertical-2x", BuiltIn::Vertical, true, {}, -1, false},
+        {"horizontal-buttons", BuiltIn::Horizontal, false, {2, 1, 0, 0, 1, 2}, -1, false},
+        {"vertical-buttons", BuiltIn::Vertical, false, {1, 2, 2, 0, 0, 0}, -1, false},
+        {"horizontal-history-filling", BuiltIn::Horizontal, false, {}, 12, false},
+        {"horizontal-history-leftwards", BuiltIn::Horizontal, false, {}, -1, true},
+        {"horizontal-history-filling-leftwards", BuiltIn::Horizontal, false, {}, 12, true},
     };
     for (const auto& c : cases) {
         BuiltInRig rig(c.skin, c.doubleSize);
@@ -48,7 +48,7 @@ TEST(Golden, BuiltInSkinsInTheDefaultLayout) {
 }
 
 TEST(Golden, TheHorizontalSkinIsAsWideAsItsLayout) {
-    BuiltInRig rig(BuiltIn::Horizontal, kVbTrue);
+    BuiltInRig rig(BuiltIn::Horizontal, true);
     rig.renderer.DrawSkin();
     EXPECT_EQ(rig.engine.layout().layoutWidth, 449);
     EXPECT_EQ(rig.renderer.WindowPicture().width, 898);

@@ -126,15 +126,15 @@ TEST(SkinRenderer, HistoryColumnsStandOnTheBottomLineAndScroll) {
     struct Case {
         const char* name;
         std::int16_t fill;
-        VbBool scrollLeft;
+        bool scrollLeft;
         std::vector<int> expected; // the first five columns from the left
         int lastColumn;            // height of column 30
     };
     // Sample i is (i - 1) * 10 % of the full scale, lifted by 3 unless 0, of 11 rows.
     const std::vector<Case> cases = {
-        {"history not full yet", 5, kVbFalse, {0, 1, 3, 4, 0}, 0},
-        {"full, newest at the left", -1, kVbFalse, {0, 1, 3, 4, 5}, 11},
-        {"full, newest at the right", -1, kVbTrue, {11, 11, 11, 11, 11}, 0},
+        {"history not full yet", 5, false, {0, 1, 3, 4, 0}, 0},
+        {"full, newest at the left", -1, false, {0, 1, 3, 4, 5}, 11},
+        {"full, newest at the right", -1, true, {11, 11, 11, 11, 11}, 0},
     };
     for (const auto& c : cases) {
         auto rig = Rig();
@@ -159,7 +159,7 @@ TEST(SkinRenderer, HistoryColumnsStandOnTheBottomLineAndScroll) {
 }
 
 TEST(SkinRenderer, HistoryColumnOfHalfTheScaleIsSixHighAndMirrors) {
-    for (VbBool direction : {kVbFalse, kVbTrue}) {
+    for (bool direction : {false, true}) {
         auto rig = Rig();
         rig->settings.historyContainer[0] = 1;
         rig->settings.historyScrollDirection = direction;
@@ -170,7 +170,7 @@ TEST(SkinRenderer, HistoryColumnOfHalfTheScaleIsSixHighAndMirrors) {
         rig->measure.History(4, 0) = log;
         rig->measure.Set(4, 0, 100, 0, 0, 0);
         rig->renderer.DrawSkin();
-        const int newest = direction == kVbFalse ? 1 : 30;
+        const int newest = direction == false ? 1 : 30;
         const std::vector<int> all = Columns(rig->back, 30, 30);
         EXPECT_EQ(all[static_cast<std::size_t>(newest - 1)], 6);
         EXPECT_EQ(Colour(rig->back, kCx + 30 + 2 * newest, 10 - 6), kHistoryBackColour);
@@ -262,7 +262,7 @@ TEST(SkinRenderer, DoubleSizeStretchesTheWholePicture) {
     auto rig = Rig();
     rig->Slot(0, 0, 0, 10, 30);
     rig->measure.Set(0, 0, 100, 50, 50, 100);
-    rig->settings.doubleSize = kVbTrue;
+    rig->settings.doubleSize = true;
     rig->renderer.DrawSkin();
     ASSERT_EQ(rig->presented.size(), 1u);
     const Bitmap& big = rig->presented.front();

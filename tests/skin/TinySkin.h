@@ -225,7 +225,6 @@ struct TinyRig : SkinPresenter {
     Settings settings;
     FakeMeasure measure;
     RecordingUi ui;
-    int osPlatform = 2;
     std::int16_t sampleFill = -1;
     LocalTime time{2026, 12, 8, 9, 5, 7};
     ButtonStates buttons{};
@@ -239,7 +238,6 @@ struct TinyRig : SkinPresenter {
                    RenderContext{settings,
                                  measure,
                                  watch,
-                                 osPlatform,
                                  sampleFill,
                                  {},
                                  [this] { return time; },

@@ -51,7 +51,7 @@ struct InertClock : ClockPort {
     void UnloadAdjustWindow() override {}
 };
 struct InertOptions : OptionsPort {
-    void OpenOptions(int) override {}
+    void OpenOptions(std::optional<OptionsPageId>) override {}
     void UnloadOptions() override {}
 };
 struct InertFunction : FunctionPort {
