@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Ui.h"
-#include "clock/ClsTime.h"
 #include "clock/DateValue.h"
+#include "clock/SntpClient.h"
 #include "platform/Connectivity.h"
 #include "settings/Settings.h"
 

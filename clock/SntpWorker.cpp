@@ -18,7 +18,7 @@ void SntpWorker::Query(const std::string& host, int port, int localPort,
                        std::function<void(const SntpReply&)> done) {
     std::thread([channel = channel_, host, port, localPort, timeOut = timeOutMs_,
                  done = std::move(done)] {
-        ClsTime time;
+        SntpClient time;
         time.Initialize();
         time.timeOut = timeOut;
         SntpReply reply = time.Query(host, port, localPort);

@@ -60,15 +60,15 @@ constexpr std::array<TrayActionHandler, kTrayActionCount> kTrayActions{
 
 int DefaultInterval(TimerId id) {
     switch (id) {
-    case TimerId::Timer1:
+    case TimerId::Refresh:
         return kRefreshIntervalMs;
-    case TimerId::Timer2:
+    case TimerId::VisibilityPoll:
         return kVisibilityIntervalMs;
-    case TimerId::Timer3:
+    case TimerId::AutoSnapPoll:
         return kAutoSnapIntervalMs;
-    case TimerId::Timer4:
+    case TimerId::TrayClick:
         return kTrayClickIntervalMs;
-    case TimerId::Timer5:
+    case TimerId::DeferredExit:
         return kDeferredExitIntervalMs;
     }
     return kRefreshIntervalMs;
@@ -99,8 +99,8 @@ void Program::FormLoad(const std::vector<std::string>& commandWords) {
     if (settings.topmost) {
         window().SetTopMost(true);
     }
-    timers_.SetInterval(TimerId::Timer1, kRefreshIntervalMs);
-    timers_.SetEnabled(TimerId::Timer1, true);
+    timers_.SetInterval(TimerId::Refresh, kRefreshIntervalMs);
+    timers_.SetEnabled(TimerId::Refresh, true);
     // The auto-snap poll belongs to the window but must not run inside start-up's message boxes
     // (their loops dispatch timers): it would record a place the window is about to leave.
     UpdatePolls();
@@ -152,19 +152,19 @@ void Program::InitApplication(const std::vector<std::string>& commandWords) {
 
 void Program::OnTimer(TimerId id) {
     switch (id) {
-    case TimerId::Timer1:
+    case TimerId::Refresh:
         RefreshTick();
         break;
-    case TimerId::Timer2:
+    case TimerId::VisibilityPoll:
         VisibilityPoll();
         break;
-    case TimerId::Timer3:
+    case TimerId::AutoSnapPoll:
         AutoSnapPoll();
         break;
-    case TimerId::Timer4:
+    case TimerId::TrayClick:
         TrayClickTimer();
         break;
-    case TimerId::Timer5:
+    case TimerId::DeferredExit:
         DeferredExitTimer();
         break;
     }
@@ -235,14 +235,14 @@ void Program::OnTrayMessage(TrayMessage message) {
     switch (message) {
     case TrayMessage::LeftUp:
     case TrayMessage::RightUp:
-        timers_.SetEnabled(TimerId::Timer4, false);
-        timers_.SetEnabled(TimerId::Timer4, true);
+        timers_.SetEnabled(TimerId::TrayClick, false);
+        timers_.SetEnabled(TimerId::TrayClick, true);
         trayClickPending = message == TrayMessage::LeftUp ? 1 : 3;
         break;
     case TrayMessage::LeftDouble:
     case TrayMessage::RightDouble:
         trayClickPending = message == TrayMessage::LeftDouble ? 2 : 4;
-        timers_.SetEnabled(TimerId::Timer4, false);
+        timers_.SetEnabled(TimerId::TrayClick, false);
         TrayClickTimer();
         break;
     }
@@ -252,7 +252,7 @@ void Program::TrayClickTimer() {
     const int pending = trayClickPending;
     // Disarm first: an action that opens a modal menu keeps the thread, and the timer must not
     // fire the same click again meanwhile.
-    timers_.SetEnabled(TimerId::Timer4, false);
+    timers_.SetEnabled(TimerId::TrayClick, false);
     trayClickPending = 0;
     if (pending >= 1 && pending <= 4) {
         DoTrayAction(settings.trayClickActions[pending - 1]);
@@ -268,14 +268,15 @@ void Program::DoTrayAction(int action) {
 }
 
 void Program::MenuEnd() {
-    for (TimerId id : {TimerId::Timer1, TimerId::Timer2, TimerId::Timer3, TimerId::Timer4}) {
+    for (TimerId id :
+         {TimerId::Refresh, TimerId::VisibilityPoll, TimerId::AutoSnapPoll, TimerId::TrayClick}) {
         timers_.SetEnabled(id, false);
     }
-    timers_.SetEnabled(TimerId::Timer5, true);
+    timers_.SetEnabled(TimerId::DeferredExit, true);
 }
 
 void Program::DeferredExitTimer() {
-    timers_.SetEnabled(TimerId::Timer5, false);
+    timers_.SetEnabled(TimerId::DeferredExit, false);
     EndApplication();
     exitRequested_ = true;
 }

@@ -70,12 +70,13 @@ public:
     // Tray click action `action` as the option page lists them; other numbers do nothing.
     void DoTrayAction(int action);
 
-    // The popup menu's exit command: stop the work timers and leave through Timer5.
+    // The popup menu's exit command: stop the work timers and leave through the deferred-exit
+    // timer.
     void MenuEnd();
     void EndApplication(ExitSave save = ExitSave::Write);
     void QueryUnload(UnloadMode mode);
     bool Ended() const { return ended_; }
-    // Set when Timer5 has run the exit; the shell then ends the process.
+    // Set when the deferred-exit timer has run the exit; the shell then ends the process.
     bool ExitRequested() const { return exitRequested_; }
 
     // Program-wide records and flags.

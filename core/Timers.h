@@ -2,14 +2,20 @@
 
 namespace trumbel {
 
-enum class TimerId { Timer1, Timer2, Timer3, Timer4, Timer5 };
+enum class TimerId {
+    Refresh,        // Timer1
+    VisibilityPoll, // Timer2
+    AutoSnapPoll,   // Timer3
+    TrayClick,      // Timer4
+    DeferredExit,   // Timer5
+};
 inline constexpr int kTimerCount = 5;
 
-inline constexpr int kRefreshIntervalMs = 500;    // Timer1
-inline constexpr int kVisibilityIntervalMs = 200; // Timer2
-inline constexpr int kAutoSnapIntervalMs = 1000;  // Timer3
-inline constexpr int kTrayClickIntervalMs = 300;  // Timer4
-inline constexpr int kDeferredExitIntervalMs = 100; // Timer5
+inline constexpr int kRefreshIntervalMs = 500;
+inline constexpr int kVisibilityIntervalMs = 200;
+inline constexpr int kAutoSnapIntervalMs = 1000;
+inline constexpr int kTrayClickIntervalMs = 300;
+inline constexpr int kDeferredExitIntervalMs = 100;
 
 int DefaultInterval(TimerId id);
 

@@ -178,16 +178,16 @@ PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away,
     return p;
 }
 
-std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialog options) {
+std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialogStatus options) {
     std::vector<ZOrderStep> steps;
     if (on) {
-        if (options == OptionsDialog::Closed) {
+        if (options == OptionsDialogStatus::Closed) {
             steps.push_back(ZOrderStep::Top);
         }
         steps.push_back(ZOrderStep::TopMost);
     } else {
         steps.push_back(ZOrderStep::NoTopMost);
-        if (backWhenMouseAway && options == OptionsDialog::Closed) {
+        if (backWhenMouseAway && options == OptionsDialogStatus::Closed) {
             steps.push_back(ZOrderStep::Bottom);
         }
     }
@@ -273,7 +273,7 @@ void WindowBehaviour::MousePress(MouseButton button, Point point, Point cursor) 
         dragFrame_ = surface_.Frame();
         dragCursor_ = cursor;
     }
-    if (onButton && timers_.IsEnabled(TimerId::Timer1)) {
+    if (onButton && timers_.IsEnabled(TimerId::Refresh)) {
         program_.skin().DrawSkin();
     }
     previous_ = states_;
@@ -305,7 +305,7 @@ void WindowBehaviour::MouseMove(bool buttonHeld, Point point, Point cursor) {
             states_[static_cast<std::size_t>(i)] = kButtonHover;
         }
     }
-    if (states_ != previous_ && timers_.IsEnabled(TimerId::Timer1)) {
+    if (states_ != previous_ && timers_.IsEnabled(TimerId::Refresh)) {
         program_.skin().DrawSkin();
     }
     previous_ = states_;
@@ -332,7 +332,7 @@ void WindowBehaviour::MouseRelease(MouseButton button, Point point) {
     if (button == MouseButton::Right && !hitAny && !menusSuppressed) {
         Popup(MenuForm::Main);
     }
-    if (states_ != previous_ && timers_.IsEnabled(TimerId::Timer1)) {
+    if (states_ != previous_ && timers_.IsEnabled(TimerId::Refresh)) {
         program_.skin().DrawSkin();
     }
     previous_ = states_;
@@ -378,7 +378,7 @@ void WindowBehaviour::OnSkinButton(int index, MouseButton button) {
 }
 
 void WindowBehaviour::UpdatePolls() {
-    if (!timers_.IsEnabled(TimerId::Timer1)) {
+    if (!timers_.IsEnabled(TimerId::Refresh)) {
         return; // before start-up is over, or on the way out
     }
     ArmPolls();
@@ -386,23 +386,23 @@ void WindowBehaviour::UpdatePolls() {
 }
 
 void WindowBehaviour::ArmPolls() {
-    if (!timers_.IsEnabled(TimerId::Timer1)) {
+    if (!timers_.IsEnabled(TimerId::Refresh)) {
         return;
     }
     const PollPlan plan = PlanPolls(
         program_.settings, desktop_.KeysSource(),
         snappedByAuto_ || hiddenUnsnapped_ ? AutoSnapAway::Yes : AutoSnapAway::No, pointerWatch_);
     // Enabling restarts a running timer: touch only those whose state changes.
-    if (timers_.IsEnabled(TimerId::Timer2) != plan.visibility) {
-        timers_.SetEnabled(TimerId::Timer2, plan.visibility);
+    if (timers_.IsEnabled(TimerId::VisibilityPoll) != plan.visibility) {
+        timers_.SetEnabled(TimerId::VisibilityPoll, plan.visibility);
     }
-    if (timers_.IsEnabled(TimerId::Timer3) != plan.autoSnap) {
-        timers_.SetEnabled(TimerId::Timer3, plan.autoSnap);
+    if (timers_.IsEnabled(TimerId::AutoSnapPoll) != plan.autoSnap) {
+        timers_.SetEnabled(TimerId::AutoSnapPoll, plan.autoSnap);
     }
 }
 
 void WindowBehaviour::KeysChanged() {
-    if (timers_.IsEnabled(TimerId::Timer1) && NeedsOf(program_.settings).keys) {
+    if (timers_.IsEnabled(TimerId::Refresh) && NeedsOf(program_.settings).keys) {
         VisibilityPoll();
         ArmPolls(); // the desktop may want to be asked while a key is held
     }
@@ -410,7 +410,7 @@ void WindowBehaviour::KeysChanged() {
 
 void WindowBehaviour::PointerEntered() {
     pointerWatch_ = PointerWatch::None; // a watch reports once
-    if (timers_.IsEnabled(TimerId::Timer1)) {
+    if (timers_.IsEnabled(TimerId::Refresh)) {
         VisibilityPoll();
         ArmPolls();
     }
@@ -468,7 +468,7 @@ void WindowBehaviour::VisibilityPoll() {
         return;
     }
     surface_.SetShown(d.visible);
-    if (timers_.IsEnabled(TimerId::Timer2)) {
+    if (timers_.IsEnabled(TimerId::VisibilityPoll)) {
         ArmPolls(); // a poll that held keys kept running stops once they are up
     }
 }
@@ -523,7 +523,7 @@ void WindowBehaviour::SetDoubleSize(bool on) {
     surface_.MoveTo(to.left, to.top);
     FrameMoved();
     program_.menu().SetShowBiggerChecked(on);
-    if (timers_.IsEnabled(TimerId::Timer1)) {
+    if (timers_.IsEnabled(TimerId::Refresh)) {
         program_.skin().DrawSkin();
     }
 }

@@ -95,9 +95,9 @@ PollPlan PlanPolls(const Settings& settings, KeySource keys, AutoSnapAway away,
 // --- Z-order, transparency, double size -------------------------------------------------------
 
 enum class ZOrderStep { Top, TopMost, NoTopMost, Bottom };
-enum class OptionsDialog { Closed, Open };
+enum class OptionsDialogStatus { Closed, Open };
 
-std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialog options);
+std::vector<ZOrderStep> TopMostSteps(bool on, bool backWhenMouseAway, OptionsDialogStatus options);
 
 // Percent to 0..255, to the nearest with ties to even; out-of-range percentages are clamped.
 int AlphaFromPercent(int percent);
@@ -158,7 +158,7 @@ public:
     // Suppresses dragging and the right-click menu while set (e.g. while a modal menu runs).
     bool menusSuppressed = false;
     // Whether the options dialog is open; keeps SetTopMost from reordering above it.
-    OptionsDialog optionsDialog = OptionsDialog::Closed;
+    OptionsDialogStatus optionsDialog = OptionsDialogStatus::Closed;
     // Called once the close button has ended the program, to leave the event loop.
     std::function<void()> onEnded;
 

@@ -12,7 +12,7 @@ std::string PlainDecimal(float value) {
     return std::string(buf.data(), r.ptr);
 }
 
-std::string FormatValues(clsSystemInfo& info) {
+std::string FormatValues(SystemInfo& info) {
     std::string out;
     const auto param = [&](int paramId, int devices) {
         for (int d = 0; d < devices; ++d) {
@@ -39,7 +39,7 @@ std::string FormatValues(clsSystemInfo& info) {
     for (int id = 0; id < info.GetDiskCount(); ++id) {
         std::array<float, 4> space{};
         info.GetDiskSpaceValue(id, space);
-        out += "drive\t" + std::to_string(id) + '\t' + clsSystemInfo::DiskLetter(id) + '\t' +
+        out += "drive\t" + std::to_string(id) + '\t' + SystemInfo::DiskLetter(id) + '\t' +
                std::to_string(info.GetDiskType(id)) + '\t' + info.GetDiskMountPoint(id) + '\t' +
                PlainDecimal(space[3]) + '\t' + PlainDecimal(space[1]) + '\t' +
                PlainDecimal(info.GetSystemValue(kParamDisk, id, ShowParam::Free)) + '\n';

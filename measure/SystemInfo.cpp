@@ -40,7 +40,7 @@ bool IsNet(int paramId) {
 
 } // namespace
 
-clsSystemInfo::clsSystemInfo(Settings& settings, SystemInfoEnvironment environment)
+SystemInfo::SystemInfo(Settings& settings, SystemInfoEnvironment environment)
     : settings_(settings), env_(std::move(environment)), source_(env_.roots),
       spaceReader_(env_.statFs) {
     if (!env_.tickCount) {
@@ -64,13 +64,13 @@ clsSystemInfo::clsSystemInfo(Settings& settings, SystemInfoEnvironment environme
     lastTick_ = env_.tickCount();
 }
 
-clsSystemInfo::~clsSystemInfo() = default;
+SystemInfo::~SystemInfo() = default;
 
-int clsSystemInfo::DeviceColumns() const {
+int SystemInfo::DeviceColumns() const {
     return std::max<int>(static_cast<int>(netTable_.size()), cpuNum_ + 1);
 }
 
-ParamRecord& clsSystemInfo::Record(int paramId, int deviceId) {
+ParamRecord& SystemInfo::Record(int paramId, int deviceId) {
     const int columns = DeviceColumns();
     if (paramId < 0 || paramId >= kParamCount || deviceId < 0 || deviceId >= columns) {
         Subscript();
@@ -78,7 +78,7 @@ ParamRecord& clsSystemInfo::Record(int paramId, int deviceId) {
     return items_[static_cast<std::size_t>(paramId * columns + deviceId)];
 }
 
-void clsSystemInfo::BuildNetworkTable() {
+void SystemInfo::BuildNetworkTable() {
     ifRows_ = source_.ReadInterfaceTable();
     AdoptNewInterfaces(0);
     // The build read the counters: the first pass measures against them.
@@ -87,7 +87,7 @@ void clsSystemInfo::BuildNetworkTable() {
 
 // Rows from `from` on are interfaces the table has not held: they get records of their own
 // after the existing ones, which keep every index, value and setting.
-void clsSystemInfo::AdoptNewInterfaces(std::size_t from) {
+void SystemInfo::AdoptNewInterfaces(std::size_t from) {
     const int oldColumns = items_.empty() ? 0 : DeviceColumns();
     const std::size_t count = ifRows_.size();
     netTable_.resize(count);
@@ -113,18 +113,18 @@ void clsSystemInfo::AdoptNewInterfaces(std::size_t from) {
 
 // The settings file may hold entries for interfaces that are absent today: they are kept, so
 // nothing the user set is lost when a device is unplugged for one run.
-void clsSystemInfo::EnsureDeviceLimits() {
+void SystemInfo::EnsureDeviceLimits() {
     if (settings_.deviceLimits.size() < netTable_.size()) {
         settings_.deviceLimits.resize(netTable_.size());
     }
 }
 
-LimitPair& clsSystemInfo::Limits(int paramId, int index) {
+LimitPair& SystemInfo::Limits(int paramId, int index) {
     NetDeviceLimits& l = settings_.deviceLimits.at(static_cast<std::size_t>(index));
     return paramId == kParamNetReceive ? l.receive : l.send;
 }
 
-void clsSystemInfo::GetMemoryInfoEx() {
+void SystemInfo::GetMemoryInfoEx() {
     MemInfoFields fields;
     if (!source_.ReadMemory(fields)) {
         return;
@@ -144,13 +144,13 @@ void clsSystemInfo::GetMemoryInfoEx() {
     fill(kParamPageFile, m->freeSwap, m->totalSwap);
 }
 
-void clsSystemInfo::MeasureCpu() {
+void SystemInfo::MeasureCpu() {
     if (cpuNum_ > 0 && source_.ReadCpuTicks(cpuRead_)) {
         cpuUsage_.Update(cpuRead_);
     }
 }
 
-void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
+void SystemInfo::MeasureNetwork(std::int64_t elapsed) {
     const std::size_t count = netTable_.size();
     for (std::size_t n = 0; n < count; ++n) {
         netTable_[n].PrevInOctets = ifRows_[n].rxBytes;
@@ -183,7 +183,7 @@ void clsSystemInfo::MeasureNetwork(std::int64_t elapsed) {
     }
 }
 
-void clsSystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) {
+void SystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) {
     ParamRecord& r = Record(paramId, deviceId);
     // Levels keep the free share, rates the traffic.
     if (!IsNet(paramId)) {
@@ -199,7 +199,7 @@ void clsSystemInfo::UpdateHistory(int paramId, int deviceId, int sampleCounter) 
     FollowHistory(r, limits, stepFinished);
 }
 
-void clsSystemInfo::RefreshParam(int sampleCounter) {
+void SystemInfo::RefreshParam(int sampleCounter) {
     Guarded([&] { EnsureDeviceLimits(); });
     Guarded([&] { GetMemoryInfoEx(); });
     Guarded([&] { MeasureCpu(); });
@@ -244,7 +244,7 @@ void clsSystemInfo::RefreshParam(int sampleCounter) {
     }
 }
 
-float& clsSystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIndex) {
+float& SystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIndex) {
     if (paramId < 0 || paramId >= kParamCount) {
         Subscript();
     }
@@ -267,7 +267,7 @@ float& clsSystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIn
     return r.Log[static_cast<std::size_t>(logIndex)];
 }
 
-float clsSystemInfo::GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex) {
+float SystemInfo::GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex) {
     if (paramId == kParamDisk) {
         if (show == ShowParam::Log) {
             return 0.0f;
@@ -289,12 +289,12 @@ float clsSystemInfo::GetSystemValue(int paramId, int deviceId, ShowParam show, i
     return Field(paramId, deviceId, show, logIndex);
 }
 
-void clsSystemInfo::SetSystemValue(int paramId, int deviceId, ShowParam show, float value,
-                                   int logIndex) {
+void SystemInfo::SetSystemValue(int paramId, int deviceId, ShowParam show, float value,
+                                int logIndex) {
     Field(paramId, deviceId, show, logIndex) = value;
 }
 
-float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex) {
+float SystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, int logIndex) {
     const std::optional<ShowParam> show = ShowParamOf(showParamInfo);
     if (!show) {
         // Still checks the kind, as a read of any selector does.
@@ -306,8 +306,8 @@ float clsSystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo
     return GetSystemValue(paramId, deviceId, *show, logIndex);
 }
 
-void clsSystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
-                                   int logIndex) {
+void SystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value,
+                                int logIndex) {
     if (const std::optional<ShowParam> show = ShowParamOf(showParamInfo)) {
         SetSystemValue(paramId, deviceId, *show, value, logIndex);
     } else if (paramId < 0 || paramId >= kParamCount) {
@@ -315,7 +315,7 @@ void clsSystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo,
     }
 }
 
-const DriveEntry* clsSystemInfo::Drive(int diskId) {
+const DriveEntry* SystemInfo::Drive(int diskId) {
     if (!drivesRead_ || source_.DriveTableChanged()) {
         drives_ = source_.ReadDriveTable();
         drivesRead_ = true;
@@ -326,7 +326,7 @@ const DriveEntry* clsSystemInfo::Drive(int diskId) {
     return &drives_[static_cast<std::size_t>(diskId)];
 }
 
-void clsSystemInfo::GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceValue) {
+void SystemInfo::GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceValue) {
     spaceValue = {};
     const DriveEntry* drive = Drive(diskId);
     SpaceFigures f;
@@ -339,26 +339,26 @@ void clsSystemInfo::GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceVal
     spaceValue[0] = spaceValue[3];
 }
 
-std::int32_t clsSystemInfo::GetDiskType(int diskId) {
+std::int32_t SystemInfo::GetDiskType(int diskId) {
     const DriveEntry* drive = Drive(diskId);
     return static_cast<std::int32_t>(drive ? drive->type : DriveType::NoRoot);
 }
 
-std::string clsSystemInfo::GetDiskMountPoint(int diskId) {
+std::string SystemInfo::GetDiskMountPoint(int diskId) {
     const DriveEntry* drive = Drive(diskId);
     return drive ? drive->mountPoint : std::string();
 }
 
-int clsSystemInfo::GetDiskCount() {
+int SystemInfo::GetDiskCount() {
     Drive(0);
     return std::min<int>(static_cast<int>(drives_.size()), kMaxDiskId + 1);
 }
 
-std::int32_t clsSystemInfo::GetNetWorkNum() const {
+std::int32_t SystemInfo::GetNetWorkNum() const {
     return static_cast<std::int32_t>(netTable_.size());
 }
 
-std::optional<int> clsSystemInfo::DefaultNetworkDevice() const {
+std::optional<int> SystemInfo::DefaultNetworkDevice() const {
     if (ifRows_.empty()) {
         return std::nullopt;
     }
@@ -385,26 +385,26 @@ std::optional<int> clsSystemInfo::DefaultNetworkDevice() const {
     return static_cast<int>(best);
 }
 
-const NetInterfaceRecord& clsSystemInfo::Interface(int index) const {
+const NetInterfaceRecord& SystemInfo::Interface(int index) const {
     if (index < 0 || index >= GetNetWorkNum()) {
         Subscript();
     }
     return netTable_[static_cast<std::size_t>(index)];
 }
 
-std::string clsSystemInfo::GetNetWorkName(int index) const {
+std::string SystemInfo::GetNetWorkName(int index) const {
     return Interface(index).Name;
 }
 
-std::int32_t clsSystemInfo::GetNetWorkType(int index) const {
+std::int32_t SystemInfo::GetNetWorkType(int index) const {
     return Interface(index).IfType;
 }
 
-std::int32_t clsSystemInfo::GetNetWorkStatus(int index) const {
+std::int32_t SystemInfo::GetNetWorkStatus(int index) const {
     return Interface(index).OperStatus;
 }
 
-std::string clsSystemInfo::GetNetWorkDeviceName(int index) const {
+std::string SystemInfo::GetNetWorkDeviceName(int index) const {
     const std::string failure =
         "[名前の取得に失敗]ネットワークデバイス(" + std::to_string(index) + ")";
     try {

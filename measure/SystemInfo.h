@@ -48,12 +48,12 @@ struct SystemInfoEnvironment {
 // network rates with their scales, histories, and drives on demand. Used from the user-interface
 // thread only. Settings are read on every pass (history speed and mode, the network scale
 // modes) and the peaks are written back into settings.deviceLimits, which this object sizes.
-class clsSystemInfo {
+class SystemInfo { // clsSystemInfo
 public:
-    clsSystemInfo(Settings& settings, SystemInfoEnvironment environment = {});
-    ~clsSystemInfo();
-    clsSystemInfo(const clsSystemInfo&) = delete;
-    clsSystemInfo& operator=(const clsSystemInfo&) = delete;
+    SystemInfo(Settings& settings, SystemInfoEnvironment environment = {});
+    ~SystemInfo();
+    SystemInfo(const SystemInfo&) = delete;
+    SystemInfo& operator=(const SystemInfo&) = delete;
 
     std::int16_t CPUNum() const { return cpuNum_; }
 

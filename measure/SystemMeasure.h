@@ -18,7 +18,7 @@ public:
     bool Exists() const { return info_ != nullptr; }
     void Create() {
         Release();
-        info_ = std::make_unique<clsSystemInfo>(settings_, environment_);
+        info_ = std::make_unique<SystemInfo>(settings_, environment_);
         if (onInfoChanged) {
             onInfoChanged(info_.get());
         }
@@ -35,16 +35,16 @@ public:
         }
     }
 
-    clsSystemInfo* Info() { return info_.get(); }
-    const clsSystemInfo* Info() const { return info_.get(); }
+    SystemInfo* Info() { return info_.get(); }
+    const SystemInfo* Info() const { return info_.get(); }
 
     // Told of each new object, and (null) before the object goes, for whoever watches it.
-    std::function<void(clsSystemInfo*)> onInfoChanged;
+    std::function<void(SystemInfo*)> onInfoChanged;
 
 private:
     Settings& settings_;
     SystemInfoEnvironment environment_;
-    std::unique_ptr<clsSystemInfo> info_;
+    std::unique_ptr<SystemInfo> info_;
 };
 
 } // namespace trumbel

@@ -24,8 +24,8 @@ public:
     }
 
 private:
-    clsSystemInfo& Info() {
-        clsSystemInfo* info = measure_.Info();
+    SystemInfo& Info() {
+        SystemInfo* info = measure_.Info();
         if (info == nullptr) {
             throw RuntimeError(ErrorNumber::ObjectNotSet);
         }

@@ -60,10 +60,10 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     setModal(true);
     setWindowTitle(Text(AboutCaption()));
 
-    Image1 = new QLabel(this);
-    Image1->setPixmap(ProgramPixmap("symbol", 32));
-    Image1->setFixedSize(32, 32);
-    Image1->setAccessibleName(QStringLiteral("symbol"));
+    ImageSymbol = new QLabel(this);
+    ImageSymbol->setPixmap(ProgramPixmap("symbol", 32));
+    ImageSymbol->setFixedSize(32, 32);
+    ImageSymbol->setAccessibleName(QStringLiteral("symbol"));
     LabelName = new QLabel(Text(kProductName), this);
     QFont bold = LabelName->font();
     bold.setBold(true);
@@ -71,43 +71,43 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     LabelName->setFont(bold);
     LabelVersion =
         new QLabel(Text(AboutVersionText(kVersionMajor, kVersionMinor, kRevision)), this);
-    Text2 = new QPlainTextEdit(this);
-    Text2->setReadOnly(true);
-    Text2->setPlainText(Text(kAboutDescription[0]) + QLatin1Char('\n') +
-                        Text(kAboutDescription[1]));
-    Text2->setAccessibleName(QStringLiteral("説明"));
-    Text2->setFixedSize(380, 96);
+    TextDescription = new QPlainTextEdit(this);
+    TextDescription->setReadOnly(true);
+    TextDescription->setPlainText(Text(kAboutDescription[0]) + QLatin1Char('\n') +
+                                  Text(kAboutDescription[1]));
+    TextDescription->setAccessibleName(QStringLiteral("説明"));
+    TextDescription->setFixedSize(380, 96);
     const std::string home(kWebAddresses.homePage);
     const std::string mail(kWebAddresses.mail);
     LabelHomePage = new LinkLabel(
         Text(home), [this, home] { desktop_.open(home); }, this);
     LabelMail = new LinkLabel(
         Text(mail), [this, mail] { desktop_.open(MailLink(mail)); }, this);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setDefault(true);
+    CmdOk = new QPushButton(QStringLiteral("OK"), this);
+    CmdOk->setDefault(true);
     CmdSysInfo = new QPushButton(QStringLiteral("システム情報(&S)..."), this);
-    QObject::connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    QObject::connect(CmdOk, &QPushButton::clicked, this, &QDialog::accept);
     QObject::connect(CmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
 
     auto* heading = new QVBoxLayout;
     heading->addWidget(LabelName);
     heading->addWidget(LabelVersion);
     auto* top = new QHBoxLayout;
-    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(ImageSymbol, 0, Qt::AlignTop);
     top->addSpacing(8);
     top->addLayout(heading, 1);
     auto* links = new QVBoxLayout;
     links->addWidget(LabelHomePage);
     links->addWidget(LabelMail);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
+    buttons->addWidget(CmdOk);
     buttons->addWidget(CmdSysInfo);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(links, 1);
     bottom->addLayout(buttons);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top);
-    outer->addWidget(Text2);
+    outer->addWidget(TextDescription);
     outer->addLayout(bottom);
     // A fixed dialog: a title and a close button, no resizing.
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -117,7 +117,7 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
 
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Command1->setFocus(Qt::OtherFocusReason);
+    CmdOk->setFocus(Qt::OtherFocusReason);
     // Where the links lie in the box, for whoever drives it from outside (the end-to-end tests).
     for (const QLabel* link : {LabelHomePage, LabelMail}) {
         const QRect r = link->geometry();

@@ -25,22 +25,22 @@ struct AboutDesktop {
     std::function<bool(const SystemInfoTool&)> start;
 };
 
-// The about box (Form3): the program icon, name, version, description, the maker's links and
+// The about box: the program icon, name, version, description, the maker's links and
 // the system information button.
-class AboutBox final : public QDialog {
+class AboutBox final : public QDialog { // Form3
 public:
     AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent = nullptr);
 
     // The system information button: the first viewer found, else the message.
     void StartSysInfo();
 
-    QLabel* Image1 = nullptr;
+    QLabel* ImageSymbol = nullptr; // Image1
     QLabel* LabelName = nullptr;
     QLabel* LabelVersion = nullptr;
-    QPlainTextEdit* Text2 = nullptr;
+    QPlainTextEdit* TextDescription = nullptr; // Text2
     QLabel* LabelHomePage = nullptr;
     QLabel* LabelMail = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* CmdOk = nullptr; // Command1
     QPushButton* CmdSysInfo = nullptr;
 
 protected:

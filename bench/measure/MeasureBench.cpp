@@ -72,7 +72,7 @@ private:
 
 void BM_RefreshParam_ThisMachine(benchmark::State& state) {
     Settings settings;
-    clsSystemInfo info(settings);
+    SystemInfo info(settings);
     info.RefreshParam(0);
     for (auto _ : state) {
         info.RefreshParam(0);
@@ -91,7 +91,7 @@ void RefreshSynthetic(benchmark::State& state, Between between) {
     Settings settings;
     SystemInfoEnvironment env;
     env.roots = machine.Roots();
-    clsSystemInfo info(settings, env);
+    SystemInfo info(settings, env);
     info.RefreshParam(0);
     for (auto _ : state) {
         if (between == Between::Rewrite) {
@@ -125,7 +125,7 @@ BENCHMARK(BM_RefreshParam_SyntheticStill)
 
 void BM_DiskFree_Root(benchmark::State& state) {
     Settings settings;
-    clsSystemInfo info(settings);
+    SystemInfo info(settings);
     for (auto _ : state) {
         benchmark::DoNotOptimize(info.GetSystemValue(kParamDisk, 0, kShowFree));
     }

@@ -59,7 +59,7 @@ void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawSkinTenContainersFourSlots);
 
-// Measure + compose + present + paint, as Timer1 does it in the running program.
+// Measure + compose + present + paint, as the refresh timer does it in the running program.
 void BM_RefreshTick(benchmark::State& state) {
     Settings settings;
     PrintingUi ui;

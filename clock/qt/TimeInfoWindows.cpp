@@ -29,7 +29,7 @@ void TimeInfoWindows::LoadAdjustWindow() {
         LogClock("clock adjustment skipped: the clock-adjust window is still open");
         return;
     }
-    auto* window = new FormTimeInfo(context_, notices_, makeSetter(), LogClock, [this] {
+    auto* window = new ClockAdjustWindow(context_, notices_, makeSetter(), LogClock, [this] {
         // Closed by its own timer: it goes once the close has run its course.
         if (window_) {
             window_->deleteLater();

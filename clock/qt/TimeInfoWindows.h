@@ -2,7 +2,7 @@
 
 #include "clock/ClockAdjustment.h"
 #include "clock/ClockWindows.h"
-#include "clock/qt/FormTimeInfo.h"
+#include "clock/qt/ClockAdjustWindow.h"
 
 #include <QPointer>
 #include <functional>
@@ -21,7 +21,7 @@ public:
     void LoadAdjustWindow() override;
     void UnloadAdjustWindow() override;
     bool IsOpen() const override { return !window_.isNull(); }
-    FormTimeInfo* Window() const { return window_.data(); }
+    ClockAdjustWindow* Window() const { return window_.data(); }
 
     // What sets the clock: the machine's own unless a test says otherwise (tests never set
     // the real clock).
@@ -30,7 +30,7 @@ public:
 private:
     AdjustContext context_;
     ClockNotices& notices_;
-    QPointer<FormTimeInfo> window_;
+    QPointer<ClockAdjustWindow> window_;
 };
 
 // One line on the program's log (standard error), category "trumbel.clock".

@@ -31,7 +31,7 @@ TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, U
     h.standardStyle = [&skin](int p) { return StandardStyleOf(skin.skin(), p); };
     h.standardDigitStyle = [&skin](int p) { return StandardDigitStyleOf(skin.skin(), p); };
     h.systemValue = [&measure](int p, int d, int field) -> double {
-        clsSystemInfo* info = measure.Info();
+        SystemInfo* info = measure.Info();
         if (!info) {
             throw RuntimeError(ErrorNumber::ObjectNotSet);
         }

@@ -10,7 +10,7 @@ void ProgramOptionsHost::SetSettingsBusy(bool busy) {
 }
 
 void ProgramOptionsHost::SetDialogOpen(bool open) {
-    p_.behaviour.optionsDialog = open ? OptionsDialog::Open : OptionsDialog::Closed;
+    p_.behaviour.optionsDialog = open ? OptionsDialogStatus::Open : OptionsDialogStatus::Closed;
 }
 
 void ProgramOptionsHost::ReloadSkin() {
@@ -83,17 +83,17 @@ void ProgramOptionsHost::ReregisterHotKey() {
 }
 
 int ProgramOptionsHost::NetworkDeviceCount() const {
-    const clsSystemInfo* info = p_.measure.Info();
+    const SystemInfo* info = p_.measure.Info();
     return info ? static_cast<int>(info->GetNetWorkNum()) : 0;
 }
 
 std::string ProgramOptionsHost::NetworkDeviceName(int index) const {
-    const clsSystemInfo* info = p_.measure.Info();
+    const SystemInfo* info = p_.measure.Info();
     return info ? info->GetNetWorkDeviceName(index) : std::string();
 }
 
 void ProgramOptionsHost::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value) {
-    if (clsSystemInfo* info = p_.measure.Info()) {
+    if (SystemInfo* info = p_.measure.Info()) {
         info->SetSystemValue(paramId, deviceId, showParamInfo, value);
     }
 }

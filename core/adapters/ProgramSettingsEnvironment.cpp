@@ -11,17 +11,17 @@ ProgramSettingsEnvironment::ProgramSettingsEnvironment(Program& program, Ui& ui,
       measure_(measure), skin_(skin), window_(window), behaviour_(behaviour) {}
 
 int ProgramSettingsEnvironment::NetworkDeviceCount() const {
-    const clsSystemInfo* info = measure_.Info();
+    const SystemInfo* info = measure_.Info();
     return info ? static_cast<int>(info->GetNetWorkNum()) : 0;
 }
 
 std::string ProgramSettingsEnvironment::NetworkDeviceName(int index) const {
-    const clsSystemInfo* info = measure_.Info();
+    const SystemInfo* info = measure_.Info();
     return info ? info->GetNetWorkName(index) : std::string();
 }
 
 std::optional<int> ProgramSettingsEnvironment::DefaultNetworkDevice() const {
-    const clsSystemInfo* info = measure_.Info();
+    const SystemInfo* info = measure_.Info();
     return info ? info->DefaultNetworkDevice() : std::nullopt;
 }
 

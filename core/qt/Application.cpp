@@ -96,7 +96,7 @@ int RunSnapshot(const CommandLine& cl) {
 // Measures without a window: N passes 500 ms apart, then every value as tab-separated lines.
 int RunPrintValues(const CommandLine& cl) {
     Settings settings;
-    clsSystemInfo info(settings);
+    SystemInfo info(settings);
     const int ticks = cl.ticks.value_or(2);
     int sampleCounter = 0;
     for (int i = 0; i < ticks; ++i) {

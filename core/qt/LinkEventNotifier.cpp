@@ -3,7 +3,7 @@
 namespace trumbel {
 
 LinkEventNotifier::LinkEventNotifier(SystemMeasure& measure) : measure_(measure) {
-    measure_.onInfoChanged = [this](clsSystemInfo* info) { Watch(info); };
+    measure_.onInfoChanged = [this](SystemInfo* info) { Watch(info); };
     Watch(measure_.Info());
 }
 
@@ -11,7 +11,7 @@ LinkEventNotifier::~LinkEventNotifier() {
     measure_.onInfoChanged = nullptr;
 }
 
-void LinkEventNotifier::Watch(clsSystemInfo* info) {
+void LinkEventNotifier::Watch(SystemInfo* info) {
     notifier_.reset();
     const int fd = info ? info->WatchLinkEvents() : -1;
     if (fd < 0) {

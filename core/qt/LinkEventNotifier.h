@@ -17,7 +17,7 @@ public:
     LinkEventNotifier& operator=(const LinkEventNotifier&) = delete;
 
 private:
-    void Watch(clsSystemInfo* info);
+    void Watch(SystemInfo* info);
 
     SystemMeasure& measure_;
     std::unique_ptr<QSocketNotifier> notifier_;

@@ -4,12 +4,12 @@
 #include "functions/qt/FileDropTarget.h"
 #include "gfx/qt/BitmapImage.h"
 #include "options/StartupEntry.h"
-#include "options/qt/Form2.h"
+#include "options/qt/OptionsDialog.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 #include "resources/qt/ProgramIcons.h"
-#include "skin/qt/FormSearchDir.h"
+#include "skin/qt/SearchProgressWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "core/qt/QtOptionsPort.h"
 
-#include "options/qt/Form2.h"
+#include "options/qt/OptionsDialog.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -13,7 +13,7 @@ QtOptionsPort::~QtOptionsPort() = default;
 
 void QtOptionsPort::OpenOptions(std::optional<OptionsPageId> page) {
     if (!dialog_) {
-        dialog_ = std::make_unique<Form2>(host_);
+        dialog_ = std::make_unique<OptionsDialog>(host_);
         if (onCreated) {
             onCreated(*dialog_);
         }

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace trumbel {
 
-class Form2;
+class OptionsDialog;
 
 // The program's options port: one options dialog, made when first asked for and shown again
 // afterwards. Opening it on a page shows that page; the modeless open keeps its page.
@@ -24,14 +24,14 @@ public:
     void UnloadOptions() override;
 
     // The dialog, once it has been made (tests drive it).
-    Form2* Dialog() { return dialog_.get(); }
+    OptionsDialog* Dialog() { return dialog_.get(); }
     // Told of every dialog made (tests answer its file dialogs and menus).
-    std::function<void(Form2&)> onCreated;
+    std::function<void(OptionsDialog&)> onCreated;
 
 private:
     OptionsHost& host_;
     QWidget& owner_;
-    std::unique_ptr<Form2> dialog_;
+    std::unique_ptr<OptionsDialog> dialog_;
 };
 
 } // namespace trumbel

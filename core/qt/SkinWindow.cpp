@@ -211,7 +211,7 @@ void SkinWindow::SetTopMost(bool on) {
         behaviour_->SetTopMost(on);
         return;
     }
-    for (ZOrderStep step : TopMostSteps(on, false, OptionsDialog::Closed)) {
+    for (ZOrderStep step : TopMostSteps(on, false, OptionsDialogStatus::Closed)) {
         ApplyZOrder(step);
     }
 }

@@ -38,11 +38,11 @@ TEST(AboutBox, ShowsTheProgramAndOpensTheMakersLinks) {
     EXPECT_TRUE(box.isModal());
     EXPECT_EQ(box.LabelName->text(), QStringLiteral("Velquor"));
     EXPECT_EQ(box.LabelVersion->text(), QStringLiteral("バージョン 1.32  (Revision : 0083)"));
-    const QStringList lines = box.Text2->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = box.TextDescription->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0].at(0), QChar(0x3000));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("  なお､")));
-    EXPECT_TRUE(box.Text2->isReadOnly());
+    EXPECT_TRUE(box.TextDescription->isReadOnly());
     EXPECT_EQ(box.font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
     for (QLabel* link : {box.LabelHomePage, box.LabelMail}) {
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
@@ -55,8 +55,8 @@ TEST(AboutBox, ShowsTheProgramAndOpensTheMakersLinks) {
         << opened[1];
     box.show();
     QApplication::processEvents();
-    EXPECT_TRUE(box.Command1->hasFocus() || QApplication::focusWidget() == nullptr);
-    Click(box.Command1);
+    EXPECT_TRUE(box.CmdOk->hasFocus() || QApplication::focusWidget() == nullptr);
+    Click(box.CmdOk);
     EXPECT_FALSE(box.isVisible());
 }
 

@@ -1,4 +1,4 @@
-#include "clock/ClsTime.h"
+#include "clock/SntpClient.h"
 #include "tests/clock/FakeNtpServer.h"
 #include "tests/support/TestFolder.h"
 
@@ -61,7 +61,7 @@ bool OnPath(const char* program) {
     return std::system(command.c_str()) == 0;
 }
 
-TEST(ClsTimeAgainstChrony, TimeAgreesWithTheSystemClock) {
+TEST(SntpClientAgainstChrony, TimeAgreesWithTheSystemClock) {
     if (!OnPath("chronyd")) {
         GTEST_SKIP() << "chronyd is not installed (scripts/setup installs chrony)";
     }
@@ -73,7 +73,7 @@ TEST(ClsTimeAgainstChrony, TimeAgreesWithTheSystemClock) {
 
     SntpReply reply;
     for (int attempt = 0; attempt < 20 && !reply.ok; ++attempt) {
-        ClsTime time;
+        SntpClient time;
         time.Initialize();
         time.timeOut = 500; // while chronyd is still starting
         reply = time.Query("127.0.0.1", chronyd.port(), 0);
@@ -85,7 +85,7 @@ TEST(ClsTimeAgainstChrony, TimeAgreesWithTheSystemClock) {
     EXPECT_LT(std::abs(reply.offsetMicros), 50'000);
     EXPECT_GE(reply.delayMicros, 0);
 
-    ClsTime time;
+    SntpClient time;
     time.Initialize();
     std::string state;
     const DateValue date = time.GetDate("127.0.0.1", state, chronyd.port(), 0);

@@ -25,7 +25,7 @@ TEST(LiveAbout, TheMenuItemOpensTheBoxAndFlagsItWhileOpen) {
         // A tray click's menu can ask for it again while it is open: one box, still flagged.
         live.menuActions.ShowAbout();
         flaggedWhileOpen = flaggedWhileOpen && live.program.aboutBoxOpen;
-        box.Command1->click();
+        box.CmdOk->click();
     };
     live.formMenu.Run({"MnuAbout", kSingleItem}, live.menuActions);
     EXPECT_EQ(shown, 1);

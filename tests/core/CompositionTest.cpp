@@ -86,13 +86,13 @@ TEST(LiveComposition, OptionFileSwitchStartsAndStopsThePolls) {
     RecordingUi ui;
     LiveProgram live(ui, folder.string() + "/", LiveRole::Window);
     test::StartGuarded(live);
-    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer2));
-    EXPECT_FALSE(live.timers.IsEnabled(TimerId::Timer3));
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::VisibilityPoll));
+    EXPECT_FALSE(live.timers.IsEnabled(TimerId::AutoSnapPoll));
     ASSERT_TRUE(live.settings.store().SwitchToOptionFile("snap"));
-    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer3));
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::AutoSnapPoll));
     ASSERT_TRUE(live.settings.store().SwitchToOptionFile("still"));
-    EXPECT_FALSE(live.timers.IsEnabled(TimerId::Timer3));
-    EXPECT_TRUE(live.timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(live.timers.IsEnabled(TimerId::AutoSnapPoll));
+    EXPECT_TRUE(live.timers.IsEnabled(TimerId::VisibilityPoll));
     live.program.EndApplication();
 }
 

@@ -147,7 +147,7 @@ TEST(LiveMenus, DeviceListsComeFromTheMeasurement) {
     test::StartGuarded(live);
     live.program.RefreshTick();
     live.formMenu.SetNetWorkDevice(live.menuDevices);
-    const clsSystemInfo& info = *live.measure.Info();
+    const SystemInfo& info = *live.measure.Info();
     const MenuItem& cpu = *live.formMenu.Find("MnuSlotInfo", 2);
     EXPECT_EQ(cpu.items.size(), info.CPUNum() > 1 ? 1u + info.CPUNum() : 1u);
     EXPECT_EQ(live.formMenu.NetworkDeviceCount(), info.GetNetWorkNum());

@@ -1,6 +1,6 @@
 #include "core/qt/Application.h"
 #include "core/qt/LiveProgram.h"
-#include "options/qt/Form2.h"
+#include "options/qt/OptionsDialog.h"
 #include "tests/core/LiveStart.h"
 #include "tests/support/TestFolder.h"
 
@@ -46,15 +46,15 @@ TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
     LiveProgram& live = rig.live;
     live.program.settings.openLastOptionsPage = false;
     EXPECT_EQ(live.options.Dialog(), nullptr);
-    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialogStatus::Closed);
 
     live.behaviour.OnSkinButton(kOptionsButton, MouseButton::Left);
-    Form2* dialog = live.options.Dialog();
+    OptionsDialog* dialog = live.options.Dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Velquorのオプション"));
     EXPECT_EQ(dialog->CurrentPage(), OptionsPageId::Basic);
-    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Open);
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialogStatus::Open);
 
     struct Road {
         int trayAction;
@@ -80,7 +80,7 @@ TEST(LiveOptions, EveryRoadOpensTheOneDialogOnItsPage) {
 
     dialog->Cancel();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialog::Closed);
+    EXPECT_EQ(live.behaviour.optionsDialog, OptionsDialogStatus::Closed);
     EXPECT_FALSE(live.program.settingsBusy);
 }
 
@@ -97,7 +97,7 @@ TEST(LiveOptions, MenusOpenedFromTheDialogBelongToIt) {
     live.program.DoTrayAction(1);
     EXPECT_EQ(owner, &live.window);
     live.program.DoTrayAction(6);
-    Form2* dialog = live.options.Dialog();
+    OptionsDialog* dialog = live.options.Dialog();
     ASSERT_NE(dialog, nullptr);
     QApplication::setActiveWindow(dialog);
     if (!dialog->isActiveWindow()) {

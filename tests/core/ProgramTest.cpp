@@ -169,8 +169,8 @@ struct JBehaviour : BehaviourPort {
     void AutoSnap() override {}
     void AutoSnapReturn() override {}
     void UpdatePolls() override {
-        timers.SetEnabled(TimerId::Timer2, true);
-        timers.SetEnabled(TimerId::Timer3, true);
+        timers.SetEnabled(TimerId::VisibilityPoll, true);
+        timers.SetEnabled(TimerId::AutoSnapPoll, true);
     }
 };
 
@@ -278,11 +278,11 @@ TEST(ProgramStartup, RunsTheStepsInOrder) {
     EXPECT_EQ(f.j.calls, expected);
     EXPECT_EQ(f.program.appFolder, "/opt/velquor/");
     EXPECT_TRUE(f.program.connectedFlags.flags & kConnectionOffline);
-    EXPECT_TRUE(f.Enabled(TimerId::Timer1));
-    EXPECT_TRUE(f.Enabled(TimerId::Timer2));
-    EXPECT_TRUE(f.Enabled(TimerId::Timer3));
-    EXPECT_FALSE(f.Enabled(TimerId::Timer4));
-    EXPECT_FALSE(f.Enabled(TimerId::Timer5));
+    EXPECT_TRUE(f.Enabled(TimerId::Refresh));
+    EXPECT_TRUE(f.Enabled(TimerId::VisibilityPoll));
+    EXPECT_TRUE(f.Enabled(TimerId::AutoSnapPoll));
+    EXPECT_FALSE(f.Enabled(TimerId::TrayClick));
+    EXPECT_FALSE(f.Enabled(TimerId::DeferredExit));
     const std::array<int, 5> intervals{500, 200, 1000, 300, 100};
     EXPECT_EQ(f.timers.interval, intervals);
 }
@@ -441,11 +441,11 @@ TEST(TrayClicks, EachClickRunsItsConfiguredAction) {
             f.program.OnTrayMessage(m);
         }
         if (c.timerFires) {
-            EXPECT_TRUE(f.Enabled(TimerId::Timer4));
+            EXPECT_TRUE(f.Enabled(TimerId::TrayClick));
             EXPECT_TRUE(f.j.calls.empty()); // nothing happens before the 300 ms are up
-            f.program.OnTimer(TimerId::Timer4);
+            f.program.OnTimer(TimerId::TrayClick);
         }
-        EXPECT_FALSE(f.Enabled(TimerId::Timer4));
+        EXPECT_FALSE(f.Enabled(TimerId::TrayClick));
         EXPECT_EQ(f.program.trayClickPending, 0);
         ASSERT_EQ(f.j.calls.size(), 2u);
         EXPECT_EQ(f.j.calls[0], "Flash");
@@ -457,7 +457,7 @@ TEST(TrayClicks, ASecondClickRestartsTheWait) {
     Fixture f;
     f.program.OnTrayMessage(TrayMessage::LeftUp);
     f.program.OnTrayMessage(TrayMessage::RightUp);
-    EXPECT_EQ(f.timers.starts[static_cast<int>(TimerId::Timer4)], 2);
+    EXPECT_EQ(f.timers.starts[static_cast<int>(TimerId::TrayClick)], 2);
     EXPECT_EQ(f.program.trayClickPending, 3);
 }
 
@@ -519,13 +519,14 @@ TEST(Exit, MenuEndLeavesThroughTimer5) {
     Fixture f;
     f.program.FormLoad({});
     f.program.MenuEnd();
-    for (TimerId id : {TimerId::Timer1, TimerId::Timer2, TimerId::Timer3, TimerId::Timer4}) {
+    for (TimerId id :
+         {TimerId::Refresh, TimerId::VisibilityPoll, TimerId::AutoSnapPoll, TimerId::TrayClick}) {
         EXPECT_FALSE(f.Enabled(id));
     }
-    EXPECT_TRUE(f.Enabled(TimerId::Timer5));
+    EXPECT_TRUE(f.Enabled(TimerId::DeferredExit));
     EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 0);
-    f.program.OnTimer(TimerId::Timer5);
-    EXPECT_FALSE(f.Enabled(TimerId::Timer5));
+    f.program.OnTimer(TimerId::DeferredExit);
+    EXPECT_FALSE(f.Enabled(TimerId::DeferredExit));
     EXPECT_TRUE(f.program.ExitRequested());
     EXPECT_EQ(f.j.Count("SaveSettings /home/u/setting_u.ini"), 1);
 }
@@ -565,10 +566,10 @@ TEST(ProgramStartup, NoPollIsArmedUntilStartUpIsOver) {
             armedDuringLoad[static_cast<std::size_t>(i)] = f.timers.enabled[i];
         }
     };
-    EXPECT_FALSE(f.Enabled(TimerId::Timer3));
+    EXPECT_FALSE(f.Enabled(TimerId::AutoSnapPoll));
     f.program.FormLoad({});
     EXPECT_EQ(armedDuringLoad, (std::array<bool, kTimerCount>{}));
-    EXPECT_TRUE(f.Enabled(TimerId::Timer3));
+    EXPECT_TRUE(f.Enabled(TimerId::AutoSnapPoll));
 }
 
 } // namespace

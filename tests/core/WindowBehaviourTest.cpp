@@ -152,13 +152,14 @@ TEST(DoubleSizeFrame, GrowsAwayFromNearerEdgesAndStaysOnScreen) {
 
 TEST(TopMostSteps, RaiseFirstUnlessOptionsOpenAndBottomWhenAway) {
     using Z = ZOrderStep;
-    EXPECT_EQ(TopMostSteps(true, false, OptionsDialog::Closed),
+    EXPECT_EQ(TopMostSteps(true, false, OptionsDialogStatus::Closed),
               (std::vector<Z>{Z::Top, Z::TopMost}));
-    EXPECT_EQ(TopMostSteps(true, true, OptionsDialog::Open), (std::vector<Z>{Z::TopMost}));
-    EXPECT_EQ(TopMostSteps(false, true, OptionsDialog::Closed),
+    EXPECT_EQ(TopMostSteps(true, true, OptionsDialogStatus::Open), (std::vector<Z>{Z::TopMost}));
+    EXPECT_EQ(TopMostSteps(false, true, OptionsDialogStatus::Closed),
               (std::vector<Z>{Z::NoTopMost, Z::Bottom}));
-    EXPECT_EQ(TopMostSteps(false, true, OptionsDialog::Open), (std::vector<Z>{Z::NoTopMost}));
-    EXPECT_EQ(TopMostSteps(false, false, OptionsDialog::Closed), (std::vector<Z>{Z::NoTopMost}));
+    EXPECT_EQ(TopMostSteps(false, true, OptionsDialogStatus::Open), (std::vector<Z>{Z::NoTopMost}));
+    EXPECT_EQ(TopMostSteps(false, false, OptionsDialogStatus::Closed),
+              (std::vector<Z>{Z::NoTopMost}));
 }
 
 // --- Visibility rules --------------------------------------------------------------------------
@@ -513,7 +514,7 @@ protected:
         b[2] = Rect::Sized(26, 2, 10, 10);  // start unit options
         b[3] = Rect::Sized(140, 2, 10, 10); // end unit close
         behaviour.SetLayout(b, 160, 18);
-        timers.SetEnabled(TimerId::Timer1, true);
+        timers.SetEnabled(TimerId::Refresh, true);
     }
 
     RecordingUi ui;
@@ -588,7 +589,7 @@ TEST_F(WindowBehaviourTest, HoverRedrawsOnlyOnChange) {
     EXPECT_EQ(skin.draws, 1);
     behaviour.MouseMove(false, {16, 6}, {0, 0});
     EXPECT_EQ(skin.draws, 1);
-    timers.SetEnabled(TimerId::Timer1, false);
+    timers.SetEnabled(TimerId::Refresh, false);
     behaviour.MouseMove(false, {80, 5}, {0, 0});
     EXPECT_EQ(behaviour.States()[1], kButtonNormal);
     EXPECT_EQ(skin.draws, 1) << "no redraw while the refresh timer is off";
@@ -688,21 +689,21 @@ TEST_F(WindowBehaviourTest, SetAlphaOnlyInModeOne) {
 
 TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
     desktop.source = KeySource::Pushed;
-    timers.SetEnabled(TimerId::Timer1, false);
+    timers.SetEnabled(TimerId::Refresh, false);
     behaviour.UpdatePolls();
     EXPECT_FALSE(timers.enabled[1] || timers.enabled[2]) << "nothing armed before start-up";
 
-    timers.SetEnabled(TimerId::Timer1, true);
+    timers.SetEnabled(TimerId::Refresh, true);
     behaviour.UpdatePolls();
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2)) << "keys pushed, no pointer rule";
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3)) << "auto-snap off";
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll)) << "keys pushed, no pointer rule";
+    EXPECT_FALSE(timers.IsEnabled(TimerId::AutoSnapPoll)) << "auto-snap off";
 
     program.settings.hideOnMouseOver = true;
     program.settings.autoSnapMode = 1;
     behaviour.UpdatePolls();
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
     EXPECT_EQ(timers.interval[1], kVisibilityIntervalMs);
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::AutoSnapPoll));
     const auto starts = timers.starts;
     behaviour.UpdatePolls();
     EXPECT_EQ(timers.starts, starts) << "an unchanged plan does not restart a running poll";
@@ -710,30 +711,30 @@ TEST_F(WindowBehaviourTest, PollsFollowTheSettingsWhenUpdated) {
     program.settings.hideOnMouseOver = false;
     program.settings.autoSnapMode = 0;
     behaviour.UpdatePolls();
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::AutoSnapPoll));
 
     // Without pushed keys the default key rules need the poll.
     desktop.source = KeySource::Polled;
     behaviour.UpdatePolls();
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
 }
 
 TEST_F(WindowBehaviourTest, ProgramEntryPointReachesTheBehaviour) {
     desktop.source = KeySource::Pushed;
     program.settings.autoSnapMode = 2;
     program.UpdatePolls();
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3));
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::AutoSnapPoll));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
     program.settings.autoSnapMode = 0;
     program.UpdatePolls();
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::AutoSnapPoll));
 }
 
 TEST_F(WindowBehaviourTest, PushedKeysRunTheKeyRulesOnTheEvent) {
     desktop.source = KeySource::Pushed;
     behaviour.UpdatePolls();
-    ASSERT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    ASSERT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
     // Ctrl+Shift hides the topmost window at once, no poll in between.
     desktop.keys = {true, true, false};
     behaviour.KeysChanged();
@@ -747,7 +748,7 @@ TEST_F(WindowBehaviourTest, PushedKeysRunTheKeyRulesOnTheEvent) {
     desktop.keys.pause = true;
     behaviour.KeysChanged();
     EXPECT_FALSE(program.settings.topmost);
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
     behaviour.KeysChanged();
     EXPECT_FALSE(program.settings.topmost) << "held, not pressed again";
     desktop.keys.pause = false;
@@ -755,7 +756,7 @@ TEST_F(WindowBehaviourTest, PushedKeysRunTheKeyRulesOnTheEvent) {
     desktop.keys.pause = true;
     behaviour.KeysChanged();
     EXPECT_TRUE(program.settings.topmost);
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
 }
 
 TEST_F(WindowBehaviourTest, KeyEventsWithoutKeyRulesDecideNothing) {
@@ -775,7 +776,7 @@ TEST_F(WindowBehaviourTest, AutoSnapPollStaysUntilTheWindowIsBack) {
     program.settings.autoSnapMode = 1;
     program.settings.hideWhenNotSnapped = true;
     behaviour.UpdatePolls();
-    ASSERT_TRUE(timers.IsEnabled(TimerId::Timer3));
+    ASSERT_TRUE(timers.IsEnabled(TimerId::AutoSnapPoll));
     // No foreground window to snap to: hidden at once, not at the next visibility poll.
     behaviour.AutoSnap();
     EXPECT_TRUE(behaviour.HiddenUnsnapped());
@@ -783,10 +784,10 @@ TEST_F(WindowBehaviourTest, AutoSnapPollStaysUntilTheWindowIsBack) {
 
     program.settings.autoSnapMode = 0;
     behaviour.UpdatePolls();
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer3)) << "still hidden by auto-snap";
+    EXPECT_TRUE(timers.IsEnabled(TimerId::AutoSnapPoll)) << "still hidden by auto-snap";
     behaviour.AutoSnapReturn();
     EXPECT_TRUE(surface.shown);
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer3));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::AutoSnapPoll));
 }
 
 TEST_F(WindowBehaviourTest, PointerIsAskedOnlyForAPointerRule) {
@@ -803,19 +804,19 @@ TEST_F(WindowBehaviourTest, HeldKeysArePolledUntilLetGo) {
     // event): the poll runs from the event that pressed it until a poll sees it up.
     desktop.source = KeySource::Pushed;
     behaviour.UpdatePolls();
-    ASSERT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    ASSERT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
     desktop.keys = {true, true, false};
     desktop.source = KeySource::Polled;
     behaviour.KeysChanged();
     EXPECT_FALSE(surface.shown);
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
     behaviour.VisibilityPoll(); // still held
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
     desktop.keys = {};
     desktop.source = KeySource::Pushed;
     behaviour.VisibilityPoll(); // the poll finds the release no event reported
     EXPECT_TRUE(surface.shown);
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
 }
 
 // With a desktop that watches for the pointer, the pointer rules poll only while the pointer is
@@ -878,7 +879,7 @@ TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
         switch (c.step) {
         case Step::UpdatePolls:
             behaviour.UpdatePolls();
-            if (timers.IsEnabled(TimerId::Timer2)) {
+            if (timers.IsEnabled(TimerId::VisibilityPoll)) {
                 behaviour.VisibilityPoll(); // the poll that finds nothing left to change
             }
             break;
@@ -899,7 +900,7 @@ TEST_F(WindowBehaviourTest, PointerRulesWaitForThePointerWhileItIsAway) {
         if (desktop.watched) {
             EXPECT_EQ(*desktop.watched, NearArea(surface.frame));
         }
-        EXPECT_EQ(timers.IsEnabled(TimerId::Timer2), c.poll);
+        EXPECT_EQ(timers.IsEnabled(TimerId::VisibilityPoll), c.poll);
     }
 }
 
@@ -918,18 +919,18 @@ TEST_F(WindowBehaviourTest, PointerWatchFollowsTheFrameAndTheZOrder) {
     behaviour.KeysChanged();
     EXPECT_FALSE(program.settings.topmost);
     EXPECT_FALSE(desktop.watched);
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
     desktop.keys.pause = false;
     behaviour.KeysChanged();
     behaviour.VisibilityPoll();
     EXPECT_TRUE(desktop.watched) << "show on mouse over found it away";
-    EXPECT_FALSE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_FALSE(timers.IsEnabled(TimerId::VisibilityPoll));
     // A report that was still on its way while the watch was asked for again: the pointer is
     // near now, so no watch may stay behind.
     desktop.cursor = {150, 110};
     behaviour.PointerEntered();
     EXPECT_FALSE(desktop.watched);
-    EXPECT_TRUE(timers.IsEnabled(TimerId::Timer2));
+    EXPECT_TRUE(timers.IsEnabled(TimerId::VisibilityPoll));
 }
 
 } // namespace

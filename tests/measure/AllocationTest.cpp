@@ -45,7 +45,7 @@ TEST(Allocation, NoHeapAllocationPerPassAfterTheFirst) {
 
 TEST(Allocation, NoHeapAllocationPerPassOnThisMachine) {
     Settings settings;
-    clsSystemInfo info(settings);
+    SystemInfo info(settings);
     info.RefreshParam(0);
     const long before = allocations.load();
     for (int i = 0; i < 5; ++i) {

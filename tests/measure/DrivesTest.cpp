@@ -67,8 +67,8 @@ TEST(Drives, TableListsRootFirstThenRealMountsOnceEach) {
         EXPECT_EQ(m.info->GetDiskType(r.id), r.type) << r.id;
     }
     EXPECT_EQ(m.info->GetDiskCount(), 7);
-    EXPECT_EQ(clsSystemInfo::DiskLetter(0), 'C');
-    EXPECT_EQ(clsSystemInfo::DiskLetter(23), 'Z');
+    EXPECT_EQ(SystemInfo::DiskLetter(0), 'C');
+    EXPECT_EQ(SystemInfo::DiskLetter(23), 'Z');
 }
 
 TEST(Drives, SpaceValuesUseAvailableForTheUserAndWholeFreeForTheVolume) {

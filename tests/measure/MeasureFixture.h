@@ -81,7 +81,7 @@ struct Measured {
         env.roots = tree.Roots();
         env.tickCount = [this] { return now; };
         env.statFs = statFs;
-        info = std::make_unique<clsSystemInfo>(settings, env);
+        info = std::make_unique<SystemInfo>(settings, env);
     }
 
     // One tick as the refresh loop runs it: pass, then the sample counter moves on.
@@ -99,7 +99,7 @@ struct Measured {
     Settings settings;
     std::int64_t now = 1000;
     int sampleCounter = 0;
-    std::unique_ptr<clsSystemInfo> info;
+    std::unique_ptr<SystemInfo> info;
 };
 
 } // namespace trumbel::test

@@ -144,7 +144,7 @@ TEST(LinkState, UnknownStateCountsAsUpOnlyWithCarrier) {
         Settings settings;
         SystemInfoEnvironment env;
         env.roots = tree.Roots();
-        clsSystemInfo info(settings, env);
+        SystemInfo info(settings, env);
         info.RefreshParam(0);
         EXPECT_EQ(info.GetNetWorkStatus(kLo), c.status);
         EXPECT_EQ(info.GetNetWorkStatus(kTun), c.status);
@@ -245,7 +245,7 @@ TEST(DefaultDevice, TheInterfaceOfTheDefaultRouteLoopbackOnlyWhenNothingElseIsUp
         Settings settings;
         SystemInfoEnvironment env;
         env.roots = tree.Roots();
-        clsSystemInfo info(settings, env);
+        SystemInfo info(settings, env);
         EXPECT_EQ(info.DefaultNetworkDevice(), c.device);
     }
 }
@@ -256,7 +256,7 @@ TEST(DefaultDevice, NoneWithoutInterfaces) {
     Settings settings;
     SystemInfoEnvironment env;
     env.roots = tree.Roots();
-    clsSystemInfo info(settings, env);
+    SystemInfo info(settings, env);
     EXPECT_EQ(info.DefaultNetworkDevice(), std::nullopt);
 }
 
@@ -405,7 +405,7 @@ bool Sh(const std::string& command) {
 
 // After a pass: "name:status" per slot, then the default device's name and the interface the
 // connection goes through ("-": offline).
-std::string Describe(clsSystemInfo& info) {
+std::string Describe(SystemInfo& info) {
     std::string out;
     for (int n = 0; n < info.GetNetWorkNum(); ++n) {
         out += info.GetNetWorkName(n) + ":" + std::to_string(info.GetNetWorkStatus(n)) + " ";
@@ -426,7 +426,7 @@ TEST(InterfacesComeAndGo, RealVethPairsInANetworkNamespace) {
             return std::string("setup failed: lo\n");
         }
         Settings settings;
-        clsSystemInfo info(settings);
+        SystemInfo info(settings);
         const auto pass = [&] {
             info.RefreshParam(0);
             return Describe(info);
@@ -492,7 +492,7 @@ TEST(InterfacesComeAndGo, LoopbackTrafficShowsAsItsRate) {
         SystemInfoEnvironment env;
         std::int64_t now = 0;
         env.tickCount = [&] { return now; };
-        clsSystemInfo info(settings, env);
+        SystemInfo info(settings, env);
         std::string out;
         // A listener, so that no "port unreachable" comes back over loopback as well.
         const int udp = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);

@@ -281,7 +281,7 @@ TEST(Network, DeviceLimitsSizedToTheInterfacesAndLongerListsKept) {
     settings.deviceLimits[7].receive.pastMax = 123.0f;
     SystemInfoEnvironment env;
     env.roots = m.tree.Roots();
-    clsSystemInfo info(settings, env);
+    SystemInfo info(settings, env);
     EXPECT_EQ(settings.deviceLimits.size(), 8u);
     EXPECT_EQ(settings.deviceLimits[7].receive.pastMax, 123.0f);
 }

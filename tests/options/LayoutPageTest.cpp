@@ -1,8 +1,8 @@
 #include "options/qt/LayoutPage.h"
 
 #include "core/qt/LiveProgram.h"
-#include "options/qt/Form2.h"
 #include "options/qt/OldLayoutPage.h"
+#include "options/qt/OptionsDialog.h"
 #include "platform/AppFolder.h"
 #include "tests/options/RecordingOptionsHost.h"
 #include "tests/support/TestFolder.h"
@@ -35,7 +35,7 @@ struct Rig {
     fs::path folder = test::FreshTestFolder("layout-page");
     RecordingUi ui;
     std::unique_ptr<LiveProgram> live;
-    Form2* dialog = nullptr;
+    OptionsDialog* dialog = nullptr;
 
     Rig() {
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
@@ -403,7 +403,7 @@ TEST(LayoutPage, FixedSkinDisablesTheOlderEditor) {
     for (const auto& [type, fixed] : std::vector<std::pair<int, bool>>{{1, false}, {-1, true}}) {
         test::RecordingOptionsHost host;
         host.skinType = type;
-        Form2 dialog(host);
+        OptionsDialog dialog(host);
         dialog.Open(OptionsPageId::OldLayout);
         auto& page = *static_cast<OldLayoutPage*>(dialog.Page(OptionsPageId::OldLayout));
         EXPECT_EQ(page.fixedSkinNote()->isVisibleTo(&page), fixed) << type;
@@ -419,7 +419,7 @@ TEST(LayoutPage, UpdateDropsLinesTheLayoutNoLongerHas) {
     host.record.containerCount = 6;
     host.record.historyContainer.fill(0);
     host.record.clockContainer.fill(0);
-    Form2 dialog(host);
+    OptionsDialog dialog(host);
     dialog.Open(OptionsPageId::Layout);
     auto& page = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
     ASSERT_NE(page.Item("slot64"), nullptr);
@@ -442,7 +442,7 @@ TEST(LayoutPage, RebuildKeepsTheFirstVisibleLine) {
     host.record.containerCount = 10;
     host.record.historyContainer.fill(0);
     host.record.clockContainer.fill(0);
-    Form2 dialog(host);
+    OptionsDialog dialog(host);
     dialog.Open(OptionsPageId::Layout);
     dialog.resize(500, 400);
     QApplication::processEvents();
@@ -473,7 +473,7 @@ TEST(LayoutPage, TickRenamesAdaptersAndKeepsTheSelection) {
     host.record.clockContainer[0] = 0;
     host.record.kind[0][1] = 5;
     host.record.device[0][1] = 0;
-    Form2 dialog(host);
+    OptionsDialog dialog(host);
     dialog.Open(OptionsPageId::Layout);
     auto& tree = *static_cast<LayoutPage*>(dialog.Page(OptionsPageId::Layout));
     auto& old = *static_cast<OldLayoutPage*>(dialog.Page(OptionsPageId::OldLayout));

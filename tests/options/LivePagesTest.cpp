@@ -1,13 +1,13 @@
-#include "clock/qt/FormTimeInfo.h"
+#include "clock/qt/ClockAdjustWindow.h"
 #include "core/qt/LiveProgram.h"
 #include "measure/SystemInfo.h"
 #include "options/NetworkLimits.h"
 #include "options/OptionsLists.h"
 #include "options/SnapTitles.h"
 #include "options/qt/ClockPage.h"
-#include "options/qt/Form2.h"
 #include "options/qt/FunctionPage.h"
 #include "options/qt/NetworkPage.h"
+#include "options/qt/OptionsDialog.h"
 #include "options/qt/PositionPage.h"
 #include "options/qt/WindowPage.h"
 #include "tests/support/TestFolder.h"
@@ -49,7 +49,7 @@ struct LiveRig {
     std::filesystem::path folder = test::FreshTestFolder();
     RecordingUi ui;
     LiveProgram live{ui, folder.string() + "/", LiveRole::Window};
-    Form2* dialog = nullptr;
+    OptionsDialog* dialog = nullptr;
 
     LiveRig() {
         // No adjustment at start: a test asks no time server.
@@ -123,8 +123,8 @@ TEST(LivePages, WindowRulesAndAutoSnapReachTheStrip) {
         EXPECT_EQ(rig.settings().topmost, s.topmost);
         EXPECT_TRUE(window.displayButton(s.topmost)->isChecked());
         EXPECT_EQ(rig.live.behaviour.TopMostApplied(), s.topmost);
-        EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer2), s.visibilityPoll);
-        EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer3), s.autoSnapPoll);
+        EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::VisibilityPoll), s.visibilityPoll);
+        EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::AutoSnapPoll), s.autoSnapPoll);
     }
 }
 
@@ -132,7 +132,7 @@ TEST(LivePages, WindowRulesAndAutoSnapReachTheStrip) {
 // at once; the page shows that peak.
 TEST(LivePages, PeakModeWritesTheScaleAtOnce) {
     LiveRig rig;
-    clsSystemInfo* info = rig.live.measure.Info();
+    SystemInfo* info = rig.live.measure.Info();
     ASSERT_NE(info, nullptr);
     ASSERT_GE(info->GetNetWorkNum(), 1);
     ASSERT_GE(rig.settings().deviceLimits.size(), 1u);
@@ -198,7 +198,7 @@ TEST(LivePages, AdjustNowReplacesAnOpenClockWindow) {
     rig.settings().timeServer.clear(); // the outcome is at hand at once, nothing is sent
     auto& page = rig.Open<ClockPage>(OptionsPageId::Clock);
     rig.live.clock.LoadAdjustWindow();
-    QPointer<FormTimeInfo> first = rig.live.clock.Window();
+    QPointer<ClockAdjustWindow> first = rig.live.clock.Window();
     ASSERT_FALSE(first.isNull());
     page.adjustButton()->click();
     EXPECT_TRUE(first.isNull());
@@ -400,20 +400,20 @@ TEST(LivePages, CancelAndResetBringTheStripAndTheControlsBack) {
     auto& window = rig.Open<WindowPage>(OptionsPageId::Window);
     auto& position = rig.Open<PositionPage>(OptionsPageId::Position);
     const Settings before = rig.settings();
-    const bool visibilityPoll = rig.live.timers.IsEnabled(TimerId::Timer2);
+    const bool visibilityPoll = rig.live.timers.IsEnabled(TimerId::VisibilityPoll);
     ASSERT_TRUE(rig.live.behaviour.TopMostApplied());
     window.displayButton(false)->click();
     position.autoSnapList()->setCurrentIndex(2);
     ASSERT_FALSE(rig.live.behaviour.TopMostApplied());
-    ASSERT_TRUE(rig.live.timers.IsEnabled(TimerId::Timer3));
+    ASSERT_TRUE(rig.live.timers.IsEnabled(TimerId::AutoSnapPoll));
     rig.dialog->Cancel();
     // The page last shown is part of the record the dialog restores.
     Settings restored = rig.settings();
     restored.lastOptionsPage = before.lastOptionsPage;
     EXPECT_EQ(restored, before);
     EXPECT_TRUE(rig.live.behaviour.TopMostApplied());
-    EXPECT_FALSE(rig.live.timers.IsEnabled(TimerId::Timer3));
-    EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::Timer2), visibilityPoll);
+    EXPECT_FALSE(rig.live.timers.IsEnabled(TimerId::AutoSnapPoll));
+    EXPECT_EQ(rig.live.timers.IsEnabled(TimerId::VisibilityPoll), visibilityPoll);
 
     auto& clock = rig.Open<ClockPage>(OptionsPageId::Clock);
     clock.portField()->setText(QStringLiteral("8123"));

@@ -1,7 +1,8 @@
+#include "options/qt/OptionsDialog.h"
+
 #include "core/qt/LiveProgram.h"
 #include "options/qt/BasicPage.h"
 #include "options/qt/DigitField.h"
-#include "options/qt/Form2.h"
 #include "options/qt/FunctionPage.h"
 #include "options/qt/PopupHelp.h"
 #include "options/qt/SkinPage.h"
@@ -36,7 +37,7 @@ struct Rig {
     fs::path folder = test::FreshTestFolder("dialog");
     RecordingUi ui;
     std::unique_ptr<LiveProgram> live;
-    Form2* dialog = nullptr;
+    OptionsDialog* dialog = nullptr;
 
     explicit Rig(std::int16_t lastPage = 0, bool openLast = false) {
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);

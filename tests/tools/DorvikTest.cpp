@@ -45,7 +45,7 @@ TEST(DorvikUrls, EveryTargetWithAndWithoutFullText) {
     for (const Case& c : cases) {
         EXPECT_EQ(BuildUrl(c.target, "word", FullText::Off, kHosts), c.headword);
         EXPECT_EQ(BuildUrl(c.target, "word", FullText::On, kHosts), c.fullText);
-        // Check1 is offered exactly where the URL depends on it.
+        // The full-text box is offered exactly where the URL depends on it.
         EXPECT_EQ(Info(c.target).fullTextUsed, c.headword != c.fullText)
             << static_cast<int>(c.target);
     }

@@ -163,7 +163,7 @@ TEST(PelminWindowFetch, HugeReplyIsCutAndTheWindowKeepsResponding) {
     ASSERT_EQ(warnings.size(), 1U);
     EXPECT_EQ(warnings[0], FetchErrorText(FetchStage::LoadUrl, 299,
                                           "応答が 1 MiB を超えたので読み込みを止めました"));
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("AddressList"));
     std::vector<std::string> lines;
     for (int i = 0; i < list->count(); ++i)
         lines.push_back(list->item(i)->text().toStdString());

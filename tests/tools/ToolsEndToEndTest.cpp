@@ -177,7 +177,7 @@ TEST_F(ToolsEndToEnd, PelminListsAddressesFromTheEchoPageAndCopiesAForm) {
     window.Refetch();
     ASSERT_TRUE(Wait([&] { return !window.Busy(); }));
 
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("AddressList"));
     ASSERT_NE(list, nullptr);
     std::vector<std::string> lines;
     for (int i = 0; i < list->count(); ++i)
@@ -193,7 +193,7 @@ TEST_F(ToolsEndToEnd, PelminListsAddressesFromTheEchoPageAndCopiesAForm) {
     for (int i = 0; i < 4; ++i)
         buttons[i] = window.findChild<QPushButton*>(QStringLiteral("CmdAddress%1").arg(i));
     QWidget* panel = buttons[0]->parentWidget();
-    auto* notAddress = window.findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* notAddress = window.findChild<QLabel*>(QStringLiteral("NotAddressLabel"));
     ASSERT_NE(notAddress, nullptr);
 
     click(3); // "グローバルＩＰ？"
@@ -204,11 +204,12 @@ TEST_F(ToolsEndToEnd, PelminListsAddressesFromTheEchoPageAndCopiesAForm) {
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(notAddress->isVisible());
     EXPECT_EQ(buttons[3]->text(), QStringLiteral("ftp://user@198.51.100.4/"));
-    auto* user = window.findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* user = window.findChild<QLineEdit*>(QStringLiteral("UserName"));
     user->setText(QStringLiteral("anon"));
     EXPECT_EQ(buttons[3]->text(), QStringLiteral("ftp://anon@198.51.100.4/"));
 
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CmdEchoPage")),
+                      Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<std::string>{options.echoUrl});
 
     QTest::mouseClick(buttons[1], Qt::LeftButton);

@@ -30,7 +30,7 @@ struct TargetInfo {
     Target target;
     const char* caption;
     const char* switchWord;
-    bool fullTextUsed; // whether Check1 is enabled for it
+    bool fullTextUsed; // whether the full-text box is enabled for it
 };
 
 const std::array<TargetInfo, 9>& Targets();

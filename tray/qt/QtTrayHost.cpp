@@ -1,7 +1,7 @@
 #include "tray/qt/QtTrayHost.h"
 
 #include "resources/qt/ProgramIcons.h"
-#include "tray/qt/ClsTaskIcon.h"
+#include "tray/qt/QtTaskIcon.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,8 +34,8 @@ std::unique_ptr<TaskIcon> QtTrayHost::MakeIcon() {
     if (*balloonRoute_ == BalloonRoute::DesktopNotification) {
         notifications = std::make_unique<DesktopNotifications>(QDBusConnection::sessionBus());
     }
-    return std::make_unique<ClsTaskIcon>([this](TrayClick c) { onClick_(c); }, interval,
-                                         std::move(notifications));
+    return std::make_unique<QtTaskIcon>([this](TrayClick c) { onClick_(c); }, interval,
+                                        std::move(notifications));
 }
 
 TrayIconHandle QtTrayHost::Symbol() {

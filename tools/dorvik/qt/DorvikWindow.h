@@ -26,9 +26,9 @@ private:
     void Search();
 
     UrlOpener opener_;
-    QLineEdit* text1_;
-    QButtonGroup* option1_;
-    QCheckBox* check1_;
+    QLineEdit* keyword_;        // Text1
+    QButtonGroup* targetGroup_; // Option1
+    QCheckBox* fullText_;       // Check1
 };
 
 } // namespace dorvik

@@ -39,19 +39,19 @@ PelminOptions DefaultOptions() {
 }
 
 PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
-    : QWidget(parent), options_(std::move(options)), list1_(new QListWidget(this)),
-      text2_(new QLineEdit(QStringLiteral("user"), this)), picture2_(new QWidget(this)),
-      label3_(new QLabel(QStringLiteral("それ･･････ＩＰアドレスじゃないし･･････"), this)),
+    : QWidget(parent), options_(std::move(options)), addressList_(new QListWidget(this)),
+      userName_(new QLineEdit(QStringLiteral("user"), this)), copyPanel_(new QWidget(this)),
+      notAddressLabel_(new QLabel(QStringLiteral("それ･･････ＩＰアドレスじゃないし･･････"), this)),
       fetch_(new EchoFetch(this)) {
     setWindowTitle(QString::fromUtf8(kTitle));
 
     static constexpr std::array<const char*, 4> kCaptions = {"(&1) すっぴんアドレス",
                                                              "(&2) ＨＴＴＰ用", "(&3) ＦＴＰ用",
                                                              "(&4) ＦＴＰ用（ユーザー名付き）"};
-    auto* panel = new QVBoxLayout(picture2_);
+    auto* panel = new QVBoxLayout(copyPanel_);
     panel->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 4; ++i) {
-        cmdAddress_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), picture2_);
+        cmdAddress_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), copyPanel_);
         cmdAddress_[i]->setObjectName(QStringLiteral("CmdAddress%1").arg(i));
         panel->addWidget(cmdAddress_[i]);
         connect(cmdAddress_[i], &QPushButton::clicked, this, [this, i] { Copy(i); });
@@ -59,60 +59,60 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     // The panel and the "no address" label share one place, so the window never jumps.
     place_ = new QStackedWidget(this);
     place_->addWidget(new QWidget(place_));
-    place_->addWidget(picture2_);
-    place_->addWidget(label3_);
-    label3_->setWordWrap(true);
-    label3_->setAlignment(Qt::AlignCenter);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    picture2_->setObjectName(QStringLiteral("Picture2"));
-    list1_->setObjectName(QStringLiteral("List1"));
-    text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->installEventFilter(this);
+    place_->addWidget(copyPanel_);
+    place_->addWidget(notAddressLabel_);
+    notAddressLabel_->setWordWrap(true);
+    notAddressLabel_->setAlignment(Qt::AlignCenter);
+    notAddressLabel_->setObjectName(QStringLiteral("NotAddressLabel"));
+    copyPanel_->setObjectName(QStringLiteral("CopyPanel"));
+    addressList_->setObjectName(QStringLiteral("AddressList"));
+    userName_->setObjectName(QStringLiteral("UserName"));
+    userName_->installEventFilter(this);
 
-    auto* command4 = new QPushButton(QStringLiteral("再取得 (&R)"), this);
-    auto* command2 = new QPushButton(QStringLiteral("IP取得元ページ"), this);
-    auto* command3 = new QPushButton(QStringLiteral("(&Q) 何もせず終了する"), this);
-    command4->setObjectName(QStringLiteral("Command4"));
-    command2->setObjectName(QStringLiteral("Command2"));
-    command3->setObjectName(QStringLiteral("Command3"));
+    auto* cmdRefetch = new QPushButton(QStringLiteral("再取得 (&R)"), this);        // Command4
+    auto* cmdEchoPage = new QPushButton(QStringLiteral("IP取得元ページ"), this);    // Command2
+    auto* cmdQuit = new QPushButton(QStringLiteral("(&Q) 何もせず終了する"), this); // Command3
+    cmdRefetch->setObjectName(QStringLiteral("CmdRefetch"));
+    cmdEchoPage->setObjectName(QStringLiteral("CmdEchoPage"));
+    cmdQuit->setObjectName(QStringLiteral("CmdQuit"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(
         new QLabel(QStringLiteral("選択したアドレスをクリップボードにコピーします"), this));
     right->addWidget(place_);
     right->addWidget(new QLabel(QStringLiteral("ユーザー名(FTP用)"), this));
-    right->addWidget(text2_);
+    right->addWidget(userName_);
     right->addStretch();
-    right->addWidget(command4);
-    right->addWidget(command2);
-    right->addWidget(command3);
+    right->addWidget(cmdRefetch);
+    right->addWidget(cmdEchoPage);
+    right->addWidget(cmdQuit);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list1_, 1);
+    layout->addWidget(addressList_, 1);
     layout->addLayout(right);
     resize(480, 320);
 
-    connect(list1_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
-    connect(text2_, &QLineEdit::textChanged, this, [this] {
+    connect(addressList_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
+    connect(userName_, &QLineEdit::textChanged, this, [this] {
         if (addressSelected_)
             cmdAddress_[3]->setText(QString::fromStdString(
-                UserForm(cmdAddress_[0]->text().toStdString(), text2_->text().toStdString())));
+                UserForm(cmdAddress_[0]->text().toStdString(), userName_->text().toStdString())));
     });
-    connect(command4, &QPushButton::clicked, this, &PelminWindow::Refetch);
-    connect(command2, &QPushButton::clicked, this, [this] {
+    connect(cmdRefetch, &QPushButton::clicked, this, &PelminWindow::Refetch);
+    connect(cmdEchoPage, &QPushButton::clicked, this, [this] {
         options_.openUrl(options_.echoUrl);
-        list1_->setFocus();
+        addressList_->setFocus();
     });
-    connect(command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdQuit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 PelminWindow::~PelminWindow() = default;
 
 void PelminWindow::Refetch() {
     const int generation = ++generation_;
-    list1_->clear();
+    addressList_->clear();
     for (const std::string& line : HeaderLines())
-        list1_->addItem(QString::fromStdString(line));
+        addressList_->addItem(QString::fromStdString(line));
     pendingParts_ = 2;
     global_ = {};
     local_.clear();
@@ -138,7 +138,7 @@ void PelminWindow::Refetch() {
             LocalDone(watcher->result());
     });
     watcher->setFuture(QtConcurrent::run(options_.localAddresses));
-    list1_->setFocus();
+    addressList_->setFocus();
 }
 
 void PelminWindow::GlobalDone(const GlobalResult& global) {
@@ -154,25 +154,26 @@ void PelminWindow::LocalDone(std::vector<std::string> local) {
 void PelminWindow::PartDone() {
     if (--pendingParts_ > 0)
         return;
-    list1_->clear();
+    addressList_->clear();
     for (const std::string& line : ListLines(global_, local_))
-        list1_->addItem(QString::fromStdString(line));
-    list1_->setFocus();
+        addressList_->addItem(QString::fromStdString(line));
+    addressList_->setFocus();
 }
 
 void PelminWindow::SelectionChanged() {
-    const QListWidgetItem* item = list1_->currentItem();
+    const QListWidgetItem* item = addressList_->currentItem();
     if (item == nullptr) {
         addressSelected_ = false;
         place_->setCurrentIndex(0);
         return;
     }
     const std::string line = item->text().toStdString();
-    const auto forms = CopyForms(line, text2_->text().toStdString());
+    const auto forms = CopyForms(line, userName_->text().toStdString());
     for (int i = 0; i < 4; ++i)
         cmdAddress_[i]->setText(QString::fromStdString(forms[i]));
     addressSelected_ = AddressSelected(line);
-    place_->setCurrentWidget(addressSelected_ ? picture2_ : static_cast<QWidget*>(label3_));
+    place_->setCurrentWidget(addressSelected_ ? copyPanel_
+                                              : static_cast<QWidget*>(notAddressLabel_));
 }
 
 void PelminWindow::Copy(int index) {
@@ -185,10 +186,10 @@ void PelminWindow::Copy(int index) {
 }
 
 bool PelminWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text2_ &&
+    if (watched == userName_ &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonDblClick)) {
         // After the click has placed the cursor, so the selection stays.
-        QTimer::singleShot(0, text2_, [this] { text2_->selectAll(); });
+        QTimer::singleShot(0, userName_, [this] { userName_->selectAll(); });
         if (event->type() == QEvent::MouseButtonDblClick)
             return true;
     }

@@ -36,7 +36,7 @@ public:
     explicit PelminWindow(PelminOptions options, QWidget* parent = nullptr);
     ~PelminWindow() override;
 
-    // Clears the list and fetches both parts again (Command4).
+    // Clears the list and fetches both parts again (the refetch button).
     void Refetch();
     // What was copied, once a copy button closed the window.
     const std::optional<std::string>& Copied() const { return copied_; }
@@ -53,11 +53,11 @@ private:
     void Copy(int index);
 
     PelminOptions options_;
-    QListWidget* list1_;
+    QListWidget* addressList_; // List1
     std::array<QPushButton*, 4> cmdAddress_{};
-    QLineEdit* text2_;
-    QWidget* picture2_;
-    QLabel* label3_;
+    QLineEdit* userName_;     // Text2
+    QWidget* copyPanel_;      // Picture2
+    QLabel* notAddressLabel_; // Label3
     QStackedWidget* place_ = nullptr;
     EchoFetch* fetch_;
     bool addressSelected_ = false;

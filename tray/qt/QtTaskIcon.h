@@ -16,15 +16,15 @@ namespace trumbel {
 // One icon in the desktop's notification area (a StatusNotifier item or an XEmbed icon, as
 // the desktop offers). Without any tray the icon is kept and appears when a tray shows up.
 // Its balloons go to `notifications` when given (a StatusNotifier icon), else Qt shows them.
-class ClsTaskIcon final : public TaskIcon {
+class QtTaskIcon final : public TaskIcon { // ClsTaskIcon
 public:
     using ClickHandler = std::function<void(TrayClick)>;
 
-    ClsTaskIcon(ClickHandler onClick, int doubleClickMs,
-                std::unique_ptr<DesktopNotifications> notifications = nullptr);
-    ~ClsTaskIcon() override;
-    ClsTaskIcon(const ClsTaskIcon&) = delete;
-    ClsTaskIcon& operator=(const ClsTaskIcon&) = delete;
+    QtTaskIcon(ClickHandler onClick, int doubleClickMs,
+               std::unique_ptr<DesktopNotifications> notifications = nullptr);
+    ~QtTaskIcon() override;
+    QtTaskIcon(const QtTaskIcon&) = delete;
+    QtTaskIcon& operator=(const QtTaskIcon&) = delete;
 
     bool CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
                         const std::string& tipText) override;

@@ -30,10 +30,10 @@ struct OptionFileDialogs {
 // The options dialog: the page list, the ten pages and the six buttons. Modeless; the program
 // keeps one and shows it again. Closing it any way but "決定" puts the record back as it was
 // when the dialog opened or was last applied.
-class Form2 final : public QDialog {
+class OptionsDialog final : public QDialog { // Form2
 public:
-    explicit Form2(OptionsHost& host, QWidget* parent = nullptr);
-    ~Form2() override;
+    explicit OptionsDialog(OptionsHost& host, QWidget* parent = nullptr);
+    ~OptionsDialog() override;
 
     // Loads (when not loaded) and shows the dialog; a page that names one is shown, else the
     // page of the load stays.

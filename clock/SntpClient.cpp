@@ -1,4 +1,4 @@
-#include "clock/ClsTime.h"
+#include "clock/SntpClient.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -188,13 +188,14 @@ std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeout
     return lookup->address;
 }
 
-DateValue ClsTime::GetDate(const std::string& server, std::string& state, int port, int localPort) {
+DateValue SntpClient::GetDate(const std::string& server, std::string& state, int port,
+                              int localPort) {
     const SntpReply reply = Query(server, port, localPort);
     state = reply.state;
     return reply.ok ? DateFromUtc(reply.serverTime) : 0.0;
 }
 
-SntpReply ClsTime::Query(const std::string& server, int port, int localPort) {
+SntpReply SntpClient::Query(const std::string& server, int port, int localPort) {
     const auto clock = now ? now : std::function<UtcTime()>(SystemUtcNow);
     SntpReply reply;
     Socket socket;

@@ -1,4 +1,4 @@
-#include "skin/qt/FormSearchDir.h"
+#include "skin/qt/SearchProgressWindow.h"
 
 #include "base/AppInfo.h"
 #include "resources/qt/ProgramLook.h"
@@ -8,31 +8,32 @@
 
 namespace trumbel {
 
-FormSearchDir::FormSearchDir() : Label1(new QLabel(this)), LabelCurrentDir(new QLabel(this)) {
+SearchProgressWindow::SearchProgressWindow()
+    : LabelTitle(new QLabel(this)), LabelCurrentDir(new QLabel(this)) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
     const QString title =
         QStringLiteral("只今検索中 - ") +
         QString::fromUtf8(kProductName.data(), static_cast<int>(kProductName.size()));
     setWindowTitle(title);
-    Label1->setText(title);
+    LabelTitle->setText(title);
     LabelCurrentDir->setMinimumWidth(360);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(LabelTitle);
     layout->addWidget(LabelCurrentDir);
     show();
     raise();
     QApplication::processEvents();
 }
 
-void FormSearchDir::SetCurrentDir(const std::string& firstCharacters) {
+void SearchProgressWindow::SetCurrentDir(const std::string& firstCharacters) {
     LabelCurrentDir->setText(QString::fromStdString(firstCharacters));
     // The search runs on the interface thread: let the window paint its new text.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 std::unique_ptr<SearchProgressView> OpenSearchWindow() {
-    return std::make_unique<FormSearchDir>();
+    return std::make_unique<SearchProgressWindow>();
 }
 
 } // namespace trumbel

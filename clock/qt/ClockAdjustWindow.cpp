@@ -1,4 +1,4 @@
-#include "clock/qt/FormTimeInfo.h"
+#include "clock/qt/ClockAdjustWindow.h"
 
 #include "resources/qt/ProgramIcons.h"
 #include "resources/qt/ProgramLook.h"
@@ -42,38 +42,39 @@ QIcon StatusIconPicture(StatusIcon icon) {
     return {};
 }
 
-FormTimeInfo::FormTimeInfo(AdjustContext context, ClockNotices& notices,
-                           std::unique_ptr<ClockSetter> setter,
-                           std::function<void(const std::string&)> log,
-                           std::function<void()> closed)
+ClockAdjustWindow::ClockAdjustWindow(AdjustContext context, ClockNotices& notices,
+                                     std::unique_ptr<ClockSetter> setter,
+                                     std::function<void(const std::string&)> log,
+                                     std::function<void()> closed)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      Picture1(new QFrame(this)), Image1(new QLabel(Picture1)), Label1(new QLabel(Picture1)),
-      notices_(notices), closed_(std::move(closed)), setter_(std::move(setter)),
+      statusPanel_(new QFrame(this)), statusImage_(new QLabel(statusPanel_)),
+      statusText_(new QLabel(statusPanel_)), notices_(notices), closed_(std::move(closed)),
+      setter_(std::move(setter)),
       // The reply comes back as an event of this window; it is dropped with the window.
       worker_([this](std::function<void()> deliver) {
           QMetaObject::invokeMethod(this, std::move(deliver), Qt::QueuedConnection);
       }),
       adjustment_(context, *this, notices, worker_, *setter_, std::move(log)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    Picture1->setFrameShape(QFrame::StyledPanel);
-    Image1->setFixedSize(kIconSize, kIconSize);
-    Image1->setAccessibleName(QStringLiteral("Image1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    auto* row = new QHBoxLayout(Picture1);
-    row->addWidget(Image1, 0, Qt::AlignTop);
-    row->addWidget(Label1, 1);
+    statusPanel_->setFrameShape(QFrame::StyledPanel);
+    statusImage_->setFixedSize(kIconSize, kIconSize);
+    statusImage_->setAccessibleName(QStringLiteral("status icon"));
+    statusText_->setWordWrap(true);
+    statusText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* row = new QHBoxLayout(statusPanel_);
+    row->addWidget(statusImage_, 0, Qt::AlignTop);
+    row->addWidget(statusText_, 1);
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
-    outer->addWidget(Picture1);
-    Timer1.setSingleShot(false);
-    QObject::connect(&Timer1, &QTimer::timeout, this, [this] { OnCloseTimer(); });
+    outer->addWidget(statusPanel_);
+    closeTimer_.setSingleShot(false);
+    QObject::connect(&closeTimer_, &QTimer::timeout, this, [this] { OnCloseTimer(); });
 }
 
-FormTimeInfo::~FormTimeInfo() = default;
+ClockAdjustWindow::~ClockAdjustWindow() = default;
 
-void FormTimeInfo::Load() {
+void ClockAdjustWindow::Load() {
     setFont(DialogFont());
     setFixedSize(kWindowSize);
     PlaceAtWorkAreaCorner();
@@ -86,7 +87,7 @@ void FormTimeInfo::Load() {
     adjustment_.Start();
 }
 
-bool FormTimeInfo::PlaceAtWorkAreaCorner() {
+bool ClockAdjustWindow::PlaceAtWorkAreaCorner() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
         return false;
@@ -98,13 +99,13 @@ bool FormTimeInfo::PlaceAtWorkAreaCorner() {
     return isVisible() && outer != size();
 }
 
-void FormTimeInfo::FollowFrame() {
+void ClockAdjustWindow::FollowFrame() {
     if (!placedWithFrame_ && isVisible()) {
         placedWithFrame_ = PlaceAtWorkAreaCorner();
     }
 }
 
-bool FormTimeInfo::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+bool ClockAdjustWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     // The window manager frames the window after it is shown, and Qt learns the frame from
     // _NET_FRAME_EXTENTS or the reparenting without telling the widget. Until the window sits
     // in the corner with its frame, each such event places it again, once Qt has taken the
@@ -121,33 +122,33 @@ bool FormTimeInfo::nativeEvent(const QByteArray& eventType, void* message, qintp
     return QWidget::nativeEvent(eventType, message, result);
 }
 
-void FormTimeInfo::ShowStatus(StatusIcon icon, const std::string& text) {
+void ClockAdjustWindow::ShowStatus(StatusIcon icon, const std::string& text) {
     icon_ = icon;
-    Image1->setPixmap(StatusIconPicture(icon).pixmap(kIconSize, kIconSize));
-    Label1->setText(ToQt(text));
-    Label1->setAccessibleName(Label1->text());
+    statusImage_->setPixmap(StatusIconPicture(icon).pixmap(kIconSize, kIconSize));
+    statusText_->setText(ToQt(text));
+    statusText_->setAccessibleName(statusText_->text());
 }
 
-void FormTimeInfo::CloseAfter(int ms) {
+void ClockAdjustWindow::CloseAfter(int ms) {
     EnableCloseCommand(true);
-    Timer1.start(ms);
+    closeTimer_.start(ms);
 }
 
-void FormTimeInfo::CloseSoon() {
-    if (Timer1.isActive()) {
-        Timer1.start(kCloseSoonMs);
+void ClockAdjustWindow::CloseSoon() {
+    if (closeTimer_.isActive()) {
+        closeTimer_.start(kCloseSoonMs);
     }
 }
 
-void FormTimeInfo::OnCloseTimer() {
+void ClockAdjustWindow::OnCloseTimer() {
     // Takes down a notification icon added for the occasion.
     notices_.HideBalloon(ReleaseNotice::Yes);
-    Timer1.stop();
+    closeTimer_.stop();
     closing_ = true;
     close();
 }
 
-void FormTimeInfo::EnableCloseCommand(bool enable) {
+void ClockAdjustWindow::EnableCloseCommand(bool enable) {
     if (enable == closeEnabled_) {
         return;
     }
@@ -166,7 +167,7 @@ void FormTimeInfo::EnableCloseCommand(bool enable) {
     }
 }
 
-void FormTimeInfo::closeEvent(QCloseEvent* event) {
+void ClockAdjustWindow::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();
         if (closed_) {
@@ -178,7 +179,7 @@ void FormTimeInfo::closeEvent(QCloseEvent* event) {
     CloseSoon();
 }
 
-void FormTimeInfo::mousePressEvent(QMouseEvent* event) {
+void ClockAdjustWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     CloseSoon();
 }

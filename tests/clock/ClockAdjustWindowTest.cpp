@@ -1,4 +1,4 @@
-#include "clock/qt/FormTimeInfo.h"
+#include "clock/qt/ClockAdjustWindow.h"
 
 #include "clock/qt/LiveClockSetter.h"
 #include "clock/qt/TimeInfoWindows.h"
@@ -49,8 +49,8 @@ struct Rig {
     std::vector<std::string> log;
     bool closed = false;
 
-    std::unique_ptr<FormTimeInfo> Make(bool accept) {
-        return std::make_unique<FormTimeInfo>(
+    std::unique_ptr<ClockAdjustWindow> Make(bool accept) {
+        return std::make_unique<ClockAdjustWindow>(
             AdjustContext{settings, [this] { return connected; }, noBalloon}, notices,
             std::make_unique<RecordingSetter>(steps, accept),
             [this](const std::string& line) { log.push_back(line); }, [this] { closed = true; });
@@ -59,7 +59,7 @@ struct Rig {
 
 // The window while the server is slow: up at once, showing "working", not closable; then
 // the result, closable, gone after a click.
-TEST(FormTimeInfo, WorksWithoutHoldingTheWindowAndClosesWhenDone) {
+TEST(ClockAdjustWindow, WorksWithoutHoldingTheWindowAndClosesWhenDone) {
     Rig rig;
     // The server answers after 700 ms, well in time.
     test::FakeNtpServer server([](const NtpPacket& r) {
@@ -104,7 +104,7 @@ TEST(FormTimeInfo, WorksWithoutHoldingTheWindowAndClosesWhenDone) {
     EXPECT_EQ(rig.notices.shown, 0);
 }
 
-TEST(FormTimeInfo, StatusIconsAreDistinctPictures) {
+TEST(ClockAdjustWindow, StatusIconsAreDistinctPictures) {
     const StatusIcon icons[] = {StatusIcon::Working, StatusIcon::Adjusted, StatusIcon::Failed,
                                 StatusIcon::NotPossible};
     for (std::size_t i = 0; i < std::size(icons); ++i) {
@@ -117,7 +117,7 @@ TEST(FormTimeInfo, StatusIconsAreDistinctPictures) {
 }
 
 // The window shows the program's own status pictures, at the size it shows them.
-TEST(FormTimeInfo, StatusIconsAreTheProgramsOwn) {
+TEST(ClockAdjustWindow, StatusIconsAreTheProgramsOwn) {
     const std::pair<StatusIcon, const char*> cases[] = {{StatusIcon::Working, "clock_10"},
                                                         {StatusIcon::Adjusted, "clock_11"},
                                                         {StatusIcon::Failed, "clock_12"},
@@ -146,7 +146,7 @@ TEST(TimeInfoWindows, OneWindowAtATime) {
     };
     windows.LoadAdjustWindow();
     ASSERT_TRUE(windows.IsOpen());
-    FormTimeInfo* first = windows.Window();
+    ClockAdjustWindow* first = windows.Window();
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(first->Icon(), StatusIcon::NotPossible);
     EXPECT_EQ(first->CloseTimerInterval(), 10000);

@@ -1,6 +1,6 @@
 // The tray icon on a real X server: a refresh that changes nothing asks the server nothing.
 #include "tests/tools/support/Desktop.h"
-#include "tray/qt/ClsTaskIcon.h"
+#include "tray/qt/QtTaskIcon.h"
 
 #include <QApplication>
 #include <QtGui/qguiapplication_platform.h>
@@ -28,7 +28,7 @@ private:
     unsigned start_;
 };
 
-TEST(ClsTaskIconX11, AnUnchangedRefreshSendsNothing) {
+TEST(QtTaskIconX11, AnUnchangedRefreshSendsNothing) {
     tooltest::XvfbDisplay x;
     if (!x.Ok()) {
         GTEST_SKIP() << x.whyNot;
@@ -41,7 +41,7 @@ TEST(ClsTaskIconX11, AnUnchangedRefreshSendsNothing) {
     ASSERT_NE(x11, nullptr);
     xcb_connection_t* c = x11->connection();
 
-    ClsTaskIcon icon([](TrayClick) {}, 400);
+    QtTaskIcon icon([](TrayClick) {}, 400);
     const TrayIconHandle image = Image(0xFF00FF00);
     EXPECT_FALSE(icon.CreateTrayIcon(1, image, "Velquor\r\n5％")) << "no tray on this server";
     QApplication::processEvents();

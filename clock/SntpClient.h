@@ -59,7 +59,7 @@ std::optional<std::uint32_t> ResolveAddress(const std::string& name, int timeout
                                             HostLookup lookup = SystemHostLookup);
 
 // One SNTP exchange over UDP with one server.
-class ClsTime {
+class SntpClient { // ClsTime
 public:
     void Initialize() { timeOut = kDefaultTimeOutMs; }
 

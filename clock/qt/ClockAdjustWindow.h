@@ -14,11 +14,12 @@ namespace trumbel {
 
 // The clock-adjust window: loading it runs one adjustment, shows or announces the outcome and
 // closes it a few seconds later. It cannot be closed while the adjustment runs.
-class FormTimeInfo final : public QWidget, public TimeInfoView {
+class ClockAdjustWindow final : public QWidget, public TimeInfoView { // FormTimeInfo
 public:
-    FormTimeInfo(AdjustContext context, ClockNotices& notices, std::unique_ptr<ClockSetter> setter,
-                 std::function<void(const std::string&)> log, std::function<void()> closed);
-    ~FormTimeInfo() override;
+    ClockAdjustWindow(AdjustContext context, ClockNotices& notices,
+                      std::unique_ptr<ClockSetter> setter,
+                      std::function<void(const std::string&)> log, std::function<void()> closed);
+    ~ClockAdjustWindow() override;
 
     // Form_Load: place, lock the close command, show (without balloons), caption, adjust.
     void Load();
@@ -30,9 +31,9 @@ public:
 
     bool CloseEnabled() const { return closeEnabled_; }
     StatusIcon Icon() const { return icon_; }
-    QString Text() const { return Label1->text(); }
-    bool CloseTimerActive() const { return Timer1.isActive(); }
-    int CloseTimerInterval() const { return Timer1.interval(); }
+    QString Text() const { return statusText_->text(); }
+    bool CloseTimerActive() const { return closeTimer_.isActive(); }
+    int CloseTimerInterval() const { return closeTimer_.interval(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,10 +47,10 @@ private:
     void FollowFrame();
     void OnCloseTimer();
 
-    QFrame* Picture1;
-    QLabel* Image1;
-    QLabel* Label1;
-    QTimer Timer1;
+    QFrame* statusPanel_; // Picture1
+    QLabel* statusImage_; // Image1
+    QLabel* statusText_;  // Label1
+    QTimer closeTimer_;   // Timer1
     bool closing_ = false;
     bool closeEnabled_ = true;
     bool placedWithFrame_ = false;

@@ -1,4 +1,4 @@
-#include "tray/qt/ClsTaskIcon.h"
+#include "tray/qt/QtTaskIcon.h"
 
 #include "platform/MonotonicClock.h"
 
@@ -41,19 +41,19 @@ QIcon ToQIcon(const TrayImage& image) {
     return QIcon(QPixmap::fromImage(q));
 }
 
-ClsTaskIcon::ClsTaskIcon(ClickHandler onClick, int doubleClickMs,
-                         std::unique_ptr<DesktopNotifications> notifications)
+QtTaskIcon::QtTaskIcon(ClickHandler onClick, int doubleClickMs,
+                       std::unique_ptr<DesktopNotifications> notifications)
     : onClick_(std::move(onClick)), clicks_(doubleClickMs),
       notifications_(std::move(notifications)) {
     QObject::connect(&tray_, &QSystemTrayIcon::activated, &tray_,
                      [this](QSystemTrayIcon::ActivationReason r) { OnActivated(r); });
 }
 
-ClsTaskIcon::~ClsTaskIcon() {
+QtTaskIcon::~QtTaskIcon() {
     DeleteTrayIcon();
 }
 
-void ClsTaskIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+void QtTaskIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     std::optional<TrayClick> click;
     switch (reason) {
     case QSystemTrayIcon::Trigger:
@@ -73,7 +73,7 @@ void ClsTaskIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-void ClsTaskIcon::SetContents(const TrayIconHandle& icon, const std::string& tipText) {
+void QtTaskIcon::SetContents(const TrayIconHandle& icon, const std::string& tipText) {
     if (icon != image_) {
         tray_.setIcon(icon ? ToQIcon(*icon) : QIcon());
         image_ = icon;
@@ -84,8 +84,8 @@ void ClsTaskIcon::SetContents(const TrayIconHandle& icon, const std::string& tip
     }
 }
 
-bool ClsTaskIcon::CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
-                                 const std::string& tipText) {
+bool QtTaskIcon::CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
+                                const std::string& tipText) {
     if (shown_) {
         return false;
     }
@@ -99,7 +99,7 @@ bool ClsTaskIcon::CreateTrayIcon(int iconNumber, const TrayIconHandle& icon,
     return added_;
 }
 
-bool ClsTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& tipText) {
+bool QtTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& tipText) {
     if (!shown_) {
         return false;
     }
@@ -109,7 +109,7 @@ bool ClsTaskIcon::ChangeTrayIcon(const TrayIconHandle& icon, const std::string& 
     return added_;
 }
 
-bool ClsTaskIcon::DeleteTrayIcon() {
+bool QtTaskIcon::DeleteTrayIcon() {
     if (!shown_) {
         return false;
     }
@@ -123,8 +123,8 @@ bool ClsTaskIcon::DeleteTrayIcon() {
     return true;
 }
 
-bool ClsTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const std::string& title,
-                                     int timeoutMs, EraseBeforeBalloon erase) {
+bool QtTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const std::string& title,
+                                    int timeoutMs, EraseBeforeBalloon erase) {
     if (!shown_) {
         return false;
     }
@@ -139,7 +139,7 @@ bool ClsTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const
     return QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages();
 }
 
-bool ClsTaskIcon::DeleteBalloonToolTip() {
+bool QtTaskIcon::DeleteBalloonToolTip() {
     if (!shown_) {
         return false;
     }

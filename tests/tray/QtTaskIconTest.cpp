@@ -1,4 +1,4 @@
-#include "tray/qt/ClsTaskIcon.h"
+#include "tray/qt/QtTaskIcon.h"
 
 #include "resources/qt/ProgramIcons.h"
 #include "tray/qt/QtTrayHost.h"
@@ -34,8 +34,8 @@ TrayIconHandle Image(std::uint32_t colour) {
     return image;
 }
 
-TEST(ClsTaskIcon, CreatedFlagSemantics) {
-    ClsTaskIcon icon([](TrayClick) {}, 400);
+TEST(QtTaskIcon, CreatedFlagSemantics) {
+    QtTaskIcon icon([](TrayClick) {}, 400);
     // Nothing happens before the icon is added.
     EXPECT_FALSE(icon.ChangeTrayIcon(Image(0xFF0000FF), "x"));
     EXPECT_FALSE(icon.ShowBalloonToolTip("t", 1, "T", 5000, EraseBeforeBalloon::No));

@@ -1,4 +1,4 @@
-#include "skin/qt/FormSearchDir.h"
+#include "skin/qt/SearchProgressWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 namespace trumbel {
 namespace {
 
-TEST(FormSearchDir, TitleAndCurrentFolder) {
+TEST(SearchProgressWindow, TitleAndCurrentFolder) {
     // No display is needed: the window only has to exist.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,7 +17,7 @@ TEST(FormSearchDir, TitleAndCurrentFolder) {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     auto view = OpenSearchWindow();
-    auto* window = dynamic_cast<FormSearchDir*>(view.get());
+    auto* window = dynamic_cast<SearchProgressWindow*>(view.get());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);

@@ -9,13 +9,13 @@
 namespace trumbel {
 
 // The search-progress window: a title line and the folder being searched.
-class FormSearchDir final : public QWidget, public SearchProgressView {
+class SearchProgressWindow final : public QWidget, public SearchProgressView { // FormSearchDir
 public:
-    FormSearchDir();
+    SearchProgressWindow();
     void SetCurrentDir(const std::string& firstCharacters) override;
 
 private:
-    QLabel* Label1;
+    QLabel* LabelTitle; // Label1
     QLabel* LabelCurrentDir;
 };
 

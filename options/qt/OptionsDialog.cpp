@@ -1,4 +1,4 @@
-#include "options/qt/Form2.h"
+#include "options/qt/OptionsDialog.h"
 
 #include "base/AppInfo.h"
 #include "options/qt/BasicPage.h"
@@ -42,7 +42,8 @@ const QString kFileFilter = QStringLiteral("設定ファイル (*.ini)");
 
 } // namespace
 
-Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host), help_(this) {
+OptionsDialog::OptionsDialog(OptionsHost& host, QWidget* parent)
+    : QDialog(parent), state_(host), help_(this) {
     setWindowTitle(Utf8(kProductName) + QStringLiteral("のオプション"));
     setModal(false);
     setFont(DialogFont());
@@ -121,11 +122,11 @@ Form2::Form2(OptionsHost& host, QWidget* parent) : QDialog(parent), state_(host)
     connect(timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-Form2::~Form2() {
+OptionsDialog::~OptionsDialog() {
     Unload();
 }
 
-void Form2::Tick() {
+void OptionsDialog::Tick() {
     state_.noEvents = true;
     for (OptionsPage* page : pages_) {
         page->Tick();
@@ -136,7 +137,7 @@ void Form2::Tick() {
     }
 }
 
-void Form2::Load() {
+void OptionsDialog::Load() {
     state_.BeginLoad();
     state_.RestoreBeforeFill();
     for (OptionsPage* page : pages_) {
@@ -150,7 +151,7 @@ void Form2::Load() {
     state_.host().SetDeviceMenus(DeviceMenus::Fill);
 }
 
-void Form2::Unload() {
+void OptionsDialog::Unload() {
     if (!state_.Loaded()) {
         return;
     }
@@ -158,7 +159,7 @@ void Form2::Unload() {
     state_.Unload();
 }
 
-void Form2::Open(std::optional<OptionsPageId> page) {
+void OptionsDialog::Open(std::optional<OptionsPageId> page) {
     if (!state_.Loaded()) {
         Load();
     }
@@ -170,7 +171,7 @@ void Form2::Open(std::optional<OptionsPageId> page) {
     activateWindow();
 }
 
-void Form2::ShowPage(OptionsPageId page) {
+void OptionsDialog::ShowPage(OptionsPageId page) {
     if (!IsOptionsPage(page)) {
         return;
     }
@@ -183,7 +184,7 @@ void Form2::ShowPage(OptionsPageId page) {
     }
 }
 
-void Form2::Refill() {
+void OptionsDialog::Refill() {
     state_.Filling([this] {
         for (OptionsPage* page : pages_) {
             page->Fill();
@@ -191,7 +192,7 @@ void Form2::Refill() {
     });
 }
 
-void Form2::ApplySettings() {
+void OptionsDialog::ApplySettings() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     for (OptionsPage* page : pages_) {
         page->Apply();
@@ -200,30 +201,30 @@ void Form2::ApplySettings() {
     QGuiApplication::restoreOverrideCursor();
 }
 
-void Form2::Ok() {
+void OptionsDialog::Ok() {
     ApplySettings();
     close();
 }
 
-void Form2::Cancel() {
+void OptionsDialog::Cancel() {
     close();
 }
 
-void Form2::reject() {
+void OptionsDialog::reject() {
     close();
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void OptionsDialog::closeEvent(QCloseEvent* event) {
     Unload();
     event->accept();
 }
 
-void Form2::ResetPage() {
+void OptionsDialog::ResetPage() {
     state_.ResetPage(CurrentPage());
     Refill();
 }
 
-void Form2::ResetAll() {
+void OptionsDialog::ResetAll() {
     const MsgAnswer answer = state_.host().ui().MessageBox(
         {"確認", "すべてのデータをリセットします｡\r\nよろしいですか？", MsgIcon::Question,
          MsgButtons::YesNo});
@@ -234,7 +235,7 @@ void Form2::ResetAll() {
     Refill();
 }
 
-void Form2::PopupResetMenu(const QPoint& globalPos) {
+void OptionsDialog::PopupResetMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setTitle(QStringLiteral("リセット"));
     QAction* all = menu.addAction(QStringLiteral("全設定をリセット"));
@@ -244,13 +245,13 @@ void Form2::PopupResetMenu(const QPoint& globalPos) {
     }
 }
 
-QString Form2::OptionFolder() {
+QString OptionsDialog::OptionFolder() {
     const QString folder = QString::fromStdString(state_.host().AppFolder()) + "Option/";
     QDir().mkpath(folder);
     return folder;
 }
 
-void Form2::SaveOptionFile() {
+void OptionsDialog::SaveOptionFile() {
     const QString title = QStringLiteral("設定ファイルの保存");
     QString path;
     if (fileDialogs.save) {
@@ -275,7 +276,7 @@ void Form2::SaveOptionFile() {
     state_.host().SaveOptionFile(path.toStdString());
 }
 
-void Form2::OpenOptionFile() {
+void OptionsDialog::OpenOptionFile() {
     const QString title = QStringLiteral("設定ファイルを開く");
     const QString path =
         fileDialogs.open ? fileDialogs.open(this, title, OptionFolder(), kFileFilter)

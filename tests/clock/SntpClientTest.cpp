@@ -1,4 +1,4 @@
-#include "clock/ClsTime.h"
+#include "clock/SntpClient.h"
 
 #include "tests/clock/FakeNtpServer.h"
 
@@ -27,7 +27,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // A sound reply is taken at its word, corrected by half the round trip, in either NTP era.
-TEST(ClsTime, SoundReplyInEitherEra) {
+TEST(SntpClient, SoundReplyInEitherEra) {
     struct Case {
         std::uint32_t seconds;
         UtcTime expected;
@@ -40,7 +40,7 @@ TEST(ClsTime, SoundReplyInEitherEra) {
         SCOPED_TRACE(c.seconds);
         FakeNtpServer server(
             [&](const NtpPacket& request) { return SoundReply(request, c.seconds, 0); });
-        ClsTime time;
+        SntpClient time;
         time.Initialize();
         // Our clock: 1 h behind, 2 s from send to receive; the reply (receive = transmit) 1 s old.
         time.now = [t = c.expected.micros - 3'600'000'000]() mutable {
@@ -60,7 +60,7 @@ TEST(ClsTime, SoundReplyInEitherEra) {
 
 // Through the real socket: what is not the answer to this request is dropped and the wait goes
 // on; an answer that fails a check is refused with its reason.
-TEST(ClsTime, DropsStrangersAndRefusesUnsoundReplies) {
+TEST(SntpClient, DropsStrangersAndRefusesUnsoundReplies) {
     using test::Datagram;
     struct Case {
         const char* what;
@@ -107,7 +107,7 @@ TEST(ClsTime, DropsStrangersAndRefusesUnsoundReplies) {
             }
             return sent;
         });
-        ClsTime time;
+        SntpClient time;
         time.Initialize();
         time.timeOut = 1500;
         std::string state;
@@ -121,9 +121,9 @@ TEST(ClsTime, DropsStrangersAndRefusesUnsoundReplies) {
     }
 }
 
-TEST(ClsTime, SilentServerTimesOutAfterThreeSeconds) {
+TEST(SntpClient, SilentServerTimesOutAfterThreeSeconds) {
     FakeNtpServer server([](const NtpPacket&) { return Bytes(); });
-    ClsTime time;
+    SntpClient time;
     time.Initialize();
     std::string state;
     const auto start = std::chrono::steady_clock::now();
@@ -134,7 +134,7 @@ TEST(ClsTime, SilentServerTimesOutAfterThreeSeconds) {
     EXPECT_LT(waited, 3.5);
 }
 
-TEST(ClsTime, LocalPortInUseIsNotFatal) {
+TEST(SntpClient, LocalPortInUseIsNotFatal) {
     const int holder = test::BoundLoopbackSocket();
     ASSERT_GE(holder, 0);
     // Hold the port on every address, so that binding to it cannot succeed.
@@ -147,7 +147,7 @@ TEST(ClsTime, LocalPortInUseIsNotFatal) {
     ASSERT_EQ(::bind(any, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
 
     FakeNtpServer server([](const NtpPacket& r) { return SoundReply(r, 3'913'056'000u, 0); });
-    ClsTime time;
+    SntpClient time;
     time.Initialize();
     std::string state;
     EXPECT_NE(time.GetDate("127.0.0.1", state, server.port(), busy), 0.0);
@@ -155,13 +155,13 @@ TEST(ClsTime, LocalPortInUseIsNotFatal) {
     ::close(any);
 }
 
-TEST(ClsTime, AddressesAndNames) {
+TEST(SntpClient, AddressesAndNames) {
     EXPECT_EQ(ResolveAddress("127.0.0.1", 3000), htonl(INADDR_LOOPBACK));
     EXPECT_EQ(ResolveAddress("192.0.2.33", 3000), inet_addr("192.0.2.33"));
     EXPECT_EQ(ResolveAddress("localhost", 3000), htonl(INADDR_LOOPBACK));
     EXPECT_FALSE(ResolveAddress("", 3000));
 
-    ClsTime time;
+    SntpClient time;
     time.Initialize();
     std::string state;
     EXPECT_EQ(time.GetDate("", state, 123, 0), 0.0);
