@@ -44,6 +44,8 @@ std::string GpuCaption(const GpuFields& g);
 // The sensor kinds in the order the item kinds take them after disk space.
 enum class SensorKind : int { Temperature, Fan, DiskRead, DiskWrite, Battery, Gpu };
 inline constexpr int kSensorKindCount = 6;
+// The measurement kinds (ParamID) they take after disk space, in the same order.
+inline constexpr int kFirstSensorParamId = 7;
 
 // What the listed kinds need read.
 SensorFamilies FamiliesFor(std::span<const SensorKind> kinds);

@@ -1,3 +1,4 @@
+#include "measure/PrintValues.h"
 #include "measure/SensorValues.h"
 #include "tests/measure/SensorFixture.h"
 
@@ -173,6 +174,28 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyCase{"supplies", {.powerSupplies = true}, {0, 0, 0, 0, 1, 0}},
                       FamilyCase{"gpus", {.gpus = true}, {0, 0, 0, 0, 0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Sensor lines come after the others, only where sensors are read.
+TEST(SensorKinds, PrintedAfterTheOtherValues) {
+    SensorTree tree;
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    clsSystemInfo plain(settings, env);
+    plain.RefreshParam(0);
+    env.sensors = kEveryFamily;
+    clsSystemInfo info(settings, env);
+    info.RefreshParam(0);
+    const std::string text = FormatValues(info);
+    for (const char* line :
+         {"\nparam\t7\t0\t100\t52.75\t47.25\t100\n", "\nparam\t11\t2\t100\t19\t81\t100\n",
+          "\nsensor\t7\t5\t5\t0\tx86_pkg_temp\n", "\nsensor\t11\t0\t5\t1\tBAT0\n",
+          "\nsensor\t12\t0\t5\t0\tamdgpu card0\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+    }
+    EXPECT_EQ(FormatValues(plain).find("sensor"), std::string::npos);
+    EXPECT_TRUE(text.starts_with(FormatValues(plain))) << text;
+}
 
 // Real writes on this machine: the device under the test folder sees them.
 TEST(DiskActivity, DirectWriteMovesTheWriteRateOfItsDevice) {
