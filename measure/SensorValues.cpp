@@ -197,7 +197,8 @@ void SensorMeasure::MeasureTemperatures() {
         const bool counts = !ZoneHasHwmon(z, read_.temperatures);
         if (SensorDevice* d = DeviceOf(zoneIndex_, i, counts, list, [&] { return z.type; })) {
             const std::optional<float> c = Celsius(z.temp);
-            Show(*d, counts && z.listed && c, c.value_or(0.0f), 100.0f);
+            Show(*d, counts && z.listed && c, c.value_or(0.0f),
+                 Celsius(z.criticalTrip).value_or(100.0f));
         }
         anyMissing_ = anyMissing_ || !z.listed;
     }

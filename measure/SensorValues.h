@@ -17,7 +17,8 @@ namespace trumbel {
 
 // Degrees Celsius from the kernel's millidegrees.
 std::optional<float> Celsius(std::optional<std::int64_t> millidegrees);
-// A temperature's full scale: its critical limit, else its maximum, else 100 °C.
+// A temperature's full scale: its critical limit, else its maximum, else 100 °C. A thermal
+// zone's critical limit is its critical trip point.
 float TemperatureLimit(const HwmonTempFields& t);
 // The chip's name and the kernel's label ("k10temp Tctl"); the channel ("acpitz temp1") where the
 // driver gives no label.

@@ -65,6 +65,7 @@ struct ThermalZoneFields {
     std::string zone; // "thermal_zone0"
     std::string type;
     std::optional<std::int64_t> temp;
+    std::optional<std::int64_t> criticalTrip; // the trip point of type "critical"
     bool listed = true;
 };
 

@@ -258,6 +258,13 @@ void SensorSource::Impl::ListThermalZones(SensorReadings& out) {
         ThermalZoneFields& z = out.thermalZones[i];
         z.zone = zone;
         z.type = type;
+        z.criticalTrip.reset();
+        for (const auto& [trip, file] : NumberedEntries(dir, "trip_point_", "_type")) {
+            const std::string stem = dir + "trip_point_" + std::to_string(trip);
+            if (TextOnce(stem + "_type") == "critical") {
+                z.criticalTrip = NumberOnce(stem + "_temp");
+            }
+        }
         zoneFiles[i].temp.Open(dir + "temp");
         z.listed = zoneFiles[i].temp.provided;
     }
@@ -279,7 +286,6 @@ void SensorSource::Impl::ListPowerSupplies(SensorReadings& out) {
         p.type = TextOnce(dir + "type");
         p.energyFull = NumberOnce(dir + "energy_full");
         p.chargeFull = NumberOnce(dir + "charge_full");
-        p.status.reserve(15);
         SupplyFiles& f = supplyFiles[i];
         f.status.Open(dir + "status");
         f.present.Open(dir + "present");
@@ -448,7 +454,7 @@ void SensorSource::Read(SensorReadings& out) {
                    f.online.Number(p.online) && f.capacity.Number(p.capacity) &&
                    f.energyNow.Number(p.energyNow) && f.chargeNow.Number(p.chargeNow);
         if (p.status != status) {
-            p.status.assign(status); // the kernel's status words fit the reserved room
+            p.status.assign(status); // the kernel's status words fit in the string's own room
         }
     }
     for (std::size_t i = 0; i < out.gpus.size(); ++i) {

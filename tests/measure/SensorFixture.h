@@ -40,6 +40,10 @@ sys/class/thermal/thermal_zone0/type acpitz
 sys/class/thermal/thermal_zone0/temp 27800
 sys/class/thermal/thermal_zone1/type x86_pkg_temp
 sys/class/thermal/thermal_zone1/temp 53000
+sys/class/thermal/thermal_zone1/trip_point_0_type passive
+sys/class/thermal/thermal_zone1/trip_point_0_temp 90000
+sys/class/thermal/thermal_zone1/trip_point_1_type critical
+sys/class/thermal/thermal_zone1/trip_point_1_temp 110000
 sys/class/power_supply/AC/type Mains
 sys/class/power_supply/AC/online 1
 sys/class/power_supply/BAT0/type Battery

@@ -55,7 +55,8 @@ TEST_P(SensorKinds, ListDevicesWithCaptionsValuesAndScales) {
 INSTANTIATE_TEST_SUITE_P(
     Fixture, SensorKinds,
     ::testing::Values(
-        // crit before max before 100; the acpitz zone is shown through its hwmon chip
+        // crit before max before 100; the acpitz zone is shown through its hwmon chip, the
+        // other zone up to its critical trip point
         KindCase{"temperature",
                  SensorKind::Temperature,
                  {{"k10temp Tctl", true, 47.25f, 100},
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"coretemp Core 0", true, 50, 80},
                   {"nvme Composite", true, 38.85f, 84.85f},
                   {"acpitz temp1", true, 27.8f, 105},
-                  {"x86_pkg_temp", true, 53, 100}}},
+                  {"x86_pkg_temp", true, 53, 110}}},
         KindCase{"fan",
                  SensorKind::Fan,
                  {{"thinkpad fan1", true, 2900, 2900}, {"thinkpad Exhaust", true, 1200, 4000}}},
