@@ -10,9 +10,15 @@ constexpr std::uint32_t kRamMajor = 1;
 constexpr std::uint32_t kLoopMajor = 7;
 constexpr std::uint64_t kSectorBytes = 512;
 
-std::string ChannelCaption(const std::string& chip, const std::string& label,
+// The second drive's chip of the same name says so: "nvme Composite (2)".
+std::string ChannelCaption(const std::string& chip, int chipOrdinal, const std::string& label,
                            std::string_view family, int channel) {
-    return chip + " " + (label.empty() ? std::string(family) + std::to_string(channel) : label);
+    std::string caption =
+        chip + " " + (label.empty() ? std::string(family) + std::to_string(channel) : label);
+    if (chipOrdinal > 0) {
+        caption += " (" + std::to_string(chipOrdinal + 1) + ")";
+    }
+    return caption;
 }
 
 // The device of reading entry `entry`, given the next index the first time the entry counts;
@@ -67,11 +73,11 @@ float TemperatureLimit(const HwmonTempFields& t) {
 }
 
 std::string TemperatureCaption(const HwmonTempFields& t) {
-    return ChannelCaption(t.chip, t.label, "temp", t.channel);
+    return ChannelCaption(t.chip, t.chipOrdinal, t.label, "temp", t.channel);
 }
 
 std::string FanCaption(const HwmonFanFields& f) {
-    return ChannelCaption(f.chip, f.label, "fan", f.channel);
+    return ChannelCaption(f.chip, f.chipOrdinal, f.label, "fan", f.channel);
 }
 
 bool ZoneHasHwmon(const ThermalZoneFields& zone, std::span<const HwmonTempFields> temperatures) {

@@ -21,7 +21,7 @@ std::optional<float> Celsius(std::optional<std::int64_t> millidegrees);
 // zone's critical limit is its critical trip point.
 float TemperatureLimit(const HwmonTempFields& t);
 // The chip's name and the kernel's label ("k10temp Tctl"); the channel ("acpitz temp1") where the
-// driver gives no label.
+// driver gives no label; a later chip of the same name adds its number ("nvme Composite (2)").
 std::string TemperatureCaption(const HwmonTempFields& t);
 std::string FanCaption(const HwmonFanFields& f);
 // The thermal layer gives each zone type a hwmon chip of that name ("-" becomes "_") unless the

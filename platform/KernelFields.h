@@ -40,6 +40,7 @@ struct MemInfoFields {
 // One temperature channel of a hwmon chip: hwmonN/temp<channel>_*, millidegrees Celsius.
 struct HwmonTempFields {
     std::string chip;    // hwmonN/name
+    std::string device;  // where hwmonN/device leads; "" when the chip has no device
     int chipOrdinal = 0; // among chips of the same name, in hwmon order
     int channel = 0;
     std::string label; // "" when the driver gives none
@@ -52,6 +53,7 @@ struct HwmonTempFields {
 // One fan of a hwmon chip: hwmonN/fan<channel>_*, revolutions per minute.
 struct HwmonFanFields {
     std::string chip;
+    std::string device; // where hwmonN/device leads; "" when the chip has no device
     int chipOrdinal = 0;
     int channel = 0;
     std::string label;

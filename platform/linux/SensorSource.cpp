@@ -206,9 +206,14 @@ void SensorSource::Impl::ListHwmon(SensorReadings& out) {
         const std::string dir = base + entry + "/";
         const std::string chip = TextOnce(dir + "name");
         const int ordinal = chipsNamed[chip]++;
+        std::error_code ec;
+        const std::string device = std::filesystem::canonical(dir + "device", ec).string();
+        // A chip whose driver comes back may come back under another number, and a second chip
+        // of its name may by then stand first: the device it belongs to tells them apart.
         const auto sameChannel = [&](int channel) {
-            return [&chip, ordinal, channel](const auto& f) {
-                return f.chip == chip && f.chipOrdinal == ordinal && f.channel == channel;
+            return [&, channel](const auto& f) {
+                return f.chip == chip && f.channel == channel &&
+                       (device.empty() ? f.chipOrdinal == ordinal : f.device == device);
             };
         };
         if (wanted.temperatures) {
@@ -219,6 +224,7 @@ void SensorSource::Impl::ListHwmon(SensorReadings& out) {
                 HwmonTempFields& t = out.temperatures[i];
                 t.chip = chip;
                 t.chipOrdinal = ordinal;
+                t.device = device;
                 t.channel = static_cast<int>(channel);
                 t.label = TextOnce(stem + "_label");
                 t.crit = NumberOnce(stem + "_crit");
@@ -234,6 +240,7 @@ void SensorSource::Impl::ListHwmon(SensorReadings& out) {
                 HwmonFanFields& f = out.fans[i];
                 f.chip = chip;
                 f.chipOrdinal = ordinal;
+                f.device = device;
                 f.channel = static_cast<int>(channel);
                 f.label = TextOnce(stem + "_label");
                 f.max = NumberOnce(stem + "_max");

@@ -36,6 +36,9 @@ sys/class/hwmon/hwmon4/fan1_input 2900
 sys/class/hwmon/hwmon4/fan2_input 1200
 sys/class/hwmon/hwmon4/fan2_label Exhaust
 sys/class/hwmon/hwmon4/fan2_max 4000
+sys/class/hwmon/hwmon5/name nvme
+sys/class/hwmon/hwmon5/temp1_input 41850
+sys/class/hwmon/hwmon5/temp1_label Composite
 sys/class/thermal/thermal_zone0/type acpitz
 sys/class/thermal/thermal_zone0/temp 27800
 sys/class/thermal/thermal_zone1/type x86_pkg_temp

@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"coretemp Core 0", true, 50, 80},
                   {"nvme Composite", true, 38.85f, 84.85f},
                   {"acpitz temp1", true, 27.8f, 105},
+                  {"nvme Composite (2)", true, 41.85f, 100},
                   {"x86_pkg_temp", true, 53, 110}}},
         KindCase{"fan",
                  SensorKind::Fan,
@@ -127,24 +128,34 @@ TEST(DiskActivity, WholeDevicesRatesAndDevicesThatComeAndGo) {
                                                                      {"sdb", true, 0, 0}}));
 }
 
-// A sensor whose driver goes away keeps its entry; it comes back under another hwmon number.
+// A sensor whose driver goes away keeps its entry; it comes back under another hwmon number,
+// while another chip of its name stands first.
 TEST(SensorReader, VanishedChipTakesItsEntryBack) {
     SensorTree tree;
+    const auto link = [&](const std::string& chip, const std::string& device) {
+        tree.Write("sys/devices/" + device + "/uevent", "");
+        std::filesystem::create_directory_symlink(
+            "../../../devices/" + device, tree.Roots().sys + "/class/hwmon/" + chip + "/device");
+    };
+    link("hwmon2", "nvme0");
+    link("hwmon5", "nvme1");
     SensorSource source(tree.Roots(), {.temperatures = true});
     SensorReadings read;
     source.Read(read);
     tree.Remove("sys/class/hwmon/hwmon2");
     source.Rescan();
     source.Read(read);
-    ASSERT_EQ(read.temperatures.size(), 5u);
+    ASSERT_EQ(read.temperatures.size(), 6u);
     EXPECT_FALSE(read.temperatures[3].listed);
+    EXPECT_EQ(read.temperatures[5].input, 41850);
     tree.Write("sys/class/hwmon/hwmon7/name", "nvme");
-    tree.Write("sys/class/hwmon/hwmon7/temp1_input", "41000");
+    tree.Write("sys/class/hwmon/hwmon7/temp1_input", "43000");
+    link("hwmon7", "nvme0");
     source.Rescan();
     source.Read(read);
-    ASSERT_EQ(read.temperatures.size(), 5u);
-    EXPECT_TRUE(read.temperatures[3].listed);
-    EXPECT_EQ(read.temperatures[3].input, 41000);
+    ASSERT_EQ(read.temperatures.size(), 6u);
+    EXPECT_EQ(read.temperatures[3].input, 43000);
+    EXPECT_EQ(read.temperatures[5].input, 41850);
 }
 
 // Which lists a reader fills: temperatures, zones, fans, disks, supplies, gpus.
@@ -190,7 +201,7 @@ TEST(SensorKinds, PrintedAfterTheOtherValues) {
     const std::string text = FormatValues(info);
     for (const char* line :
          {"\nparam\t7\t0\t100\t52.75\t47.25\t100\n", "\nparam\t11\t2\t100\t19\t81\t100\n",
-          "\nsensor\t7\t5\t5\t0\tx86_pkg_temp\n", "\nsensor\t11\t0\t5\t1\tBAT0\n",
+          "\nsensor\t7\t6\t5\t0\tx86_pkg_temp\n", "\nsensor\t11\t0\t5\t1\tBAT0\n",
           "\nsensor\t12\t0\t5\t0\tamdgpu card0\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
