@@ -59,14 +59,18 @@ TEST(Allocation, NoHeapAllocationPerSensorPassAfterTheFirst) {
 }
 
 TEST(Allocation, NoHeapAllocationPerPassOnThisMachine) {
-    Settings settings;
-    clsSystemInfo info(settings);
-    info.RefreshParam(0);
-    const long before = allocations.load();
-    for (int i = 0; i < 5; ++i) {
+    for (const bool sensors : {false, true}) {
+        Settings settings;
+        SystemInfoEnvironment env;
+        env.sensors = {sensors, sensors, sensors, sensors, sensors};
+        clsSystemInfo info(settings, env);
         info.RefreshParam(0);
+        const long before = allocations.load();
+        for (int i = 0; i < 5; ++i) {
+            info.RefreshParam(0);
+        }
+        EXPECT_EQ(allocations.load() - before, 0) << sensors;
     }
-    EXPECT_EQ(allocations.load() - before, 0);
 }
 
 } // namespace
