@@ -44,7 +44,33 @@ std::string FormatValues(SystemInfo& info) {
                PlainDecimal(space[3]) + '\t' + PlainDecimal(space[1]) + '\t' +
                PlainDecimal(info.GetSystemValue(kParamDisk, id, ShowParam::Free)) + '\n';
     }
+    if (const SensorMeasure* sensors = info.Sensors()) {
+        FormatSensorValues(*sensors, out);
+    }
     return out;
+}
+
+void FormatSensorValues(const SensorMeasure& sensors, std::string& out) {
+    for (int k = 0; k < kSensorKindCount; ++k) {
+        const auto& devices = sensors.Devices(static_cast<SensorKind>(k));
+        for (std::size_t d = 0; d < devices.size(); ++d) {
+            const ParamRecord& v = devices[d].values;
+            out += "param\t" + std::to_string(kFirstSensorParamId + k) + '\t' + std::to_string(d);
+            for (const float value : {v.Max, v.Free, v.Used, v.Total}) {
+                out += '\t' + PlainDecimal(value);
+            }
+            out += '\n';
+        }
+    }
+    for (int k = 0; k < kSensorKindCount; ++k) {
+        const auto& devices = sensors.Devices(static_cast<SensorKind>(k));
+        for (std::size_t d = 0; d < devices.size(); ++d) {
+            const SensorDevice& device = devices[d];
+            out += "sensor\t" + std::to_string(kFirstSensorParamId + k) + '\t' + std::to_string(d) +
+                   '\t' + std::to_string(device.present ? kIfStatusOperational : kIfStatusDown) +
+                   '\t' + (device.charging ? '1' : '0') + '\t' + device.caption + '\n';
+        }
+    }
 }
 
 } // namespace trumbel

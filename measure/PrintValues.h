@@ -8,7 +8,11 @@ namespace trumbel {
 
 // Every measured value as tab-separated lines: one "param" line per ParamID 0..5 and device
 // (max, free, used, total), one "net" line per interface, one "drive" line per drive.
+// After them, where the measurement reads sensors, the same "param" lines for the sensor kinds
+// (ParamID 7 on) and one "sensor" line per device: ParamID, device, status (5 present, 2
+// absent), charging (1 or 0) and the caption.
 std::string FormatValues(SystemInfo& info);
+void FormatSensorValues(const SensorMeasure& sensors, std::string& out);
 
 // A float as a plain decimal, as short as it can be while reading back the same value.
 std::string PlainDecimal(float value);

@@ -3,8 +3,8 @@
 #include "base/RuntimeError.h"
 #include "measure/History.h"
 #include "measure/MemoryUsage.h"
-#include "measure/Scales.h"
 #include "measure/NetworkRates.h"
+#include "measure/Scales.h"
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 
@@ -60,6 +60,14 @@ SystemInfo::SystemInfo(Settings& settings, SystemInfoEnvironment environment)
     }
     Record(kParamResources, 0).Max = 100.0f;
     Record(kParamResources, 0).Total = 100.0f;
+    const SensorFamilies& f = env_.sensors;
+    if (f.temperatures || f.fans || f.disks || f.powerSupplies || f.gpus) {
+        sensors_ = std::make_unique<SensorMeasure>(env_.roots, f);
+        if (f.disks) {
+            Drive(0);
+        }
+        sensors_->Pass(0, mountSources_); // the counters the first rates are measured from
+    }
     // The build read the counters just now: the first rates are measured from this instant.
     lastTick_ = env_.tickCount();
 }
@@ -220,6 +228,14 @@ void SystemInfo::RefreshParam(int sampleCounter) {
     const std::int64_t elapsed = now - lastTick_;
     lastTick_ = now;
     Guarded([&] { MeasureNetwork(elapsed); });
+    if (sensors_) {
+        Guarded([&] {
+            if (env_.sensors.disks) {
+                Drive(0); // a loop device that is mounted counts as a disk
+            }
+            sensors_->Pass(elapsed, mountSources_);
+        });
+    }
 
     const int count = static_cast<int>(netTable_.size());
     const auto history = [&](int paramId, int devices) {
@@ -319,6 +335,10 @@ const DriveEntry* SystemInfo::Drive(int diskId) {
     if (!drivesRead_ || source_.DriveTableChanged()) {
         drives_ = source_.ReadDriveTable();
         drivesRead_ = true;
+        mountSources_.clear();
+        for (const DriveEntry& d : drives_) {
+            mountSources_.push_back(d.source);
+        }
     }
     if (diskId < 0 || diskId > kMaxDiskId || diskId >= static_cast<int>(drives_.size())) {
         return nullptr;

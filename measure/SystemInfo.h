@@ -2,6 +2,7 @@
 
 #include "measure/CpuUsage.h"
 #include "measure/ParamRecord.h"
+#include "measure/SensorValues.h"
 #include "measure/ShowParam.h"
 #include "platform/SystemSource.h"
 #include "settings/Settings.h"
@@ -42,6 +43,8 @@ struct SystemInfoEnvironment {
     SourceRoots roots;
     std::function<std::int64_t()> tickCount; // empty: CLOCK_MONOTONIC
     StatFsFunction statFs = &::statvfs;
+    // The sensor families something shows; none is read otherwise.
+    SensorFamilies sensors;
 };
 
 // Every measured quantity of the program: memory, page file (swap), processor load, resources,
@@ -95,6 +98,10 @@ public:
     static char DiskLetter(int diskId) { return static_cast<char>(diskId + 67); }
     int GetDiskCount();
 
+    // Temperatures, fans, disk activity, batteries and graphics load; null when the environment
+    // asked for no sensor family.
+    const SensorMeasure* Sensors() const { return sensors_.get(); }
+
 private:
     ParamRecord& Record(int paramId, int deviceId);
     float& Field(int paramId, int deviceId, ShowParam show, int logIndex);
@@ -124,6 +131,8 @@ private:
     std::int64_t lastTick_ = 0;
     std::vector<DriveEntry> drives_;
     bool drivesRead_ = false;
+    std::vector<std::string> mountSources_; // the drives' devices, for the disk activity list
+    std::unique_ptr<SensorMeasure> sensors_;
 };
 
 } // namespace trumbel

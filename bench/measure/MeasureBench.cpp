@@ -1,3 +1,4 @@
+#include "measure/SensorValues.h"
 #include "measure/SystemInfo.h"
 
 #include <benchmark/benchmark.h>
@@ -131,6 +132,95 @@ void BM_DiskFree_Root(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DiskFree_Root)->Unit(benchmark::kMicrosecond);
+
+// A laptop's sensors: five hwmon chips with eight temperatures and two fans, four thermal zones,
+// a battery and an adapter, an amdgpu card, and /proc/diskstats with a disk, its three
+// partitions and eight loop devices.
+class SensorLaptop {
+public:
+    SensorLaptop() {
+        const char* home = std::getenv("TRUMBEL_HOME");
+        base_ = fs::path(home ? home : fs::temp_directory_path().string()) / "sensor-bench";
+        fs::remove_all(base_);
+        const auto chip = [&](int n, const char* name, int temps, int fans) {
+            const std::string dir = "sys/class/hwmon/hwmon" + std::to_string(n) + "/";
+            Write(dir + "name", name);
+            for (int t = 1; t <= temps; ++t) {
+                Write(dir + "temp" + std::to_string(t) + "_input", "45000");
+                Write(dir + "temp" + std::to_string(t) + "_crit", "100000");
+            }
+            for (int f = 1; f <= fans; ++f) {
+                Write(dir + "fan" + std::to_string(f) + "_input", "2400");
+            }
+        };
+        chip(0, "acpitz", 1, 0);
+        chip(1, "k10temp", 3, 0);
+        chip(2, "nvme", 3, 0);
+        chip(3, "amdgpu", 1, 0);
+        chip(4, "thinkpad", 0, 2);
+        for (int z = 0; z < 4; ++z) {
+            const std::string dir = "sys/class/thermal/thermal_zone" + std::to_string(z) + "/";
+            Write(dir + "type", z == 0 ? "acpitz" : "iwlwifi_" + std::to_string(z));
+            Write(dir + "temp", "41000");
+        }
+        Write("sys/class/power_supply/AC/type", "Mains");
+        Write("sys/class/power_supply/AC/online", "1");
+        for (const char* f : {"type Battery", "status Charging", "present 1", "capacity 81",
+                              "energy_now 30000000", "energy_full 40000000"}) {
+            const std::string line = f;
+            Write("sys/class/power_supply/BAT0/" + line.substr(0, line.find(' ')),
+                  line.substr(line.find(' ') + 1));
+        }
+        Write("sys/class/drm/card0/device/gpu_busy_percent", "12");
+        Write("sys/class/drm/card0/device/mem_info_vram_used", "536870912");
+        Write("sys/class/drm/card0/device/mem_info_vram_total", "2147483648");
+        std::string diskstats;
+        for (int i = 0; i < 8; ++i) {
+            diskstats += "7 " + std::to_string(i) + " loop" + std::to_string(i) +
+                         " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+        }
+        diskstats += "259 0 nvme0n1 284519 30906 12255306 639329 171651 210156 119512912 764636 "
+                     "0 170944 1444673 136159 72 108804848 38957 8860 1750\n";
+        for (int p = 1; p <= 3; ++p) {
+            Write("sys/class/block/nvme0n1p" + std::to_string(p) + "/partition", std::to_string(p));
+            diskstats += "259 " + std::to_string(p) + " nvme0n1p" + std::to_string(p) +
+                         " 1000 0 8000 10 2000 0 16000 20 0 30 30 0 0 0 0 0 0\n";
+        }
+        Write("proc/diskstats", diskstats);
+    }
+    ~SensorLaptop() { fs::remove_all(base_); }
+    SourceRoots Roots() const { return {(base_ / "proc").string(), (base_ / "sys").string()}; }
+
+private:
+    void Write(const std::string& rel, const std::string& text) {
+        fs::create_directories((base_ / rel).parent_path());
+        std::ofstream(base_ / rel, std::ios::trunc) << text << '\n';
+    }
+    fs::path base_;
+};
+
+// One pass of the sensor readers and computers over the laptop: every family (0), or one.
+void BM_SensorPass_Laptop(benchmark::State& state) {
+    SensorLaptop laptop;
+    SensorFamilies wanted;
+    const auto family = state.range(0);
+    wanted.temperatures = family == 0 || family == 1;
+    wanted.fans = family == 0 || family == 2;
+    wanted.disks = family == 0 || family == 3;
+    wanted.powerSupplies = family == 0 || family == 4;
+    wanted.gpus = family == 0 || family == 5;
+    SensorMeasure sensors(laptop.Roots(), wanted);
+    sensors.Pass(500, {});
+    for (auto _ : state) {
+        sensors.Pass(500, {});
+    }
+    std::size_t devices = 0;
+    for (int k = 0; k < kSensorKindCount; ++k) {
+        devices += sensors.Devices(static_cast<SensorKind>(k)).size();
+    }
+    state.counters["devices"] = static_cast<double>(devices);
+}
+BENCHMARK(BM_SensorPass_Laptop)->ArgName("family")->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace trumbel

@@ -1,4 +1,6 @@
+#include "measure/SensorValues.h"
 #include "tests/measure/MeasureFixture.h"
+#include "tests/measure/SensorFixture.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -43,15 +45,32 @@ TEST(Allocation, NoHeapAllocationPerPassAfterTheFirst) {
     }
 }
 
-TEST(Allocation, NoHeapAllocationPerPassOnThisMachine) {
-    Settings settings;
-    SystemInfo info(settings);
-    info.RefreshParam(0);
+TEST(Allocation, NoHeapAllocationPerSensorPassAfterTheFirst) {
+    SensorTree tree;
+    tree.Write("proc/diskstats", DiskLine(8, 0, "sda", 1, 1) + DiskLine(8, 1, "sda1", 1, 1));
+    SensorMeasure m(tree.Roots(), {true, true, true, true, true});
+    const std::string mounts[] = {"/dev/sda1"};
+    m.Pass(500, mounts);
     const long before = allocations.load();
     for (int i = 0; i < 5; ++i) {
-        info.RefreshParam(0);
+        m.Pass(500, mounts);
     }
     EXPECT_EQ(allocations.load() - before, 0);
+}
+
+TEST(Allocation, NoHeapAllocationPerPassOnThisMachine) {
+    for (const bool sensors : {false, true}) {
+        Settings settings;
+        SystemInfoEnvironment env;
+        env.sensors = {sensors, sensors, sensors, sensors, sensors};
+        SystemInfo info(settings, env);
+        info.RefreshParam(0);
+        const long before = allocations.load();
+        for (int i = 0; i < 5; ++i) {
+            info.RefreshParam(0);
+        }
+        EXPECT_EQ(allocations.load() - before, 0) << sensors;
+    }
 }
 
 } // namespace
