@@ -20,6 +20,7 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace trumbel {
 
@@ -94,9 +95,13 @@ int RunSnapshot(const CommandLine& cl) {
 }
 
 // Measures without a window: N passes 500 ms apart, then every value as tab-separated lines.
+// Every sensor family is read, since the list is meant to show all a layout could.
 int RunPrintValues(const CommandLine& cl) {
     Settings settings;
-    SystemInfo info(settings);
+    SystemInfoEnvironment env;
+    env.sensors = {
+        .temperatures = true, .fans = true, .disks = true, .powerSupplies = true, .gpus = true};
+    SystemInfo info(settings, std::move(env));
     const int ticks = cl.ticks.value_or(2);
     int sampleCounter = 0;
     for (int i = 0; i < ticks; ++i) {
