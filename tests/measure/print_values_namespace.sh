@@ -45,6 +45,16 @@ done
 echo "mountinfo: $(wc -l </proc/self/mountinfo) lines, $(wc -c </proc/self/mountinfo) bytes;" \
   "net/dev: $(wc -c </proc/net/dev) bytes"
 
+# A k10temp chip and a charging battery on a /sys/class rebuilt on tmpfs (sysfs takes no new
+# folders), and the disk under the working folder, if any, written to while values are measured.
+disk=$(lsblk -nso NAME "$(findmnt -n -o SOURCE -T "$PWD")" | tail -1 | tr -dc 'a-z0-9')
+mkdir -p /mnt/s/class /mnt/s/hwmon/hwmon0 /mnt/s/power_supply/{AC,BAT0} && mount --bind /sys/class /mnt/s/class
+for f in hwmon/hwmon0/{name=k10temp,temp1_input=47125,temp1_label=Tctl,temp1_crit=95000} power_supply/AC/{type=Mains,online=1} \
+  power_supply/BAT0/{type=Battery,status=Charging,capacity=81}; do echo "${f#*=}" >"/mnt/s/${f%=*}"; done
+mount -t tmpfs class /sys/class && for c in /mnt/s/class/* /mnt/s/hwmon /mnt/s/power_supply; do
+  mkdir -p "/sys/class/${c##*/}" && mount --bind "$c" "/sys/class/${c##*/}"; done
+exec 3>"$PWD/written.$$" && rm "$PWD/written.$$" # written through fd 3 until this shell ends
+(while kill -0 $$ 2>/dev/null; do dd if=/dev/zero of=/dev/fd/3 bs=1M count=16 oflag=direct 2>/dev/null; done) &
 out=$("$trumbel" --print-values --ticks 1) || fail "trumbel --print-values failed"
 
 # The last word of a display name is the interface's name.
@@ -69,5 +79,8 @@ done
 echo "interfaces: $found of $total listed; tmpfs drives: $tmpfs of 5 listed"
 [ "$found" -eq "$total" ] || fail "interfaces not listed: ${missing[*]}"
 [ "$tmpfs" -eq 5 ] || fail "tmpfs drives missing; drive lines: $(printf '%s\n' "$drives" | tr '\n' ' ')"
+for line in "param	7	0	95	47.875	47.125	95" "sensor	7	0	5	0	k10temp Tctl" "param	11	0	100	19	81	100" "sensor	11	0	5	1	BAT0"; do
+  printf '%s\n' "$out" | grep -qxF "$line" || fail "no line \"$line\" in: $(printf '%s\n' "$out" | grep -v -e ^net -e ^drive)"; done
+[ -z "$disk" ] || printf '%s\n' "$out" | awk -F'\t' -v d="$disk" '$1 == "param" && $2 == 10 { r[$3] = $6 } $1 == "sensor" && $2 == 10 && $6 == d { w = r[$3] } END { exit !(w > 0) }' || fail "no write rate of $disk while a file is written"
 echo "PASS"
 INSIDE
