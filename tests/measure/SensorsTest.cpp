@@ -1,3 +1,4 @@
+#include "base/RuntimeError.h"
 #include "measure/PrintValues.h"
 #include "measure/SensorValues.h"
 #include "tests/measure/SensorFixture.h"
@@ -207,6 +208,37 @@ TEST(SensorKinds, PrintedAfterTheOtherValues) {
     }
     EXPECT_EQ(FormatValues(plain).find("sensor"), std::string::npos);
     EXPECT_TRUE(text.starts_with(FormatValues(plain))) << text;
+}
+
+// Slots read sensors by ParamID like any value: Free is Max - Used, histories keep a level's
+// free share and a rate's traffic, a device not seen reads 0.
+TEST(SensorKinds, ServedAsSystemValues) {
+    SensorTree tree;
+    tree.Write("proc/diskstats", DiskLine(8, 0, "sda", 0, 0));
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    env.sensors = kEveryFamily;
+    std::int64_t now = 0;
+    env.tickCount = [&] { return now; };
+    SystemInfo info(settings, env);
+    now += 500;
+    tree.Write("proc/diskstats", DiskLine(8, 0, "sda", 0, 100));
+    info.RefreshParam(0);
+    struct Read {
+        int param, device, show, log;
+        float value;
+    };
+    for (const Read r : {Read{7, 0, kShowUsed, 0, 47.25f}, Read{7, 0, kShowFree, 0, 52.75f},
+                         Read{7, 0, kShowLog, 1, 52.75f}, Read{8, 1, kShowMax, 0, 4000},
+                         Read{10, 0, kShowUsed, 0, 102400}, Read{10, 0, kShowLog, 1, 102400},
+                         Read{10, 0, kShowFree, 0, 0}, Read{11, 2, kShowTotal, 0, 100},
+                         Read{12, 0, kShowFree, 0, 63}, Read{12, 5, kShowUsed, 0, 0}}) {
+        EXPECT_FLOAT_EQ(info.GetSystemValue(r.param, r.device, r.show, r.log), r.value)
+            << r.param << "/" << r.device << "/" << r.show;
+    }
+    EXPECT_THROW(info.GetSystemValue(13, 0, kShowUsed), RuntimeError);
+    EXPECT_THROW(info.GetSystemValue(7, -1, kShowUsed), RuntimeError);
 }
 
 // Real writes on this machine: the device under the test folder sees them.
