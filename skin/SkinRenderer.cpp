@@ -400,8 +400,11 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             } else if (style >= 1 && style <= 3) {
                 const float value =
                     ctx_.measure.GetSystemValue(item, device, style) * static_cast<float>(factor);
-                DrawParam(c, kind, position, line, font, value, style, NumberForm::Formatted,
-                          Placeholder::No);
+                // Degrees, turns and percent are no amounts of bytes: whole numbers.
+                const NumberForm form = kind >= kFirstSensorKind && !HistoryKeepsUsed(item)
+                                            ? NumberForm::Integer
+                                            : NumberForm::Formatted;
+                DrawParam(c, kind, position, line, font, value, style, form, Placeholder::No);
             } else if (style == 4 || style == 5) {
                 const auto percent = GetPersent(ctx_.measure, ui_, item, device,
                                                 static_cast<Basis>(ip.barGraph), ScaleBy::Total);
