@@ -241,6 +241,32 @@ TEST(SensorKinds, ServedAsSystemValues) {
     EXPECT_THROW(info.GetSystemValue(7, -1, kShowUsed), RuntimeError);
 }
 
+// A family is read while a shown slot or tray icon has one of its kinds, and only then.
+TEST(SensorKinds, ReadWhileShown) {
+    SensorTree tree;
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    SystemInfo info(settings, env);
+    const auto listed = [&](SensorKind kind) {
+        info.RefreshParam(0);
+        return info.Sensors() ? info.Sensors()->Devices(kind).size() : 0u;
+    };
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.kind[9][0] = 9; // a container beyond the shown ones
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.trayIcons[1].kind = 13;
+    EXPECT_EQ(listed(SensorKind::Battery), 3u);
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.kind[1][2] = 9;
+    EXPECT_EQ(listed(SensorKind::Temperature), 7u);
+    EXPECT_FLOAT_EQ(info.GetSystemValue(kParamTemperature, 0, kShowUsed), 47.25f);
+    settings.kind[1][2] = 0;
+    settings.trayIconCount = 0;
+    info.RefreshParam(0);
+    EXPECT_EQ(info.Sensors(), nullptr);
+}
+
 // Real writes on this machine: the device under the test folder sees them.
 TEST(DiskActivity, DirectWriteMovesTheWriteRateOfItsDevice) {
     const std::filesystem::path folder = FreshTestFolder("sensors");
