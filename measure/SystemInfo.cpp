@@ -288,6 +288,7 @@ void SystemInfo::FollowShownSensors() {
     }
     sensorsRead_ = wanted;
     sensors_.reset();
+    critical_ = {};
     for (std::vector<ParamRecord>& items : sensorItems_) {
         items.clear();
     }
@@ -311,6 +312,7 @@ void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
         Drive(0); // a loop device that is mounted counts as a disk
     }
     sensors_->Pass(elapsed, mountSources_);
+    critical_.Update(sensors_->Devices(SensorKind::Temperature));
     for (int k = 0; k < kSensorKindCount; ++k) {
         const std::vector<SensorDevice>& devices = sensors_->Devices(static_cast<SensorKind>(k));
         std::vector<ParamRecord>& items = sensorItems_[static_cast<std::size_t>(k)];

@@ -113,6 +113,8 @@ public:
     // Temperatures, fans, disk activity, batteries and graphics load; null when the environment
     // asked for no sensor family.
     const SensorMeasure* Sensors() const { return sensors_.get(); }
+    // The temperatures (device indexes) that reached their limit in the last pass.
+    const std::vector<int>& TemperaturesAtLimit() const { return critical_.Reached(); }
     // The device of a sensor ParamID; null when it has not been seen.
     const SensorDevice* Sensor(int paramId, int deviceId) const;
 
@@ -155,6 +157,7 @@ private:
     // network rates do (for this run: the settings keep none for them).
     std::array<std::vector<ParamRecord>, kSensorKindCount> sensorItems_;
     std::array<std::vector<LimitPair>, kSensorKindCount> sensorLimits_;
+    LimitWatch critical_;
     float unseenSensor_ = 0.0f; // what a device not seen yet reads, and where writes to it go
 };
 

@@ -267,6 +267,27 @@ TEST(SensorKinds, ReadWhileShown) {
     EXPECT_EQ(info.Sensors(), nullptr);
 }
 
+// A temperature at its limit is told once; again only after it fell back below, whatever an
+// absent reading said in between.
+TEST(LimitWatch, OnceUntilBackBelowTheLimit) {
+    struct Pass {
+        float used;
+        bool present;
+        bool told;
+    };
+    const Pass passes[] = {{90, true, false}, {100, true, true},  {104, true, false},
+                           {0, false, false}, {101, true, false}, {99.5f, true, false},
+                           {100, true, true}, {0, false, false},  {80, true, false}};
+    LimitWatch watch;
+    std::vector<SensorDevice> devices(2);
+    devices[0] = {"cool", true, false, 0, {100, 0, 20, 100, {}}};
+    for (const Pass& p : passes) {
+        devices[1] = {"hot", p.present, false, 0, {100, 100 - p.used, p.used, 100, {}}};
+        watch.Update(devices);
+        EXPECT_EQ(watch.Reached(), p.told ? std::vector<int>{1} : std::vector<int>{}) << p.used;
+    }
+}
+
 // Real writes on this machine: the device under the test folder sees them.
 TEST(DiskActivity, DirectWriteMovesTheWriteRateOfItsDevice) {
     const std::filesystem::path folder = FreshTestFolder("sensors");
