@@ -358,6 +358,32 @@ ParamRecord* SystemInfo::SensorRecord(int paramId, int deviceId) {
                : nullptr;
 }
 
+std::vector<std::string> SystemInfo::SensorCaptions(SensorKind kind) {
+    std::vector<std::string> captions;
+    const auto take = [&](const SensorMeasure& m) {
+        for (const SensorDevice& d : m.Devices(kind)) {
+            captions.push_back(d.caption);
+        }
+    };
+    const SensorKind kinds[] = {kind};
+    const SensorFamilies needed = FamiliesFor(kinds);
+    const SensorFamilies& read = sensorsRead_;
+    const bool reading = (needed.temperatures && read.temperatures) || (needed.fans && read.fans) ||
+                         (needed.disks && read.disks) ||
+                         (needed.powerSupplies && read.powerSupplies) || (needed.gpus && read.gpus);
+    if (sensors_ && reading) {
+        take(*sensors_);
+        return captions;
+    }
+    if (needed.disks) {
+        Drive(0);
+    }
+    SensorMeasure once(env_.roots, needed);
+    once.Pass(0, mountSources_);
+    take(once);
+    return captions;
+}
+
 const SensorDevice* SystemInfo::Sensor(int paramId, int deviceId) const {
     if (!sensors_ || !IsSensor(paramId) || deviceId < 0) {
         return nullptr;

@@ -115,6 +115,9 @@ public:
     const SensorMeasure* Sensors() const { return sensors_.get(); }
     // The temperatures (device indexes) that reached their limit in the last pass.
     const std::vector<int>& TemperaturesAtLimit() const { return critical_.Reached(); }
+    // The captions of a sensor kind's devices in index order, read once for the purpose where
+    // nothing shows the kind (its devices keep these indexes when it is shown).
+    std::vector<std::string> SensorCaptions(SensorKind kind);
     // The device of a sensor ParamID; null when it has not been seen.
     const SensorDevice* Sensor(int paramId, int deviceId) const;
 
