@@ -39,6 +39,8 @@ public:
     virtual void Release() = 0;
     // One measurement pass; sampleCounter places it within the current history step.
     virtual void RefreshParam(int sampleCounter) = 0;
+    // What the last pass has to tell the user (a temperature at its limit), one text each.
+    virtual std::vector<std::string> Notices() const = 0;
 };
 
 class SkinPort {
@@ -57,6 +59,8 @@ public:
     virtual void CreateIcon(int index) = 0;
     virtual void UpdateIcon(int index) = 0;
     virtual void ReleaseAll() = 0;
+    // A balloon of the product, where balloons can be shown.
+    virtual void ShowNotice(const std::string& text) = 0;
 };
 
 class HotKeyPort {

@@ -42,14 +42,14 @@ constexpr std::array<TrayActionHandler, kTrayActionCount> kTrayActions{
     [](Program& p) { PopupFromTray(p, MenuForm::Favourites); },
     [](Program& p) { PopupFromTray(p, MenuForm::SkinList); },
     [](Program& p) { OpenOptionsPage(p, OptionsPort::kModeless); },
-    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Basic); }, // 基本設定
-    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Window); }, // ウィンドウ表示設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Basic); },    // 基本設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Window); },   // ウィンドウ表示設定
     [](Program& p) { OpenOptionsPage(p, OptionsPageId::Position); }, // 位置情報設定
-    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Skin); }, // Skin設定
-    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Layout); }, // 拡張Skin設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Skin); },     // Skin設定
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Layout); },   // 拡張Skin設定
     [](Program& p) { OpenOptionsPage(p, OptionsPageId::Tray); }, // タスクアイコンの設定
     [](Program& p) { OpenOptionsPage(p, OptionsPageId::Function); }, // ｢FN｣ボタンの設定
-    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Network); }, // ネットワーク関連
+    [](Program& p) { OpenOptionsPage(p, OptionsPageId::Network); },  // ネットワーク関連
     [](Program& p) { PopupFromTray(p, MenuForm::OptionFiles); },
     [](Program& p) { p.shell().Explore(p.appFolder); },
     [](Program& p) { p.shell().Explore(p.appFolder + "Function"); },
@@ -178,6 +178,11 @@ void Program::RefreshTick() {
         }
     });
     Guarded([&] { measure().RefreshParam(c.sampleCounter); });
+    Guarded([&] {
+        for (const std::string& text : measure().Notices()) {
+            tray().ShowNotice(text);
+        }
+    });
     Guarded([&] {
         if (c.trayCounter == 0) {
             for (int i = 1; i <= settings.trayIconCount; ++i) {

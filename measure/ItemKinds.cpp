@@ -14,8 +14,14 @@ constexpr std::array<std::string_view, kItemKindCount> kCaptions{"物理メモ�
                                                                  "ネットワーク送信量(bps)",
                                                                  "ネットワーク受信量(B/S)",
                                                                  "ネットワーク送信量(B/S)",
-                                                                 "ディスク容量情報"};
-constexpr std::array<int, kItemKindCount> kParamIds{0, 1, 2, 3, 4, 5, 4, 5, 6};
+                                                                 "ディスク容量情報",
+                                                                 "温度情報",
+                                                                 "ファン回転数",
+                                                                 "ディスク読込量(B/S)",
+                                                                 "ディスク書込量(B/S)",
+                                                                 "バッテリー情報",
+                                                                 "GPU情報"};
+constexpr std::array<int, kItemKindCount> kParamIds{0, 1, 2, 3, 4, 5, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 constexpr std::array<std::string_view, 7> kDriveTexts{"(判別できません)",
                                                       "",
@@ -47,6 +53,10 @@ int ParamIdOfKind(int kind) {
 
 int KindFactor(int kind) {
     return kind == 4 || kind == 5 ? 8 : 1;
+}
+
+bool HistoryKeepsUsed(int paramId) {
+    return paramId == 4 || paramId == 5 || paramId == 9 || paramId == 10;
 }
 
 std::string_view DriveTypeListText(int type) {

@@ -19,8 +19,16 @@ enum class ItemKind : int {
     NetReceiveBytes = 6,
     NetSendBytes = 7,
     DiskSpace = 8,
+    Temperature = 9,
+    Fan = 10,
+    DiskReadBytes = 11,
+    DiskWriteBytes = 12,
+    Battery = 13,
+    Gpu = 14,
 };
-static_assert(static_cast<int>(ItemKind::DiskSpace) + 1 == kItemKindCount);
+static_assert(static_cast<int>(ItemKind::Gpu) + 1 == kItemKindCount);
+// The first kind a skin file written before the sensors need not describe.
+inline constexpr int kFirstSensorKind = static_cast<int>(ItemKind::Temperature);
 
 // The caption lists use for a kind; empty for a number that is no kind.
 std::string_view ItemKindCaption(int kind);
@@ -28,6 +36,8 @@ std::string_view ItemKindCaption(int kind);
 int ParamIdOfKind(int kind);
 // 8 for the bps kinds, 1 otherwise.
 int KindFactor(int kind);
+// Rates keep their traffic in the history; levels keep the free share.
+bool HistoryKeepsUsed(int paramId);
 
 // Drive-type texts (codes 0..6). ListText is empty for code 1 (absent drives are listed apart);
 // OptionsText carries the options dialog's "(存在しません)" for it. Unknown codes get "".

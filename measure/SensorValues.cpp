@@ -163,6 +163,25 @@ SensorFamilies FamiliesFor(std::span<const SensorKind> kinds) {
     return f;
 }
 
+void LimitWatch::Update(const std::vector<SensorDevice>& devices) {
+    if (atLimit_.size() < devices.size()) {
+        atLimit_.resize(devices.size(), false);
+        reached_.reserve(devices.size());
+    }
+    reached_.clear();
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        const SensorDevice& d = devices[i];
+        const bool at = d.present && d.values.Max > 0.0f && d.values.Used >= d.values.Max;
+        if (at && !atLimit_[i]) {
+            reached_.push_back(static_cast<int>(i));
+        }
+        // An absent sensor says nothing about its temperature: it keeps its state.
+        if (d.present) {
+            atLimit_[i] = at;
+        }
+    }
+}
+
 SensorMeasure::SensorMeasure(SourceRoots roots, SensorFamilies wanted)
     : source_(std::move(roots), wanted) {}
 

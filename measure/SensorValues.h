@@ -61,6 +61,19 @@ struct SensorDevice {
     ParamRecord values;
 };
 
+// Which temperatures have just reached their limit: once each, and again only after the
+// temperature fell back below it.
+class LimitWatch {
+public:
+    void Update(const std::vector<SensorDevice>& devices);
+    // The indexes that reached their limit in the last Update.
+    const std::vector<int>& Reached() const { return reached_; }
+
+private:
+    std::vector<bool> atLimit_;
+    std::vector<int> reached_;
+};
+
 // The devices of every sensor kind and their values. A device keeps its index for the run: one
 // that vanishes shows absent and takes its index back when it returns.
 class SensorMeasure {

@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "measure/History.h"
+#include "measure/ItemKinds.h"
 #include "measure/MemoryUsage.h"
 #include "measure/NetworkRates.h"
 #include "measure/Scales.h"
@@ -38,6 +39,38 @@ bool IsNet(int paramId) {
     return paramId == kParamNetReceive || paramId == kParamNetSend;
 }
 
+bool IsSensor(int paramId) {
+    return paramId >= kFirstSensorParamId && paramId < kParamIdCount;
+}
+
+// The sensor families the layout's slots and the tray icons show, with those always read.
+SensorFamilies ShownSensorFamilies(const Settings& s, SensorFamilies always) {
+    std::array<bool, kSensorKindCount> shown{};
+    const auto mark = [&](int kind) {
+        const int p = ParamIdOfKind(kind);
+        if (IsSensor(p)) {
+            shown[static_cast<std::size_t>(p - kFirstSensorParamId)] = true;
+        }
+    };
+    const int containers = std::clamp<int>(s.containerCount, 0, kContainerCount);
+    for (int c = 0; c < containers; ++c) {
+        for (const std::int16_t kind : s.kind[static_cast<std::size_t>(c)]) {
+            mark(kind);
+        }
+    }
+    const int icons = std::clamp<int>(s.trayIconCount, 0, kTrayIconMax);
+    for (int i = 1; i <= icons; ++i) {
+        mark(s.trayIcons[static_cast<std::size_t>(i)].kind);
+    }
+    const auto is = [&](SensorKind k) { return shown[static_cast<std::size_t>(k)]; };
+    always.temperatures = always.temperatures || is(SensorKind::Temperature);
+    always.fans = always.fans || is(SensorKind::Fan);
+    always.disks = always.disks || is(SensorKind::DiskRead) || is(SensorKind::DiskWrite);
+    always.powerSupplies = always.powerSupplies || is(SensorKind::Battery);
+    always.gpus = always.gpus || is(SensorKind::Gpu);
+    return always;
+}
+
 } // namespace
 
 SystemInfo::SystemInfo(Settings& settings, SystemInfoEnvironment environment)
@@ -60,14 +93,7 @@ SystemInfo::SystemInfo(Settings& settings, SystemInfoEnvironment environment)
     }
     Record(kParamResources, 0).Max = 100.0f;
     Record(kParamResources, 0).Total = 100.0f;
-    const SensorFamilies& f = env_.sensors;
-    if (f.temperatures || f.fans || f.disks || f.powerSupplies || f.gpus) {
-        sensors_ = std::make_unique<SensorMeasure>(env_.roots, f);
-        if (f.disks) {
-            Drive(0);
-        }
-        sensors_->Pass(0, mountSources_); // the counters the first rates are measured from
-    }
+    FollowShownSensors();
     // The build read the counters just now: the first rates are measured from this instant.
     lastTick_ = env_.tickCount();
 }
@@ -228,14 +254,7 @@ void SystemInfo::RefreshParam(int sampleCounter) {
     const std::int64_t elapsed = now - lastTick_;
     lastTick_ = now;
     Guarded([&] { MeasureNetwork(elapsed); });
-    if (sensors_) {
-        Guarded([&] {
-            if (env_.sensors.disks) {
-                Drive(0); // a loop device that is mounted counts as a disk
-            }
-            sensors_->Pass(elapsed, mountSources_);
-        });
-    }
+    Guarded([&] { MeasureSensors(elapsed, sampleCounter); });
 
     const int count = static_cast<int>(netTable_.size());
     const auto history = [&](int paramId, int devices) {
@@ -260,11 +279,134 @@ void SystemInfo::RefreshParam(int sampleCounter) {
     }
 }
 
-float& SystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIndex) {
-    if (paramId < 0 || paramId >= kParamCount) {
+// A family nobody shows any more is no longer read; one that comes on screen is listed from
+// scratch, its devices in the kernel's order as before, so their indexes stay.
+void SystemInfo::FollowShownSensors() {
+    const SensorFamilies wanted = ShownSensorFamilies(settings_, env_.sensors);
+    if (wanted == sensorsRead_) {
+        return;
+    }
+    sensorsRead_ = wanted;
+    sensors_.reset();
+    critical_ = {};
+    for (std::vector<ParamRecord>& items : sensorItems_) {
+        items.clear();
+    }
+    const SensorFamilies& f = wanted;
+    if (!(f.temperatures || f.fans || f.disks || f.powerSupplies || f.gpus)) {
+        return;
+    }
+    sensors_ = std::make_unique<SensorMeasure>(env_.roots, f);
+    if (f.disks) {
+        Drive(0);
+    }
+    sensors_->Pass(0, mountSources_); // the counters the first rates are measured from
+}
+
+void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
+    FollowShownSensors();
+    if (!sensors_) {
+        return;
+    }
+    if (sensorsRead_.disks) {
+        Drive(0); // a loop device that is mounted counts as a disk
+    }
+    sensors_->Pass(elapsed, mountSources_);
+    critical_.Update(sensors_->Devices(SensorKind::Temperature));
+    for (int k = 0; k < kSensorKindCount; ++k) {
+        const std::vector<SensorDevice>& devices = sensors_->Devices(static_cast<SensorKind>(k));
+        std::vector<ParamRecord>& items = sensorItems_[static_cast<std::size_t>(k)];
+        std::vector<LimitPair>& limits = sensorLimits_[static_cast<std::size_t>(k)];
+        items.resize(devices.size());
+        if (limits.size() < devices.size()) {
+            limits.resize(devices.size());
+        }
+        for (std::size_t d = 0; d < devices.size(); ++d) {
+            Guarded([&] {
+                const ParamRecord& v = devices[d].values;
+                ParamRecord& r = items[d];
+                r.Used = v.Used;
+                if (!HistoryKeepsUsed(kFirstSensorParamId + k)) {
+                    // Levels keep the free share, as memory does: a step keeps its hottest moment.
+                    r.Max = v.Max;
+                    r.Total = v.Total;
+                    r.Free = r.Max - r.Used;
+                    AdvanceHistory(r.Log, r.Free, sampleCounter, settings_.historyUpdateSpeed,
+                                   HistoryFold::Lowest);
+                    return;
+                }
+                ApplyRateScales(r, limits[d]);
+                const HistoryFold fold =
+                    settings_.historySampleMode != 0 ? HistoryFold::Highest : HistoryFold::Mean;
+                const bool stepFinished = AdvanceHistory(r.Log, r.Used, sampleCounter,
+                                                         settings_.historyUpdateSpeed, fold);
+                FollowHistory(r, limits[d], stepFinished);
+                r.Free = r.Max - r.Used;
+            });
+        }
+    }
+}
+
+ParamRecord* SystemInfo::SensorRecord(int paramId, int deviceId) {
+    if (deviceId < 0) {
         Subscript();
     }
-    ParamRecord& r = Record(paramId, deviceId);
+    std::vector<ParamRecord>& items =
+        sensorItems_[static_cast<std::size_t>(paramId - kFirstSensorParamId)];
+    return static_cast<std::size_t>(deviceId) < items.size()
+               ? &items[static_cast<std::size_t>(deviceId)]
+               : nullptr;
+}
+
+std::vector<std::string> SystemInfo::SensorCaptions(SensorKind kind) {
+    std::vector<std::string> captions;
+    const auto take = [&](const SensorMeasure& m) {
+        for (const SensorDevice& d : m.Devices(kind)) {
+            captions.push_back(d.caption);
+        }
+    };
+    const SensorKind kinds[] = {kind};
+    const SensorFamilies needed = FamiliesFor(kinds);
+    const SensorFamilies& read = sensorsRead_;
+    const bool reading = (needed.temperatures && read.temperatures) || (needed.fans && read.fans) ||
+                         (needed.disks && read.disks) ||
+                         (needed.powerSupplies && read.powerSupplies) || (needed.gpus && read.gpus);
+    if (sensors_ && reading) {
+        take(*sensors_);
+        return captions;
+    }
+    if (needed.disks) {
+        Drive(0);
+    }
+    SensorMeasure once(env_.roots, needed);
+    once.Pass(0, mountSources_);
+    take(once);
+    return captions;
+}
+
+const SensorDevice* SystemInfo::Sensor(int paramId, int deviceId) const {
+    if (!sensors_ || !IsSensor(paramId) || deviceId < 0) {
+        return nullptr;
+    }
+    const auto& devices = sensors_->Devices(static_cast<SensorKind>(paramId - kFirstSensorParamId));
+    return static_cast<std::size_t>(deviceId) < devices.size()
+               ? &devices[static_cast<std::size_t>(deviceId)]
+               : nullptr;
+}
+
+float& SystemInfo::Field(int paramId, int deviceId, ShowParam show, int logIndex) {
+    if (paramId < 0 || paramId >= kParamIdCount) {
+        Subscript();
+    }
+    ParamRecord* sensor = IsSensor(paramId) ? SensorRecord(paramId, deviceId) : nullptr;
+    if (IsSensor(paramId) && !sensor) {
+        if (show == ShowParam::Log && (logIndex < 0 || logIndex >= kLogSize)) {
+            Subscript();
+        }
+        unseenSensor_ = 0.0f;
+        return unseenSensor_;
+    }
+    ParamRecord& r = sensor ? *sensor : Record(paramId, deviceId);
     switch (show) {
     case ShowParam::Max:
         return r.Max;
@@ -314,7 +456,7 @@ float SystemInfo::GetSystemValue(int paramId, int deviceId, int showParamInfo, i
     const std::optional<ShowParam> show = ShowParamOf(showParamInfo);
     if (!show) {
         // Still checks the kind, as a read of any selector does.
-        if (paramId < 0 || paramId >= kParamCount) {
+        if (paramId < 0 || paramId >= kParamIdCount) {
             Subscript();
         }
         return 0.0f;
@@ -326,7 +468,7 @@ void SystemInfo::SetSystemValue(int paramId, int deviceId, int showParamInfo, fl
                                 int logIndex) {
     if (const std::optional<ShowParam> show = ShowParamOf(showParamInfo)) {
         SetSystemValue(paramId, deviceId, *show, value, logIndex);
-    } else if (paramId < 0 || paramId >= kParamCount) {
+    } else if (paramId < 0 || paramId >= kParamIdCount) {
         Subscript();
     }
 }

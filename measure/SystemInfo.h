@@ -26,8 +26,18 @@ enum ParamID : int {
     kParamNetReceive = 4,
     kParamNetSend = 5,
     kParamDisk = 6,
+    // The sensor kinds, in SensorKind order.
+    kParamTemperature = 7,
+    kParamFan = 8,
+    kParamDiskRead = 9,
+    kParamDiskWrite = 10,
+    kParamBattery = 11,
+    kParamGpu = 12,
 };
-inline constexpr int kParamCount = 7;
+inline constexpr int kParamCount = 7; // the kinds the device table holds
+inline constexpr int kParamIdCount = kParamGpu + 1;
+static_assert(kParamTemperature == kFirstSensorParamId);
+static_assert(kParamIdCount == kFirstSensorParamId + kSensorKindCount);
 
 struct NetInterfaceRecord {
     std::string Name;
@@ -43,7 +53,8 @@ struct SystemInfoEnvironment {
     SourceRoots roots;
     std::function<std::int64_t()> tickCount; // empty: CLOCK_MONOTONIC
     StatFsFunction statFs = &::statvfs;
-    // The sensor families something shows; none is read otherwise.
+    // Sensor families read whatever the settings show; the others are read while a slot of the
+    // layout or a tray icon shows one of their kinds.
     SensorFamilies sensors;
 };
 
@@ -69,7 +80,8 @@ public:
     int WatchLinkEvents() { return source_.WatchLinkEvents(); }
     void DrainLinkEvents() { source_.DrainLinkEvents(); }
 
-    // Bad ParamID, DeviceID or LogIndex throw RuntimeError(SubscriptOutOfRange).
+    // Bad ParamID, DeviceID or LogIndex throw RuntimeError(SubscriptOutOfRange); a sensor that
+    // has not been seen reads 0, as one that is absent does.
     float GetSystemValue(int paramId, int deviceId, ShowParam show, int logIndex = 0);
     void SetSystemValue(int paramId, int deviceId, ShowParam show, float value, int logIndex = 0);
     // The same with the selector as skin files and settings carry it: a number that names no
@@ -101,6 +113,13 @@ public:
     // Temperatures, fans, disk activity, batteries and graphics load; null when the environment
     // asked for no sensor family.
     const SensorMeasure* Sensors() const { return sensors_.get(); }
+    // The temperatures (device indexes) that reached their limit in the last pass.
+    const std::vector<int>& TemperaturesAtLimit() const { return critical_.Reached(); }
+    // The captions of a sensor kind's devices in index order, read once for the purpose where
+    // nothing shows the kind (its devices keep these indexes when it is shown).
+    std::vector<std::string> SensorCaptions(SensorKind kind);
+    // The device of a sensor ParamID; null when it has not been seen.
+    const SensorDevice* Sensor(int paramId, int deviceId) const;
 
 private:
     ParamRecord& Record(int paramId, int deviceId);
@@ -116,6 +135,9 @@ private:
     LimitPair& Limits(int paramId, int index);
     void EnsureDeviceLimits();
     const DriveEntry* Drive(int diskId);
+    void FollowShownSensors();
+    void MeasureSensors(std::int64_t elapsed, int sampleCounter);
+    ParamRecord* SensorRecord(int paramId, int deviceId);
 
     Settings& settings_;
     SystemInfoEnvironment env_;
@@ -133,6 +155,13 @@ private:
     bool drivesRead_ = false;
     std::vector<std::string> mountSources_; // the drives' devices, for the disk activity list
     std::unique_ptr<SensorMeasure> sensors_;
+    SensorFamilies sensorsRead_;
+    // Per sensor kind and device: the values with their history; disk rates get scales as
+    // network rates do (for this run: the settings keep none for them).
+    std::array<std::vector<ParamRecord>, kSensorKindCount> sensorItems_;
+    std::array<std::vector<LimitPair>, kSensorKindCount> sensorLimits_;
+    LimitWatch critical_;
+    float unseenSensor_ = 0.0f; // what a device not seen yet reads, and where writes to it go
 };
 
 } // namespace trumbel

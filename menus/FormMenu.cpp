@@ -377,6 +377,13 @@ void FormMenu::SetNetWorkDevice(MenuDevices& devices) {
     }
     Item("MnuDiskDriveList", 0)->visible = false;
     HidePlaceholderIfFilled("MnuNoUseDriveList");
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        const std::string list = SensorListName(kind);
+        for (const std::string& name : devices.SensorNames(kind)) {
+            AddEntry(list, name, "icon_device");
+        }
+        HidePlaceholderIfFilled(list);
+    }
 }
 
 void FormMenu::DeleteNetworkDevice() {
@@ -384,6 +391,9 @@ void FormMenu::DeleteNetworkDevice() {
          {"MnuCPUList", "MnuNetWorkDeviceList1", "MnuNetWorkDeviceList2", "MnuNetWorkDeviceList3",
           "MnuNetWorkDeviceList4", "MnuDiskDriveList", "MnuNoUseDriveList"}) {
         RemoveEntries(list);
+    }
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        RemoveEntries(SensorListName(kind));
     }
     networkDeviceCount_ = 0;
 }

@@ -109,6 +109,11 @@ std::optional<TreeSelection> LayoutMenu::Carry(const LayoutNode& node, const Men
         return commands.SetSlotItem(
             node, kDiskKind, static_cast<unsigned char>(item.caption[0]) - kFirstDriveLetter);
     }
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        if (name == SensorListName(kind) && i > 0) {
+            return commands.SetSlotItem(node, kind, i - 1);
+        }
+    }
     if (name == "MnuUseLeft") {
         return commands.UseLeft(node, i);
     }

@@ -39,6 +39,8 @@ public:
     // 1 when the drive table has no entry for the drive.
     virtual int DiskType(int diskId) = 0;
     virtual std::string DiskMountPoint(int diskId) = 0;
+    // The devices of a sensor kind (item kinds 9 to 14) by caption, in index order.
+    virtual std::vector<std::string> SensorNames(int kind) = 0;
 };
 
 // Shows a menu modally at the mouse and reports the chosen item after it has closed; nullopt

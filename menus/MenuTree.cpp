@@ -215,30 +215,41 @@ MenuItem MainMenu() {
          Command("MnuEnd", "終了(&X)", {}, [](C c) { c.program.MenuEnd(); })});
 }
 
+// A sensor kind's entry: its devices are listed when the menu opens.
+MenuItem SensorKind(int kind, const char* caption, const char* icon) {
+    return At(kind, Submenu("MnuSlotInfo", caption, icon,
+                            {Placeholder(SensorListName(kind), "デバイス一覧")}));
+}
+
 MenuItem SlotMenu() {
     const std::string devices = "ネットワークデバイス一覧";
     return Submenu(
         "MnuSlotRoot", "スロットの設定", {},
-        {Submenu("MnuSlotInfoRoot", "表示項目(&K)", {},
-                 {Member("MnuSlotInfo", 0, "物理メモリー情報", "icon_mem"),
-                  Member("MnuSlotInfo", 1, "ページファイル情報", "icon_page"),
-                  At(2, Submenu("MnuSlotInfo", "CPU情報", "icon_cpu",
-                                {Member("MnuCPUList", 0, "CPU（全体）", "icon_cpu")})),
-                  Member("MnuSlotInfo", 3, "リソース情報", "icon_res"),
-                  At(4, Submenu("MnuSlotInfo", "ネットワーク受信量(bps表示)", "icon_netdw",
-                                {Placeholder("MnuNetWorkDeviceList1", devices)})),
-                  At(5, Submenu("MnuSlotInfo", "ネットワーク送信量(bps表示)", "icon_netup",
-                                {Placeholder("MnuNetWorkDeviceList2", devices)})),
-                  At(6, Submenu("MnuSlotInfo", "ネットワーク受信量(B/S表示)", "icon_netdw",
-                                {Placeholder("MnuNetWorkDeviceList3", devices)})),
-                  At(7, Submenu("MnuSlotInfo", "ネットワーク送信量(B/S表示)", "icon_netup",
-                                {Placeholder("MnuNetWorkDeviceList4", devices)})),
-                  At(8, Submenu("MnuSlotInfo", "ディスク容量情報", "icon_hdd",
-                                {Placeholder("MnuDiskDriveList", "ドライブ一覧"),
-                                 Separator("MnuSeparator15"),
-                                 Submenu("MnuNoUseDriveRoot", "未使用ドライブ一覧", {},
-                                         {Placeholder("MnuNoUseDriveList",
-                                                      "未使用ドライブ一覧リスト")})}))}),
+        {Submenu(
+             "MnuSlotInfoRoot", "表示項目(&K)", {},
+             {Member("MnuSlotInfo", 0, "物理メモリー情報", "icon_mem"),
+              Member("MnuSlotInfo", 1, "ページファイル情報", "icon_page"),
+              At(2, Submenu("MnuSlotInfo", "CPU情報", "icon_cpu",
+                            {Member("MnuCPUList", 0, "CPU（全体）", "icon_cpu")})),
+              Member("MnuSlotInfo", 3, "リソース情報", "icon_res"),
+              At(4, Submenu("MnuSlotInfo", "ネットワーク受信量(bps表示)", "icon_netdw",
+                            {Placeholder("MnuNetWorkDeviceList1", devices)})),
+              At(5, Submenu("MnuSlotInfo", "ネットワーク送信量(bps表示)", "icon_netup",
+                            {Placeholder("MnuNetWorkDeviceList2", devices)})),
+              At(6, Submenu("MnuSlotInfo", "ネットワーク受信量(B/S表示)", "icon_netdw",
+                            {Placeholder("MnuNetWorkDeviceList3", devices)})),
+              At(7, Submenu("MnuSlotInfo", "ネットワーク送信量(B/S表示)", "icon_netup",
+                            {Placeholder("MnuNetWorkDeviceList4", devices)})),
+              At(8,
+                 Submenu(
+                     "MnuSlotInfo", "ディスク容量情報", "icon_hdd",
+                     {Placeholder("MnuDiskDriveList", "ドライブ一覧"), Separator("MnuSeparator15"),
+                      Submenu("MnuNoUseDriveRoot", "未使用ドライブ一覧", {},
+                              {Placeholder("MnuNoUseDriveList", "未使用ドライブ一覧リスト")})})),
+              SensorKind(9, "温度情報", "icon_cpu"), SensorKind(10, "ファン回転数", "icon_cpu"),
+              SensorKind(11, "ディスク読込量(B/S)", "icon_hdd"),
+              SensorKind(12, "ディスク書込量(B/S)", "icon_hdd"),
+              SensorKind(13, "バッテリー情報", "icon_res"), SensorKind(14, "GPU情報", "icon_cpu")}),
          Submenu("MnuUseLeftRoot", "残量/使用量切り替え", {},
                  {Radio(Member("MnuUseLeft", 0, "規定値", "icon_showdef")),
                   Radio(Member("MnuUseLeft", 1, "残量表示", "icon_showleft")),
@@ -309,6 +320,10 @@ MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {
         }
     }
     return nullptr;
+}
+
+std::string SensorListName(int kind) {
+    return "MnuSensorList" + std::to_string(kind);
 }
 
 } // namespace trumbel

@@ -58,6 +58,11 @@ enum class TopMenu : int { Main = 0, StartUnit = 1, EndUnit = 2, SlotRoot = 3 };
 // The four top-level menus as they stand at design time, before anything is filled in.
 std::array<MenuItem, 4> DesignTimeMenus();
 
+// The slot menu's device list of a sensor kind (9 to 14): "MnuSensorList9".
+std::string SensorListName(int kind);
+inline constexpr int kFirstSensorItemKind = 9;
+inline constexpr int kLastSensorItemKind = 14;
+
 // Depth-first search below (and including) root; null when absent.
 MenuItem* FindItem(MenuItem& root, std::string_view name, int index = kSingleItem);
 const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index = kSingleItem);

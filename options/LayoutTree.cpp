@@ -97,6 +97,11 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
         node.text += " : " + (letter ? DriveListEntry(device, type, host.DiskMountPoint(device))
                                      : std::string("(存在しません)"));
         node.icon = DriveTypeIcon(type);
+    } else if (kind >= kFirstSensorKind) {
+        const std::vector<std::string> names = host.SensorNames(kind);
+        const bool known = device >= 0 && device < static_cast<int>(names.size());
+        node.text += " : " + (known ? names[static_cast<std::size_t>(device)]
+                                    : std::string("(存在しません)"));
     }
     return node;
 }
@@ -147,6 +152,8 @@ std::vector<std::string> DeviceChoices(int kind, OptionsHost& host) {
         for (int id = 0; id < kDriveListCount; ++id) {
             choices.push_back(DriveListEntry(id, host.DiskType(id), host.DiskMountPoint(id)));
         }
+    } else if (kind >= kFirstSensorKind) {
+        choices = host.SensorNames(kind);
     }
     return choices;
 }

@@ -82,6 +82,8 @@ public:
     // Drive type code (1 for a drive the table lacks) and mount point of DiskID n.
     virtual int DiskType(int diskId) = 0;
     virtual std::string DiskMountPoint(int diskId) = 0;
+    // The devices of a sensor kind (9 to 14) by caption, in index order.
+    virtual std::vector<std::string> SensorNames(int kind) = 0;
     // SetSystemValue of the measurement object; nothing while nothing is measured.
     virtual void SetSystemValue(int paramId, int deviceId, int showParamInfo, float value) = 0;
     // The slot menus' device lists, filled while the dialog is open.

@@ -15,6 +15,7 @@ struct SensorFamilies {
     bool disks = false;
     bool powerSupplies = false;
     bool gpus = false;
+    bool operator==(const SensorFamilies&) const = default;
 };
 
 // Everything one pass read. Entries keep their positions from pass to pass: a device that

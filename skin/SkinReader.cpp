@@ -1,6 +1,7 @@
 #include "skin/SkinReader.h"
 
 #include "base/RuntimeError.h"
+#include "measure/ItemKinds.h"
 #include "skin/TextDecode.h"
 
 #include <algorithm>
@@ -307,7 +308,7 @@ void SkinFileParser::ReadNumberFonts(SkinData& skin) {
 }
 
 void SkinFileParser::ReadItemParams(SkinData& skin) {
-    for (int kind = 0; kind < kItemKindCount; ++kind) {
+    for (int kind = 0; kind < kFirstSensorKind; ++kind) {
         ItemParams& p = skin.itemParams[kind];
         Next();
         ApplyItemFirst(p, SplitNumbers(Next(), 8));
@@ -315,6 +316,32 @@ void SkinFileParser::ReadItemParams(SkinData& skin) {
         if (kind == 8) {
             ApplyDiskExtra(p, SplitNumbers(Next(), kDiskExtraCount));
         }
+    }
+    // Skins made before the sensor kinds end here, and some carry notes after: a section that
+    // does not read whole leaves this kind and the later ones to the fallback.
+    for (int kind = kFirstSensorKind; kind < kItemKindCount; ++kind) {
+        ItemParams p;
+        try {
+            Next();
+            ApplyItemFirst(p, SplitNumbers(Next(), 8));
+            ApplyItemSecond(p, SplitNumbers(Next(), 8));
+        } catch (const std::exception&) {
+            FillSensorKindFallbacks(skin, kind);
+            return;
+        }
+        skin.itemParams[kind] = p;
+    }
+}
+
+void FillSensorKindFallbacks(SkinData& skin, int fromKind) {
+    for (int kind = std::max(fromKind, kFirstSensorKind); kind < kItemKindCount; ++kind) {
+        // Numbers and graphs where the skin puts those of the processor (levels) or of the
+        // network bytes (rates); no label, as the skin has no picture for one.
+        const int like = HistoryKeepsUsed(ParamIdOfKind(kind)) ? 6 : 2;
+        ItemParams p = skin.itemParams[static_cast<std::size_t>(like)];
+        p.labelWidth = 0;
+        p.labelHeight = 0;
+        skin.itemParams[static_cast<std::size_t>(kind)] = p;
     }
 }
 
@@ -370,6 +397,10 @@ SkinData ReadBuiltInSkin(const StringTable& table, int number) {
         ApplyFont(skin.numberFonts[i], SplitNumbers(at(61 + static_cast<int>(i)), 10));
     }
     for (int kind = 0; kind < kItemKindCount; ++kind) {
+        if (kind >= kFirstSensorKind && !table.Has(base + 70 + kind)) {
+            FillSensorKindFallbacks(skin, kind);
+            break;
+        }
         const auto n = SplitNumbers(at(70 + kind), kind == 8 ? 28 : 16);
         ItemParams& p = skin.itemParams[kind];
         ApplyItemFirst(p, {n.begin(), n.begin() + 8});

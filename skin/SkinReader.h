@@ -49,6 +49,10 @@ private:
     std::size_t next_ = 0;
 };
 
+// The kinds from fromKind on that the skin does not describe: the numbers and graphs of a kind
+// it does, without a label.
+void FillSensorKindFallbacks(SkinData& skin, int fromKind);
+
 // Every step of the file in order; for tests and the fuzz target.
 SkinData ParseSkinText(std::string_view text, const std::string& folder);
 

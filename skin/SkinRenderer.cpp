@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "gfx/Painter.h"
+#include "measure/ItemKinds.h"
 #include "skin/SkinEngine.h"
 #include "skin/TransParam.h"
 
@@ -357,8 +358,8 @@ void SkinRenderer::DrawLabel(int c, int position, int kind) {
 
 void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
     const int position = content == GraphContent::History ? SlotsPerContainer() - 1 : s;
-    const int factor = (kind == 4 || kind == 5) ? 8 : 1;
-    const int item = (kind == 6 || kind == 7) ? kind - 2 : kind;
+    const int factor = KindFactor(kind);
+    const int item = ParamIdOfKind(kind);
     int device = 0;
     Basis basis = Basis::Free;
 
@@ -399,8 +400,11 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             } else if (style >= 1 && style <= 3) {
                 const float value =
                     ctx_.measure.GetSystemValue(item, device, style) * static_cast<float>(factor);
-                DrawParam(c, kind, position, line, font, value, style, NumberForm::Formatted,
-                          Placeholder::No);
+                // Degrees, turns and percent are no amounts of bytes: whole numbers.
+                const NumberForm form = kind >= kFirstSensorKind && !HistoryKeepsUsed(item)
+                                            ? NumberForm::Integer
+                                            : NumberForm::Formatted;
+                DrawParam(c, kind, position, line, font, value, style, form, Placeholder::No);
             } else if (style == 4 || style == 5) {
                 const auto percent = GetPersent(ctx_.measure, ui_, item, device,
                                                 static_cast<Basis>(ip.barGraph), ScaleBy::Total);
@@ -628,12 +632,12 @@ void SkinRenderer::PrintLogGraph(int c, int s, int kind, Basis basis, Background
         const GraphRecord& g = placed->graph;
         const int ox = placed->x;
         const int oy = placed->y;
-        const int item = (kind == 6 || kind == 7) ? kind - 2 : kind;
+        const int item = ParamIdOfKind(kind);
         CheckIndex(s, kSlotCount);
         const int device = Placement(c).slotDevice[static_cast<std::size_t>(s)];
-        // The history keeps the free amount of the first four items; "used" is its mirror.
+        // The history of a level keeps its free amount; "used" is its mirror.
         const Inversion inversion =
-            (item <= 3 && basis == Basis::Used) ? Inversion::Invert : Inversion::None;
+            (!HistoryKeepsUsed(item) && basis == Basis::Used) ? Inversion::Invert : Inversion::None;
         const bool newestLeft = !ctx_.settings.historyScrollDirection;
         const int fill = ctx_.sampleFill;
         for (int i = 1; i <= g.extra; ++i) {

@@ -40,6 +40,9 @@ public:
     // GetPersent(p, d, basis) against the full scale (Max): 0..100.
     virtual int Persent(int paramId, int device, PercentBasis basis) const = 0;
     virtual std::string TransParam(float amount) const = 0;
+    // A sensor device's caption ("k10temp Tctl") and whether a battery is charging.
+    virtual std::string SensorCaption(int paramId, int device) const = 0;
+    virtual bool Charging(int paramId, int device) const = 0;
     // The strip in a bitmap file; nothing when the file is missing, empty or unreadable.
     virtual std::optional<StripPixels> ReadStripFile(const std::string& path) const = 0;
     // The built-in "DefaultIcon" strip.
@@ -55,6 +58,8 @@ public:
     std::function<double(int, int, int)> systemValue;
     std::function<int(int, int, PercentBasis)> persent;
     std::function<std::string(float)> transParam;
+    std::function<std::string(int, int)> sensorCaption;
+    std::function<bool(int, int)> charging;
     std::function<std::optional<StripPixels>(const std::string&)> readStripFile;
     std::function<StripPixels()> defaultStrip;
 
@@ -71,6 +76,10 @@ public:
     std::string TransParam(float amount) const override {
         return transParam ? transParam(amount) : "-.--K";
     }
+    std::string SensorCaption(int p, int d) const override {
+        return sensorCaption ? sensorCaption(p, d) : std::string();
+    }
+    bool Charging(int p, int d) const override { return charging && charging(p, d); }
     std::optional<StripPixels> ReadStripFile(const std::string& path) const override {
         return readStripFile ? readStripFile(path) : std::nullopt;
     }

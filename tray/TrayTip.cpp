@@ -3,6 +3,8 @@
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 
+#include <cmath>
+
 namespace trumbel {
 
 namespace {
@@ -45,6 +47,35 @@ std::string Unit(int kind) {
     }
 }
 
+constexpr int kFirstSensorParam = 7;
+constexpr int kBatteryParam = 11;
+
+// One line in the words a person would use: "温度 k10temp Tctl: 47°C", "バッテリー 81% 充電中".
+std::string SensorLine(const TrayItem& item, const TraySource& source) {
+    const int p = item.paramId;
+    const int d = item.device;
+    const double used = source.SystemValue(p, d, 2);
+    const std::string whole = std::to_string(static_cast<long long>(std::lround(used)));
+    if (p == kBatteryParam) {
+        return "バッテリー " + whole + "%" + (source.Charging(p, d) ? " 充電中" : "");
+    }
+    static constexpr const char* kNames[] = {"温度",         "ファン", "ディスク読込",
+                                             "ディスク書込", "",       "GPU"};
+    std::string text = kNames[p - kFirstSensorParam];
+    text += " " + source.SensorCaption(p, d) + ": ";
+    switch (p) {
+    case kFirstSensorParam:
+        return text + whole + "°C";
+    case kFirstSensorParam + 1:
+        return text + whole + "rpm";
+    case kFirstSensorParam + 2:
+    case kFirstSensorParam + 3:
+        return text + source.TransParam(static_cast<float>(used)) + "B/秒";
+    default:
+        return text + whole + "%";
+    }
+}
+
 } // namespace
 
 TrayItem ResolveTrayItem(int kind, int device, const TraySource& source) {
@@ -52,7 +83,8 @@ TrayItem ResolveTrayItem(int kind, int device, const TraySource& source) {
     item.kind = kind;
     item.paramId = kind >= 6 ? kind - 2 : kind;
     item.device = device;
-    const int style = source.StandardStyle(item.paramId);
+    // The sensor kinds came after the skin's table stopped following the measurement kinds.
+    const int style = source.StandardStyle(item.paramId < kFirstSensorParam ? item.paramId : kind);
     item.remaining = style == 1 || style == 4;
     item.offset = item.remaining ? 0 : 16;
     return item;
@@ -65,6 +97,9 @@ std::string TrayTipText(const TrayItem& item, const TraySource& source) {
     const int d = p >= 4 ? item.device : 0;
     std::string text(kProductName);
     text += kCrLf;
+    if (p >= kFirstSensorParam && p <= kFirstSensorParam + 5) {
+        return text + SensorLine(item, source);
+    }
     text += Label(p);
     if (p < 4) {
         text += item.remaining ? "残量" : "使用量";

@@ -37,6 +37,16 @@ TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, U
         }
         return info->GetSystemValue(p, d, field);
     };
+    h.sensorCaption = [&measure](int p, int d) {
+        const SystemInfo* info = measure.Info();
+        const SensorDevice* device = info ? info->Sensor(p, d) : nullptr;
+        return device ? device->caption : std::string();
+    };
+    h.charging = [&measure](int p, int d) {
+        const SystemInfo* info = measure.Info();
+        const SensorDevice* device = info ? info->Sensor(p, d) : nullptr;
+        return device && device->charging;
+    };
     // The bar's percentage is the graphs' own: one rule for the window and the tray.
     auto view = std::make_shared<SystemInfoView>(measure);
     h.persent = [view, &ui](int p, int d, PercentBasis basis) {

@@ -1,5 +1,7 @@
 #include "core/adapters/MenuAdapters.h"
 
+#include "measure/ItemKinds.h"
+
 namespace trumbel {
 
 std::vector<std::string> ProgramMenuSources::BuiltInFunctionNames() const {
@@ -21,6 +23,14 @@ std::string MeasureMenuDevices::NetworkName(int index) const {
 
 int MeasureMenuDevices::NetworkStatus(int index) const {
     return measure_.Info() ? measure_.Info()->GetNetWorkStatus(index) : 0;
+}
+
+std::vector<std::string> MeasureMenuDevices::SensorNames(int kind) {
+    SystemInfo* info = measure_.Info();
+    const int paramId = ParamIdOfKind(kind);
+    return info && paramId >= kFirstSensorParamId
+               ? info->SensorCaptions(static_cast<SensorKind>(paramId - kFirstSensorParamId))
+               : std::vector<std::string>{};
 }
 
 int MeasureMenuDevices::DiskType(int diskId) {

@@ -50,6 +50,7 @@ public:
     int NetworkStatus(int index) const override;
     int DiskType(int diskId) override;
     std::string DiskMountPoint(int diskId) override;
+    std::vector<std::string> SensorNames(int kind) override;
 
 private:
     SystemMeasure& measure_;

@@ -76,6 +76,9 @@ public:
     int NetworkDeviceCount() const override;
     std::string NetworkDeviceName(int index) const override;
     int DiskType(int diskId) override { return p_.menuDevices.DiskType(diskId); }
+    std::vector<std::string> SensorNames(int kind) override {
+        return p_.menuDevices.SensorNames(kind);
+    }
     std::string DiskMountPoint(int diskId) override {
         return p_.menuDevices.DiskMountPoint(diskId);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/AppInfo.h"
 #include "clock/ClockWindows.h"
 #include "core/Ports.h"
 #include "measure/SystemMeasure.h"
@@ -7,8 +8,10 @@
 #include "skin/SkinEngine.h"
 #include "tray/TrayIcons.h"
 
+#include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace trumbel {
 
@@ -22,6 +25,17 @@ public:
     void Create() override { measure_.Create(); }
     void Release() override { measure_.Release(); }
     void RefreshParam(int sampleCounter) override { measure_.RefreshParam(sampleCounter); }
+    std::vector<std::string> Notices() const override {
+        std::vector<std::string> texts;
+        if (const SystemInfo* info = measure_.Info()) {
+            for (const int d : info->TemperaturesAtLimit()) {
+                const SensorDevice* t = info->Sensor(kParamTemperature, d);
+                texts.push_back("温度 " + t->caption + " が限界の " +
+                                std::to_string(std::lround(t->values.Max)) + "°C に達しました");
+            }
+        }
+        return texts;
+    }
 
 private:
     SystemMeasure& measure_;
@@ -63,11 +77,15 @@ private:
 
 class TrayAdapter final : public TrayPort {
 public:
+    static constexpr int kWarningBalloon = 2;
     explicit TrayAdapter(TrayIcons& icons) : icons_(icons) {}
     void CreateIconObjects() override { icons_.CreateIconObjects(); }
     void CreateIcon(int index) override { icons_.CreateIcon(index); }
     void UpdateIcon(int index) override { icons_.UpdateIcon(index); }
     void ReleaseAll() override { icons_.ReleaseAll(); }
+    void ShowNotice(const std::string& text) override {
+        icons_.ShowBalloon(text, kWarningBalloon, std::string(kProductName));
+    }
 
 private:
     TrayIcons& icons_;

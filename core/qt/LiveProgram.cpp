@@ -51,6 +51,7 @@ public:
     void CreateIcon(int) override {}
     void UpdateIcon(int) override {}
     void ReleaseAll() override {}
+    void ShowNotice(const std::string&) override {}
 };
 
 // Nor does a snapshot set the machine's clock.

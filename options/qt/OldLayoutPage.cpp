@@ -37,7 +37,7 @@ QString ContainerCaption(const Settings& s, int u) {
 
 // The kinds whose slots choose a device: CPU, the network kinds and disk space.
 bool HasDevices(int kind) {
-    return kind == 2 || (kind >= 4 && kind <= 8);
+    return kind == 2 || kind >= 4;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "options/qt/TrayPage.h"
 
 #include "base/ItemKindCount.h"
+#include "measure/ItemKinds.h"
 #include "options/OptionsLists.h"
 #include "options/qt/QtText.h"
 
@@ -157,6 +158,12 @@ QString TrayPage::DeviceCaption(int kind, int device) {
     if (kind == kDiskKind) {
         return Qs(DriveListEntry(device, host().DiskType(device), host().DiskMountPoint(device)));
     }
+    if (kind >= kFirstSensorKind) {
+        const std::vector<std::string> names = host().SensorNames(kind);
+        return device >= 0 && device < static_cast<int>(names.size())
+                   ? Qs(names[static_cast<std::size_t>(device)])
+                   : QString();
+    }
     return {};
 }
 
@@ -223,6 +230,10 @@ void TrayPage::FillDevices(int kind, int device) {
     } else if (kind == kDiskKind) {
         for (int i = 0; i < kDriveListCount; ++i) {
             device_->addItem(DeviceCaption(kind, i));
+        }
+    } else if (kind >= kFirstSensorKind) {
+        for (const std::string& name : host().SensorNames(kind)) {
+            device_->addItem(Qs(name));
         }
     }
     device_->setEnabled(device_->count() > 0);

@@ -509,12 +509,26 @@ void Labels(Canvas& c) {
         int y;
         std::string name;
         std::string unit;
-        int layout; // 0 amount "name n/n B", 1 percent "name n %", 2 network, 3 drive
+        int layout; // 0 amount "name n/n B", 1 percent "name n %", 2 network, 3 drive, 4 "name n/n
+                    // RPM"
     };
     const std::vector<Label> labels = {
-        {0, 30, "MEM", "B", 0},    {0, 40, "SWP", "B", 0},     {0, 50, "CPU", "%", 1},
-        {80, 30, "RES", "%", 1},   {80, 40, "RXv", "bps", 2},  {160, 30, "TX^", "bps", 2},
-        {80, 50, "RXv", "B/s", 2}, {160, 40, "TX^", "B/s", 2}, {160, 50, "", "B", 3},
+        {0, 30, "MEM", "B", 0},
+        {0, 40, "SWP", "B", 0},
+        {0, 50, "CPU", "%", 1},
+        {80, 30, "RES", "%", 1},
+        {80, 40, "RXv", "bps", 2},
+        {160, 30, "TX^", "bps", 2},
+        {80, 50, "RXv", "B/s", 2},
+        {160, 40, "TX^", "B/s", 2},
+        {160, 50, "", "B", 3},
+        // below the first picture: temperature, fan, disk read and write, battery, graphics
+        {0, 80, "TMP", "C", 0},
+        {80, 80, "FAN", "RPM", 4},
+        {160, 80, "RDv", "B/s", 2},
+        {240, 80, "WR^", "B/s", 2},
+        {0, 90, "BAT", "%", 1},
+        {80, 90, "GPU", "%", 1},
     };
     for (const Label& l : labels) {
         // the label lies over the display well: transparent, text only
@@ -536,6 +550,11 @@ void Labels(Canvas& c) {
         case 3:
             Text(c, l.x + 46, l.y + 2, "/", kTextDim);
             Text(c, l.x + 75, l.y + 2, l.unit, kTextDim);
+            break;
+        case 4:
+            Text(c, l.x + 1, l.y + 2, l.name, kText);
+            Text(c, l.x + 46, l.y + 2, "/", kTextDim);
+            Text(c, l.x + 67, l.y + 2, l.unit, kTextDim);
             break;
         }
     }
@@ -609,7 +628,7 @@ void DriveIcons(Canvas& c) {
 }
 
 Canvas MakeSkin() {
-    Canvas c(360, 80);
+    Canvas c(360, 100);
     GraphUnit(c);
     StartUnitH(c);
     ClockUnitH(c);

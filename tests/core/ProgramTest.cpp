@@ -56,6 +56,8 @@ struct JMeasure : MeasurePort {
         exists = false;
         j.Add("ReleaseMeasure");
     }
+    std::vector<std::string> notices;
+    std::vector<std::string> Notices() const override { return notices; }
     void RefreshParam(int sampleCounter) override {
         counters.push_back(sampleCounter);
         if (throwOnRefresh) {
@@ -80,6 +82,7 @@ struct JTray : TrayPort {
     void CreateIcon(int i) override { j.Add("CreateIcon " + std::to_string(i)); }
     void UpdateIcon(int i) override { updates.push_back(i); }
     void ReleaseAll() override { j.Add("ReleaseTray"); }
+    void ShowNotice(const std::string& text) override { j.Add("ShowNotice " + text); }
 };
 struct JHotKey : HotKeyPort {
     Journal& j;

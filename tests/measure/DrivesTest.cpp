@@ -153,9 +153,10 @@ TEST(Drives, ClassifyMountByFileSystemAndDevice) {
 TEST(ItemKinds, CaptionsParamsAndFactors) {
     EXPECT_EQ(ItemKindCaption(4), "ネットワーク受信量(bps)");
     EXPECT_EQ(ItemKindCaption(8), "ディスク容量情報");
-    EXPECT_EQ(ItemKindCaption(9), "");
-    const std::array<int, 9> params{0, 1, 2, 3, 4, 5, 4, 5, 6};
-    for (int k = 0; k < 9; ++k) {
+    EXPECT_EQ(ItemKindCaption(12), "ディスク書込量(B/S)");
+    EXPECT_EQ(ItemKindCaption(15), "");
+    const std::array<int, 15> params{0, 1, 2, 3, 4, 5, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    for (int k = 0; k < 15; ++k) {
         EXPECT_EQ(ParamIdOfKind(k), params[static_cast<std::size_t>(k)]);
         EXPECT_EQ(KindFactor(k), k == 4 || k == 5 ? 8 : 1);
     }

@@ -1,3 +1,4 @@
+#include "base/RuntimeError.h"
 #include "measure/PrintValues.h"
 #include "measure/SensorValues.h"
 #include "tests/measure/SensorFixture.h"
@@ -207,6 +208,84 @@ TEST(SensorKinds, PrintedAfterTheOtherValues) {
     }
     EXPECT_EQ(FormatValues(plain).find("sensor"), std::string::npos);
     EXPECT_TRUE(text.starts_with(FormatValues(plain))) << text;
+}
+
+// Slots read sensors by ParamID like any value: Free is Max - Used, histories keep a level's
+// free share and a rate's traffic, a device not seen reads 0.
+TEST(SensorKinds, ServedAsSystemValues) {
+    SensorTree tree;
+    tree.Write("proc/diskstats", DiskLine(8, 0, "sda", 0, 0));
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    env.sensors = kEveryFamily;
+    std::int64_t now = 0;
+    env.tickCount = [&] { return now; };
+    SystemInfo info(settings, env);
+    now += 500;
+    tree.Write("proc/diskstats", DiskLine(8, 0, "sda", 0, 100));
+    info.RefreshParam(0);
+    struct Read {
+        int param, device, show, log;
+        float value;
+    };
+    for (const Read r : {Read{7, 0, kShowUsed, 0, 47.25f}, Read{7, 0, kShowFree, 0, 52.75f},
+                         Read{7, 0, kShowLog, 1, 52.75f}, Read{8, 1, kShowMax, 0, 4000},
+                         Read{10, 0, kShowUsed, 0, 102400}, Read{10, 0, kShowLog, 1, 102400},
+                         Read{10, 0, kShowFree, 0, 0}, Read{11, 2, kShowTotal, 0, 100},
+                         Read{12, 0, kShowFree, 0, 63}, Read{12, 5, kShowUsed, 0, 0}}) {
+        EXPECT_FLOAT_EQ(info.GetSystemValue(r.param, r.device, r.show, r.log), r.value)
+            << r.param << "/" << r.device << "/" << r.show;
+    }
+    EXPECT_THROW(info.GetSystemValue(13, 0, kShowUsed), RuntimeError);
+    EXPECT_THROW(info.GetSystemValue(7, -1, kShowUsed), RuntimeError);
+}
+
+// A family is read while a shown slot or tray icon has one of its kinds, and only then.
+TEST(SensorKinds, ReadWhileShown) {
+    SensorTree tree;
+    Settings settings;
+    SystemInfoEnvironment env;
+    env.roots = tree.Roots();
+    SystemInfo info(settings, env);
+    const auto listed = [&](SensorKind kind) {
+        info.RefreshParam(0);
+        return info.Sensors() ? info.Sensors()->Devices(kind).size() : 0u;
+    };
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.kind[9][0] = 9; // a container beyond the shown ones
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.trayIcons[1].kind = 13;
+    EXPECT_EQ(listed(SensorKind::Battery), 3u);
+    EXPECT_EQ(listed(SensorKind::Temperature), 0u);
+    settings.kind[1][2] = 9;
+    EXPECT_EQ(listed(SensorKind::Temperature), 7u);
+    EXPECT_FLOAT_EQ(info.GetSystemValue(kParamTemperature, 0, kShowUsed), 47.25f);
+    settings.kind[1][2] = 0;
+    settings.trayIconCount = 0;
+    info.RefreshParam(0);
+    EXPECT_EQ(info.Sensors(), nullptr);
+}
+
+// A temperature at its limit is told once; again only after it fell back below, whatever an
+// absent reading said in between.
+TEST(LimitWatch, OnceUntilBackBelowTheLimit) {
+    struct Pass {
+        float used;
+        bool present;
+        bool told;
+    };
+    const Pass passes[] = {{90, true, false}, {100, true, true},  {104, true, false},
+                           {0, false, false}, {101, true, false}, {99.5f, true, false},
+                           {100, true, true}, {0, false, false},  {80, true, false}};
+    LimitWatch watch;
+    std::vector<SensorDevice> devices(2);
+    devices[0] = {"cool", true, false, 0, {100, 0, 20, 100, {}}};
+    for (const Pass& p : passes) {
+        devices[1] = {"hot", p.present, false, 0, {100, 100 - p.used, p.used, 100, {}}};
+        watch.Update(devices);
+        EXPECT_EQ(watch.Reached(), p.told ? std::vector<int>{1} : std::vector<int>{}) << p.used;
+    }
 }
 
 // Real writes on this machine: the device under the test folder sees them.

@@ -368,7 +368,7 @@ TEST_P(BadIndex, IsASubscriptError) {
 INSTANTIATE_TEST_SUITE_P(Cases, BadIndex,
                          ::testing::Values(BadIndexCase{"log61", 0, 0, -1, 61},
                                            BadIndexCase{"logNegative", 4, 0, -1, -1},
-                                           BadIndexCase{"param7", 7, 0, 0, 0},
+                                           BadIndexCase{"param13", 13, 0, 0, 0},
                                            BadIndexCase{"paramNegative", -1, 0, 0, 0},
                                            BadIndexCase{"device5", 4, 5, 2, 0},
                                            BadIndexCase{"deviceNegative", 2, -1, 2, 0}),

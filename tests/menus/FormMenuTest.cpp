@@ -300,6 +300,9 @@ struct FakeDevices final : MenuDevices {
         return id < static_cast<int>(drives.size()) ? drives[static_cast<std::size_t>(id)].first
                                                     : std::string();
     }
+    std::vector<std::string> SensorNames(int kind) override {
+        return kind == 9 ? interfaces.empty() ? Strings{} : Strings{"k10temp Tctl"} : Strings{};
+    }
 };
 
 TEST_F(FormMenuTest, DeviceListsFollowTheMeasuredDevices) {
@@ -324,6 +327,8 @@ TEST_F(FormMenuTest, DeviceListsFollowTheMeasuredDevices) {
     EXPECT_EQ(Captions(cpu).size(), 9u);
     EXPECT_EQ(cpu.items[8].caption, "CPU : 8番");
     EXPECT_EQ(menu.NetworkDeviceCount(), 2);
+    EXPECT_EQ(Captions(*menu.Find("MnuSlotInfo", 9)),
+              (Strings{"デバイス一覧 (hidden)", "k10temp Tctl"}));
     for (const char* list : {"MnuNetWorkDeviceList1", "MnuNetWorkDeviceList4"}) {
         EXPECT_FALSE(menu.Find(list, 0)->visible);
         EXPECT_EQ(menu.Find(list, 1)->icon, "icon_device");

@@ -55,6 +55,7 @@ struct FakeDevices final : MenuDevices {
     int NetworkStatus(int) const override { return 5; }
     int DiskType(int diskId) override { return diskId < 3 ? 3 : 1; }
     std::string DiskMountPoint(int diskId) override { return "/m" + std::to_string(diskId); }
+    std::vector<std::string> SensorNames(int) override { return {"sda", "nvme0n1"}; }
 };
 
 // Five containers "G1 G2 H3 G4 C5": graphs, a history graph and a clock, each slot showing

@@ -148,6 +148,7 @@ TEST_F(LayoutFixture, SlotCommandsSetTheSlotAndSelectIt) {
              Case{"slot12", "MnuNetWorkDeviceList1", 1, "0:10 4:0 0:12 0:13", "slot12", update},
              Case{"slot12", "MnuNetWorkDeviceList2", 3, "0:10 5:2 0:12 0:13", "slot12", update},
              Case{"slot12", "MnuNetWorkDeviceList3", 2, "0:10 6:1 0:12 0:13", "slot12", update},
+             Case{"slot12", "MnuSensorList12", 2, "0:10 12:1 0:12 0:13", "slot12", update},
              Case{"slot12", "MnuNetWorkDeviceList4", 3, "0:10 7:2 0:12 0:13", "slot12", update},
              // Entry 3 of the drive list is drive E, the third entry of the drive table.
              Case{"slot13", "MnuDiskDriveList", 3, "0:10 0:11 8:2 0:13", "slot13", update},

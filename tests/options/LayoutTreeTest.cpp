@@ -132,6 +132,8 @@ TEST(LayoutTreeText, SlotNodesNameItemAndDevice) {
              Case{8, 2, "ディスク容量情報 : E: /m2(リモート(ネットワーク)ドライブ)", "icon_netres"},
              Case{8, 3, "ディスク容量情報 : F: (存在しません)", "icon_nodisk"},
              Case{8, 30, "ディスク容量情報 : (存在しません)", "icon_nodisk"},
+             Case{9, 1, "温度情報 : nvme Composite", "icon_res"},
+             Case{9, 2, "温度情報 : (存在しません)", "icon_res"},
          }) {
         SCOPED_TRACE(c.text);
         RecordingOptionsHost host;
@@ -163,6 +165,7 @@ TEST(LayoutTreeDevices, ChoicesPerKind) {
              Case{2, {"CPU（全体）", "CPU : 1番", "CPU : 2番"}, 3},
              Case{5, {"lo", "eth0"}, 2},
              Case{8, {"C: /m0(ハードディスク･ローカルドライブ)", "D: (存在しません)"}, 24},
+             Case{9, {"k10temp Tctl", "nvme Composite"}, 2},
          }) {
         SCOPED_TRACE(c.kind);
         const auto choices = DeviceChoices(c.kind, host);

@@ -52,10 +52,12 @@ TEST(OptionsLists, HotKeyListRoundTripsEveryCode) {
 
 TEST(OptionsLists, ItemKindsInKindOrder) {
     const std::vector<std::string> kinds = ItemKindList();
-    ASSERT_EQ(kinds.size(), 9u);
+    ASSERT_EQ(kinds.size(), 15u);
     EXPECT_EQ(kinds[0], "物理メモリー情報");
     EXPECT_EQ(kinds[4], "ネットワーク受信量(bps)");
     EXPECT_EQ(kinds[8], "ディスク容量情報");
+    EXPECT_EQ(kinds[9], "温度情報");
+    EXPECT_EQ(kinds[14], "GPU情報");
 }
 
 TEST(FieldRules, DigitFieldsTakeDigitsAndBackspaceOnly) {

@@ -84,6 +84,10 @@ public:
                    : 1;
     }
     std::string DiskMountPoint(int id) override { return "/m" + std::to_string(id); }
+    std::vector<std::string> SensorNames(int kind) override {
+        return kind == 9 ? std::vector<std::string>{"k10temp Tctl", "nvme Composite"}
+                         : std::vector<std::string>{};
+    }
     void SetSystemValue(int, int, int, float) override { calls.push_back("SetSystemValue"); }
     void SetDeviceMenus(DeviceMenus what) override {
         calls.push_back(what == DeviceMenus::Fill ? "DeviceMenus fill" : "DeviceMenus remove");

@@ -301,7 +301,7 @@ TEST_F(SettingsTest, ValuesAreConvertedOrLeftAlone) {
              EXPECT_EQ(s.historyContainer[1], 1);
              EXPECT_EQ(s.kind[1][1], 0); // padded
          }},
-        {"[Skin設定]\nコンテナ0の設定=x,12,1,0,2,0,1\n",
+        {"[Skin設定]\nコンテナ0の設定=x,15,1,0,2,0,1\n",
          [](const Settings& s) {
              EXPECT_EQ(s.historyContainer[0], 0); // unchanged from the reset
              EXPECT_EQ(s.kind[0][0], 0);          // an unknown kind keeps the slot's

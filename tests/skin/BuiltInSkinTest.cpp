@@ -196,7 +196,7 @@ TEST(BuiltInSkin, SectionNamesAreStoredButNotRead) {
 
 TEST(BuiltInSkin, StandardStylesOfBothSkins) {
     const BuiltInSkinSource source = EmbeddedSkinSource();
-    const StandardStyles want{1, 1, 5, 4, 2, 2, 2, 2, 1};
+    const StandardStyles want{1, 1, 5, 4, 2, 2, 2, 2, 1, 2, 2, 2, 2, 5, 5};
     for (int number : {1, 2}) {
         EXPECT_EQ(StandardStylesOf(ReadBuiltInSkin(source.strings, number)), want);
     }

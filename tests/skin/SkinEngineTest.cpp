@@ -312,7 +312,7 @@ TEST_F(SkinEngineTest, BuiltInSkinsAndTheirStandardStyles) {
     SkinEngine engine(settings, ui, EmbeddedSkinSource(), host);
     EXPECT_FALSE(engine.skinReady());
     const StandardStyles styles = engine.ApplySkinForSettings();
-    EXPECT_EQ(styles, (StandardStyles{1, 1, 5, 4, 2, 2, 2, 2, 1}));
+    EXPECT_EQ(styles, (StandardStyles{1, 1, 5, 4, 2, 2, 2, 2, 1, 2, 2, 2, 2, 5, 5}));
     EXPECT_TRUE(engine.skinReady());
     EXPECT_EQ(engine.skin().skinName, "Default_MiniV");
     EXPECT_EQ(engine.imageWidth(), 360);

@@ -51,6 +51,24 @@ TEST(SkinReader, EnglishLabelsLoadLikeTheBuiltInSkin) {
     EXPECT_EQ(s.itemParams[8].diskExtra[9], 61);
 }
 
+// A skin may describe the sensor kinds after disk space; one that stops, or goes on with notes,
+// still loads and shows the rest where the processor's or the network bytes' figures go.
+TEST(SkinReader, SensorKindsReadWhereGivenElseFallBack) {
+    for (const std::vector<std::string>& tail : std::vector<std::vector<std::string>>{
+             {}, {"Temperature", "0,3,0,80,80,9,2,0", "53,4,0,0,1,1,0,0", "Fan", "notes"}}) {
+        std::vector<std::string> lines = EnglishSkinLines();
+        lines.insert(lines.end(), tail.begin(), tail.end());
+        const SkinData s = ParseSkinText(JoinLines(lines), "/skins/a/");
+        EXPECT_EQ(s.itemParams[9].labelSrcY, tail.empty() ? 50 : 80);
+        EXPECT_EQ(s.itemParams[9].labelWidth, tail.empty() ? 0 : 80);
+        for (const auto& [kind, like] : {std::pair{10, 2}, std::pair{12, 6}, std::pair{14, 2}}) {
+            EXPECT_EQ(s.itemParams[kind].labelWidth, 0) << kind;
+            EXPECT_EQ(s.itemParams[kind].numberX, s.itemParams[like].numberX) << kind;
+            EXPECT_EQ(s.itemParams[kind].standardStyle, s.itemParams[like].standardStyle);
+        }
+    }
+}
+
 TEST(SkinReader, ShortLinesArePaddedAndSurplusIgnored) {
     auto lines = EnglishSkinLines();
     lines[7] = "0,0,8,27,1,0,0";           // 7 of 9 numbers

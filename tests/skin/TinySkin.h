@@ -102,8 +102,8 @@ inline SkinData TinySkinData() {
         ItemParams& p = s.itemParams[static_cast<std::size_t>(k)];
         p.labelX = 0;
         p.labelY = 0;
-        p.labelSrcX = static_cast<std::int16_t>(150 + 3 * k);
-        p.labelSrcY = 0;
+        p.labelSrcX = static_cast<std::int16_t>(150 + 3 * (k % 9));
+        p.labelSrcY = static_cast<std::int16_t>(3 * (k / 9));
         p.labelWidth = 3;
         p.labelHeight = 3;
         p.numberX = {4, 60};
@@ -130,7 +130,7 @@ inline Bitmap TinyArt() {
     Block(art, 244, 0, 2, 2, kHoverColour);
     Block(art, 244, 2, 2, 2, kPressedColour);
     for (int k = 0; k < kItemKindCount; ++k) {
-        Block(art, 150 + 3 * k, 0, 3, 3, LabelColour(k));
+        Block(art, 150 + 3 * (k % 9), 3 * (k / 9), 3, 3, LabelColour(k));
     }
     Block(art, 200, 30, 3, 2, kLamp1Colour);
     Block(art, 210, 30, 3, 2, kLamp2Colour);

@@ -19,6 +19,7 @@ struct InertMeasure : MeasurePort {
     void Create() override { exists = true; }
     void Release() override { exists = false; }
     void RefreshParam(int) override {}
+    std::vector<std::string> Notices() const override { return {}; }
 };
 struct InertSkin : SkinPort {
     void ApplySkin() override {}
@@ -31,6 +32,7 @@ struct InertTray : TrayPort {
     void CreateIcon(int) override {}
     void UpdateIcon(int) override {}
     void ReleaseAll() override {}
+    void ShowNotice(const std::string&) override {}
 };
 struct InertHotKey : HotKeyPort {
     void RegisterSkinHotKey() override {}

@@ -12,8 +12,10 @@ namespace trumbel::test {
 // Values keyed by (param, device, field); formatted amounts show the exact number passed, so
 // tests see factors and which value was read.
 struct FakeSource {
-    std::array<int, 9> standardStyle{2, 2, 2, 2, 2, 2, 2, 2, 2};
-    std::array<int, 9> standardDigitStyle{3, 3, 3, 3, 0, 0, 0, 0, 0};
+    std::array<int, 15> standardStyle{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    std::array<int, 15> standardDigitStyle{3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::map<std::pair<int, int>, std::string> captions;
+    std::map<std::pair<int, int>, bool> charging;
     std::map<std::tuple<int, int, int>, double> values;
     std::map<std::tuple<int, int, int>, int> percents; // (param, device, basis)
     std::map<std::string, StripPixels> files;
@@ -40,6 +42,11 @@ struct FakeSource {
             s << "<" << v << ">";
             return s.str();
         };
+        h.sensorCaption = [this](int p, int d) {
+            auto it = captions.find({p, d});
+            return it == captions.end() ? std::string() : it->second;
+        };
+        h.charging = [this](int p, int d) { return charging.count({p, d}) != 0; };
         h.readStripFile = [this](const std::string& path) -> std::optional<StripPixels> {
             ++fileReads;
             auto it = files.find(path);

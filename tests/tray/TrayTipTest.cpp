@@ -23,6 +23,13 @@ TEST(TrayTipText, LabelsUnitsFactorsAndDevices) {
     f.values[{4, 0, 2}] = 7;     // interface 0, not configured
     f.percents[{2, 0, 1}] = 12;  // all processors
     f.percents[{2, 2, 1}] = 90;  // processor 2
+    f.values[{7, 1, 2}] = 46.6;  // second temperature sensor
+    f.captions[{7, 1}] = "k10temp Tctl";
+    f.values[{10, 0, 2}] = 102400; // disk write
+    f.captions[{10, 0}] = "sda";
+    f.values[{11, 2, 2}] = 81;
+    f.charging[{11, 2}] = true;
+    f.values[{11, 0, 2}] = 50;
     const TraySourceHooks source = f.Hooks();
 
     struct Case {
@@ -38,6 +45,10 @@ TEST(TrayTipText, LabelsUnitsFactorsAndDevices) {
         {1, 0, "Velquor\r\nページファイル使用量\r\n<0>B/<0>B"},
         {5, 0, "Velquor\r\nネットワーク送信量\r\n<0>bps/<0>bps"},
         {7, 0, "Velquor\r\nネットワーク送信量\r\n<0>B/秒/<0>B/秒"},
+        {9, 1, "Velquor\r\n温度 k10temp Tctl: 47°C"},
+        {12, 0, "Velquor\r\nディスク書込 sda: <102400>B/秒"},
+        {13, 2, "Velquor\r\nバッテリー 81% 充電中"},
+        {13, 0, "Velquor\r\nバッテリー 50%"},
     };
     for (const Case& c : cases) {
         const TrayItem item = ResolveTrayItem(c.kind, c.device, source);
@@ -47,15 +58,15 @@ TEST(TrayTipText, LabelsUnitsFactorsAndDevices) {
 
 TEST(ResolveTrayItem, SideOffsetAndMeasurementKind) {
     FakeSource f;
-    f.standardStyle = {0, 1, 2, 3, 4, 5, 2, 1, 2}; // 6 and 7 must not be read
+    f.standardStyle = {0, 1, 2, 3, 4, 5, 2, 1, 2, 1, 2, 2, 2, 2, 2}; // 6 and 7 must not be read
     const TraySourceHooks source = f.Hooks();
     struct Case {
         int kind, paramId;
         bool remaining;
     };
     const std::vector<Case> cases = {
-        {0, 0, false}, {1, 1, true},  {2, 2, false}, {3, 3, false},
-        {4, 4, true},  {5, 5, false}, {6, 4, true},  {7, 5, false},
+        {0, 0, false}, {1, 1, true}, {2, 2, false}, {3, 3, false}, {4, 4, true},
+        {5, 5, false}, {6, 4, true}, {7, 5, false}, {9, 7, true},
     };
     for (const Case& c : cases) {
         const TrayItem item = ResolveTrayItem(c.kind, 3, source);
