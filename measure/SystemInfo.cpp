@@ -297,10 +297,8 @@ void SystemInfo::FollowShownSensors() {
         return;
     }
     sensors_ = std::make_unique<SensorMeasure>(env_.roots, f);
-    if (f.disks) {
-        Drive(0);
-    }
-    sensors_->Pass(0, mountSources_); // the counters the first rates are measured from
+    // The counters the first rates are measured from.
+    sensors_->Pass(0, MountSources(f));
 }
 
 void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
@@ -308,10 +306,7 @@ void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
     if (!sensors_) {
         return;
     }
-    if (sensorsRead_.disks) {
-        Drive(0); // a loop device that is mounted counts as a disk
-    }
-    sensors_->Pass(elapsed, mountSources_);
+    sensors_->Pass(elapsed, MountSources(sensorsRead_));
     critical_.Update(sensors_->Devices(SensorKind::Temperature));
     for (int k = 0; k < kSensorKindCount; ++k) {
         const std::vector<SensorDevice>& devices = sensors_->Devices(static_cast<SensorKind>(k));
@@ -375,11 +370,8 @@ std::vector<std::string> SystemInfo::SensorCaptions(SensorKind kind) {
         take(*sensors_);
         return captions;
     }
-    if (needed.disks) {
-        Drive(0);
-    }
     SensorMeasure once(env_.roots, needed);
-    once.Pass(0, mountSources_);
+    once.Pass(0, MountSources(needed));
     take(once);
     return captions;
 }
@@ -486,6 +478,16 @@ const DriveEntry* SystemInfo::Drive(int diskId) {
         return nullptr;
     }
     return &drives_[static_cast<std::size_t>(diskId)];
+}
+
+// A loop or ram device counts as a disk while it holds a mount: only the disk list needs the
+// drive table, and it is read again only when the mounts changed.
+std::span<const std::string> SystemInfo::MountSources(const SensorFamilies& families) {
+    if (!families.disks) {
+        return {};
+    }
+    Drive(0);
+    return mountSources_;
 }
 
 void SystemInfo::GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceValue) {

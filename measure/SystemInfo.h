@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,8 @@ private:
     LimitPair& Limits(int paramId, int index);
     void EnsureDeviceLimits();
     const DriveEntry* Drive(int diskId);
+    // The drives' devices when disks are read, else none.
+    std::span<const std::string> MountSources(const SensorFamilies& families);
     void FollowShownSensors();
     void MeasureSensors(std::int64_t elapsed, int sampleCounter);
     ParamRecord* SensorRecord(int paramId, int deviceId);
