@@ -66,8 +66,25 @@ struct NetDeviceLimits {
 struct TrayIconSetting {
     std::int16_t kind = 0;
     std::int16_t device = 0;
+    std::int16_t host = 0; // 0 this machine, n remoteHosts[n - 1]
     bool operator==(const TrayIconSetting&) const = default;
 };
+
+// A machine measured by a Prometheus node exporter, read directly or through a Prometheus
+// server's federation endpoint. This machine is host 0 and is never stored.
+struct RemoteHostSetting {
+    std::string name;
+    // http(s)://host:9100/metrics for an exporter; a Prometheus server's base address when
+    // instance is given.
+    std::string address;
+    std::string instance; // the instance label the server scrapes the exporter under
+    std::string bearerToken;
+    std::string user; // basic credentials, used when user is not empty
+    std::string password;
+    bool operator==(const RemoteHostSetting&) const = default;
+};
+
+inline constexpr std::int32_t kRemoteIntervalMinMs = 1000;
 
 // The public SNTP server the clock adjustment uses unless the user chose another, in the
 // caption-and-host form the options dialog lists.
@@ -140,6 +157,8 @@ struct Settings {
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> device{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> graphStyle{};
     std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> digitStyle{};
+    // Which machine a slot measures: 0 this one, n remoteHosts[n - 1].
+    std::array<std::array<std::int16_t, kSlotCount>, kContainerCount> host{};
 
     // その他設定
     std::int16_t functionId = 2;
@@ -168,6 +187,10 @@ struct Settings {
     std::int32_t adjustEveryHours = 0;
     std::int16_t adjustWithOffset = 0;
     std::array<std::int16_t, 4> clockOffset{};
+
+    // リモートホスト設定: hosts 1..n; files older than these keys have none.
+    std::vector<RemoteHostSetting> remoteHosts;
+    std::int32_t remoteIntervalMs = 2000; // at least kRemoteIntervalMinMs
 
     bool operator==(const Settings&) const = default;
 };
