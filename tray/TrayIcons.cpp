@@ -77,7 +77,11 @@ TrayImageSet TrayIcons::BuildTrayImages(int paramId, int offset) const {
     if (!settings_.trayImageFile.empty()) {
         if (auto strip = source_.ReadStripFile(appFolder_ + "Icon/" + settings_.trayImageFile);
             strip && !strip->View().Empty()) {
-            return ComposeTrayImages(strip->View(), paramId, offset);
+            if (StripHasLabel(strip->View(), paramId)) {
+                return ComposeTrayImages(strip->View(), paramId, offset);
+            }
+            const StripPixels builtIn = source_.DefaultStrip();
+            return ComposeTrayImages(strip->View(), paramId, offset, builtIn.View());
         }
     }
     const StripPixels strip = source_.DefaultStrip();

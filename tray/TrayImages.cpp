@@ -29,6 +29,10 @@ void Blit(TrayImage& image, const StripView& strip, int dx, int dy, int w, int h
     }
 }
 
+int LabelX(int paramId) {
+    return 32 + kTrayImageSize * (paramId / 2);
+}
+
 } // namespace
 
 int TrayImageIndex(int percent) {
@@ -36,7 +40,12 @@ int TrayImageIndex(int percent) {
     return t * (kTrayImageCount - 1) / 100;
 }
 
-TrayImageSet ComposeTrayImages(const StripView& strip, int paramId, int offset) {
+bool StripHasLabel(const StripView& strip, int paramId) {
+    return LabelX(paramId) + kTrayImageSize <= strip.width;
+}
+
+TrayImageSet ComposeTrayImages(const StripView& strip, int paramId, int offset,
+                               const StripView& labelFallback) {
     TrayImageSet images;
     if (strip.Empty()) {
         for (auto& image : images) {
@@ -44,13 +53,15 @@ TrayImageSet ComposeTrayImages(const StripView& strip, int paramId, int offset) 
         }
         return images;
     }
-    const int labelX = 32 + kTrayImageSize * (paramId / 2);
+    const int labelX = LabelX(paramId);
     const int labelY = kHalf * (paramId % 2);
+    const StripView& labels =
+        StripHasLabel(strip, paramId) || labelFallback.Empty() ? strip : labelFallback;
     for (int i = 0; i < kTrayImageCount; ++i) {
         auto image = std::make_shared<TrayImage>();
         Blit(*image, strip, 0, 0, i + 1, kHalf, offset, 0);
         Blit(*image, strip, i + 1, 0, kTrayImageSize - (i + 1), kHalf, offset + i + 1, kHalf);
-        Blit(*image, strip, 0, kHalf, kTrayImageSize, kHalf, labelX, labelY);
+        Blit(*image, labels, 0, kHalf, kTrayImageSize, kHalf, labelX, labelY);
         images[static_cast<std::size_t>(i)] = std::move(image);
     }
     return images;

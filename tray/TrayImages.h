@@ -15,6 +15,12 @@ int TrayImageIndex(int percent);
 // Composes the fifteen bar images of measurement kind paramId from the strip: the filled part
 // of the bar from the strip's upper row at offset, the empty part from the lower row, the kind's
 // label below. Pixels of the mask colour, and pixels the strip does not have, are transparent.
-TrayImageSet ComposeTrayImages(const StripView& strip, int paramId, int offset);
+// A strip that ends before the kind's label (one drawn before the kind existed) takes the
+// label from labelFallback.
+TrayImageSet ComposeTrayImages(const StripView& strip, int paramId, int offset,
+                               const StripView& labelFallback = {});
+
+// Whether the strip is wide enough to hold the label of measurement kind paramId.
+bool StripHasLabel(const StripView& strip, int paramId);
 
 } // namespace trumbel

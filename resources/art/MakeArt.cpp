@@ -649,9 +649,10 @@ Canvas MakeSkin() {
 }
 
 // Tray strip: columns 0..15 remaining bar (filled row 0..7, empty row 8..15), 16..31 used,
-// then the kind labels two per 16-pixel column.
+// then the labels of the measurement kinds two per 16-pixel column, in ParamID order. Disk
+// space (ParamID 6) has no tray icon, so its place stays empty.
 Canvas MakeTrayStrip() {
-    Canvas c(80, 16);
+    Canvas c(144, 16);
     auto bar = [&](int x0, Rgb hi, Rgb lo) {
         for (int x = 0; x < 16; ++x) {
             for (int row : {0, 8}) {
@@ -674,8 +675,12 @@ Canvas MakeTrayStrip() {
     };
     bar(0, kGreenHi, kGreenLo);
     bar(16, kAmberHi, kAmberLo);
-    const char* names[6] = {"MEM", "SWP", "CPU", "RES", "RXv", "TX^"};
-    for (int p = 0; p < 6; ++p) {
+    const char* names[13] = {"MEM", "SWP", "CPU", "RES", "RXv", "TX^", "",
+                             "TMP", "FAN", "RDv", "WR^", "BAT", "GPU"};
+    for (int p = 0; p < 13; ++p) {
+        if (*names[p] == '\0') {
+            continue;
+        }
         const int x = 32 + 16 * (p / 2);
         const int y = 8 * (p % 2);
         c.Fill(x, y, 16, 8, kPanel);

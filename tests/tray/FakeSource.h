@@ -64,12 +64,12 @@ struct FakeSource {
 };
 
 // A strip of one colour per region: filled bars, empty bars and each label distinct.
-inline StripPixels RegionStrip(std::uint32_t tag = 0) {
+inline StripPixels RegionStrip(std::uint32_t tag = 0, int width = 96) {
     StripPixels s;
-    s.width = 96;
+    s.width = width;
     s.height = 16;
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 96; ++x) {
+        for (int x = 0; x < width; ++x) {
             s.pixels.push_back(tag + static_cast<std::uint32_t>((x / 16) * 2 + y / 8 + 1));
         }
     }

@@ -122,24 +122,30 @@ TEST(BuildTrayImages, ConfiguredStripFileElseTheBuiltInOne) {
         std::string file;
         bool present;
         bool empty;
-        std::uint32_t wantTag;
+        int paramId;
+        std::uint32_t wantBar;
+        std::uint32_t wantLabel;
     };
     const std::vector<Case> cases = {
-        {"", false, false, 0},
-        {"bars.bmp", true, false, 100},
-        {"missing.bmp", false, false, 0},
-        {"empty.bmp", true, true, 0},
+        {"", false, false, 0, 1, 5},
+        {"bars.bmp", true, false, 0, 101, 105},
+        {"missing.bmp", false, false, 0, 1, 5},
+        {"empty.bmp", true, true, 0, 1, 5},
+        // a kind newer than the file's strip: its bars, the built-in label
+        {"bars.bmp", true, false, 9, 101, 14},
     };
     for (const Case& c : cases) {
         Fixture f;
         f.settings.trayImageFile = c.file;
+        f.values.defaultStrip = test::RegionStrip(0, 144);
         if (c.present) {
             f.values.files["/opt/velquor/Icon/" + c.file] =
                 c.empty ? StripPixels{} : test::RegionStrip(100);
         }
         f.source = f.values.Hooks();
-        const TrayImageSet images = f.tray->BuildTrayImages(0, 0);
-        EXPECT_EQ(images[0]->At(0, 0) & 0xFFFFFFu, c.wantTag + 1) << c.file;
+        const TrayImageSet images = f.tray->BuildTrayImages(c.paramId, 0);
+        EXPECT_EQ(images[0]->At(0, 0) & 0xFFFFFFu, c.wantBar) << c.file;
+        EXPECT_EQ(images[0]->At(0, 8) & 0xFFFFFFu, c.wantLabel) << c.file << " " << c.paramId;
     }
 }
 
