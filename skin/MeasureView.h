@@ -19,6 +19,8 @@ public:
         return GetSystemValue(paramId, deviceId, ShowNumber(show), logIndex);
     }
     virtual std::int32_t GetNetWorkStatus(int index) = 0;
+    // Whether the device of a sensor ParamID is there now; one never seen is not.
+    virtual bool SensorPresent(int paramId, int deviceId) = 0;
     virtual std::int32_t GetNetWorkType(int index) = 0;
     virtual std::int32_t GetNetWorkNum() = 0;
     virtual std::int32_t GetDiskType(int diskId) = 0;

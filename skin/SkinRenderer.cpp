@@ -393,6 +393,9 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             } else if (item == 4 || item == 5) {
                 const std::int32_t status = ctx_.measure.GetNetWorkStatus(device);
                 unavailable = !(status == 4 || status == 5 || line == 1);
+            } else if (kind >= kFirstSensorKind) {
+                // A sensor that is gone has no figure at all, not even a limit.
+                unavailable = !ctx_.measure.SensorPresent(item, device);
             }
             if (unavailable) {
                 DrawParam(c, kind, position, line, font, 0.0f, style, NumberForm::Formatted,

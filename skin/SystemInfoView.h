@@ -16,6 +16,10 @@ public:
         return Info().GetSystemValue(paramId, deviceId, show, logIndex);
     }
     std::int32_t GetNetWorkStatus(int index) override { return Info().GetNetWorkStatus(index); }
+    bool SensorPresent(int paramId, int deviceId) override {
+        const SensorDevice* device = Info().Sensor(paramId, deviceId);
+        return device != nullptr && device->present;
+    }
     std::int32_t GetNetWorkType(int index) override { return Info().GetNetWorkType(index); }
     std::int32_t GetNetWorkNum() override { return Info().GetNetWorkNum(); }
     std::int32_t GetDiskType(int diskId) override { return Info().GetDiskType(diskId); }

@@ -43,6 +43,8 @@ public:
     // A sensor device's caption ("k10temp Tctl") and whether a battery is charging.
     virtual std::string SensorCaption(int paramId, int device) const = 0;
     virtual bool Charging(int paramId, int device) const = 0;
+    // Whether a sensor device is there now; one never seen is not.
+    virtual bool SensorPresent(int paramId, int device) const = 0;
     // The strip in a bitmap file; nothing when the file is missing, empty or unreadable.
     virtual std::optional<StripPixels> ReadStripFile(const std::string& path) const = 0;
     // The built-in "DefaultIcon" strip.
@@ -60,6 +62,7 @@ public:
     std::function<std::string(float)> transParam;
     std::function<std::string(int, int)> sensorCaption;
     std::function<bool(int, int)> charging;
+    std::function<bool(int, int)> sensorPresent;
     std::function<std::optional<StripPixels>(const std::string&)> readStripFile;
     std::function<StripPixels()> defaultStrip;
 
@@ -80,6 +83,7 @@ public:
         return sensorCaption ? sensorCaption(p, d) : std::string();
     }
     bool Charging(int p, int d) const override { return charging && charging(p, d); }
+    bool SensorPresent(int p, int d) const override { return sensorPresent && sensorPresent(p, d); }
     std::optional<StripPixels> ReadStripFile(const std::string& path) const override {
         return readStripFile ? readStripFile(path) : std::nullopt;
     }

@@ -54,14 +54,19 @@ constexpr int kBatteryParam = 11;
 std::string SensorLine(const TrayItem& item, const TraySource& source) {
     const int p = item.paramId;
     const int d = item.device;
+    static constexpr const char* kNames[] = {"温度",         "ファン",     "ディスク読込",
+                                             "ディスク書込", "バッテリー", "GPU"};
+    std::string text = kNames[p - kFirstSensorParam];
+    if (!source.SensorPresent(p, d)) {
+        // Named as an unplugged interface is, and without a figure it does not have.
+        const std::string caption = source.SensorCaption(p, d);
+        return text + " [未接続]" + (caption.empty() ? "" : " " + caption);
+    }
     const double used = source.SystemValue(p, d, 2);
     const std::string whole = std::to_string(static_cast<long long>(std::lround(used)));
     if (p == kBatteryParam) {
-        return "バッテリー " + whole + "%" + (source.Charging(p, d) ? " 充電中" : "");
+        return text + " " + whole + "%" + (source.Charging(p, d) ? " 充電中" : "");
     }
-    static constexpr const char* kNames[] = {"温度",         "ファン", "ディスク読込",
-                                             "ディスク書込", "",       "GPU"};
-    std::string text = kNames[p - kFirstSensorParam];
     text += " " + source.SensorCaption(p, d) + ": ";
     switch (p) {
     case kFirstSensorParam:

@@ -47,6 +47,11 @@ TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, U
         const SensorDevice* device = info ? info->Sensor(p, d) : nullptr;
         return device && device->charging;
     };
+    h.sensorPresent = [&measure](int p, int d) {
+        const SystemInfo* info = measure.Info();
+        const SensorDevice* device = info ? info->Sensor(p, d) : nullptr;
+        return device && device->present;
+    };
     // The bar's percentage is the graphs' own: one rule for the window and the tray.
     auto view = std::make_shared<SystemInfoView>(measure);
     h.persent = [view, &ui](int p, int d, PercentBasis basis) {

@@ -11,17 +11,18 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 namespace trumbel::test {
 
-// A measurement table: items 0..6, devices 0..4; anything else is out of range, as the real
+// A measurement table: items 0..12, devices 0..4; anything else is out of range, as the real
 // object's table is. Flat arrays, so that benchmarks time drawing rather than look-ups.
 class FakeMeasure final : public MeasureView {
 public:
-    static constexpr int kItems = 7;
+    static constexpr int kItems = 13;
     static constexpr int kDevices = 5;
     using Log = std::array<float, 61>;
 
@@ -31,6 +32,7 @@ public:
     std::vector<std::int32_t> netType{6};
     std::map<int, std::array<float, 4>> disks;
     std::map<int, int> diskTypes;
+    std::set<std::pair<int, int>> absentSensors; // (item, device)
 
     void Set(int item, int device, float max, float free, float used, float total) {
         Record(item, device) = {max, free, used, total};
@@ -55,6 +57,9 @@ public:
         return index >= 0 && index < static_cast<int>(netStatus.size())
                    ? netStatus[static_cast<std::size_t>(index)]
                    : 0;
+    }
+    bool SensorPresent(int item, int device) override {
+        return absentSensors.count({item, device}) == 0;
     }
     std::int32_t GetNetWorkType(int index) override {
         return index >= 0 && index < static_cast<int>(netType.size())

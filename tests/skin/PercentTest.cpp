@@ -65,6 +65,7 @@ public:
         return show == ShowInfo::Log ? (logIndex == 1 ? log1 : 0.0f) : values[show];
     }
     std::int32_t GetNetWorkStatus(int) override { return 0; }
+    bool SensorPresent(int, int) override { return false; }
     std::int32_t GetNetWorkType(int) override { return 0; }
     std::int32_t GetNetWorkNum() override { return 0; }
     std::int32_t GetDiskType(int) override { return 0; }

@@ -31,6 +31,7 @@ TEST(SkinRenderer, NumbersAreRightAlignedOnTheirTemplate) {
         std::int32_t netStatus;
         std::string line0, line1;
         int line0Right;
+        bool sensorPresent = true;
     };
     const std::vector<Case> cases = {
         {"bytes per second", 6, 10, 0, 5, "4.88K", "", kLine0Amount},
@@ -42,6 +43,8 @@ TEST(SkinRenderer, NumbersAreRightAlignedOnTheirTemplate) {
         {"a full percentage", 1, 40, 0, 5, "100", "", kLine0Percent},
         {"no resources on this system: amount", 3, 10, 0, 5, "-.--K", "", kLine0Amount},
         {"no resources on this system: percentage", 3, 40, 0, 5, "---", "", kLine0Percent},
+        {"a temperature", 9, 20, 30, 5, "47", "100", kLine0Amount},
+        {"a sensor that is gone", 9, 20, 30, 5, "-.--K", "-.--K", kLine0Amount, false},
     };
     for (const auto& c : cases) {
         auto rig = Rig();
@@ -52,6 +55,10 @@ TEST(SkinRenderer, NumbersAreRightAlignedOnTheirTemplate) {
         rig->measure.Set(0, 0, 0, 512.0f * 1024 * 1024, 0, 1024.0f * 1024 * 1024);
         rig->measure.Set(1, 0, 0, 100, 0, 100);
         rig->measure.Set(2, 0, 0, 63, 37, 100);
+        rig->measure.Set(7, 0, 100, 53, 47, 100);
+        if (!c.sensorPresent) {
+            rig->measure.absentSensors.insert({7, 0});
+        }
         rig->renderer.DrawSkin();
         EXPECT_EQ(ReadText(rig->back, c.line0Right, kTextY), c.line0) << c.name;
         EXPECT_EQ(ReadText(rig->back, kLine1Amount, kTextY), c.line1) << c.name;

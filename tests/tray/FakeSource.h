@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -16,6 +17,7 @@ struct FakeSource {
     std::array<int, 15> standardDigitStyle{3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     std::map<std::pair<int, int>, std::string> captions;
     std::map<std::pair<int, int>, bool> charging;
+    std::set<std::pair<int, int>> absentSensors;
     std::map<std::tuple<int, int, int>, double> values;
     std::map<std::tuple<int, int, int>, int> percents; // (param, device, basis)
     std::map<std::string, StripPixels> files;
@@ -47,6 +49,7 @@ struct FakeSource {
             return it == captions.end() ? std::string() : it->second;
         };
         h.charging = [this](int p, int d) { return charging.count({p, d}) != 0; };
+        h.sensorPresent = [this](int p, int d) { return absentSensors.count({p, d}) == 0; };
         h.readStripFile = [this](const std::string& path) -> std::optional<StripPixels> {
             ++fileReads;
             auto it = files.find(path);

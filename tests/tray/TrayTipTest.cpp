@@ -30,6 +30,8 @@ TEST(TrayTipText, LabelsUnitsFactorsAndDevices) {
     f.values[{11, 2, 2}] = 81;
     f.charging[{11, 2}] = true;
     f.values[{11, 0, 2}] = 50;
+    f.absentSensors = {{7, 3}, {11, 1}};
+    f.captions[{11, 1}] = "BAT1";
     const TraySourceHooks source = f.Hooks();
 
     struct Case {
@@ -49,6 +51,8 @@ TEST(TrayTipText, LabelsUnitsFactorsAndDevices) {
         {12, 0, "Velquor\r\nディスク書込 sda: <102400>B/秒"},
         {13, 2, "Velquor\r\nバッテリー 81% 充電中"},
         {13, 0, "Velquor\r\nバッテリー 50%"},
+        {9, 3, "Velquor\r\n温度 [未接続]"}, // never seen
+        {13, 1, "Velquor\r\nバッテリー [未接続] BAT1"},
     };
     for (const Case& c : cases) {
         const TrayItem item = ResolveTrayItem(c.kind, c.device, source);
