@@ -388,6 +388,10 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             const ItemParams& ip = Item(kind);
             const int font = ip.numberFont[static_cast<std::size_t>(line)];
             bool unavailable = false;
+            // Degrees, turns and percent are no amounts of bytes: whole numbers.
+            const NumberForm form = kind >= kFirstSensorKind && !HistoryKeepsUsed(item)
+                                        ? NumberForm::Integer
+                                        : NumberForm::Formatted;
             if (item == 3) {
                 unavailable = true; // the resources figure has no value here
             } else if (item == 4 || item == 5) {
@@ -398,15 +402,10 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
                 unavailable = !ctx_.measure.SensorPresent(item, device);
             }
             if (unavailable) {
-                DrawParam(c, kind, position, line, font, 0.0f, style, NumberForm::Formatted,
-                          Placeholder::Yes);
+                DrawParam(c, kind, position, line, font, 0.0f, style, form, Placeholder::Yes);
             } else if (style >= 1 && style <= 3) {
                 const float value =
                     ctx_.measure.GetSystemValue(item, device, style) * static_cast<float>(factor);
-                // Degrees, turns and percent are no amounts of bytes: whole numbers.
-                const NumberForm form = kind >= kFirstSensorKind && !HistoryKeepsUsed(item)
-                                            ? NumberForm::Integer
-                                            : NumberForm::Formatted;
                 DrawParam(c, kind, position, line, font, value, style, form, Placeholder::No);
             } else if (style == 4 || style == 5) {
                 const auto percent = GetPersent(ctx_.measure, ui_, item, device,
@@ -497,7 +496,7 @@ void SkinRenderer::DrawParam(int c, int kind, int position, int line, int font, 
 
         std::string text;
         if (placeholder == Placeholder::Yes) {
-            text = amount ? "-.--K" : "---";
+            text = amount && form != NumberForm::Integer ? "-.--K" : "---";
         } else if (form == NumberForm::Integer) {
             text = std::to_string(RoundInt16(value));
         } else {

@@ -509,8 +509,8 @@ void Labels(Canvas& c) {
         int y;
         std::string name;
         std::string unit;
-        int layout; // 0 amount "name n/n B", 1 percent "name n %", 2 network, 3 drive, 4 "name n/n
-                    // RPM"
+        int layout; // 0 amount "name n/n B", 1 percent "name n %", 2 network (and fans, whose
+                    // four-digit figures need its room), 3 drive
     };
     const std::vector<Label> labels = {
         {0, 30, "MEM", "B", 0},
@@ -524,7 +524,7 @@ void Labels(Canvas& c) {
         {160, 50, "", "B", 3},
         // below the first picture: temperature, fan, disk read and write, battery, graphics
         {0, 80, "TMP", "C", 0},
-        {80, 80, "FAN", "RPM", 4},
+        {80, 80, "FAN", "RPM", 2},
         {160, 80, "RDv", "B/s", 2},
         {240, 80, "WR^", "B/s", 2},
         {0, 90, "BAT", "%", 1},
@@ -550,11 +550,6 @@ void Labels(Canvas& c) {
         case 3:
             Text(c, l.x + 46, l.y + 2, "/", kTextDim);
             Text(c, l.x + 75, l.y + 2, l.unit, kTextDim);
-            break;
-        case 4:
-            Text(c, l.x + 1, l.y + 2, l.name, kText);
-            Text(c, l.x + 46, l.y + 2, "/", kTextDim);
-            Text(c, l.x + 67, l.y + 2, l.unit, kTextDim);
             break;
         }
     }

@@ -72,5 +72,39 @@ TEST(Golden, AFileSkinWithABadGraphRowFallsBackAndKeepsRunning) {
     EXPECT_EQ(CompareWithGolden(rig.renderer.WindowPicture(), "horizontal-1x"), "");
 }
 
+// The widest figures a sensor kind shows never cover its label's writing (a fan's "2900/2900"
+// once hid its unit).
+TEST(Golden, SensorFiguresLeaveTheirLabelLegible) {
+    const std::vector<std::pair<int, float>> cases = {{9, 100}, {10, 9999}, {13, 100}, {14, 100}};
+    const auto art = LoadResourceBitmap("101");
+    ASSERT_TRUE(art);
+    for (BuiltIn type : {BuiltIn::Horizontal, BuiltIn::Vertical}) {
+        for (const auto& [kind, figure] : cases) {
+            BuiltInRig rig(type);
+            rig.settings.kind[0][0] = static_cast<std::int16_t>(kind);
+            SetSlotStyle(rig.settings, StandardStylesOf(rig.engine.skin()), 0, 0, 0,
+                         StyleSet::Force);
+            rig.engine.Relayout();
+            rig.measure.Set(kind - 2, 0, figure, 0, figure, figure);
+            rig.renderer.DrawSkin();
+            const ItemParams& ip = rig.engine.skin().itemParams[static_cast<std::size_t>(kind)];
+            const int x0 =
+                rig.engine.layout().placements[0].x + rig.engine.skin().slotOffset[0].x + ip.labelX;
+            const int y0 =
+                rig.engine.layout().placements[0].y + rig.engine.skin().slotOffset[0].y + ip.labelY;
+            int covered = 0;
+            for (int y = 0; y < ip.labelHeight; ++y) {
+                for (int x = 0; x < ip.labelWidth; ++x) {
+                    const std::uint32_t ink =
+                        art->At(ip.labelSrcX + x, ip.labelSrcY + y) & 0xFFFFFF;
+                    covered += ink != 0xFF00FF &&
+                               (rig.renderer.WindowPicture().At(x0 + x, y0 + y) & 0xFFFFFF) != ink;
+                }
+            }
+            EXPECT_EQ(covered, 0) << "kind " << kind << " skin " << static_cast<int>(type);
+        }
+    }
+}
+
 } // namespace
 } // namespace trumbel
