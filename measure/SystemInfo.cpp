@@ -311,11 +311,7 @@ void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
     for (int k = 0; k < kSensorKindCount; ++k) {
         const std::vector<SensorDevice>& devices = sensors_->Devices(static_cast<SensorKind>(k));
         std::vector<ParamRecord>& items = sensorItems_[static_cast<std::size_t>(k)];
-        std::vector<LimitPair>& limits = sensorLimits_[static_cast<std::size_t>(k)];
         items.resize(devices.size());
-        if (limits.size() < devices.size()) {
-            limits.resize(devices.size());
-        }
         for (std::size_t d = 0; d < devices.size(); ++d) {
             Guarded([&] {
                 const ParamRecord& v = devices[d].values;
@@ -330,16 +326,28 @@ void SystemInfo::MeasureSensors(std::int64_t elapsed, int sampleCounter) {
                                    HistoryFold::Lowest);
                     return;
                 }
-                ApplyRateScales(r, limits[d]);
+                LimitPair& limits = DiskLimit(devices[d].caption, static_cast<SensorKind>(k));
+                ApplyRateScales(r, limits);
                 const HistoryFold fold =
                     settings_.historySampleMode != 0 ? HistoryFold::Highest : HistoryFold::Mean;
                 const bool stepFinished = AdvanceHistory(r.Log, r.Used, sampleCounter,
                                                          settings_.historyUpdateSpeed, fold);
-                FollowHistory(r, limits[d], stepFinished);
+                FollowHistory(r, limits, stepFinished);
                 r.Free = r.Max - r.Used;
             });
         }
     }
+}
+
+LimitPair& SystemInfo::DiskLimit(const std::string& disk, SensorKind kind) {
+    std::vector<DiskLimits>& disks = settings_.diskLimits;
+    auto it = std::find_if(disks.begin(), disks.end(),
+                           [&](const DiskLimits& d) { return d.device == disk; });
+    if (it == disks.end()) {
+        disks.push_back({disk, {}, {}});
+        it = disks.end() - 1;
+    }
+    return kind == SensorKind::DiskRead ? it->read : it->write;
 }
 
 ParamRecord* SystemInfo::SensorRecord(int paramId, int deviceId) {

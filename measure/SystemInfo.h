@@ -62,7 +62,8 @@ struct SystemInfoEnvironment {
 // Every measured quantity of the program: memory, page file (swap), processor load, resources,
 // network rates with their scales, histories, and drives on demand. Used from the user-interface
 // thread only. Settings are read on every pass (history speed and mode, the network scale
-// modes) and the peaks are written back into settings.deviceLimits, which this object sizes.
+// modes) and the peaks are written back into settings.deviceLimits, which this object sizes,
+// and settings.diskLimits, to which it adds the disks it meets.
 class SystemInfo { // clsSystemInfo
 public:
     SystemInfo(Settings& settings, SystemInfoEnvironment environment = {});
@@ -134,6 +135,7 @@ private:
     void MeasureNetwork(std::int64_t elapsed);
     void UpdateHistory(int paramId, int deviceId, int sampleCounter);
     LimitPair& Limits(int paramId, int index);
+    LimitPair& DiskLimit(const std::string& disk, SensorKind kind);
     void EnsureDeviceLimits();
     const DriveEntry* Drive(int diskId);
     // The drives' devices when disks are read, else none.
@@ -162,7 +164,6 @@ private:
     // Per sensor kind and device: the values with their history; disk rates get scales as
     // network rates do (for this run: the settings keep none for them).
     std::array<std::vector<ParamRecord>, kSensorKindCount> sensorItems_;
-    std::array<std::vector<LimitPair>, kSensorKindCount> sensorLimits_;
     LimitWatch critical_;
     float unseenSensor_ = 0.0f; // what a device not seen yet reads, and where writes to it go
 };

@@ -21,6 +21,10 @@ double CutToTwoDecimals(double value) {
     return std::trunc(value * 100.0 * (1.0 + kFloatSteps)) / 100.0;
 }
 
+double BitsOf(RateUnit rate) {
+    return rate == RateUnit::Bits ? kBitsPerByte : 1.0;
+}
+
 } // namespace
 
 LimitPair& HalfOf(NetDeviceLimits& limits, LimitHalf half) {
@@ -31,12 +35,16 @@ const LimitPair& HalfOf(const NetDeviceLimits& limits, LimitHalf half) {
     return half == LimitHalf::Receive ? limits.receive : limits.send;
 }
 
-float LimitFromField(double value, int unit) {
-    return static_cast<float>(std::pow(kKilo, unit + 1) * value / kBitsPerByte);
+LimitPair& HalfOf(DiskLimits& limits, LimitHalf half) {
+    return half == LimitHalf::Receive ? limits.read : limits.write;
 }
 
-LimitField FieldOfLimit(float bytesPerSecond) {
-    double v = static_cast<double>(bytesPerSecond) * kBitsPerByte / kKilo;
+float LimitFromField(double value, int unit, RateUnit rate) {
+    return static_cast<float>(std::pow(kKilo, unit + 1) * value / BitsOf(rate));
+}
+
+LimitField FieldOfLimit(float bytesPerSecond, RateUnit rate) {
+    double v = static_cast<double>(bytesPerSecond) * BitsOf(rate) / kKilo;
     int unit = kUnitKbps;
     while (v >= kKilo && unit < kUnitGbps) {
         v /= kKilo;
@@ -58,19 +66,20 @@ std::string TwoDecimalText(double value) {
     return s == "-0" ? "0" : s;
 }
 
-std::string PeakLabel(float pastMaxBytesPerSecond) {
+std::string PeakLabel(float pastMaxBytesPerSecond, RateUnit rate) {
     static constexpr std::array<const char*, 4> kPrefix{"K", "M", "G", "T"};
-    double v = static_cast<double>(pastMaxBytesPerSecond) * kBitsPerByte / kKilo;
+    double v = static_cast<double>(pastMaxBytesPerSecond) * BitsOf(rate) / kKilo;
     std::size_t prefix = 0;
     while (v >= kKilo && prefix + 1 < kPrefix.size()) {
         v /= kKilo;
         ++prefix;
     }
-    return "過去最高記録は " + TwoDecimalText(v) + kPrefix[prefix] + "bps";
+    return "過去最高記録は " + TwoDecimalText(v) + kPrefix[prefix] +
+           (rate == RateUnit::Bits ? "bps" : "B/s");
 }
 
 std::optional<ScaleWrite> ChooseScaleMode(LimitPair& pair, LimitHalf half, int device, int scale,
-                                          int mode) {
+                                          int mode, bool disk) {
     if (scale != kNumericScale && scale != kGraphScale) {
         return std::nullopt;
     }
@@ -78,8 +87,9 @@ std::optional<ScaleWrite> ChooseScaleMode(LimitPair& pair, LimitHalf half, int d
     if (mode != kScaleModePeak) {
         return std::nullopt;
     }
-    return ScaleWrite{half == LimitHalf::Receive ? kParamNetReceive : kParamNetSend, device,
-                      scale == kGraphScale ? kShowMax : kShowTotal, pair.pastMax};
+    const int paramId = disk ? (half == LimitHalf::Receive ? kParamDiskRead : kParamDiskWrite)
+                             : (half == LimitHalf::Receive ? kParamNetReceive : kParamNetSend);
+    return ScaleWrite{paramId, device, scale == kGraphScale ? kShowMax : kShowTotal, pair.pastMax};
 }
 
 } // namespace trumbel

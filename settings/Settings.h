@@ -62,6 +62,15 @@ struct NetDeviceLimits {
     bool operator==(const NetDeviceLimits&) const = default;
 };
 
+// A whole disk's read and write scales, kept by the kernel's name for it ("nvme0n1"): disks
+// come and go, so the index one run gives a disk says nothing about the next run.
+struct DiskLimits {
+    std::string device;
+    LimitPair read;
+    LimitPair write;
+    bool operator==(const DiskLimits&) const = default;
+};
+
 // Zeroed, as the record starts: an icon never read shows physical memory of device 0.
 struct TrayIconSetting {
     std::int16_t kind = 0;
@@ -112,6 +121,7 @@ struct Settings {
 
     // ネットワーク設定
     std::vector<NetDeviceLimits> deviceLimits;
+    std::vector<DiskLimits> diskLimits;
     std::int16_t fixedSkinDevice = 0;
 
     // Window設定

@@ -153,6 +153,10 @@ void ReadLimit(LimitPair& p, const std::vector<std::string>& list) {
     Element(p.pastMax, list, 4);
 }
 
+std::string DiskKey(const std::string& disk, std::string_view half) {
+    return "ディスク(" + disk + ")(" + std::string(half) + ")";
+}
+
 std::string DeviceKey(int n, std::string_view half) {
     return "デバイス" + Str(n) + "(" + std::string(half) + ")";
 }
@@ -405,6 +409,29 @@ void SettingsStore::ReadNetwork(const IniDocument& doc) {
         }
     }
     r.Into(s_.fixedSkinDevice, section::kNetwork, "固定Skin時使用デバイス名", DefaultDevice(0));
+    ReadDisks(doc);
+}
+
+// Disk scales are keys of their own, so that a file of an older version loads unchanged and
+// an older version reads this one's network keys as it wrote them.
+void SettingsStore::ReadDisks(const IniDocument& doc) {
+    const Reader r(doc);
+    s_.diskLimits.clear();
+    const std::string names = r.String(section::kNetwork, "ディスク一覧", "");
+    if (names.empty()) {
+        return;
+    }
+    for (const std::string& name : SplitList(names, '|')) {
+        if (name.empty()) {
+            continue;
+        }
+        DiskLimits& disk = s_.diskLimits.emplace_back();
+        disk.device = name;
+        ReadLimit(disk.read,
+                  PadList(r.List(section::kNetwork, DiskKey(name, "読込"), "0,0,0,0,0"), 5));
+        ReadLimit(disk.write,
+                  PadList(r.List(section::kNetwork, DiskKey(name, "書込"), "0,0,0,0,0"), 5));
+    }
 }
 
 void SettingsStore::ReadSkin(const IniDocument& doc) {
@@ -648,6 +675,17 @@ std::string SettingsStore::SettingsText() const {
         doc.Set(section::kNetwork, DeviceKey(d, "送信"), LimitText(limits.send));
     }
     doc.Set(section::kNetwork, "固定Skin時使用デバイス名", Str(s.fixedSkinDevice));
+    if (!s.diskLimits.empty()) {
+        std::vector<std::string> names;
+        for (const DiskLimits& disk : s.diskLimits) {
+            names.push_back(disk.device);
+        }
+        doc.Set(section::kNetwork, "ディスク一覧", Join(names, "|"));
+        for (const DiskLimits& disk : s.diskLimits) {
+            doc.Set(section::kNetwork, DiskKey(disk.device, "読込"), LimitText(disk.read));
+            doc.Set(section::kNetwork, DiskKey(disk.device, "書込"), LimitText(disk.write));
+        }
+    }
 
     WriteScalars(doc, s, section::kWindow, WindowKeys());
     WriteScalars(doc, s, section::kPosition, PositionKeys());
@@ -757,6 +795,12 @@ void SettingsStore::ResetSettings(SettingsGroup group) {
     case G::Network:
         for (NetDeviceLimits& d : s_.deviceLimits) {
             for (LimitPair* half : {&d.send, &d.receive}) {
+                half->maxMode = {0, 0};
+                half->maxValue = {0.0f, 0.0f};
+            }
+        }
+        for (DiskLimits& d : s_.diskLimits) {
+            for (LimitPair* half : {&d.read, &d.write}) {
                 half->maxMode = {0, 0};
                 half->maxValue = {0.0f, 0.0f};
             }

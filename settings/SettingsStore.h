@@ -90,6 +90,7 @@ private:
     bool SwitchToFile(const std::string& path);
 
     void ReadNetwork(const IniDocument& doc);
+    void ReadDisks(const IniDocument& doc);
     void ReadSkin(const IniDocument& doc);
     void ReadContainers(const IniDocument& doc);
     void ReadOldContainers(const IniDocument& doc);

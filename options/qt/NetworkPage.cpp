@@ -1,5 +1,6 @@
 #include "options/qt/NetworkPage.h"
 
+#include "measure/ItemKinds.h"
 #include "measure/SystemInfo.h"
 #include "options/PortField.h"
 #include "options/qt/DigitField.h"
@@ -44,7 +45,8 @@ private:
 
 NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Network, parent) {
-    auto* adapterBox = new QGroupBox(QStringLiteral("検出されたネットワークアダプタ"), this);
+    auto* adapterBox =
+        new QGroupBox(QStringLiteral("検出されたネットワークアダプタとディスク"), this);
     auto* adapterColumn = new QVBoxLayout(adapterBox);
     adapter_ = new QComboBox(adapterBox);
     adapter_->setAccessibleName(adapterBox->title());
@@ -127,9 +129,9 @@ NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* pa
         }
     });
 
-    Help(adapter_, QStringLiteral("設定するネットワークアダプタを選びます。"));
-    Help(receive, QStringLiteral("受信量の最大値を設定します。"));
-    Help(send, QStringLiteral("送信量の最大値を設定します。"));
+    Help(adapter_, QStringLiteral("設定するネットワークアダプタまたはディスクを選びます。"));
+    Help(receive, QStringLiteral("受信量(ディスクでは読込量)の最大値を設定します。"));
+    Help(send, QStringLiteral("送信量(ディスクでは書込量)の最大値を設定します。"));
     Help(peak_, QStringLiteral("このアダプタでこれまでに記録した一番大きな転送量です。"));
     Help(fixedSkin_, QStringLiteral("項目を選べない固定タイプのスキンで、状態を表示する"
                                     "ネットワークアダプタです。"));
@@ -149,9 +151,26 @@ int NetworkPage::AdapterCount() {
     return std::min(host().NetworkDeviceCount(), static_cast<int>(settings().deviceLimits.size()));
 }
 
+int NetworkPage::DiskIndex() {
+    const int d = adapter_->currentIndex() - AdapterCount();
+    return adapter_->currentIndex() >= 0 && d >= 0 && d < static_cast<int>(disks_.size()) ? d : -1;
+}
+
 LimitPair* NetworkPage::Pair() {
+    if (const int d = DiskIndex(); d >= 0) {
+        // The measurement adds a disk it reads; one it has not read yet is added here.
+        const std::string& name = disks_[static_cast<std::size_t>(d)];
+        std::vector<DiskLimits>& disks = settings().diskLimits;
+        auto it = std::find_if(disks.begin(), disks.end(),
+                               [&](const DiskLimits& l) { return l.device == name; });
+        if (it == disks.end()) {
+            disks.push_back({name, {}, {}});
+            it = disks.end() - 1;
+        }
+        return &HalfOf(*it, Half());
+    }
     const int n = adapter_->currentIndex();
-    if (n < 0 || n >= static_cast<int>(settings().deviceLimits.size())) {
+    if (n < 0 || n >= AdapterCount()) {
         return nullptr;
     }
     return &HalfOf(settings().deviceLimits[static_cast<std::size_t>(n)], Half());
@@ -159,14 +178,19 @@ LimitPair* NetworkPage::Pair() {
 
 void NetworkPage::FillAdapterNames() {
     const Guard guard(showing_);
-    const int count = AdapterCount();
+    const int adapters = AdapterCount();
     for (QComboBox* list : {adapter_, fixedSkin_}) {
+        const int count = adapters + (list == adapter_ ? static_cast<int>(disks_.size()) : 0);
         const int chosen = list->currentIndex();
         while (list->count() > count) {
             list->removeItem(list->count() - 1);
         }
         for (int i = 0; i < count; ++i) {
-            const QString name = QString::fromStdString(host().NetworkDeviceName(i));
+            const QString name =
+                i < adapters
+                    ? QString::fromStdString(host().NetworkDeviceName(i))
+                    : QStringLiteral("ディスク ") +
+                          QString::fromStdString(disks_[static_cast<std::size_t>(i - adapters)]);
             if (i < list->count()) {
                 list->setItemText(i, name);
             } else {
@@ -183,6 +207,7 @@ void NetworkPage::Fill() {
         adapter_->clear();
         fixedSkin_->clear();
     }
+    disks_ = host().SensorNames(static_cast<int>(ItemKind::DiskReadBytes));
     FillAdapterNames();
     const Guard guard(showing_);
     if (adapter_->count() > 0) {
@@ -203,13 +228,25 @@ void NetworkPage::Tick() {
 void NetworkPage::ShowLimits() {
     const Guard guard(showing_);
     const LimitPair* pair = Pair();
-    peak_->setText(QString::fromStdString(PeakLabel(pair ? pair->pastMax : 0.0f)));
+    const RateUnit rate = Rate();
+    const bool disk = rate == RateUnit::Bytes;
+    halfButton(LimitHalf::Receive)
+        ->setText(disk ? QStringLiteral("読込量") : QStringLiteral("受信量"));
+    halfButton(LimitHalf::Send)
+        ->setText(disk ? QStringLiteral("書込量") : QStringLiteral("送信量"));
+    peak_->setText(QString::fromStdString(PeakLabel(pair ? pair->pastMax : 0.0f, rate)));
     for (std::size_t i = 0; i < scales_.size(); ++i) {
         ScaleControls& c = scales_[i];
         const int mode = pair ? pair->maxMode[i] : kScaleModeHistory;
         c.mode->setCurrentIndex(mode >= 0 && mode <= kScaleModeFixed ? mode : -1);
-        const LimitField field = FieldOfLimit(pair ? pair->maxValue[i] : 0.0f);
+        const LimitField field = FieldOfLimit(pair ? pair->maxValue[i] : 0.0f, rate);
         c.value->setText(QString::fromStdString(TwoDecimalText(field.value)));
+        static constexpr std::array<const char*, 3> kBits{"Kbps", "Mbps", "Gbps"};
+        static constexpr std::array<const char*, 3> kBytes{"KB/s", "MB/s", "GB/s"};
+        for (int u = 0; u < c.unit->count() && u < 3; ++u) {
+            c.unit->setItemText(
+                u, QString::fromUtf8((disk ? kBytes : kBits)[static_cast<std::size_t>(u)]));
+        }
         c.unit->setCurrentIndex(field.unit);
         c.mode->setEnabled(pair != nullptr);
         c.value->setEnabled(pair && mode == kScaleModeFixed);
@@ -222,11 +259,12 @@ void NetworkPage::ModeChosen(int scale, int mode) {
     c.value->setEnabled(mode == kScaleModeFixed);
     c.unit->setEnabled(mode == kScaleModeFixed);
     LimitPair* pair = Pair();
+    const int disk = DiskIndex();
     if (Filling() || showing_ || mode < 0 || !pair) {
         return;
     }
-    if (const std::optional<ScaleWrite> write =
-            ChooseScaleMode(*pair, Half(), adapter_->currentIndex(), scale, mode)) {
+    if (const std::optional<ScaleWrite> write = ChooseScaleMode(
+            *pair, Half(), disk >= 0 ? disk : adapter_->currentIndex(), scale, mode, disk >= 0)) {
         host().SetSystemValue(write->paramId, write->deviceId, write->showParamInfo, write->value);
     }
 }
@@ -238,7 +276,7 @@ void NetworkPage::ValueTyped(int scale) {
     }
     const ScaleControls& c = scales_[static_cast<std::size_t>(scale)];
     pair->maxValue[static_cast<std::size_t>(scale)] = LimitFromField(
-        LeadingNumber(c.value->text().toStdString()), std::max(0, c.unit->currentIndex()));
+        LeadingNumber(c.value->text().toStdString()), std::max(0, c.unit->currentIndex()), Rate());
 }
 
 } // namespace trumbel

@@ -34,10 +34,13 @@ private:
         QComboBox* unit = nullptr;
     };
 
-    // The limits of the chosen adapter and half; nullptr while no adapter is chosen.
+    // The limits of the chosen adapter or disk and half; nullptr while none is chosen.
     LimitPair* Pair();
     LimitHalf Half() const;
     int AdapterCount();
+    // The chosen disk's index, -1 while an adapter (or nothing) is chosen.
+    int DiskIndex();
+    RateUnit Rate() { return DiskIndex() >= 0 ? RateUnit::Bytes : RateUnit::Bits; }
     void FillAdapterNames();
     // The chosen adapter's half into the controls, without writing anything back.
     void ShowLimits();
@@ -49,6 +52,8 @@ private:
     QLabel* peak_ = nullptr;
     std::array<ScaleControls, 2> scales_{};
     QComboBox* fixedSkin_ = nullptr;
+    // The disks listed after the adapters, read when the page is filled.
+    std::vector<std::string> disks_;
     // Set while the page writes its own controls.
     bool showing_ = false;
 };

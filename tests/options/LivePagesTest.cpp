@@ -184,6 +184,18 @@ TEST(LivePages, PeakModeWritesTheScaleAtOnce) {
     EXPECT_EQ(value->text(), QStringLiteral("10"));
     EXPECT_EQ(page.unitList(kGraphScale)->currentIndex(), 1);
 
+    // A disk after the adapters keeps its scales by name and in bytes per second.
+    const int disk = page.adapterList()->findText(QStringLiteral("ディスク "), Qt::MatchStartsWith);
+    ASSERT_GE(disk, 0);
+    const std::string name = page.adapterList()->itemText(disk).mid(5).toStdString();
+    rig.settings().diskLimits = {{name, {{0, 0}, {0.0f, 0.0f}, 3e6f}, {}}};
+    page.adapterList()->setCurrentIndex(disk);
+    page.halfButton(LimitHalf::Receive)->click();
+    EXPECT_EQ(page.peakLabel()->text().toStdString(), "過去最高記録は 2.86MB/s");
+    page.modeList(kGraphScale)->setCurrentIndex(kScaleModePeak);
+    EXPECT_EQ(rig.settings().diskLimits.at(0).read.maxMode[1], kScaleModePeak);
+    page.adapterList()->setCurrentIndex(0);
+
     // The timer's name refresh keeps the choices and writes nothing.
     const Settings before = rig.settings();
     page.Tick();

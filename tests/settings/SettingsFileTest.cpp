@@ -35,6 +35,8 @@ Settings RichSettings(const std::string& skinFolder) {
     s.deviceLimits[1].receive = {{0, 1}, {2.5f, 0.0f}, 125000000.0f};
     s.deviceLimits[1].send = {{2, 0}, {7.0f, 1.17549435e-38f}, 1.0f / 3.0f};
     s.fixedSkinDevice = 1;
+    s.diskLimits = {{"nvme0n1", {{1, 2}, {3.5f, 0.0f}, 123456.5f}, {{0, 1}, {0.0f, 1e9f}, 7.0f}},
+                    {"sda", {}, {{2, 2}, {1.0f, 2.0f}, 0.0f}}};
     s.topmost = false;
     s.hideOnMouseOver = true;
     s.shiftKeepsVisible = false;
