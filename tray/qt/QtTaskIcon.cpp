@@ -3,11 +3,14 @@
 #include "platform/MonotonicClock.h"
 
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPixmap>
 
 namespace trumbel {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcTray, "trumbel.tray", QtWarningMsg)
 
 QString TipToQt(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -131,6 +134,7 @@ bool QtTaskIcon::ShowBalloonToolTip(const std::string& text, int flgIcon, const 
     if (erase == EraseBeforeBalloon::Yes) {
         DeleteBalloonToolTip();
     }
+    qCInfo(lcTray, "balloon: %s", text.c_str());
     if (notifications_) {
         return notifications_->Show(TipToQt(title), TipToQt(text), flgIcon, timeoutMs);
     }
