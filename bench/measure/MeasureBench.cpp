@@ -39,6 +39,7 @@ public:
     ~SyntheticMachine() { fs::remove_all(base_); }
 
     SourceRoots Roots() const { return {(base_ / "proc").string(), (base_ / "sys").string()}; }
+    const fs::path& Base() const { return base_; }
 
     // Every processor and interface moves on, as between two real passes.
     void Advance() {
@@ -190,6 +191,7 @@ public:
     }
     ~SensorLaptop() { fs::remove_all(base_); }
     SourceRoots Roots() const { return {(base_ / "proc").string(), (base_ / "sys").string()}; }
+    const fs::path& Base() const { return base_; }
 
 private:
     void Write(const std::string& rel, const std::string& text) {
@@ -221,6 +223,36 @@ void BM_SensorPass_Laptop(benchmark::State& state) {
     state.counters["devices"] = static_cast<double>(devices);
 }
 BENCHMARK(BM_SensorPass_Laptop)->ArgName("family")->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// A strip's whole measuring pass on the laptop (2 processors, 4 interfaces, its sensors) with
+// the default layout (0), and with a temperature and a disk-write slot added (1): what showing
+// sensors adds to every tick. The first pass reads the families and lists the devices.
+void BM_RefreshParam_LaptopStrip(benchmark::State& state) {
+    SyntheticMachine machine(2, 4);
+    const SensorLaptop laptop;
+    fs::copy(laptop.Base(), machine.Base(),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    Settings settings;
+    if (state.range(0) != 0) {
+        settings.kind[0][2] = 9;  // temperature
+        settings.kind[0][3] = 12; // disk write
+    }
+    SystemInfoEnvironment env;
+    env.roots = machine.Roots();
+    SystemInfo info(settings, env);
+    info.RefreshParam(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        machine.Advance();
+        state.ResumeTiming();
+        info.RefreshParam(0);
+    }
+    state.counters["sensors"] = info.Sensors() ? 1 : 0;
+}
+BENCHMARK(BM_RefreshParam_LaptopStrip)
+    ->ArgName("sensors")
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace trumbel

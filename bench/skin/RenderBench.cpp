@@ -27,6 +27,32 @@ void BM_DrawSkinDefaultLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawSkinDefaultLayout)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1});
 
+// The default layout (horizontal 1x) with a temperature and a disk-write slot in place of the
+// memory and drive bars: whole-number figures and a rate's scale instead of byte amounts.
+void BM_DrawSkinSensorSlots(benchmark::State& state) {
+    BuiltInRig rig(BuiltIn::Horizontal);
+    rig.settings.kind[0][0] = 9;
+    rig.settings.kind[0][1] = 12;
+    rig.settings.device[0][1] = 0;
+    for (int slot : {0, 1}) {
+        SetSlotStyle(rig.settings, StandardStylesOf(rig.engine.skin()), 0, slot, 0,
+                     StyleSet::Force);
+    }
+    rig.engine.Relayout();
+    rig.measure.Set(7, 0, 100, 53, 47, 100);
+    rig.measure.Set(10, 0, 5e7f, 2e7f, 3e7f, 5e7f);
+    rig.renderer.DrawSkin();
+    if (!rig.ui.shown.empty()) {
+        state.SkipWithError("the sensor slots did not draw cleanly");
+        return;
+    }
+    for (auto _ : state) {
+        rig.renderer.DrawSkin();
+    }
+    benchmark::DoNotOptimize(rig.renderer.WindowPicture().pixels.data());
+}
+BENCHMARK(BM_DrawSkinSensorSlots);
+
 // Ten bar containers of four slots each: the horizontal skin with two more slot offsets.
 void BM_DrawSkinTenContainersFourSlots(benchmark::State& state) {
     BuiltInSkinSource source = EmbeddedSkinSource();
