@@ -572,9 +572,8 @@ std::string SystemInfo::GetNetWorkDeviceName(int index) const {
     const std::string failure =
         "[名前の取得に失敗]ネットワークデバイス(" + std::to_string(index) + ")";
     try {
-        const std::string name =
-            NetworkDeviceCaption(GetNetWorkName(index), GetNetWorkType(index),
-                                 GetNetWorkStatus(index));
+        const std::string name = NetworkDeviceCaption(GetNetWorkName(index), GetNetWorkType(index),
+                                                      GetNetWorkStatus(index));
         return name.empty() ? failure : name;
     } catch (...) {
         return failure;
