@@ -93,10 +93,8 @@ bool NextLabel(std::string_view& s, std::string_view& name, std::string_view& ra
         s.remove_prefix(1);
         return true;
     }
-    if (!s.empty() && s[0] == '}') {
-        return true; // the next call closes
-    }
-    return false;
+    // The next call closes; a sample's stored labels end here without their brace.
+    return s.empty() || s[0] == '}';
 }
 
 // A sample value as Go's ParseFloat reads it for this format: decimal with an optional

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace trumbel {
 
@@ -50,6 +51,7 @@ struct InterfaceEntry {
     std::optional<std::uint64_t> rx;
     std::optional<std::uint64_t> tx;
     std::optional<long long> hardware;
+    std::optional<long long> ifIndex;
     std::string operstate;
     std::optional<bool> carrier;
     std::optional<bool> up;
@@ -205,6 +207,8 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
             Entry(c.interfaces, *device).tx = count;
         } else if (what == "protocol_type" && ToCount(s.value, 1.0, count)) {
             Entry(c.interfaces, *device).hardware = static_cast<long long>(count);
+        } else if (what == "iface_id" && ToCount(s.value, 1.0, count)) {
+            Entry(c.interfaces, *device).ifIndex = static_cast<long long>(count);
         } else if (what == "carrier" && std::isfinite(s.value)) {
             Entry(c.interfaces, *device).carrier = s.value != 0.0;
         } else if (what == "up" && std::isfinite(s.value)) {
@@ -375,8 +379,14 @@ NodeReading ReadNodeMetrics(std::string_view body) {
         } else {
             i.up = e.up;
         }
+        i.ifIndex = e.ifIndex;
         out.interfaces.push_back(std::move(i));
     }
+    std::stable_sort(out.interfaces.begin(), out.interfaces.end(),
+                     [](const auto& a, const auto& b) {
+                         return a.ifIndex.value_or(std::numeric_limits<long long>::max()) <
+                                b.ifIndex.value_or(std::numeric_limits<long long>::max());
+                     });
 
     // The drive table's rule: the visible "/" first, then the other drives in the reply's order,
     // a volume mounted twice listed once.

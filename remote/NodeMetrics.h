@@ -26,6 +26,7 @@ struct NodeReading {
         std::uint64_t txBytes = 0;
         std::int32_t type = kIfTypeOther;
         std::optional<bool> up; // where the reply gives the link state
+        std::optional<long long> ifIndex;
     };
     struct Drive {
         DriveEntry entry;
@@ -46,9 +47,9 @@ struct NodeReading {
         bool charging = false;
     };
 
-    std::vector<Cpu> cpus; // by processor number
-    MemInfoFields memory;  // kB
-    std::vector<Interface> interfaces;
+    std::vector<Cpu> cpus;             // by processor number
+    MemInfoFields memory;              // kB
+    std::vector<Interface> interfaces; // in interface-index order where the reply gives it
     std::vector<Drive> drives; // the drive table's rule and order: "/" first, one per volume
     std::vector<Temperature> temperatures;
     std::vector<Disk> disks; // whole disks only
