@@ -365,13 +365,14 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
     const std::string titles = r.String(section::kPosition, "吸着Windowタイトル", "");
     s_.snapTitles =
         titles.empty() ? std::vector<std::string>{"Dammy"} : SplitList("Dammy|" + titles, '|');
+    // Before the slots: a slot of another machine names that machine's devices.
+    ReadRemoteHosts(*doc);
     ReadSkin(*doc);
     ReadOther(*doc);
     ReadTray(*doc);
     env_.SetCurrentSkinPath(CurrentSkinPath());
     r.Scalars(s_, section::kHotKey, HotKeyKeys());
     ReadClock(*doc);
-    ReadRemoteHosts(*doc);
     MigrateSettings(s_.loadedVersion);
     NoticeIconMenu(mode);
 }
@@ -537,7 +538,7 @@ void SettingsStore::ReadOldContainers(const IniDocument& doc) {
 
 void SettingsStore::CheckSlotDevice(int c, int s) {
     const int device = s_.device[c][s];
-    if (!IsNetworkKind(s_.kind[c][s]) ||
+    if (!IsNetworkKind(s_.kind[c][s]) || s_.host[c][s] != 0 ||
         (device >= 0 && device < static_cast<int>(s_.deviceLimits.size()))) {
         return;
     }

@@ -18,6 +18,7 @@
 #include "core/qt/QtShell.h"
 #include "core/qt/QtSubclass.h"
 #include "core/qt/QtTimerHost.h"
+#include "core/qt/RemoteReaders.h"
 #include "core/qt/SkinWindow.h"
 #include "functions/FunctionLauncher.h"
 #include "functions/qt/QtLaunchDesktop.h"
@@ -75,6 +76,8 @@ public:
     SkinWindow window;
     Program program;
     SystemMeasure measure;
+    // Other machines, read in the background while a slot or tray icon shows them.
+    RemoteReaders remote{program.settings};
     LiveSkinHost skinHost;
     SkinEngine skin;
     QtDesktop desktop;
@@ -112,7 +115,9 @@ public:
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
-    MeasureAdapter measurePort_{measure};
+    void RefreshRemote(int sampleCounter);
+    MeasureAdapter measurePort_{measure,
+                                [this](int sampleCounter) { RefreshRemote(sampleCounter); }};
     SkinAdapter skinPort_{skin};
     SettingsAdapter settingsPort_;
     std::unique_ptr<TrayPort> trayPort_;

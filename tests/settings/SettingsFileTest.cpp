@@ -533,6 +533,10 @@ TEST_F(SettingsTest, RemoteHostsReadOnlyWhatTheListHolds) {
         }
         EXPECT_EQ(shown + " " + std::to_string(settings.trayIcons[1].host), c.slotHosts);
     }
+    // The interface of another machine is no interface of this one.
+    LoadText(head + "ホスト数=1\nコンテナ0のホスト=1\n[Skin設定]\nコンテナ0の設定=0,4,7,0\n");
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(settings.device[0][0], 7);
 
     struct stat st {};
     settings.remoteHosts = {{"a", "http://127.0.0.1:1/metrics", "", "", "", ""}};
