@@ -68,8 +68,12 @@ public:
 
 LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     : window(role == LiveRole::Window ? Presentation::OnScreen : Presentation::Headless),
-      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings), skinHost(*this),
-      skin(program.settings, ui, EmbeddedSkinSource(), skinHost),
+      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings),
+      remote(program.settings,
+             [this, &ui](RemoteHostValues& values, std::string name) {
+                 return RemoteTraySource(values, std::move(name), skin, ui);
+             }),
+      skinHost(*this), skin(program.settings, ui, EmbeddedSkinSource(), skinHost),
       behaviour(program, timers, desktop, window), hotKey(program, desktop.Grabber()),
       subclasses([this] { return program.subclassAllowed; }), view(measure),
       renderer(AccessTo(skin),
@@ -144,6 +148,9 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     desktop.SetListener(&behaviour);
 
     renderer.SetPresenter(&skinHost);
+    traySource.ofHost = [this](int host) -> const TraySource& {
+        return remote.Tray(host, traySource);
+    };
     if (role == LiveRole::Window) {
         // Owned by the window.
         new FileDropTarget(window, launcher);

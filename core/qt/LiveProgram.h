@@ -77,7 +77,7 @@ public:
     Program program;
     SystemMeasure measure;
     // Other machines, read in the background while a slot or tray icon shows them.
-    RemoteReaders remote{program.settings};
+    RemoteReaders remote;
     LiveSkinHost skinHost;
     SkinEngine skin;
     QtDesktop desktop;

@@ -12,7 +12,8 @@ namespace {
 Q_LOGGING_CATEGORY(lcRemoteValues, "trumbel.remote.values", QtWarningMsg)
 } // namespace
 
-RemoteReaders::RemoteReaders(const Settings& settings) : settings_(settings) {}
+RemoteReaders::RemoteReaders(const Settings& settings, TraySourceMaker makeTraySource)
+    : settings_(settings), makeTraySource_(std::move(makeTraySource)) {}
 
 RemoteReaders::~RemoteReaders() = default;
 
@@ -28,6 +29,9 @@ void RemoteReaders::Apply() {
             h.intervalMs = settings_.remoteIntervalMs;
             h.values = std::make_unique<RemoteHostValues>(settings_);
             h.view = std::make_unique<RemoteHostView>(*h.values);
+            h.tray = makeTraySource_
+                         ? makeTraySource_(*h.values, RemoteHostCaption(settings_, int(i) + 1))
+                         : TraySourceHooks{};
         }
         const bool shown = RemoteHostShown(settings_, static_cast<int>(i) + 1);
         if (shown && !h.fetcher) {
@@ -75,6 +79,17 @@ MeasureView& RemoteReaders::View(int host, MeasureView& local) {
     }
     RemoteHostView* view = hosts_[static_cast<std::size_t>(host - 1)].view.get();
     return view ? static_cast<MeasureView&>(*view) : local;
+}
+
+const TraySource& RemoteReaders::Tray(int host, const TraySource& local) {
+    if (hosts_.size() != settings_.remoteHosts.size()) {
+        Apply();
+    }
+    if (host < 1 || host > static_cast<int>(hosts_.size()) ||
+        !hosts_[static_cast<std::size_t>(host - 1)].values) {
+        return local;
+    }
+    return hosts_[static_cast<std::size_t>(host - 1)].tray;
 }
 
 void RemoteReaders::Test(const RemoteHostSetting& host,

@@ -4,6 +4,7 @@
 #include "remote/RemoteHost.h"
 #include "remote/qt/HostFetcher.h"
 #include "settings/Settings.h"
+#include "tray/TraySource.h"
 
 #include <QObject>
 #include <functional>
@@ -18,7 +19,9 @@ namespace trumbel {
 // are not read at all.
 class RemoteReaders final {
 public:
-    explicit RemoteReaders(const Settings& settings);
+    // makeTraySource builds the tray's reads of a host's values (named for its tooltip).
+    using TraySourceMaker = std::function<TraySourceHooks(RemoteHostValues&, std::string name)>;
+    RemoteReaders(const Settings& settings, TraySourceMaker makeTraySource);
     ~RemoteReaders();
     RemoteReaders(const RemoteReaders&) = delete;
     RemoteReaders& operator=(const RemoteReaders&) = delete;
@@ -34,6 +37,8 @@ public:
     RemoteHostValues* Values(int host);
     // What drawing reads for host n; `local` for host 0 and for a host the list does not hold.
     MeasureView& View(int host, MeasureView& local);
+    // What the tray reads for host n; `local` as View's.
+    const TraySource& Tray(int host, const TraySource& local);
 
     // Reads the host once, apart from the hosts being shown; `done` gets the answer on the
     // event loop.
@@ -45,9 +50,11 @@ private:
         std::int32_t intervalMs = 0;
         std::unique_ptr<RemoteHostValues> values;
         std::unique_ptr<RemoteHostView> view;
+        TraySourceHooks tray;
         std::unique_ptr<HostFetcher> fetcher; // while shown
     };
     const Settings& settings_;
+    TraySourceMaker makeTraySource_;
     std::vector<Host> hosts_;
     QObject testParent_; // tests still running end with the program
 };
