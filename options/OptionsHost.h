@@ -14,6 +14,7 @@ namespace trumbel {
 
 struct FunctionPage;
 class LayoutMenu;
+class MenuDevices;
 
 // Which layout menus the dialog hands device lists to.
 enum class DeviceMenus { Fill, Remove };
@@ -91,6 +92,8 @@ public:
     virtual void SetDeviceMenus(DeviceMenus what) = 0;
 
     // --- remote hosts ---
+    // Host n's devices as the menus list them; null for a host without values.
+    virtual MenuDevices* RemoteDevices(int /*host*/) { return nullptr; }
     // Starts reading the hosts that a slot or tray icon now shows, stops the others, and
     // picks up edited addresses and credentials and the interval.
     virtual void ApplyRemoteHosts() {}

@@ -112,6 +112,7 @@ public:
     std::string StartupEntryPath() const override {
         return hooks_.startupEntryPath ? hooks_.startupEntryPath() : std::string();
     }
+    MenuDevices* RemoteDevices(int host) override { return p_.menuDevices.RemoteHost(host); }
     void ApplyRemoteHosts() override {
         if (hooks_.applyRemoteHosts) {
             hooks_.applyRemoteHosts();

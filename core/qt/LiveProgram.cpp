@@ -148,6 +148,7 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     desktop.SetListener(&behaviour);
 
     renderer.SetPresenter(&skinHost);
+    menuDevices.remoteHost = [this](int host) { return remote.Devices(host); };
     traySource.ofHost = [this](int host) -> const TraySource& {
         return remote.Tray(host, traySource);
     };

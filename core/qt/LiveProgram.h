@@ -104,7 +104,7 @@ public:
     QtAboutDialog aboutDialog;
     ProgramMenuActions menuActions;
     // What the options dialog hands the slot menu when it fills its device lists.
-    MeasureMenuDevices menuDevices{measure};
+    MeasureMenuDevices menuDevices{measure, program.settings};
     // The layout tree's menus (menus/qt/LayoutMenuPopup.h opens them for a node): their
     // commands edit program.settings and lay the strip out again at once.
     SkinLayoutAdapter layoutSkin{skin};

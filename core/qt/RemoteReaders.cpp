@@ -29,6 +29,7 @@ void RemoteReaders::Apply() {
             h.intervalMs = settings_.remoteIntervalMs;
             h.values = std::make_unique<RemoteHostValues>(settings_);
             h.view = std::make_unique<RemoteHostView>(*h.values);
+            h.menu = std::make_unique<RemoteMenuDevices>(*h.values);
             h.tray = makeTraySource_
                          ? makeTraySource_(*h.values, RemoteHostCaption(settings_, int(i) + 1))
                          : TraySourceHooks{};
@@ -79,6 +80,16 @@ MeasureView& RemoteReaders::View(int host, MeasureView& local) {
     }
     RemoteHostView* view = hosts_[static_cast<std::size_t>(host - 1)].view.get();
     return view ? static_cast<MeasureView&>(*view) : local;
+}
+
+MenuDevices* RemoteReaders::Devices(int host) {
+    if (hosts_.size() != settings_.remoteHosts.size()) {
+        Apply();
+    }
+    if (host < 1 || host > static_cast<int>(hosts_.size())) {
+        return nullptr;
+    }
+    return hosts_[static_cast<std::size_t>(host - 1)].menu.get();
 }
 
 const TraySource& RemoteReaders::Tray(int host, const TraySource& local) {

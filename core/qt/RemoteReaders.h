@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/adapters/MenuAdapters.h"
 #include "core/adapters/RemoteHostView.h"
 #include "remote/RemoteHost.h"
 #include "remote/qt/HostFetcher.h"
@@ -37,6 +38,8 @@ public:
     RemoteHostValues* Values(int host);
     // What drawing reads for host n; `local` for host 0 and for a host the list does not hold.
     MeasureView& View(int host, MeasureView& local);
+    // Host n's devices for the menus and the options; null for host 0 or an unknown host.
+    MenuDevices* Devices(int host);
     // What the tray reads for host n; `local` as View's.
     const TraySource& Tray(int host, const TraySource& local);
 
@@ -51,6 +54,7 @@ private:
         std::unique_ptr<RemoteHostValues> values;
         std::unique_ptr<RemoteHostView> view;
         TraySourceHooks tray;
+        std::unique_ptr<RemoteMenuDevices> menu;
         std::unique_ptr<HostFetcher> fetcher; // while shown
     };
     const Settings& settings_;
