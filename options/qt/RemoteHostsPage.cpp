@@ -70,6 +70,13 @@ RemoteHostsPage::RemoteHostsPage(OptionsDialogState& state, PopupHelp& help, QWi
     }
     buttonRow->addStretch(1);
     listColumn->addLayout(buttonRow);
+    Help(list_, QStringLiteral("スロットやタスクアイコンに表示できる他のコンピューターです。"
+                               "選んだホストの設定を下で編集します。"));
+    Help(add_, QStringLiteral("ホストを追加します。"));
+    Help(remove_, QStringLiteral("選んだホストを削除します。それを表示していたスロットと"
+                                 "アイコンはこのコンピューターを表示します。"));
+    Help(test_, QStringLiteral("選んだホストを一度読み、CPUの数・インターフェース・マウントか、"
+                               "読めなかった理由を表示します。"));
     body()->addWidget(listBox);
 
     auto* form = new QFormLayout();
