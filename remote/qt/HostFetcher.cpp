@@ -78,6 +78,7 @@ HostFetcher::HostFetcher(RemoteHostSetting host, FetchTiming timing, RemoteHostV
     }
     next_.setSingleShot(true);
     limit_.setSingleShot(true);
+    limit_.setTimerType(Qt::PreciseTimer);
     connect(&next_, &QTimer::timeout, this, &HostFetcher::Request);
     connect(&limit_, &QTimer::timeout, this, [this] {
         if (reply_) {
