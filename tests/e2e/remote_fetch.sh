@@ -8,7 +8,7 @@
 set -u
 trumbel=$1
 . "$(dirname "$0")/lib.sh"
-need prometheus-node-exporter prometheus python3 curl
+need prometheus-node-exporter prometheus python3 curl openssl
 
 home=$(mktemp -d)
 export TRUMBEL_HOME=$home/
@@ -66,6 +66,19 @@ through=$("$trumbel" --print-values --host "http://127.0.0.1:$web" --instance "1
   2>"$home/err") || fail "the exporter could not be read through prometheus: $(cat "$home/err")"
 [ "$(summary <<<"$through")" = "$here" ] ||
   fail "the machine through prometheus differs:$(diff <(echo "$here") <(summary <<<"$through"))"
+
+# https is used as given, and a certificate nobody vouches for is refused.
+tls=$(free_port)
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$home/key.pem" -out "$home/cert.pem" -days 1 \
+  -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 2>/dev/null
+printf 'tls_server_config: {cert_file: %s, key_file: %s}\n' "$home/cert.pem" "$home/key.pem" >"$home/tls.yml"
+prometheus-node-exporter --web.listen-address="127.0.0.1:$tls" --web.config.file="$home/tls.yml" \
+  >"$home/tls.log" 2>&1 &
+pids+=($!)
+wait_for 10 curl -sfkm 1 "https://127.0.0.1:$tls/metrics" || fail "no https exporter: $(cat "$home/tls.log")"
+"$trumbel" --print-values --host "https://127.0.0.1:$tls/metrics" 2>"$home/err" &&
+  fail "a self-signed certificate was trusted"
+grep -q "https://127.0.0.1:$tls/metrics: SSL" "$home/err" || fail "self-signed: $(cat "$home/err")"
 
 # hostile.py MODE: a server on loopback that never answers (silent), sends 100 MB (huge) or
 # garbage (garbage); prints its port.
