@@ -117,6 +117,9 @@ void HostFetcher::Request() {
     QNetworkRequest request(url_);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // The text format is the one the values read; an exporter asked for nothing in particular
+    // answers with it too, but newer ones may prefer another when the client names none.
+    request.setRawHeader("Accept", "text/plain;version=0.0.4;q=1,*/*;q=0.1");
     // The credentials go along with the first request rather than after a refusal: a server
     // behind a proxy often answers 403, not the 401 a second attempt would need.
     if (!host_.bearerToken.empty()) {
