@@ -117,6 +117,10 @@ void HostFetcher::Request() {
     QNetworkRequest request(url_);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // A redirect keeps the request's headers: the credentials may follow it only where they
+    // were meant to go.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     // The text format is the one the values read; an exporter asked for nothing in particular
     // answers with it too, but newer ones may prefer another when the client names none.
     request.setRawHeader("Accept", "text/plain;version=0.0.4;q=1,*/*;q=0.1");
