@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/Ui.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "base/Ui.h"
 
 namespace trumbel {
 

@@ -22,9 +22,10 @@ constexpr int kRequestLimitMs = 5000;
 constexpr int kRunLimitMs = 2 * kRequestLimitMs;
 constexpr int kRepliesNeeded = 2;
 
-// The settings' hosts, read without writing or asking anything.
+// The settings' hosts, read without writing or asking anything: the notices a start shows
+// (slots naming devices this machine lacks) say nothing about the hosts.
 std::optional<Settings> ReadSettings(std::string& error) {
-    PrintingUi ui;
+    RecordingUi ui;
     FunctionalSettingsEnvironment env(ui, ResolveAppFolder(), CurrentUserName());
     const std::string path = SettingsFilePath(env.AppFolder(), env.UserName());
     if (!std::filesystem::exists(path)) {

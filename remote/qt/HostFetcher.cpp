@@ -78,6 +78,7 @@ HostFetcher::HostFetcher(RemoteHostSetting host, FetchTiming timing, RemoteHostV
     }
     next_.setSingleShot(true);
     limit_.setSingleShot(true);
+    limit_.setTimerType(Qt::PreciseTimer);
     connect(&next_, &QTimer::timeout, this, &HostFetcher::Request);
     connect(&limit_, &QTimer::timeout, this, [this] {
         if (reply_) {
@@ -116,6 +117,13 @@ void HostFetcher::Request() {
     QNetworkRequest request(url_);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // A redirect keeps the request's headers: the credentials may follow it only where they
+    // were meant to go.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
+    // The text format is the one the values read; an exporter asked for nothing in particular
+    // answers with it too, but newer ones may prefer another when the client names none.
+    request.setRawHeader("Accept", "text/plain;version=0.0.4;q=1,*/*;q=0.1");
     // The credentials go along with the first request rather than after a refusal: a server
     // behind a proxy often answers 403, not the 401 a second attempt would need.
     if (!host_.bearerToken.empty()) {

@@ -53,7 +53,8 @@ public:
     void Start(); // the first request goes out at once
     void Stop();
 
-    // Every outcome, after the values had it (a connection test, the command line).
+    // Every outcome, after the values had it (a connection test, the command line). It runs
+    // inside the reply's signal: a caller done with the fetcher deletes it with deleteLater.
     std::function<void(const ScrapeOutcome&)> onOutcome;
 
     int TimeLimitMs() const { return timeLimitMs_; }

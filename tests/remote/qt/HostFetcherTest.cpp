@@ -8,8 +8,10 @@
 namespace trumbel {
 namespace {
 
-// The head of the first request a host setting sends to a loopback server, which refuses it.
-std::string RequestHead(RemoteHostSetting host, std::string& reason) {
+// The head of the first request a host setting sends to a loopback server, which gives the
+// answer (by default a refusal).
+std::string RequestHead(RemoteHostSetting host, std::string& reason,
+                        QByteArray answer = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n") {
     QTcpServer server;
     EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
     const std::string port = std::to_string(server.serverPort());
@@ -17,10 +19,10 @@ std::string RequestHead(RemoteHostSetting host, std::string& reason) {
     QByteArray head;
     QObject::connect(&server, &QTcpServer::newConnection, [&] {
         QTcpSocket* socket = server.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, [&head, socket] {
+        QObject::connect(socket, &QTcpSocket::readyRead, [&head, &answer, socket] {
             head += socket->readAll();
             if (head.contains("\r\n\r\n"))
-                socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+                socket->write(answer);
         });
     });
     Settings settings;
@@ -62,6 +64,22 @@ TEST(HostFetcher, RequestsWhatTheHostSettingSays) {
         EXPECT_NE(reason.find("127.0.0.1:"), std::string::npos) << reason;
         EXPECT_NE(reason.find("HTTP 404"), std::string::npos) << reason;
     }
+}
+
+TEST(HostFetcher, CredentialsNeverFollowARedirectElsewhere) {
+    QTcpServer elsewhere;
+    ASSERT_TRUE(elsewhere.listen(QHostAddress::LocalHost));
+    bool reached = false;
+    QObject::connect(&elsewhere, &QTcpServer::newConnection, [&] { reached = true; });
+    RemoteHostSetting host;
+    host.address = "http://127.0.0.1:PORT/metrics";
+    host.bearerToken = "t0k";
+    std::string reason;
+    RequestHead(host, reason,
+                "HTTP/1.1 302 Found\r\nContent-Length: 0\r\nLocation: http://127.0.0.1:" +
+                    QByteArray::number(elsewhere.serverPort()) + "/metrics\r\n\r\n");
+    EXPECT_FALSE(reached) << reason;
+    EXPECT_FALSE(reason.empty());
 }
 
 TEST(HostFetcher, BacksOffByDoublingUpToAMinute) {
