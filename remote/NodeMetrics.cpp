@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <unordered_map>
 
 namespace trumbel {
 
@@ -30,17 +32,49 @@ bool ToNumber(std::string_view text, long long& out) {
     return r.ec == std::errc() && r.ptr == end && !text.empty();
 }
 
-template <typename T, typename Key> T& Entry(std::vector<T>& list, const Key& key) {
-    // Replies list a family's samples together: the entry sought is most often the last one.
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        if (it->key == key) {
-            return *it;
+// A reply listing more devices of one family than this has the rest passed over, so that a
+// crafted reply cannot grow the lists (and the work on them) without bound.
+constexpr std::size_t kMaxEntries = 2048;
+
+struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    std::size_t operator()(long long n) const { return std::hash<long long>{}(n); }
+};
+
+// The entries of one family by their key (a device name, a processor number), in the order the
+// reply first named them.
+template <typename T> class Keyed {
+public:
+    template <typename Key> T& At(const Key& key) {
+        // Replies list a family's samples together: the entry sought is most often the last one.
+        if (!list_.empty() && list_.back().key == key) {
+            return list_.back();
         }
+        if (const auto it = index_.find(key); it != index_.end()) {
+            return list_[it->second];
+        }
+        if (list_.size() >= kMaxEntries) {
+            thread_local T overflow;
+            overflow = T{};
+            return overflow;
+        }
+        list_.emplace_back().key = key;
+        index_.emplace(list_.back().key, list_.size() - 1);
+        return list_.back();
     }
-    list.push_back(T{});
-    list.back().key = key;
-    return list.back();
-}
+    template <typename Key> const T* Find(const Key& key) const {
+        const auto it = index_.find(key);
+        return it == index_.end() ? nullptr : &list_[it->second];
+    }
+    std::vector<T>& List() { return list_; }
+    auto begin() const { return list_.begin(); }
+    auto end() const { return list_.end(); }
+
+private:
+    std::vector<T> list_;
+    std::unordered_map<decltype(T::key), std::size_t, KeyHash, std::equal_to<>> index_;
+};
 
 struct CpuEntry {
     long long key = 0;
@@ -91,14 +125,14 @@ struct SupplyEntry {
 
 // The readers' working lists; their strings are copied from the body once per device.
 struct Collected {
-    std::vector<CpuEntry> cpus;
-    std::vector<InterfaceEntry> interfaces;
-    std::vector<FilesystemEntry> filesystems;
-    std::vector<TemperatureEntry> temperatures;
-    std::vector<ChipName> chipNames;
-    std::vector<SensorLabel> sensorLabels;
-    std::vector<DiskEntry> disks;
-    std::vector<SupplyEntry> supplies;
+    Keyed<CpuEntry> cpus;
+    Keyed<InterfaceEntry> interfaces;
+    Keyed<FilesystemEntry> filesystems;
+    Keyed<TemperatureEntry> temperatures;
+    Keyed<ChipName> chipNames;
+    Keyed<SensorLabel> sensorLabels;
+    Keyed<DiskEntry> disks;
+    Keyed<SupplyEntry> supplies;
 };
 
 std::uint64_t* CpuMode(CpuTickFields& t, std::string_view mode) {
@@ -138,23 +172,19 @@ std::optional<std::int64_t> Millidegrees(double celsius) {
 
 // Whether the reply lists the disk this one is a partition of: "sda" for "sda1", "nvme0n1" for
 // "nvme0n1p2", "mmcblk0" for "mmcblk0p1".
-bool IsPartitionOfListed(const std::string& name, const std::vector<DiskEntry>& disks) {
-    return std::any_of(disks.begin(), disks.end(), [&](const DiskEntry& d) {
-        const std::string& whole = d.key;
-        if (whole.empty() || whole.size() >= name.size() || !name.starts_with(whole)) {
-            return false;
-        }
-        std::string_view rest = std::string_view(name).substr(whole.size());
-        const bool wholeEndsInDigit = whole.back() >= '0' && whole.back() <= '9';
-        if (wholeEndsInDigit) {
-            if (rest[0] != 'p') {
-                return false;
-            }
-            rest.remove_prefix(1);
-        }
-        return !rest.empty() &&
-               std::all_of(rest.begin(), rest.end(), [](char c) { return c >= '0' && c <= '9'; });
-    });
+bool IsPartitionOfListed(std::string_view name, const Keyed<DiskEntry>& disks) {
+    std::size_t digits = name.size();
+    while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') {
+        --digits;
+    }
+    if (digits == name.size() || digits == 0) {
+        return false;
+    }
+    const std::string_view whole = name.substr(0, digits);
+    // A disk whose name ends in a digit numbers its partitions after a "p".
+    const bool afterP = whole.size() >= 2 && whole.back() == 'p' &&
+                        whole[whole.size() - 2] >= '0' && whole[whole.size() - 2] <= '9';
+    return disks.Find(afterP ? whole.substr(0, whole.size() - 1) : whole) != nullptr;
 }
 
 // Loop and RAM disks by the kernel's numbers where the reply gives them, else by their names.
@@ -190,7 +220,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
         CpuEntry probe;
         std::uint64_t* field = CpuMode(probe.ticks, *mode);
         if (field && ToCount(s.value, 100.0, count)) {
-            CpuEntry& e = Entry(c.cpus, number);
+            CpuEntry& e = c.cpus.At(number);
             *CpuMode(e.ticks, *mode) = count;
         }
         return;
@@ -202,21 +232,21 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
         }
         const std::string_view what = name.substr(13);
         if (what == "receive_bytes_total" && ToCount(s.value, 1.0, count)) {
-            Entry(c.interfaces, *device).rx = count;
+            c.interfaces.At(*device).rx = count;
         } else if (what == "transmit_bytes_total" && ToCount(s.value, 1.0, count)) {
-            Entry(c.interfaces, *device).tx = count;
+            c.interfaces.At(*device).tx = count;
         } else if (what == "protocol_type" && ToCount(s.value, 1.0, count)) {
-            Entry(c.interfaces, *device).hardware = static_cast<long long>(count);
+            c.interfaces.At(*device).hardware = static_cast<long long>(count);
         } else if (what == "iface_id" && ToCount(s.value, 1.0, count)) {
-            Entry(c.interfaces, *device).ifIndex = static_cast<long long>(count);
+            c.interfaces.At(*device).ifIndex = static_cast<long long>(count);
         } else if (what == "carrier" && std::isfinite(s.value)) {
-            Entry(c.interfaces, *device).carrier = s.value != 0.0;
+            c.interfaces.At(*device).carrier = s.value != 0.0;
         } else if (what == "up" && std::isfinite(s.value)) {
-            Entry(c.interfaces, *device).up = s.value != 0.0;
+            c.interfaces.At(*device).up = s.value != 0.0;
         } else if (what == "info") {
             const std::string key(*device);
             if (const auto state = label("operstate")) {
-                Entry(c.interfaces, key).operstate = *state;
+                c.interfaces.At(key).operstate = *state;
             }
         }
         return;
@@ -232,7 +262,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
         if (!field || !mountPoint || mountPoint->empty() || !ToCount(s.value, 1.0, count)) {
             return;
         }
-        FilesystemEntry& e = Entry(c.filesystems, *mountPoint);
+        FilesystemEntry& e = c.filesystems.At(*mountPoint);
         e.*field = count;
         if (const auto device = label("device")) {
             e.device = *device;
@@ -250,7 +280,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
         const std::string chipKey(*chip);
         if (name == "node_hwmon_chip_names") {
             if (const auto chipName = label("chip_name")) {
-                Entry(c.chipNames, chipKey).name = *chipName;
+                c.chipNames.At(chipKey).name = *chipName;
             }
             return;
         }
@@ -261,7 +291,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
         const std::string key = chipKey + '\n' + std::string(*sensor);
         if (name == "node_hwmon_sensor_label") {
             if (const auto text = label("label")) {
-                Entry(c.sensorLabels, key).label = *text;
+                c.sensorLabels.At(key).label = *text;
             }
             return;
         }
@@ -272,7 +302,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
                                                      : nullptr;
         const std::optional<std::int64_t> milli = Millidegrees(s.value);
         if (field && milli) {
-            Entry(c.temperatures, key).*field = milli;
+            c.temperatures.At(key).*field = milli;
         }
         return;
     }
@@ -282,14 +312,14 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
             return;
         }
         if (name == "node_disk_read_bytes_total" && ToCount(s.value, 1.0, count)) {
-            Entry(c.disks, *device).read = count;
+            c.disks.At(*device).read = count;
         } else if (name == "node_disk_written_bytes_total" && ToCount(s.value, 1.0, count)) {
-            Entry(c.disks, *device).written = count;
+            c.disks.At(*device).written = count;
         } else if (name == "node_disk_info") {
             const std::string key(*device);
             long long major = 0;
             if (const auto m = label("major"); m && ToNumber(*m, major)) {
-                Entry(c.disks, key).major = major;
+                c.disks.At(key).major = major;
             }
         }
         return;
@@ -308,7 +338,7 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
             return static_cast<std::int64_t>(std::llround(s.value));
         };
         if (what == "info") {
-            PowerSupplyFields& f = Entry(c.supplies, key).fields;
+            PowerSupplyFields& f = c.supplies.At(key).fields;
             if (const auto type = label("type")) {
                 f.type = *type;
             }
@@ -316,11 +346,11 @@ void Collect(const ExpositionSample& s, Collected& c, std::string& scratch) {
                 f.status = *status;
             }
         } else if (what == "capacity") {
-            Entry(c.supplies, key).fields.capacity = integer();
+            c.supplies.At(key).fields.capacity = integer();
         } else if (what == "online") {
-            Entry(c.supplies, key).fields.online = integer();
+            c.supplies.At(key).fields.online = integer();
         } else if (what == "present") {
-            Entry(c.supplies, key).fields.present = integer();
+            c.supplies.At(key).fields.present = integer();
         }
     }
 }
@@ -358,11 +388,11 @@ NodeReading ReadNodeMetrics(std::string_view body) {
     }
     out.malformedLines = reader.MalformedLines();
 
-    std::sort(c.cpus.begin(), c.cpus.end(),
+    std::sort(c.cpus.List().begin(), c.cpus.List().end(),
               [](const CpuEntry& a, const CpuEntry& b) { return a.key < b.key; });
-    for (CpuEntry& e : c.cpus) {
-        e.ticks.online = true;
+    for (const CpuEntry& e : c.cpus) {
         out.cpus.push_back({e.key, e.ticks});
+        out.cpus.back().ticks.online = true;
     }
 
     for (const InterfaceEntry& e : c.interfaces) {
@@ -425,7 +455,8 @@ NodeReading ReadNodeMetrics(std::string_view body) {
     }
 
     // Chips of the same name are told apart by their order, as the kernel lists them.
-    std::vector<std::string> chipOrder;
+    std::unordered_map<std::string, int> chipOrdinal; // by the exporter's chip label
+    std::unordered_map<std::string, int> chipsNamed;  // by the chip's name
     for (const TemperatureEntry& e : c.temperatures) {
         if (!e.input) {
             continue;
@@ -433,40 +464,22 @@ NodeReading ReadNodeMetrics(std::string_view body) {
         const std::size_t cut = e.key.find('\n');
         NodeReading::Temperature t;
         t.chipKey = e.key.substr(0, cut);
-        const std::string sensor = e.key.substr(cut + 1);
-        t.fields.chip = t.chipKey;
-        for (const ChipName& n : c.chipNames) {
-            if (n.key == t.chipKey) {
-                t.fields.chip = n.name;
-            }
+        const ChipName* name = c.chipNames.Find(t.chipKey);
+        t.fields.chip = name ? name->name : t.chipKey;
+        if (const auto [at, added] = chipOrdinal.try_emplace(t.chipKey, 0); added) {
+            at->second = chipsNamed[t.fields.chip]++;
         }
-        if (std::find(chipOrder.begin(), chipOrder.end(), t.chipKey) == chipOrder.end()) {
-            chipOrder.push_back(t.chipKey);
-        }
+        t.fields.chipOrdinal = chipOrdinal[t.chipKey];
         long long channel = 0;
-        ToNumber(std::string_view(sensor).substr(4), channel);
+        ToNumber(std::string_view(e.key).substr(cut + 1 + 4), channel);
         t.fields.channel = static_cast<int>(std::clamp<long long>(channel, 0, 1 << 20));
-        for (const SensorLabel& l : c.sensorLabels) {
-            if (l.key == e.key) {
-                t.fields.label = l.label;
-            }
+        if (const SensorLabel* label = c.sensorLabels.Find(e.key)) {
+            t.fields.label = label->label;
         }
         t.fields.input = e.input;
         t.fields.crit = e.crit;
         t.fields.max = e.max;
         out.temperatures.push_back(std::move(t));
-    }
-    for (NodeReading::Temperature& t : out.temperatures) {
-        const auto mine = std::find(chipOrder.begin(), chipOrder.end(), t.chipKey);
-        t.fields.chipOrdinal = 0;
-        for (auto it = chipOrder.begin(); it != mine; ++it) {
-            const auto other =
-                std::find_if(out.temperatures.begin(), out.temperatures.end(),
-                             [&](const NodeReading::Temperature& o) { return o.chipKey == *it; });
-            if (other != out.temperatures.end() && other->fields.chip == t.fields.chip) {
-                ++t.fields.chipOrdinal;
-            }
-        }
     }
 
     std::vector<std::string> mountSources;
@@ -490,8 +503,8 @@ NodeReading ReadNodeMetrics(std::string_view body) {
     const bool mainsOnline = std::any_of(c.supplies.begin(), c.supplies.end(), [](const auto& s) {
         return s.fields.type == "Mains" && s.fields.online.value_or(0) != 0;
     });
-    for (SupplyEntry& e : c.supplies) {
-        PowerSupplyFields& f = e.fields;
+    for (const SupplyEntry& e : c.supplies) {
+        const PowerSupplyFields& f = e.fields;
         const bool battery = f.type.empty() ? f.capacity.has_value() : IsBattery(f);
         const std::optional<float> percent = BatteryPercent(f);
         if (!battery || !percent || f.present.value_or(1) == 0) {

@@ -2,6 +2,7 @@
 
 #include "measure/SystemInfo.h"
 
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -90,6 +91,84 @@ TEST(RemoteHost, ServesTwoRepliesAsThisMachinesValues) {
                                   "sensor\t9\t0\t5\t0\tvda\n"
                                   "sensor\t10\t0\t5\t0\tvda\n"
                                   "sensor\t11\t0\t5\t1\tBAT0\n");
+}
+
+std::string WithoutLines(std::string body, const std::string& containing) {
+    std::string kept;
+    std::istringstream lines(body);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(containing) == std::string::npos) {
+            kept += line + "\n";
+        }
+    }
+    return kept;
+}
+
+// What the strip meets between replies: a counter that went back, a machine that restarted
+// (processor times from zero), an interface that went away, a host that could not be read for
+// a while, and a Prometheus server handing out the same scrape twice.
+TEST(RemoteHost, ResetsGapsAndGoneDevicesShowNoSpike) {
+    Settings settings;
+    RemoteHostValues host(settings);
+    host.Accept(Fixture(), 0);
+    host.Accept(SecondReply(), 2000);
+    const std::string third = WithoutLines(
+        Edited(SecondReply(), {{"node_network_transmit_bytes_total{device=\"eth0\"} 400000",
+                                "node_network_transmit_bytes_total{device=\"eth0\"} 600000"},
+                               {"node_disk_read_bytes_total{device=\"vda\"} 1.002e+09",
+                                "node_disk_read_bytes_total{device=\"vda\"} 4096"},
+                               {kCpu0 + "idle\"} 801", kCpu0 + "idle\"} 1"}}),
+        "device=\"lo\"");
+    ASSERT_TRUE(host.Accept(third, 4000).ok);
+    EXPECT_EQ(host.GetValue(kParamNetSend, 1, ShowParam::Used), 100000.0f);   // from 400000 on
+    EXPECT_EQ(host.GetValue(kParamDiskRead, 0, ShowParam::Used), 1000000.0f); // stands
+    EXPECT_EQ(host.GetValue(kParamCpu, 0, ShowParam::Used), 58.0f);           // stands
+    EXPECT_EQ(host.GetValue(kParamCpu, 1, ShowParam::Used), 40.0f);
+    EXPECT_EQ(host.DeviceCount(kParamNetReceive), 2);
+    EXPECT_FALSE(host.DevicePresent(kParamNetReceive, 0));
+    EXPECT_EQ(host.NetworkStatus(0), kIfStatusDown);
+    EXPECT_EQ(host.GetValue(kParamNetReceive, 0, ShowParam::Used), 0.0f);
+
+    host.Fail("タイムアウト");
+    EXPECT_FALSE(host.Connected());
+    EXPECT_EQ(host.Reason(), "タイムアウト");
+    EXPECT_EQ(host.GetValue(kParamPhysicalMemory, 0, ShowParam::Total), 0.0f);
+    EXPECT_EQ(host.NetworkStatus(1), kIfStatusDown);
+    // Back after a minute, the counters having moved on: nothing is measured across the gap.
+    const std::string later =
+        Edited(third, {{"node_network_transmit_bytes_total{device=\"eth0\"} 600000",
+                        "node_network_transmit_bytes_total{device=\"eth0\"} 9000000"}});
+    ASSERT_TRUE(host.Accept(later, 62000).ok);
+    EXPECT_TRUE(host.Connected());
+    EXPECT_EQ(host.GetValue(kParamNetSend, 1, ShowParam::Used), 0.0f);
+    EXPECT_EQ(host.GetValue(kParamPhysicalMemory, 0, ShowParam::Total), 8589934592.0f);
+
+    // Through a server's federation: rates over the time between its scrapes, 15 s apart.
+    RemoteHostValues federated(settings);
+    const std::string stamp = "node_boot_time_seconds 1.7e+09 ";
+    federated.Accept(Fixture() + stamp + "1765270800000\n", 0);
+    federated.Accept(SecondReply() + stamp + "1765270815000\n", 2000);
+    EXPECT_EQ(federated.GetValue(kParamNetReceive, 1, ShowParam::Used), 250000.0f / 15.0f);
+    federated.Accept(SecondReply() + stamp + "1765270815000\n", 4000); // the same scrape again
+    EXPECT_EQ(federated.GetValue(kParamNetReceive, 1, ShowParam::Used), 250000.0f / 15.0f);
+    EXPECT_FALSE(federated.Accept("<html>Bad gateway</html>\n", 6000).ok);
+    EXPECT_FALSE(federated.Connected());
+}
+
+// A crafted reply of many devices is read in bounded time and space.
+TEST(RemoteHost, ManyDevicesAreCappedNotQuadratic) {
+    std::string body = Fixture();
+    for (int i = 0; i < 200000; ++i) {
+        body += "node_network_receive_bytes_total{device=\"v" + std::to_string(i) + "\"} 1\n";
+        body += "node_network_transmit_bytes_total{device=\"v" + std::to_string(i) + "\"} 1\n";
+    }
+    Settings settings;
+    RemoteHostValues host(settings);
+    const auto start = std::chrono::steady_clock::now();
+    host.Accept(body, 0);
+    host.Accept(body, 2000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_LE(host.DeviceCount(kParamNetReceive), 4096);
 }
 
 } // namespace
