@@ -552,6 +552,13 @@ TEST_F(SettingsTest, RemoteHostsReadOnlyWhatTheListHolds) {
     const auto doc = LoadIniFile(StandardPath());
     EXPECT_EQ(doc->Get("リモートホスト設定", "ホスト(1)のパスワード"), "pw[Skin設定]Skin名=x");
     EXPECT_EQ(doc->Get("Skin設定", "Skin名"), settings.skinFileName);
+
+    // The page's reset leaves no slot or icon on a host that is gone.
+    settings.host[2][1] = 1;
+    settings.trayIcons[5].host = 1;
+    store->ResetSettings(SettingsGroup::RemoteHosts);
+    EXPECT_TRUE(settings.remoteHosts.empty());
+    EXPECT_EQ(settings.host[2][1] + settings.trayIcons[5].host, 0);
 }
 
 // Removing a host leaves every other slot and icon on the machine it showed.
