@@ -111,10 +111,15 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
         node.text += " : " + RemoteHostCaption(settings, h);
         if (MenuDevices* remote = host.RemoteDevices(h)) {
             const std::vector<std::string> names = RemoteDeviceNames(kind, *remote);
+            const bool known = device >= 0 && device < static_cast<int>(names.size());
             if (!names.empty()) {
-                const bool known = device >= 0 && device < static_cast<int>(names.size());
                 node.text += ": " + (known ? names[static_cast<std::size_t>(device)]
                                            : std::string("(存在しません)"));
+            }
+            if (NetworkKind(kind)) {
+                const bool up = known && AdapterUp(remote->NetworkStatus(device));
+                node.icon = ReceiveKind(kind) ? (up ? "icon_netdw" : "icon_netnodw")
+                                              : (up ? "icon_netup" : "icon_netnoup");
             }
         }
         return node;

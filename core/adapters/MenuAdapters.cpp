@@ -54,8 +54,10 @@ int RemoteMenuDevices::NetworkCount() const {
     return values_.DeviceCount(kParamNetReceive);
 }
 
+// As this machine's: "[有効] (LAN) eth0", and "[未接続] …" while the host cannot be read.
 std::string RemoteMenuDevices::NetworkName(int index) const {
-    return values_.DeviceName(kParamNetReceive, index);
+    return NetworkDeviceCaption(values_.DeviceName(kParamNetReceive, index),
+                                values_.NetworkType(index), values_.NetworkStatus(index));
 }
 
 std::string RemoteMenuDevices::DiskMountPoint(int diskId) {
