@@ -113,7 +113,8 @@ WriteResult Failure(const std::string& what, int error) {
 } // namespace
 
 WriteResult WriteFileAtomically(const std::string& path, std::string_view content,
-                                const std::string& backupPath, const WriteHook& hook) {
+                                const std::string& backupPath, const WriteHook& hook,
+                                FileAccess access) {
     const auto step = [&](WriteStep s) {
         if (hook && !hook(s)) {
             errno = EIO;
@@ -137,10 +138,13 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view conten
         return Failure(path, error);
     };
 
-    // Keep the permissions the file had; a new file gets the usual ones.
+    // mkstemp made the file 0600, so nothing is readable by others before this narrows or
+    // widens it.
     struct stat old {};
     mode_t mode = 0666;
-    if (::stat(path.c_str(), &old) == 0) {
+    if (access == FileAccess::OwnerOnly) {
+        mode = S_IRUSR | S_IWUSR;
+    } else if (::stat(path.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

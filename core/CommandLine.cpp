@@ -6,6 +6,20 @@
 
 namespace trumbel {
 
+const char* const kCommandLineHelp =
+    "usage: trumbel [/nosubclass] [/checksubclass] [/noballoon]\n"
+    "       trumbel --snapshot FILE.png [--ticks N]\n"
+    "       trumbel --print-values [--ticks N]\n"
+    "       trumbel --print-values --host NAME|ADDRESS [--instance INSTANCE]\n"
+    "\n"
+    "  --snapshot FILE.png  render the window after N refresh ticks (default 3) and write it\n"
+    "  --print-values       measure N passes 500 ms apart (default 2) and print every value\n"
+    "  --host NAME|ADDRESS  print another machine's values instead, read from a Prometheus node\n"
+    "                       exporter: a host of the settings by name, or an address such as\n"
+    "                       http://server:9100/metrics; ends with status 1 when it cannot be\n"
+    "                       read within 5 seconds\n"
+    "  --instance INSTANCE  ADDRESS is a Prometheus server, read through its /federate for the\n"
+    "                       exporter it scrapes as INSTANCE (such as server:9100)\n";
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
     CommandLine result;
@@ -20,6 +34,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
             result.snapshotPath = args[++i];
         } else if (a == "--print-values") {
             result.mode = RunMode::PrintValues;
+        } else if (a == "--help") {
+            result.mode = RunMode::Help;
+            return result;
+        } else if (a == "--host" || a == "--instance") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = a + " needs a value";
+                return result;
+            }
+            (a == "--host" ? result.host : result.instance) = args[++i];
         } else if (a == "--ticks") {
             int n = 0;
             const std::string& v = i + 1 < args.size() ? args[i + 1] : std::string();
@@ -33,6 +56,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::string& 
         } else {
             result.words.push_back(a);
         }
+    }
+    if (!result.instance.empty() && result.host.empty()) {
+        error = "--instance needs --host with the Prometheus server's address";
+    } else if (!result.host.empty() && result.mode != RunMode::PrintValues) {
+        error = "--host goes with --print-values";
     }
     return result;
 }

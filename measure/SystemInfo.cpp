@@ -580,23 +580,25 @@ std::string SystemInfo::GetNetWorkDeviceName(int index) const {
     const std::string failure =
         "[名前の取得に失敗]ネットワークデバイス(" + std::to_string(index) + ")";
     try {
-        std::string name = GetNetWorkName(index);
-        name = name.substr(0, name.find('\0'));
-        if (name.empty()) {
-            return failure;
-        }
-        const std::int32_t type = GetNetWorkType(index);
-        if (type == kIfTypeEthernet) {
-            name = "(LAN) " + name;
-        } else if (type == kIfTypePpp) {
-            name = "(PPP) " + name;
-        }
-        const std::int32_t status = GetNetWorkStatus(index);
-        name = (status == 4 || status == kIfStatusOperational ? "[有効] " : "[未接続] ") + name;
-        return name;
+        const std::string name = NetworkDeviceCaption(GetNetWorkName(index), GetNetWorkType(index),
+                                                      GetNetWorkStatus(index));
+        return name.empty() ? failure : name;
     } catch (...) {
         return failure;
     }
+}
+
+std::string NetworkDeviceCaption(std::string name, std::int32_t type, std::int32_t status) {
+    name = name.substr(0, name.find('\0'));
+    if (name.empty()) {
+        return name;
+    }
+    if (type == kIfTypeEthernet) {
+        name = "(LAN) " + name;
+    } else if (type == kIfTypePpp) {
+        name = "(PPP) " + name;
+    }
+    return (status == 4 || status == kIfStatusOperational ? "[有効] " : "[未接続] ") + name;
 }
 
 } // namespace trumbel

@@ -59,6 +59,9 @@ struct SystemInfoEnvironment {
     SensorFamilies sensors;
 };
 
+// An interface as the lists name it: "[有効] (LAN) eth0", "[未接続] ppp0"; empty for an empty name.
+std::string NetworkDeviceCaption(std::string name, std::int32_t type, std::int32_t status);
+
 // Every measured quantity of the program: memory, page file (swap), processor load, resources,
 // network rates with their scales, histories, and drives on demand. Used from the user-interface
 // thread only. Settings are read on every pass (history speed and mode, the network scale

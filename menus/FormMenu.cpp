@@ -382,7 +382,52 @@ void FormMenu::SetNetWorkDevice(MenuDevices& devices) {
         for (const std::string& name : devices.SensorNames(kind)) {
             AddEntry(list, name, "icon_device");
         }
-        HidePlaceholderIfFilled(list);
+    }
+    for (int host = 1; host <= devices.RemoteHostCount(); ++host) {
+        if (MenuDevices* remote = devices.RemoteHost(host)) {
+            AddRemoteDevices(host, devices.RemoteHostName(host) + ": ", *remote);
+        }
+    }
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        HidePlaceholderIfFilled(SensorListName(kind));
+    }
+}
+
+void FormMenu::AddRemoteDevices(int host, const std::string& prefix, MenuDevices& devices) {
+    const auto add = [&](const std::string& list, const std::string& caption,
+                         const std::string& icon, int device) {
+        MenuItem& entry = AddEntry(list, prefix + caption, icon);
+        entry.host = host;
+        entry.hostDevice = device;
+    };
+    add("MnuCPUList", "CPU（全体）", "icon_cpu", 0);
+    const int cpus = devices.CpuCount();
+    for (int i = 1; cpus > 1 && i <= cpus; ++i) {
+        add("MnuCPUList", "CPU : " + std::to_string(i) + "番", "icon_cpu", i);
+    }
+    for (int i = 0; i < devices.NetworkCount(); ++i) {
+        const int status = devices.NetworkStatus(i);
+        for (const char* list : {"MnuNetWorkDeviceList1", "MnuNetWorkDeviceList2",
+                                 "MnuNetWorkDeviceList3", "MnuNetWorkDeviceList4"}) {
+            add(list, devices.NetworkName(i),
+                status == 4 || status == 5 ? "icon_device" : "icon_nodevice", i);
+            Item(list, 0)->visible = false;
+        }
+    }
+    constexpr int kMostMounts = 256;
+    // Another machine's drives are its mounts, in the order it listed them; no letters.
+    for (int id = 0; id < kMostMounts; ++id) {
+        const std::string mount = devices.DiskMountPoint(id);
+        if (mount.empty()) {
+            break;
+        }
+        add("MnuDiskDriveList", mount, "icon_hdd", id);
+    }
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        const std::vector<std::string> names = devices.SensorNames(kind);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            add(SensorListName(kind), names[i], "icon_device", static_cast<int>(i));
+        }
     }
 }
 

@@ -93,6 +93,8 @@ public:
 private:
     MenuItem* Item(const std::string& name, int index = kSingleItem);
     MenuItem& AddEntry(const std::string& list, std::string caption, std::string icon);
+    // Another machine's devices at the end of the device lists, each caption after `prefix`.
+    void AddRemoteDevices(int host, const std::string& prefix, MenuDevices& devices);
     void RemoveEntries(const std::string& list);
     void HidePlaceholderIfFilled(const std::string& list);
     void FillFunctionList(FunctionList which, int mode);

@@ -112,7 +112,8 @@ TreeSelection LayoutCommands::ShowEndUnit(int position) {
     return {"skinroot", TreeRebuild::Update};
 }
 
-std::optional<TreeSelection> LayoutCommands::SetSlotItem(LayoutNode node, int kind, int device) {
+std::optional<TreeSelection> LayoutCommands::SetSlotItem(LayoutNode node, int kind, int device,
+                                                         int host) {
     if (node.kind != NodeKind::Slot || !Shown(node) || kind < 0 || kind >= kItemKindCount) {
         return std::nullopt;
     }
@@ -120,6 +121,9 @@ std::optional<TreeSelection> LayoutCommands::SetSlotItem(LayoutNode node, int ki
     const std::size_t s = At(node.slot);
     settings_.kind[u][s] = static_cast<std::int16_t>(kind);
     settings_.device[u][s] = static_cast<std::int16_t>(device);
+    if (host != kKeepHost) {
+        settings_.host[u][s] = static_cast<std::int16_t>(host);
+    }
     SetSlotStyle(settings_, standard_, node.container, node.slot, 3 * (StandardStyle(kind) / 3),
                  StyleSet::IfChosen);
     return TreeSelection{NodeKey(node), TreeRebuild::Update};

@@ -52,7 +52,9 @@ public:
     TreeSelection ShowEndUnit(int position);
 
     // The slot shows `kind` of `device` in the new kind's standard style.
-    std::optional<TreeSelection> SetSlotItem(LayoutNode node, int kind, int device);
+    // host: the machine (Settings::host), this one unless given; kKeepHost leaves the slot's.
+    static constexpr int kKeepHost = -1;
+    std::optional<TreeSelection> SetSlotItem(LayoutNode node, int kind, int device, int host = 0);
     // 0 the standard style, 1 the remaining amount, 2 the amount used, within the group of the
     // kind's standard style.
     std::optional<TreeSelection> UseLeft(LayoutNode node, int choice);

@@ -25,6 +25,21 @@ bool IsLayoutItem(FormMenu& menu, const MenuCommand& command) {
     return false;
 }
 
+// The item kind a network or sensor device list chooses; -1 for other lists.
+int ListKind(std::string_view list) {
+    for (std::size_t i = 0; i < kNetworkLists.size(); ++i) {
+        if (list == kNetworkLists[i]) {
+            return kFirstNetworkKind + static_cast<int>(i);
+        }
+    }
+    for (int kind = kFirstSensorItemKind; kind <= kLastSensorItemKind; ++kind) {
+        if (list == SensorListName(kind)) {
+            return kind;
+        }
+    }
+    return -1;
+}
+
 void CheckPosition(MenuItem& group, int position) {
     for (MenuItem& item : group.items) {
         item.checked = item.index == position;
@@ -90,9 +105,16 @@ std::optional<TreeSelection> LayoutMenu::Carry(const LayoutNode& node, const Men
     if (name == "MnuSlotInfo") {
         // The kinds with a device list choose through their submenu.
         if (i == 0 || i == 1 || i == 3) {
-            return commands.SetSlotItem(node, i, 0);
+            return commands.SetSlotItem(node, i, 0, LayoutCommands::kKeepHost);
         }
         return std::nullopt;
+    }
+    if (item.host > 0) {
+        const int kind = name == "MnuCPUList"         ? kCpuKind
+                         : name == "MnuDiskDriveList" ? kDiskKind
+                                                      : ListKind(name);
+        return kind < 0 ? std::nullopt
+                        : commands.SetSlotItem(node, kind, item.hostDevice, item.host);
     }
     if (name == "MnuCPUList") {
         return commands.SetSlotItem(node, kCpuKind, i);

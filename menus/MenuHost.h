@@ -41,6 +41,11 @@ public:
     virtual std::string DiskMountPoint(int diskId) = 0;
     // The devices of a sensor kind (item kinds 9 to 14) by caption, in index order.
     virtual std::vector<std::string> SensorNames(int kind) = 0;
+    // Other machines (hosts 1..count): their name and their devices, listed after this
+    // machine's as "name: device".
+    virtual int RemoteHostCount() const { return 0; }
+    virtual std::string RemoteHostName(int /*host*/) const { return {}; }
+    virtual MenuDevices* RemoteHost(int /*host*/) { return nullptr; }
 };
 
 // Shows a menu modally at the mouse and reports the chosen item after it has closed; nullopt

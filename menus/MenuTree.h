@@ -33,6 +33,10 @@ struct MenuItem {
     bool plainText = false;
     // For entries that stand for a file: the file, whose own icon an icon menu shows.
     std::string iconFile;
+    // For entries of another machine's device list: that machine (Settings::host) and the
+    // device's number there; 0 for this machine's entries, whose index is their device.
+    int host = 0;
+    int hostDevice = 0;
     // The title band an icon menu paints beside a submenu, and whether it is shown.
     std::string band;
     bool bandShown = false;

@@ -2,8 +2,10 @@
 
 #include "measure/ItemKinds.h"
 #include "menus/LayoutCommands.h"
+#include "menus/MenuHost.h"
 #include "options/OptionsHost.h"
 #include "options/OptionsLists.h"
+#include "settings/RemoteHostList.h"
 
 #include <algorithm>
 
@@ -66,6 +68,32 @@ const char* ContainerIcon(const Settings& s, int u) {
     return s.historyContainer[static_cast<std::size_t>(u)] ? "icon_loggraph" : "icon_nrmgraph";
 }
 
+// Another machine's devices of `kind` by number; empty for a kind without devices.
+std::vector<std::string> RemoteDeviceNames(int kind, MenuDevices& devices) {
+    std::vector<std::string> names;
+    if (kind == kCpuKind) {
+        names.push_back(CpuName(0));
+        for (int i = 1; devices.CpuCount() > 1 && i <= devices.CpuCount(); ++i) {
+            names.push_back(CpuName(i));
+        }
+    } else if (NetworkKind(kind)) {
+        for (int i = 0; i < devices.NetworkCount(); ++i) {
+            names.push_back(devices.NetworkName(i));
+        }
+    } else if (kind == kDiskKind) {
+        for (int id = 0; id < 256; ++id) {
+            std::string mount = devices.DiskMountPoint(id);
+            if (mount.empty()) {
+                break;
+            }
+            names.push_back(std::move(mount));
+        }
+    } else if (kind >= kFirstSensorKind) {
+        names = devices.SensorNames(kind);
+    }
+    return names;
+}
+
 } // namespace
 
 bool IsFixedSkinType(int skinType) {
@@ -79,6 +107,23 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
     const int device = settings.device[uu][ss];
     LayoutTreeNode node{SlotKey(u, s), ContainerKey(u), std::string(ItemKindCaption(kind)),
                         KindIcon(kind)};
+    if (const int h = settings.host[uu][ss]; h != 0) {
+        node.text += " : " + RemoteHostCaption(settings, h);
+        if (MenuDevices* remote = host.RemoteDevices(h)) {
+            const std::vector<std::string> names = RemoteDeviceNames(kind, *remote);
+            const bool known = device >= 0 && device < static_cast<int>(names.size());
+            if (!names.empty()) {
+                node.text += ": " + (known ? names[static_cast<std::size_t>(device)]
+                                           : std::string("(存在しません)"));
+            }
+            if (NetworkKind(kind)) {
+                const bool up = known && AdapterUp(remote->NetworkStatus(device));
+                node.icon = ReceiveKind(kind) ? (up ? "icon_netdw" : "icon_netnodw")
+                                              : (up ? "icon_netup" : "icon_netnoup");
+            }
+        }
+        return node;
+    }
     if (kind == kCpuKind) {
         node.text += " : " + CpuName(device);
     } else if (NetworkKind(kind)) {
@@ -133,6 +178,31 @@ std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSl
     nodes.push_back({"endunit", "skinroot", (end ? shown : hidden) + "終端ユニット",
                      end ? "icon_unitend" : "icon_unitnoend"});
     return nodes;
+}
+
+std::vector<DeviceChoice> HostDeviceChoices(const Settings& settings, int kind, OptionsHost& host) {
+    std::vector<DeviceChoice> choices;
+    const std::vector<std::string> local = DeviceChoices(kind, host);
+    const int hosts = static_cast<int>(settings.remoteHosts.size());
+    if (local.empty() && hosts > 0) {
+        choices.push_back({"このコンピューター", 0, 0});
+    }
+    for (std::size_t i = 0; i < local.size(); ++i) {
+        choices.push_back({local[i], 0, static_cast<int>(i)});
+    }
+    for (int h = 1; h <= hosts; ++h) {
+        const std::string name = RemoteHostCaption(settings, h);
+        MenuDevices* remote = host.RemoteDevices(h);
+        const std::vector<std::string> names =
+            remote ? RemoteDeviceNames(kind, *remote) : std::vector<std::string>{};
+        if (local.empty()) {
+            choices.push_back({name, h, 0});
+        }
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            choices.push_back({name + ": " + names[i], h, static_cast<int>(i)});
+        }
+    }
+    return choices;
 }
 
 std::vector<std::string> DeviceChoices(int kind, OptionsHost& host) {

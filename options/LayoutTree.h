@@ -33,6 +33,16 @@ LayoutTreeNode SlotNode(const Settings& settings, int container, int slot, Optio
 // adapters or the drives; empty for the kinds that have none.
 std::vector<std::string> DeviceChoices(int kind, OptionsHost& host);
 
+// A device to choose for a slot: this machine's (host 0) or another's, named "host: device".
+struct DeviceChoice {
+    std::string caption;
+    int host = 0;
+    int device = 0;
+};
+// DeviceChoices, then each other machine's devices of `kind`; for a kind without devices, the
+// machines themselves once there are others.
+std::vector<DeviceChoice> HostDeviceChoices(const Settings& settings, int kind, OptionsHost& host);
+
 // A skin that is neither a row nor a column draws its own fixed picture: its layout cannot be
 // edited.
 bool IsFixedSkinType(int skinType);

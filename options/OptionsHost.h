@@ -5,6 +5,7 @@
 #include "settings/SettingsEnvironment.h"
 #include "settings/SlotStyle.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace trumbel {
 
 struct FunctionPage;
 class LayoutMenu;
+class MenuDevices;
 
 // Which layout menus the dialog hands device lists to.
 enum class DeviceMenus { Fill, Remove };
@@ -88,6 +90,19 @@ public:
     virtual void SetSystemValue(int paramId, int deviceId, int showParamInfo, float value) = 0;
     // The slot menus' device lists, filled while the dialog is open.
     virtual void SetDeviceMenus(DeviceMenus what) = 0;
+
+    // --- remote hosts ---
+    // Host n's devices as the menus list them; null for a host without values.
+    virtual MenuDevices* RemoteDevices(int /*host*/) { return nullptr; }
+    // Starts reading the hosts that a slot or tray icon now shows, stops the others, and
+    // picks up edited addresses and credentials and the interval.
+    virtual void ApplyRemoteHosts() {}
+    // Reads the host once in the background; `done` runs later on the event loop with what the
+    // host answered (processors, interfaces, mounts) or why it could not be read.
+    virtual void TestRemoteHost(const RemoteHostSetting& /*host*/,
+                                std::function<void(const std::string&)> done) {
+        done("この実行ではリモートホストを読めません");
+    }
 
     // --- clock ---
     // Unloads a clock window still open and loads a fresh one, which adjusts once.

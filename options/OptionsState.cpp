@@ -25,8 +25,8 @@ SettingsGroup ResetGroupOfPage(OptionsPageId page) {
     // In page order; the layout tree and the older editor both put the layout back.
     using G = SettingsGroup;
     static constexpr std::array<SettingsGroup, kOptionsPageCount> kGroups{
-        G::Basic, G::Skin,     G::Layout, G::FunctionAndHotKey, G::Tray,
-        G::Clock, G::Position, G::Window, G::Network,           G::OldLayout};
+        G::Basic,    G::Skin,   G::Layout,  G::FunctionAndHotKey, G::Tray,       G::Clock,
+        G::Position, G::Window, G::Network, G::OldLayout,         G::RemoteHosts};
     return IsOptionsPage(page) ? kGroups[Index(page)] : G::Basic;
 }
 
@@ -49,6 +49,7 @@ PageCaption OptionsPageCaption(OptionsPageId page) {
         {"ウィンドウ", "表示設定"},
         {"ネットワーク", "関連"},
         {"拡張Skin設定", "(旧式)"},
+        {"リモートホスト", ""},
     }};
     if (!IsOptionsPage(page)) {
         return {};
@@ -58,8 +59,8 @@ PageCaption OptionsPageCaption(OptionsPageId page) {
 
 std::string_view OptionsPageIcon(OptionsPageId page) {
     static constexpr std::array<std::string_view, kOptionsPageCount> kIcons{
-        "OPT_110", "OPT_111", "OPT_112", "OPT_113", "OPT_114",
-        "OPT_115", "OPT_116", "OPT_117", "OPT_118", "OPT_112"};
+        "OPT_110", "OPT_111", "OPT_112", "OPT_113", "OPT_114", "OPT_115",
+        "OPT_116", "OPT_117", "OPT_118", "OPT_112", "OPT_118"};
     if (!IsOptionsPage(page)) {
         return {};
     }

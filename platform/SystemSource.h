@@ -117,7 +117,13 @@ bool LinkIsUp(std::string_view operstate, std::string_view carrier);
 // The same rule on <sysRoot>/class/net/<name>/operstate and carrier.
 bool InterfaceIsUp(const std::string& sysRoot, const std::string& name);
 
-// Classifies one mount; exposed for the drive lists and for tests.
+// Whether a mount is one of the drives the lists show: real file systems, network shares and
+// optical discs, RAM disks only where the user keeps files (/tmp, /media, /mnt); pseudo file
+// systems never. Also the rule for other machines' mounts.
+bool IsDriveMount(std::string_view fsType, std::string_view source, std::string_view mountPoint);
+
+// Classifies one mount; exposed for the drive lists and for tests. An empty sysRoot does not
+// look for the removable flag (a mount of another machine).
 DriveType ClassifyMount(const std::string& fsType, const std::string& source,
                         const std::string& sysRoot);
 

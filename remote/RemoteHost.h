@@ -3,6 +3,7 @@
 #include "measure/ShowParam.h"
 #include "settings/Settings.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -49,9 +50,23 @@ public:
     // As SystemInfo::GetSystemValue; a device never seen reads 0 instead of throwing.
     float GetValue(int paramId, int deviceId, ShowParam show, int logIndex = 0) const;
 
+    // As SystemInfo's: an interface's type (kIfType*) and state (kIfStatus*: down while the
+    // host is not connected or the interface is gone), a drive's type and space (Max, Free as
+    // available to users, Used, Total), a battery's charging.
+    std::int32_t NetworkType(int index) const;
+    std::int32_t NetworkStatus(int index) const;
+    std::int32_t DiskType(int diskId) const;
+    void GetDiskSpaceValue(int diskId, std::array<float, 4>& spaceValue) const;
+    bool Charging(int batteryId) const;
+
 private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// A host's values in the lines FormatValues prints for this machine (measure/PrintValues.h), its
+// devices numbered as the host's values are: CPU 0 all, 1.. by the kernel's processor number;
+// interfaces, drives and sensors in the order they were first listed.
+std::string FormatValues(const RemoteHostValues& host);
 
 } // namespace trumbel

@@ -23,8 +23,9 @@ enum class OptionsPageId : std::int16_t {
     Window = 7,
     Network = 8,
     OldLayout = 9,
+    RemoteHosts = 10,
 };
-inline constexpr int kOptionsPageCount = 10;
+inline constexpr int kOptionsPageCount = 11;
 
 inline constexpr bool IsOptionsPage(OptionsPageId page) {
     return static_cast<int>(page) >= 0 && static_cast<int>(page) < kOptionsPageCount;
@@ -42,7 +43,8 @@ enum class SettingsGroup {
     FunctionAndHotKey = 6,
     Tray = 7,
     Clock = 8,
-    OldLayout = 9, // the older layout editor's page: the layout again
+    OldLayout = 9,    // the older layout editor's page: the layout again
+    RemoteHosts = 10, // the hosts, their interval, and every slot and tray icon back on host 0
 };
 
 inline constexpr int kContainerCount = 10;
@@ -94,6 +96,7 @@ struct RemoteHostSetting {
 };
 
 inline constexpr std::int32_t kRemoteIntervalMinMs = 1000;
+inline constexpr int kRemoteHostMax = 32;
 
 // The public SNTP server the clock adjustment uses unless the user chose another, in the
 // caption-and-host form the options dialog lists.

@@ -16,8 +16,9 @@ public:
         return ReadRawFile(path);
     }
     WriteResult Write(const std::string& path, std::string_view content,
-                      const std::string& backupPath, const WriteHook& hook) override {
-        return WriteFileAtomically(path, content, backupPath, hook);
+                      const std::string& backupPath, const WriteHook& hook,
+                      FileAccess access) override {
+        return WriteFileAtomically(path, content, backupPath, hook, access);
     }
     void Remove(const std::string& path) override { std::remove(path.c_str()); }
 };
@@ -38,7 +39,8 @@ std::optional<std::string> MemorySettingsFiles::Read(const std::string& path) co
 }
 
 WriteResult MemorySettingsFiles::Write(const std::string& path, std::string_view content,
-                                       const std::string& backupPath, const WriteHook&) {
+                                       const std::string& backupPath, const WriteHook&,
+                                       FileAccess) {
     files[path] = std::string(content);
     if (!backupPath.empty()) {
         files.erase(backupPath);

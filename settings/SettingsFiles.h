@@ -21,7 +21,8 @@ public:
     virtual std::optional<std::string> Read(const std::string& path) const = 0;
     // Replaces the file whole (see WriteFileAtomically).
     virtual WriteResult Write(const std::string& path, std::string_view content,
-                              const std::string& backupPath, const WriteHook& hook) = 0;
+                              const std::string& backupPath, const WriteHook& hook,
+                              FileAccess access = FileAccess::AsBefore) = 0;
     virtual void Remove(const std::string& path) = 0;
 };
 
@@ -36,7 +37,8 @@ public:
     bool Readable(const std::string& path) const override { return Exists(path); }
     std::optional<std::string> Read(const std::string& path) const override;
     WriteResult Write(const std::string& path, std::string_view content,
-                      const std::string& backupPath, const WriteHook& hook) override;
+                      const std::string& backupPath, const WriteHook& hook,
+                      FileAccess access = FileAccess::AsBefore) override;
     void Remove(const std::string& path) override { files.erase(path); }
 
     std::map<std::string, std::string, std::less<>> files;

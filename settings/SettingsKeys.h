@@ -21,6 +21,7 @@ inline constexpr std::string_view kOther = "その他設定";
 inline constexpr std::string_view kTray = "タスクトレイ設定";
 inline constexpr std::string_view kHotKey = "ホットキー設定";
 inline constexpr std::string_view kClock = "時計設定";
+inline constexpr std::string_view kRemoteHosts = "リモートホスト設定";
 } // namespace section
 
 // How a key's number in the file becomes the field. A number the field cannot take leaves it.

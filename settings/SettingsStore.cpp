@@ -5,6 +5,7 @@
 #include "base/FolderListing.h"
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
+#include "settings/RemoteHostList.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
 #include "settings/TimeServerPort.h"
@@ -368,6 +369,8 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
     const std::string titles = r.String(section::kPosition, "吸着Windowタイトル", "");
     s_.snapTitles =
         titles.empty() ? std::vector<std::string>{"Dammy"} : SplitList("Dammy|" + titles, '|');
+    // Before the slots: a slot of another machine names that machine's devices.
+    ReadRemoteHosts(*doc);
     ReadSkin(*doc);
     ReadOther(*doc);
     ReadTray(*doc);
@@ -562,7 +565,7 @@ void SettingsStore::ReadOldContainers(const IniDocument& doc) {
 
 void SettingsStore::CheckSlotDevice(int c, int s) {
     const int device = s_.device[c][s];
-    if (!IsNetworkKind(s_.kind[c][s]) ||
+    if (!IsNetworkKind(s_.kind[c][s]) || s_.host[c][s] != 0 ||
         (device >= 0 && device < static_cast<int>(s_.deviceLimits.size()))) {
         return;
     }
@@ -622,6 +625,123 @@ void SettingsStore::ReadClock(const IniDocument& doc) {
     }
 }
 
+namespace {
+
+std::string HostKey(int n, std::string_view field) {
+    return "ホスト(" + Str(n) + ")の" + std::string(field);
+}
+
+// The host keys in file order; credentials are written only when given.
+struct HostField {
+    std::string_view name;
+    std::string RemoteHostSetting::*field;
+    bool secret;
+};
+constexpr std::array<HostField, 6> kHostFields{{
+    {"名前", &RemoteHostSetting::name, false},
+    {"アドレス", &RemoteHostSetting::address, false},
+    {"インスタンス", &RemoteHostSetting::instance, false},
+    {"トークン", &RemoteHostSetting::bearerToken, true},
+    {"ユーザー", &RemoteHostSetting::user, false},
+    {"パスワード", &RemoteHostSetting::password, true},
+}};
+
+std::string ContainerHostKey(int c) {
+    return "コンテナ" + Str(c) + "のホスト";
+}
+
+std::string TrayHostKey(int n) {
+    return "アイコン(" + Str(n) + ")のホスト";
+}
+
+// A host the list does not hold (a file edited by hand, a host removed by an older program)
+// measures this machine rather than failing every pass.
+std::int16_t KnownHost(std::int16_t host, std::size_t hostCount) {
+    return host > 0 && static_cast<std::size_t>(host) <= hostCount ? host : 0;
+}
+
+bool HoldsCredentials(const IniDocument& doc) {
+    const Reader r(doc);
+    const int count =
+        std::clamp(r.Int(section::kRemoteHosts, "ホスト数", 0).value_or(0), 0, kRemoteHostMax);
+    for (int n = 1; n <= count; ++n) {
+        for (const HostField& f : kHostFields) {
+            if (f.secret && !r.String(section::kRemoteHosts, HostKey(n, f.name), "").empty()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void SettingsStore::ReadRemoteHosts(const IniDocument& doc) {
+    const Reader r(doc);
+    const std::string_view sec = section::kRemoteHosts;
+    r.Into(s_.remoteIntervalMs, sec, "更新間隔", s_.remoteIntervalMs);
+    s_.remoteIntervalMs = std::max(s_.remoteIntervalMs, kRemoteIntervalMinMs);
+    const int count = std::clamp(r.Int(sec, "ホスト数", 0).value_or(0), 0, kRemoteHostMax);
+    s_.remoteHosts.assign(static_cast<std::size_t>(count), RemoteHostSetting{});
+    for (int n = 1; n <= count; ++n) {
+        RemoteHostSetting& host = s_.remoteHosts[static_cast<std::size_t>(n - 1)];
+        for (const HostField& f : kHostFields) {
+            host.*f.field = r.String(sec, HostKey(n, f.name), "");
+        }
+    }
+    const std::size_t hosts = s_.remoteHosts.size();
+    for (int c = 0; c < kContainerCount; ++c) {
+        const auto list = r.List(sec, ContainerHostKey(c), "");
+        for (int sl = 0; sl < kSlotCount; ++sl) {
+            Element(s_.host[c][sl], list, static_cast<std::size_t>(sl));
+            s_.host[c][sl] = KnownHost(s_.host[c][sl], hosts);
+        }
+    }
+    for (int n = 1; n <= kTrayIconMax; ++n) {
+        TrayIconSetting& icon = s_.trayIcons[static_cast<std::size_t>(n)];
+        r.Into(icon.host, sec, TrayHostKey(n), 0);
+        icon.host = KnownHost(icon.host, hosts);
+    }
+}
+
+// Written only when something differs from a file without the section, so the files of those
+// who watch no other machine stay as older versions wrote them.
+void SettingsStore::WriteRemoteHosts(IniDocument& doc, const Settings& s) const {
+    const Settings fresh;
+    const auto zero = [](const auto& row) {
+        return std::all_of(row.begin(), row.end(), [](std::int16_t h) { return h == 0; });
+    };
+    const bool slotsLocal = std::all_of(s.host.begin(), s.host.end(), zero);
+    const bool iconsLocal = std::all_of(s.trayIcons.begin(), s.trayIcons.end(),
+                                        [](const TrayIconSetting& t) { return t.host == 0; });
+    if (s.remoteHosts.empty() && s.remoteIntervalMs == fresh.remoteIntervalMs && slotsLocal &&
+        iconsLocal) {
+        return;
+    }
+    const std::string_view sec = section::kRemoteHosts;
+    doc.Set(sec, "更新間隔", Str(s.remoteIntervalMs));
+    const int count = std::min(static_cast<int>(s.remoteHosts.size()), kRemoteHostMax);
+    doc.Set(sec, "ホスト数", Str(count));
+    for (int n = 1; n <= count; ++n) {
+        const RemoteHostSetting& host = s.remoteHosts[static_cast<std::size_t>(n - 1)];
+        for (const HostField& f : kHostFields) {
+            if (!f.secret || !(host.*f.field).empty()) {
+                doc.Set(sec, HostKey(n, f.name), OneLineValue(host.*f.field));
+            }
+        }
+    }
+    for (int c = 0; c < kContainerCount; ++c) {
+        if (!zero(s.host[c])) {
+            doc.Set(sec, ContainerHostKey(c), Join(s.host[c], ","));
+        }
+    }
+    for (int n = 1; n <= kTrayIconMax; ++n) {
+        if (const int host = s.trayIcons[static_cast<std::size_t>(n)].host; host != 0) {
+            doc.Set(sec, TrayHostKey(n), Str(host));
+        }
+    }
+}
+
 void SettingsStore::NoticeIconMenu(LoadMode mode) {
     if (mode == LoadMode::Startup || !iconMenuInForce_) {
         iconMenuInForce_ = s_.useIconMenu;
@@ -646,7 +766,8 @@ WriteResult SettingsStore::SaveSettings(const std::string& path) {
     if (files_.Exists(path) && !files_.Readable(path)) {
         return {false, path + ": 読み込めないファイルは上書きしません"};
     }
-    return files_.Write(path, SettingsText(), BackupPath(path), writeHook);
+    return files_.Write(path, SettingsText(), BackupPath(path), writeHook,
+                        HoldsCredentials(s_) ? FileAccess::OwnerOnly : FileAccess::AsBefore);
 }
 
 std::string SettingsStore::SettingsText() const {
@@ -735,6 +856,7 @@ std::string SettingsStore::SettingsText() const {
     doc.Set(section::kClock, "ずらしてあわせる", Str(s.adjustWithOffset));
     doc.Set(section::kClock, "ずらす時間", Join(s.clockOffset, ","));
 
+    WriteRemoteHosts(doc, s);
     return doc.Serialize();
 }
 
@@ -759,7 +881,11 @@ std::string SettingsStore::BackupBeforeRead(const std::string& path) {
         }
         // Copy byte for byte, crash-safe; only a restored file lets the backup go.
         const std::optional<std::string> bytes = files_.Read(backup);
-        if (bytes && files_.Write(path, *bytes, {}, {}).ok) {
+        const FileAccess access =
+            bytes && HoldsCredentials(IniDocument::Parse(DecodeFileText(*bytes)))
+                ? FileAccess::OwnerOnly
+                : FileAccess::AsBefore;
+        if (bytes && files_.Write(path, *bytes, {}, {}, access).ok) {
             files_.Remove(backup);
             return path;
         }
@@ -785,7 +911,7 @@ void SettingsStore::ResetSettings(SettingsGroup group) {
     switch (group) {
     case G::All:
         for (G g : {G::Basic, G::Network, G::Window, G::Position, G::Skin, G::Layout,
-                    G::FunctionAndHotKey, G::Tray, G::Clock}) {
+                    G::FunctionAndHotKey, G::Tray, G::Clock, G::RemoteHosts}) {
             ResetSettings(g);
         }
         return;
@@ -845,6 +971,14 @@ void SettingsStore::ResetSettings(SettingsGroup group) {
         s_.adjustWithOffset = fresh.adjustWithOffset;
         s_.clockOffset = fresh.clockOffset;
         break;
+    case G::RemoteHosts:
+        s_.remoteHosts.clear();
+        s_.remoteIntervalMs = fresh.remoteIntervalMs;
+        s_.host = {};
+        for (TrayIconSetting& icon : s_.trayIcons) {
+            icon.host = 0;
+        }
+        break;
     }
     env_.SetCurrentSkinPath(CurrentSkinPath());
 }
@@ -858,6 +992,7 @@ void SettingsStore::ResetLayout() {
     s_.clockContainer = {};
     s_.kind = {};
     s_.device = {};
+    s_.host = {};
     s_.kind[0][1] = 8;
     for (int c = 1; c <= 3; ++c) {
         s_.historyContainer[c] = true;

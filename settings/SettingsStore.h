@@ -98,6 +98,8 @@ private:
     void ReadOther(const IniDocument& doc);
     void ReadTray(const IniDocument& doc);
     void ReadClock(const IniDocument& doc);
+    void ReadRemoteHosts(const IniDocument& doc);
+    void WriteRemoteHosts(IniDocument& doc, const Settings& s) const;
     void NoticeIconMenu(LoadMode mode);
     void ResizeDevices();
     // The environment's default network device, or the file format's own default.

@@ -356,7 +356,15 @@ void SkinRenderer::DrawLabel(int c, int position, int kind) {
           ip.labelHeight);
 }
 
+MeasureView& SkinRenderer::SlotMeasure(int c, int s) {
+    if (!ctx_.hostMeasure || c < 0 || c >= kContainerCount || s < 0 || s >= kSlotCount) {
+        return ctx_.measure;
+    }
+    return ctx_.hostMeasure(ctx_.settings.host[c][s]);
+}
+
 void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
+    MeasureView& measure = SlotMeasure(c, s);
     const int position = content == GraphContent::History ? SlotsPerContainer() - 1 : s;
     const int factor = KindFactor(kind);
     const int item = ParamIdOfKind(kind);
@@ -373,7 +381,7 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
     InfoStep("PrintParam", [&] {
         if (content == GraphContent::Bars) {
             PrintGraph(c, s, kind,
-                       GetPersent(ctx_.measure, ui_, item, device, basis, ScaleBy::FullScale),
+                       GetPersent(measure, ui_, item, device, basis, ScaleBy::FullScale),
                        BackgroundOnly::No);
         } else {
             PrintLogGraph(c, s, kind, basis, BackgroundOnly::No);
@@ -395,20 +403,20 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
             if (item == 3) {
                 unavailable = true; // the resources figure has no value here
             } else if (item == 4 || item == 5) {
-                const std::int32_t status = ctx_.measure.GetNetWorkStatus(device);
+                const std::int32_t status = measure.GetNetWorkStatus(device);
                 unavailable = !(status == 4 || status == 5 || line == 1);
             } else if (kind >= kFirstSensorKind) {
                 // A sensor that is gone has no figure at all, not even a limit.
-                unavailable = !ctx_.measure.SensorPresent(item, device);
+                unavailable = !measure.SensorPresent(item, device);
             }
             if (unavailable) {
                 DrawParam(c, kind, position, line, font, 0.0f, style, form, Placeholder::Yes);
             } else if (style >= 1 && style <= 3) {
                 const float value =
-                    ctx_.measure.GetSystemValue(item, device, style) * static_cast<float>(factor);
+                    measure.GetSystemValue(item, device, style) * static_cast<float>(factor);
                 DrawParam(c, kind, position, line, font, value, style, form, Placeholder::No);
             } else if (style == 4 || style == 5) {
-                const auto percent = GetPersent(ctx_.measure, ui_, item, device,
+                const auto percent = GetPersent(measure, ui_, item, device,
                                                 static_cast<Basis>(ip.barGraph), ScaleBy::Total);
                 DrawParam(c, kind, position, line, font, static_cast<float>(percent), style,
                           NumberForm::Integer, Placeholder::No);
@@ -418,6 +426,7 @@ void SkinRenderer::PrintParam(int c, int s, int kind, GraphContent content) {
 }
 
 void SkinRenderer::PrintDiskParam(int c, int s, int drive) {
+    MeasureView& measure = SlotMeasure(c, s);
     constexpr int kDisk = 8;
     std::array<float, 4> space{}; // Max, Free, Used, Total
     float percent = 0.0f;
@@ -427,7 +436,7 @@ void SkinRenderer::PrintDiskParam(int c, int s, int drive) {
         const auto& e = Item(kDisk).diskExtra;
         const ContainerPlacement& p = Placement(c);
         const SlotOffset o = Offset(s);
-        const int type = ctx_.measure.GetDiskType(drive);
+        const int type = measure.GetDiskType(drive);
         Piece(p.x + o.x + e[0], p.y + o.y + e[1], e[2] + e[4] * type, e[3], e[4], e[5]);
     });
     InfoStep("PrintDiskParam", [&] {
@@ -437,7 +446,7 @@ void SkinRenderer::PrintDiskParam(int c, int s, int drive) {
         // Cell 0 of the letter strip is A; drive 0 is C.
         Piece(p.x + o.x + e[6], p.y + o.y + e[7], e[8] + e[10] * (drive + 2), e[9], e[10], e[11]);
     });
-    InfoStep("PrintDiskParam", [&] { ctx_.measure.GetDiskSpaceValue(drive, space); });
+    InfoStep("PrintDiskParam", [&] { measure.GetDiskSpaceValue(drive, space); });
     const float free = space[ShowNumber(ShowParam::Free)];
     const float used = space[ShowNumber(ShowParam::Used)];
     const float total = space[ShowNumber(ShowParam::Total)];
@@ -646,7 +655,7 @@ void SkinRenderer::PrintLogGraph(int c, int s, int kind, Basis basis, Background
             if (fill != -1 && i >= fill) {
                 break;
             }
-            const auto percent = GetLogPersent(ctx_.measure, ui_, item, device, i, inversion);
+            const auto percent = GetLogPersent(SlotMeasure(c, s), ui_, item, device, i, inversion);
             const int h = RoundInt16(static_cast<double>(g.height2) * percent / 100.0);
             const int x = newestLeft ? ox + i * g.width2 : ox + (g.extra - i + 1) * g.width2;
             // Columns stand on the bottom line and show the bottom rows of their picture.

@@ -60,6 +60,8 @@ struct RenderContext {
     std::function<bool()> settingsBusy;
     std::function<LocalTime()> now;             // empty: the system's local time
     std::function<ButtonStates()> buttonStates; // empty: every button normal
+    // The values of the machine a slot names (Settings::host); empty: `measure` for every slot.
+    std::function<MeasureView&(int host)> hostMeasure = {};
 };
 
 // The error reports of one composition. They are held until the picture has been shown, so
@@ -105,6 +107,7 @@ public:
     void DrawSkin();
 
     // The routines DrawSkin is made of; public so that each can be checked on its own.
+    MeasureView& SlotMeasure(int c, int s);
     void PrintParam(int c, int s, int kind, GraphContent content);
     void PrintDiskParam(int c, int s, int drive);
     void DrawParam(int c, int kind, int position, int line, int font, float value, int style,

@@ -1,6 +1,7 @@
 #include "tray/TrayIcons.h"
 
 #include "base/AppInfo.h"
+#include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
 #include "tray/TrayImages.h"
 
@@ -68,9 +69,13 @@ const TrayImageSet& TrayIcons::Images(int n) const {
     return images_[static_cast<std::size_t>(n)];
 }
 
+const TraySource& TrayIcons::SourceOf(int n) const {
+    return source_.OfHost(settings_.trayIcons[static_cast<std::size_t>(n)].host);
+}
+
 TrayItem TrayIcons::ItemOf(int n) const {
     const TrayIconSetting& s = settings_.trayIcons[static_cast<std::size_t>(n)];
-    return ResolveTrayItem(s.kind, s.device, source_);
+    return ResolveTrayItem(s.kind, s.device, SourceOf(n));
 }
 
 TrayImageSet TrayIcons::BuildTrayImages(int paramId, int offset) const {
@@ -90,7 +95,15 @@ TrayImageSet TrayIcons::BuildTrayImages(int paramId, int offset) const {
 
 std::string TrayIcons::TrayTipText(int n) const {
     CheckIconNumber(n);
-    return trumbel::TrayTipText(ItemOf(n), source_);
+    const TraySource& source = SourceOf(n);
+    std::string tip = trumbel::TrayTipText(ItemOf(n), source);
+    // Under the product name, once: which machine, and why it shows nothing.
+    if (const std::string note = source.HostNote(); !note.empty()) {
+        const std::size_t lineEnd = tip.find(kCrLf);
+        tip.insert(lineEnd == std::string::npos ? tip.size() : lineEnd + kCrLf.size(),
+                   note + std::string(kCrLf));
+    }
+    return tip;
 }
 
 void TrayIcons::UpdateTrayIcon(int n, TrayMode mode, RebuildImages force) {
@@ -115,9 +128,9 @@ void TrayIcons::UpdateTrayIcon(int n, TrayMode mode, RebuildImages force) {
     if (!icon->IconShown() || force == RebuildImages::Yes || mode == TrayMode::Create) {
         images = BuildTrayImages(item.paramId, item.offset);
     }
-    const int i = TrayImageIndex(source_.Persent(item.paramId, item.device, item.Basis()));
+    const int i = TrayImageIndex(SourceOf(n).Persent(item.paramId, item.device, item.Basis()));
     const TrayIconHandle& image = images[static_cast<std::size_t>(i)];
-    const std::string tip = trumbel::TrayTipText(item, source_);
+    const std::string tip = TrayTipText(n);
     if (icon->IconShown() && mode != TrayMode::Create) {
         icon->ChangeTrayIcon(image, tip);
     } else {

@@ -54,6 +54,7 @@ public:
     const TrayImageSet& Images(int n) const;
 
 private:
+    const TraySource& SourceOf(int n) const;
     TrayItem ItemOf(int n) const;
 
     const Settings& settings_;

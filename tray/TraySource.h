@@ -49,6 +49,10 @@ public:
     virtual std::optional<StripPixels> ReadStripFile(const std::string& path) const = 0;
     // The built-in "DefaultIcon" strip.
     virtual StripPixels DefaultStrip() const = 0;
+    // The values of the machine an icon names (Settings::host): this source for host 0.
+    virtual const TraySource& OfHost(int /*host*/) const { return *this; }
+    // Another machine's tooltip line: its name, and while it cannot be read, why.
+    virtual std::string HostNote() const { return {}; }
 };
 
 // A source assembled from the live engines' operations. An operation not wired reads as
@@ -65,6 +69,8 @@ public:
     std::function<bool(int, int)> sensorPresent;
     std::function<std::optional<StripPixels>(const std::string&)> readStripFile;
     std::function<StripPixels()> defaultStrip;
+    std::function<const TraySource&(int)> ofHost;
+    std::function<std::string()> hostNote;
 
     int StandardStyle(int p) const override { return standardStyle ? standardStyle(p) : 2; }
     int StandardDigitStyle(int p) const override {
@@ -90,6 +96,8 @@ public:
     StripPixels DefaultStrip() const override {
         return defaultStrip ? defaultStrip() : StripPixels{};
     }
+    const TraySource& OfHost(int host) const override { return ofHost ? ofHost(host) : *this; }
+    std::string HostNote() const override { return hostNote ? hostNote() : std::string(); }
 };
 
 } // namespace trumbel

@@ -1,6 +1,7 @@
 #include "core/adapters/LiveTraySource.h"
 
 #include "base/RuntimeError.h"
+#include "core/adapters/RemoteHostView.h"
 #include "gfx/ImageDecode.h"
 #include "measure/SystemMeasure.h"
 #include "skin/Percent.h"
@@ -26,10 +27,25 @@ std::optional<StripPixels> StripOf(std::optional<Bitmap> bitmap) {
     return strip;
 }
 
-TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, Ui& ui) {
+namespace {
+
+// What every machine's icons share: the skin's styles, the number form and the strips.
+TraySourceHooks SkinTrayHooks(const SkinEngine& skin, Ui& ui) {
     TraySourceHooks h;
     h.standardStyle = [&skin](int p) { return StandardStyleOf(skin.skin(), p); };
     h.standardDigitStyle = [&skin](int p) { return StandardDigitStyleOf(skin.skin(), p); };
+    h.transParam = [&ui](float amount) { return TransParam(amount, ui); };
+    h.readStripFile = [](const std::string& path) { return StripOf(LoadImageFile(path)); };
+    h.defaultStrip = [] {
+        return StripOf(LoadResourceBitmap("DefaultIcon")).value_or(StripPixels{});
+    };
+    return h;
+}
+
+} // namespace
+
+TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, Ui& ui) {
+    TraySourceHooks h = SkinTrayHooks(skin, ui);
     h.systemValue = [&measure](int p, int d, int field) -> double {
         SystemInfo* info = measure.Info();
         if (!info) {
@@ -58,10 +74,28 @@ TraySourceHooks LiveTraySource(SystemMeasure& measure, const SkinEngine& skin, U
         return static_cast<int>(
             GetPersent(*view, ui, p, d, static_cast<Basis>(basis), ScaleBy::FullScale));
     };
-    h.transParam = [&ui](float amount) { return TransParam(amount, ui); };
-    h.readStripFile = [](const std::string& path) { return StripOf(LoadImageFile(path)); };
-    h.defaultStrip = [] {
-        return StripOf(LoadResourceBitmap("DefaultIcon")).value_or(StripPixels{});
+    return h;
+}
+
+TraySourceHooks RemoteTraySource(RemoteHostValues& values, std::string name, const SkinEngine& skin,
+                                 Ui& ui) {
+    TraySourceHooks h = SkinTrayHooks(skin, ui);
+    h.systemValue = [&values](int p, int d, int field) -> double {
+        const std::optional<ShowParam> show = ShowParamOf(field);
+        return show ? values.GetValue(p, d, *show) : 0.0;
+    };
+    h.sensorCaption = [&values](int p, int d) { return values.DeviceName(p, d); };
+    h.charging = [&values](int, int d) { return values.Charging(d); };
+    h.sensorPresent = [&values](int p, int d) {
+        return values.Connected() && values.DevicePresent(p, d);
+    };
+    auto view = std::make_shared<RemoteHostView>(values);
+    h.persent = [view, &ui](int p, int d, PercentBasis basis) {
+        return static_cast<int>(
+            GetPersent(*view, ui, p, d, static_cast<Basis>(basis), ScaleBy::FullScale));
+    };
+    h.hostNote = [&values, name = std::move(name)] {
+        return values.Connected() ? name : name + ": [未接続] " + values.Reason();
     };
     return h;
 }

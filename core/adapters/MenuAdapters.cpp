@@ -1,6 +1,7 @@
 #include "core/adapters/MenuAdapters.h"
 
 #include "measure/ItemKinds.h"
+#include "settings/RemoteHostList.h"
 
 namespace trumbel {
 
@@ -39,6 +40,38 @@ int MeasureMenuDevices::DiskType(int diskId) {
 
 std::string MeasureMenuDevices::DiskMountPoint(int diskId) {
     return measure_.Info() ? measure_.Info()->GetDiskMountPoint(diskId) : std::string();
+}
+
+int MeasureMenuDevices::RemoteHostCount() const {
+    return static_cast<int>(settings_.remoteHosts.size());
+}
+
+std::string MeasureMenuDevices::RemoteHostName(int host) const {
+    return RemoteHostCaption(settings_, host);
+}
+
+int RemoteMenuDevices::NetworkCount() const {
+    return values_.DeviceCount(kParamNetReceive);
+}
+
+// As this machine's: "[有効] (LAN) eth0", and "[未接続] …" while the host cannot be read.
+std::string RemoteMenuDevices::NetworkName(int index) const {
+    return NetworkDeviceCaption(values_.DeviceName(kParamNetReceive, index),
+                                values_.NetworkType(index), values_.NetworkStatus(index));
+}
+
+std::string RemoteMenuDevices::DiskMountPoint(int diskId) {
+    return diskId < values_.DeviceCount(kParamDisk) ? values_.DeviceName(kParamDisk, diskId)
+                                                    : std::string();
+}
+
+std::vector<std::string> RemoteMenuDevices::SensorNames(int kind) {
+    const int paramId = ParamIdOfKind(kind);
+    std::vector<std::string> names;
+    for (int d = 0; paramId >= kFirstSensorParamId && d < values_.DeviceCount(paramId); ++d) {
+        names.push_back(values_.DeviceName(paramId, d));
+    }
+    return names;
 }
 
 void ProgramMenuActions::ShowAbout() {

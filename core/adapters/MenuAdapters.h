@@ -8,9 +8,11 @@
 #include "measure/SystemMeasure.h"
 #include "menus/FormMenu.h"
 #include "menus/LayoutMenu.h"
+#include "remote/RemoteHost.h"
 #include "settings/SettingsStore.h"
 #include "skin/SkinEngine.h"
 
+#include <functional>
 #include <string>
 
 namespace trumbel {
@@ -43,7 +45,8 @@ private:
 // while nothing is measured.
 class MeasureMenuDevices final : public MenuDevices {
 public:
-    explicit MeasureMenuDevices(SystemMeasure& measure) : measure_(measure) {}
+    MeasureMenuDevices(SystemMeasure& measure, const Settings& settings)
+        : measure_(measure), settings_(settings) {}
     int CpuCount() const override;
     int NetworkCount() const override;
     std::string NetworkName(int index) const override;
@@ -51,9 +54,32 @@ public:
     int DiskType(int diskId) override;
     std::string DiskMountPoint(int diskId) override;
     std::vector<std::string> SensorNames(int kind) override;
+    int RemoteHostCount() const override;
+    std::string RemoteHostName(int host) const override;
+    MenuDevices* RemoteHost(int host) override { return remoteHost ? remoteHost(host) : nullptr; }
+
+    // The devices of another machine; null while it has none to list.
+    std::function<MenuDevices*(int host)> remoteHost;
 
 private:
     SystemMeasure& measure_;
+    const Settings& settings_;
+};
+
+// Another machine's devices as its values list them; a host not connected lists what it had.
+class RemoteMenuDevices final : public MenuDevices {
+public:
+    explicit RemoteMenuDevices(RemoteHostValues& values) : values_(values) {}
+    int CpuCount() const override { return values_.CpuCount(); }
+    int NetworkCount() const override;
+    std::string NetworkName(int index) const override;
+    int NetworkStatus(int index) const override { return values_.NetworkStatus(index); }
+    int DiskType(int diskId) override { return values_.DiskType(diskId); }
+    std::string DiskMountPoint(int diskId) override;
+    std::vector<std::string> SensorNames(int kind) override;
+
+private:
+    RemoteHostValues& values_;
 };
 
 // What the main menu's commands do in the running program.

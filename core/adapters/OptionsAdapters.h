@@ -24,6 +24,10 @@ struct OptionsWindowHooks {
     std::function<void(std::optional<std::uint32_t> rgb)> colourKey;
     std::function<std::string()> executablePath;
     std::function<std::string()> startupEntryPath;
+    // The readers of other machines, which run on the event loop.
+    std::function<void()> applyRemoteHosts;
+    std::function<void(const RemoteHostSetting&, std::function<void(const std::string&)>)>
+        testRemoteHost;
 };
 
 // The options dialog's view of the running program: every live effect of an edit goes to the
@@ -107,6 +111,20 @@ public:
 
     std::string StartupEntryPath() const override {
         return hooks_.startupEntryPath ? hooks_.startupEntryPath() : std::string();
+    }
+    MenuDevices* RemoteDevices(int host) override { return p_.menuDevices.RemoteHost(host); }
+    void ApplyRemoteHosts() override {
+        if (hooks_.applyRemoteHosts) {
+            hooks_.applyRemoteHosts();
+        }
+    }
+    void TestRemoteHost(const RemoteHostSetting& host,
+                        std::function<void(const std::string&)> done) override {
+        if (hooks_.testRemoteHost) {
+            hooks_.testRemoteHost(host, std::move(done));
+        } else {
+            OptionsHost::TestRemoteHost(host, std::move(done));
+        }
     }
 
     LayoutMenu& layoutMenu() override { return p_.layoutMenu; }

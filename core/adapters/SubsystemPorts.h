@@ -20,11 +20,18 @@ namespace trumbel {
 
 class MeasureAdapter final : public MeasurePort {
 public:
-    explicit MeasureAdapter(SystemMeasure& measure) : measure_(measure) {}
+    // alsoRefresh runs after this machine's pass (the remote hosts' histories step with it).
+    explicit MeasureAdapter(SystemMeasure& measure, std::function<void(int)> alsoRefresh = {})
+        : measure_(measure), alsoRefresh_(std::move(alsoRefresh)) {}
     bool Exists() const override { return measure_.Exists(); }
     void Create() override { measure_.Create(); }
     void Release() override { measure_.Release(); }
-    void RefreshParam(int sampleCounter) override { measure_.RefreshParam(sampleCounter); }
+    void RefreshParam(int sampleCounter) override {
+        measure_.RefreshParam(sampleCounter);
+        if (alsoRefresh_) {
+            alsoRefresh_(sampleCounter);
+        }
+    }
     std::vector<std::string> Notices() const override {
         std::vector<std::string> texts;
         if (const SystemInfo* info = measure_.Info()) {
@@ -39,6 +46,7 @@ public:
 
 private:
     SystemMeasure& measure_;
+    std::function<void(int)> alsoRefresh_;
 };
 
 class SettingsAdapter final : public SettingsPort {

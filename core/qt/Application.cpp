@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "core/qt/LiveProgram.h"
+#include "core/qt/PrintHostValues.h"
 #include "core/qt/QtUi.h"
 #include "gfx/qt/BitmapImage.h"
 #include "measure/PrintValues.h"
@@ -185,8 +186,12 @@ int RunTrumbel(int argc, char** argv) {
                      "render the window headless\n");
         return 2;
     }
+    if (cl.mode == RunMode::Help) {
+        std::fputs(kCommandLineHelp, stdout);
+        return 0;
+    }
     if (cl.mode == RunMode::PrintValues) {
-        return RunPrintValues(cl);
+        return cl.host.empty() ? RunPrintValues(cl) : RunPrintHostValues(cl);
     }
     ChoosePlatform(cl.mode);
     QApplication app(argc, argv);
@@ -195,7 +200,8 @@ int RunTrumbel(int argc, char** argv) {
     case RunMode::Snapshot:
         return RunSnapshot(cl);
     case RunMode::PrintValues:
-        break; // handled above, without Qt
+    case RunMode::Help:
+        break; // handled above, without a window
     case RunMode::Window:
         break;
     }

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <chrono>
 #include <cstdlib>
 
 namespace trumbel {
@@ -24,6 +25,8 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcWindow, "trumbel.window", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "trumbel.settings", QtWarningMsg)
+// One line per refresh pass with the monotonic time, for measuring the gaps between passes.
+Q_LOGGING_CATEGORY(lcTicks, "trumbel.ticks", QtWarningMsg)
 
 ProgramEnvironment MakeEnvironment(const std::string& appFolder) {
     ProgramEnvironment env;
@@ -65,17 +68,23 @@ public:
 
 LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     : window(role == LiveRole::Window ? Presentation::OnScreen : Presentation::Headless),
-      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings), skinHost(*this),
-      skin(program.settings, ui, EmbeddedSkinSource(), skinHost),
+      program(ui, timers, MakeEnvironment(appFolder)), measure(program.settings),
+      remote(program.settings,
+             [this, &ui](RemoteHostValues& values, std::string name) {
+                 return RemoteTraySource(values, std::move(name), skin, ui);
+             }),
+      skinHost(*this), skin(program.settings, ui, EmbeddedSkinSource(), skinHost),
       behaviour(program, timers, desktop, window), hotKey(program, desktop.Grabber()),
       subclasses([this] { return program.subclassAllowed; }), view(measure),
-      renderer(AccessTo(skin), RenderContext{program.settings,
-                                             view,
-                                             ui,
-                                             program.counters.sampleFill,
-                                             [this] { return program.settingsBusy; },
-                                             {},
-                                             [this] { return behaviour.States(); }}),
+      renderer(AccessTo(skin),
+               RenderContext{program.settings,
+                             view,
+                             ui,
+                             program.counters.sampleFill,
+                             [this] { return program.settingsBusy; },
+                             {},
+                             [this] { return behaviour.States(); },
+                             [this](int host) -> MeasureView& { return remote.View(host, view); }}),
       settingsEnvironment(program, ui, EnsureTrailingSlash(appFolder), CurrentUserName(), measure,
                           skin, window, behaviour),
       // A snapshot reads the settings as a start does but leaves every file as it was.
@@ -105,14 +114,19 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
       aboutDialog(ui, LiveAboutDesktop([this](const std::string& target) { shell.Open(target); }),
                   [this] { return &window; }),
       menuActions(program, behaviour, skin, settings.store(), launcher, aboutDialog),
-      optionsHost({program, behaviour, skin, settings, measure, tray, formMenu, menuDevices,
-                   launcher, ui, layoutMenu},
-                  {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
-                   [] { return QCoreApplication::applicationFilePath().toStdString(); },
-                   [] {
-                       return StartupEntryPath(
-                           AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
-                   }}),
+      optionsHost(
+          {program, behaviour, skin, settings, measure, tray, formMenu, menuDevices, launcher, ui,
+           layoutMenu},
+          {[this](std::optional<std::uint32_t> rgb) { window.SetColourKey(rgb); },
+           [] { return QCoreApplication::applicationFilePath().toStdString(); },
+           [] {
+               return StartupEntryPath(
+                   AutostartFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+           },
+           [this] { remote.Apply(); },
+           [this](const RemoteHostSetting& host, std::function<void(const std::string&)> done) {
+               remote.Test(host, std::move(done));
+           }}),
       settingsPort_(settings,
                     [](const std::string& path) {
                         // How the end-to-end tests count saves.
@@ -134,6 +148,10 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
     desktop.SetListener(&behaviour);
 
     renderer.SetPresenter(&skinHost);
+    menuDevices.remoteHost = [this](int host) { return remote.Devices(host); };
+    traySource.ofHost = [this](int host) -> const TraySource& {
+        return remote.Tray(host, traySource);
+    };
     if (role == LiveRole::Window) {
         // Owned by the window.
         new FileDropTarget(window, launcher);
@@ -209,6 +227,16 @@ void LiveSkinHost::Present(const Bitmap& picture, int) {
 // The window shows the renderer's pixels without a copy: it lets go of them first.
 LiveProgram::~LiveProgram() {
     window.Present(QImage(), 1);
+}
+
+void LiveProgram::RefreshRemote(int sampleCounter) {
+    qCDebug(lcTicks, "tick %lld",
+            static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count()));
+    // Picks up hosts and slots edited anywhere since the last pass (options, menus, profiles).
+    remote.Apply();
+    remote.RefreshParam(sampleCounter);
 }
 
 } // namespace trumbel

@@ -18,6 +18,7 @@
 #include "core/qt/QtShell.h"
 #include "core/qt/QtSubclass.h"
 #include "core/qt/QtTimerHost.h"
+#include "core/qt/RemoteReaders.h"
 #include "core/qt/SkinWindow.h"
 #include "functions/FunctionLauncher.h"
 #include "functions/qt/QtLaunchDesktop.h"
@@ -75,6 +76,8 @@ public:
     SkinWindow window;
     Program program;
     SystemMeasure measure;
+    // Other machines, read in the background while a slot or tray icon shows them.
+    RemoteReaders remote;
     LiveSkinHost skinHost;
     SkinEngine skin;
     QtDesktop desktop;
@@ -101,7 +104,7 @@ public:
     QtAboutDialog aboutDialog;
     ProgramMenuActions menuActions;
     // What the options dialog hands the slot menu when it fills its device lists.
-    MeasureMenuDevices menuDevices{measure};
+    MeasureMenuDevices menuDevices{measure, program.settings};
     // The layout tree's menus (menus/qt/LayoutMenuPopup.h opens them for a node): their
     // commands edit program.settings and lay the strip out again at once.
     SkinLayoutAdapter layoutSkin{skin};
@@ -112,7 +115,9 @@ public:
 
 private:
     std::optional<QtHotKeyFilter> hotKeyFilter_;
-    MeasureAdapter measurePort_{measure};
+    void RefreshRemote(int sampleCounter);
+    MeasureAdapter measurePort_{measure,
+                                [this](int sampleCounter) { RefreshRemote(sampleCounter); }};
     SkinAdapter skinPort_{skin};
     SettingsAdapter settingsPort_;
     std::unique_ptr<TrayPort> trayPort_;

@@ -230,18 +230,23 @@ void OldLayoutPage::ShowContainer(int u) {
         kinds->setCurrentIndex(kind >= 0 && kind < kinds->count() ? kind : -1);
         kinds->setEnabled(slot < editable);
         devices->clear();
-        const std::vector<std::string> choices =
-            HasDevices(kind) ? DeviceChoices(kind, host()) : std::vector<std::string>{};
+        std::vector<DeviceChoice>& choices = choices_[ss];
+        choices = HasDevices(kind) || !s.remoteHosts.empty() ? HostDeviceChoices(s, kind, host())
+                                                             : std::vector<DeviceChoice>{};
         if (slot >= editable || choices.empty()) {
             devices->addItem(kNotSettable);
             devices->setEnabled(false);
             continue;
         }
-        for (const std::string& choice : choices) {
-            devices->addItem(QString::fromStdString(choice));
+        int current = -1;
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            devices->addItem(QString::fromStdString(choices[i].caption));
+            if (current < 0 && choices[i].host == s.host[uu][ss] &&
+                (choices[i].device == s.device[uu][ss] || !HasDevices(kind))) {
+                current = static_cast<int>(i);
+            }
         }
-        const int device = s.device[uu][ss];
-        devices->setCurrentIndex(device >= 0 && device < devices->count() ? device : -1);
+        devices->setCurrentIndex(current);
         devices->setEnabled(true);
     }
     state().noEvents = was;
@@ -268,15 +273,21 @@ void OldLayoutPage::Run(
 void OldLayoutPage::ChooseKind(int slot, int kind) {
     // A new kind starts on its first device, as the menu's kind items do.
     Run([&](LayoutCommands& c) {
-        return c.SetSlotItem({NodeKind::Slot, Container(), slot}, kind, 0);
+        return c.SetSlotItem({NodeKind::Slot, Container(), slot}, kind, 0,
+                             LayoutCommands::kKeepHost);
     });
 }
 
 void OldLayoutPage::ChooseDevice(int slot, int index) {
     const int kind =
         settings().kind[static_cast<std::size_t>(Container())][static_cast<std::size_t>(slot)];
+    const std::vector<DeviceChoice>& choices = choices_[static_cast<std::size_t>(slot)];
+    if (index < 0 || index >= static_cast<int>(choices.size())) {
+        return;
+    }
+    const DeviceChoice choice = choices[static_cast<std::size_t>(index)];
     Run([&](LayoutCommands& c) {
-        return c.SetSlotItem({NodeKind::Slot, Container(), slot}, kind, index);
+        return c.SetSlotItem({NodeKind::Slot, Container(), slot}, kind, choice.device, choice.host);
     });
 }
 

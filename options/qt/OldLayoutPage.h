@@ -1,11 +1,13 @@
 #pragma once
 
 #include "menus/LayoutCommands.h"
+#include "options/LayoutTree.h"
 #include "options/qt/OptionsPage.h"
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -65,6 +67,7 @@ private:
     QCheckBox* shown_ = nullptr;
     std::array<QComboBox*, kSlotCount> kinds_{};
     std::array<QComboBox*, kSlotCount> devices_{};
+    std::array<std::vector<DeviceChoice>, kSlotCount> choices_; // what each device list offers
 };
 
 } // namespace trumbel

@@ -8,6 +8,7 @@
 #include "options/qt/NetworkPage.h"
 #include "options/qt/OldLayoutPage.h"
 #include "options/qt/PositionPage.h"
+#include "options/qt/RemoteHostsPage.h"
 #include "options/qt/SkinPage.h"
 #include "options/qt/TrayPage.h"
 #include "options/qt/WindowPage.h"
@@ -55,11 +56,12 @@ OptionsDialog::OptionsDialog(OptionsHost& host, QWidget* parent)
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stack_ = new QStackedWidget(this);
 
-    pages_ = {new BasicPage(state_, help_),    new SkinPage(state_, help_),
-              new LayoutPage(state_, help_),   new FunctionButtonPage(state_, help_),
-              new TrayPage(state_, help_),     new ClockPage(state_, help_),
-              new PositionPage(state_, help_), new WindowPage(state_, help_),
-              new NetworkPage(state_, help_),  new OldLayoutPage(state_, help_)};
+    pages_ = {new BasicPage(state_, help_),      new SkinPage(state_, help_),
+              new LayoutPage(state_, help_),     new FunctionButtonPage(state_, help_),
+              new TrayPage(state_, help_),       new ClockPage(state_, help_),
+              new PositionPage(state_, help_),   new WindowPage(state_, help_),
+              new NetworkPage(state_, help_),    new OldLayoutPage(state_, help_),
+              new RemoteHostsPage(state_, help_)};
     int listWidth = 0;
     for (int i = 0; i < kOptionsPageCount; ++i) {
         const auto page = static_cast<OptionsPageId>(i);

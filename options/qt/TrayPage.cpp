@@ -2,8 +2,10 @@
 
 #include "base/ItemKindCount.h"
 #include "measure/ItemKinds.h"
+#include "options/LayoutTree.h"
 #include "options/OptionsLists.h"
 #include "options/qt/QtText.h"
+#include "settings/RemoteHostList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPoint>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -128,7 +131,8 @@ TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
         if (Filling() || kind < 0) {
             return;
         }
-        this->state().Filling([this, kind] { FillDevices(kind, 0); });
+        const int machine = device_->currentData().toPoint().x();
+        this->state().Filling([this, kind, machine] { FillDevices(kind, 0, machine); });
         ItemEdited();
     });
     connect(device_, &QComboBox::currentIndexChanged, this, [this] { ItemEdited(); });
@@ -174,7 +178,16 @@ QString TrayPage::IconCaption(int n) {
     if (icon.kind >= 0 && icon.kind < kItemKindCount) {
         caption += Qs(kinds[static_cast<std::size_t>(icon.kind)]);
     }
-    const QString device = DeviceCaption(icon.kind, icon.device);
+    QString device = DeviceCaption(icon.kind, icon.device);
+    if (icon.host != 0) {
+        device = Qs(RemoteHostCaption(settings(), icon.host));
+        for (const DeviceChoice& choice : HostDeviceChoices(settings(), icon.kind, host())) {
+            if (choice.host == icon.host && choice.device == icon.device) {
+                device = Qs(choice.caption);
+                break;
+            }
+        }
+    }
     if (!device.isEmpty()) {
         caption += QStringLiteral(" - ") + device;
     }
@@ -217,7 +230,7 @@ void TrayPage::FillIconList(int select) {
     EnableControls();
 }
 
-void TrayPage::FillDevices(int kind, int device) {
+void TrayPage::FillDevices(int kind, int device, int machine) {
     device_->clear();
     if (kind == kCpuKind) {
         for (int i = 0; i <= host().CpuCount(); ++i) {
@@ -236,8 +249,19 @@ void TrayPage::FillDevices(int kind, int device) {
             device_->addItem(Qs(name));
         }
     }
+    // Each entry carries its machine and device; this machine's are numbered as listed.
+    for (int i = 0; i < device_->count(); ++i) {
+        device_->setItemData(i, QVariant::fromValue(QPoint(0, i)));
+    }
+    const bool onlyMachines = device_->count() == 0;
+    for (const DeviceChoice& choice : HostDeviceChoices(settings(), kind, host())) {
+        if (choice.host > 0 || onlyMachines) {
+            device_->addItem(Qs(choice.caption),
+                             QVariant::fromValue(QPoint(choice.host, choice.device)));
+        }
+    }
     device_->setEnabled(device_->count() > 0);
-    device_->setCurrentIndex(device < device_->count() ? device : -1);
+    device_->setCurrentIndex(device_->findData(QVariant::fromValue(QPoint(machine, device))));
 }
 
 void TrayPage::IconSelected(int row) {
@@ -247,7 +271,7 @@ void TrayPage::IconSelected(int row) {
     const TrayIconSetting& icon = settings().trayIcons[static_cast<std::size_t>(row + 1)];
     state().Filling([this, &icon] {
         kind_->setCurrentIndex(icon.kind >= 0 && icon.kind < kItemKindCount ? icon.kind : -1);
-        FillDevices(icon.kind, icon.device);
+        FillDevices(icon.kind, icon.device, icon.host);
     });
     EnableControls();
 }
@@ -259,7 +283,9 @@ void TrayPage::ItemEdited() {
     }
     TrayIconSetting& icon = settings().trayIcons[static_cast<std::size_t>(row + 1)];
     icon.kind = static_cast<std::int16_t>(std::max(0, kind_->currentIndex()));
-    icon.device = static_cast<std::int16_t>(std::max(0, device_->currentIndex()));
+    const QPoint chosen = device_->currentData().toPoint();
+    icon.device = static_cast<std::int16_t>(std::max(0, chosen.y()));
+    icon.host = static_cast<std::int16_t>(std::max(0, chosen.x()));
     icons_->item(row)->setText(IconCaption(row + 1));
     host().ApplyTrayIcons();
 }

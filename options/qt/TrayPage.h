@@ -29,7 +29,8 @@ public:
 private:
     void FillIconList(int select);
     // The device list for the kind shown, with the device selected.
-    void FillDevices(int kind, int device);
+    // machine: Settings::host of the icon.
+    void FillDevices(int kind, int device, int machine = 0);
     void IconSelected(int row);
     void ItemEdited();
     void AddIcon();

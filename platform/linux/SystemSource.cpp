@@ -257,8 +257,9 @@ bool ParseMountLine(std::string_view line, MountLine& m) {
     return !m.mountPoint.empty() && !m.fsType.empty();
 }
 
-bool WantedMount(const MountLine& m) {
-    const std::string_view fs = m.fsType;
+} // namespace
+
+bool IsDriveMount(std::string_view fs, std::string_view source, std::string_view mountPoint) {
     if (fs == "squashfs") {
         return false;
     }
@@ -266,12 +267,10 @@ bool WantedMount(const MountLine& m) {
         return true;
     }
     if (IsRamFs(fs)) {
-        return WantedRamMount(m.mountPoint);
+        return WantedRamMount(mountPoint);
     }
-    return m.source.starts_with("/dev/") || fs == "zfs" || fs == "bcachefs";
+    return source.starts_with("/dev/") || fs == "zfs" || fs == "bcachefs";
 }
-
-} // namespace
 
 DriveType ClassifyMount(const std::string& fsType, const std::string& source,
                         const std::string& sysRoot) {
@@ -287,6 +286,9 @@ DriveType ClassifyMount(const std::string& fsType, const std::string& source,
     }
     if (source.starts_with("/dev/")) {
         bool removable = false;
+        if (sysRoot.empty()) {
+            return DriveType::Fixed;
+        }
         if (RemovableFlag(sysRoot, device, removable) ||
             RemovableFlag(sysRoot, WholeDiskName(device), removable)) {
             return removable ? DriveType::Removable : DriveType::Fixed;
@@ -746,7 +748,7 @@ std::vector<DriveEntry> SystemSource::ReadDriveTable() {
         add(*root);
     }
     for (const MountLine& m : mounts) {
-        if (m.mountPoint == "/" || !WantedMount(m)) {
+        if (m.mountPoint == "/" || !IsDriveMount(m.fsType, m.source, m.mountPoint)) {
             continue;
         }
         if (std::find(seenDevices.begin(), seenDevices.end(), m.device) != seenDevices.end()) {

@@ -62,11 +62,18 @@ TEST(ParseCommandLine, RunModes) {
     EXPECT_EQ(cl.snapshotPath, "/tmp/a b.png");
     EXPECT_EQ(cl.ticks, 5);
     EXPECT_EQ(cl.words, std::vector<std::string>{"/noballoon"});
+    cl = ParseCommandLine({"--host", "http://s:9090", "--print-values", "--instance", "n:9100"},
+                          error);
+    EXPECT_TRUE(error.empty()) << error;
+    EXPECT_EQ(cl.host + " " + cl.instance, "http://s:9090 n:9100");
 
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--snapshot"},
                                                 {"--ticks", "0"},
                                                 {"--ticks", "x"},
-                                                {"--ticks"}}) {
+                                                {"--ticks"},
+                                                {"--host", "web"}, // would start the window
+                                                {"--print-values", "--instance", "n:9100"},
+                                                {"--print-values", "--host"}}) {
         error.clear();
         ParseCommandLine(bad, error);
         EXPECT_FALSE(error.empty()) << bad[0];

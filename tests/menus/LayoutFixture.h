@@ -56,6 +56,11 @@ struct FakeDevices final : MenuDevices {
     int DiskType(int diskId) override { return diskId < 3 ? 3 : 1; }
     std::string DiskMountPoint(int diskId) override { return "/m" + std::to_string(diskId); }
     std::vector<std::string> SensorNames(int) override { return {"sda", "nvme0n1"}; }
+    // Host 1, "nas", when set.
+    MenuDevices* remote = nullptr;
+    int RemoteHostCount() const override { return remote ? 1 : 0; }
+    std::string RemoteHostName(int) const override { return "nas"; }
+    MenuDevices* RemoteHost(int) override { return remote; }
 };
 
 // Five containers "G1 G2 H3 G4 C5": graphs, a history graph and a clock, each slot showing

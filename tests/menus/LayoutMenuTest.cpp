@@ -267,6 +267,38 @@ TEST_F(LayoutFixture, UnitRadioItemsShowOrHideTheEndsUnlessTheDialogIsFilling) {
 }
 
 // Open: the menu of the node with its states, then the chosen command.
+// Another machine's devices follow this machine's in each list; choosing one names the machine,
+// choosing one of this machine's names it again, and a kind without devices keeps it.
+TEST_F(LayoutFixture, AnotherMachinesDevicesFollowThisMachinesAndNameIt) {
+    test::FakeDevices remote;
+    devices.remote = &remote;
+    FillDevices();
+    const struct {
+        const char* list;
+        int index;
+        const char* caption;
+        const char* slots;
+        int host;
+    } cases[] = {
+        {"MnuNetWorkDeviceList1", 5, "nas: net1", "0:10 4:1 0:12 0:13", 1},
+        {"MnuNetWorkDeviceList1", 2, "net1", "0:10 4:1 0:12 0:13", 0},
+        {"MnuCPUList", 5, "nas: CPU : 2番", "0:10 2:2 0:12 0:13", 1},
+        {"MnuSlotInfo", 1, nullptr, "0:10 1:0 0:12 0:13", 1},
+        {"MnuDiskDriveList", 5, "nas: /m1", "0:10 8:1 0:12 0:13", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.list) + " " + std::to_string(c.index));
+        if (c.caption) {
+            const MenuItem* entry = menu.Find(c.list, c.index);
+            ASSERT_TRUE(entry);
+            EXPECT_EQ(entry->caption, c.caption);
+        }
+        Do("slot12", c.list, c.index);
+        EXPECT_EQ(Slots(0), c.slots);
+        EXPECT_EQ(settings.host[0][1], c.host);
+    }
+}
+
 TEST_F(LayoutFixture, OpenShowsTheNodesMenuAndRunsTheChoice) {
     struct Case {
         const char* key;

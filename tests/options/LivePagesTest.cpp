@@ -9,6 +9,7 @@
 #include "options/qt/NetworkPage.h"
 #include "options/qt/OptionsDialog.h"
 #include "options/qt/PositionPage.h"
+#include "options/qt/RemoteHostsPage.h"
 #include "options/qt/WindowPage.h"
 #include "tests/support/TestFolder.h"
 
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -515,12 +518,49 @@ TEST(LivePages, EachControlWritesOnlyItsField) {
     }
 }
 
+// A host typed in key by key is tested in the background: the page says it is connecting at
+// once and shows what a node exporter answered, or why a host that refuses could not be read.
+TEST(LivePages, ConnectionTestShowsWhatTheHostAnswered) {
+    LiveRig rig;
+    std::ifstream file(TRUMBEL_TEST_DATA "/remote/node-reply.prom");
+    const std::string body{std::istreambuf_iterator<char>(file), {}};
+    QTcpServer exporter;
+    ASSERT_TRUE(exporter.listen(QHostAddress::LocalHost));
+    QObject::connect(&exporter, &QTcpServer::newConnection, [&] {
+        QTcpSocket* socket = exporter.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, [socket, &body] {
+            socket->readAll();
+            socket->write(("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                           "\r\n\r\n" + body)
+                              .c_str());
+        });
+    });
+    auto& page = rig.Open<RemoteHostsPage>(OptionsPageId::RemoteHosts);
+    page.addButton()->click();
+    QLineEdit* address = page.field(RemoteHostsPage::Address);
+    address->selectAll();
+    QTest::keyClicks(address,
+                     QStringLiteral("http://127.0.0.1:%1/metrics").arg(exporter.serverPort()));
+    ASSERT_EQ(rig.settings().remoteHosts.size(), 1u);
+    page.testButton()->click();
+    EXPECT_EQ(page.testResult()->text(), QStringLiteral("接続しています…"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.testResult()->text().startsWith("成功"); }, 5000))
+        << page.testResult()->text().toStdString();
+    EXPECT_EQ(page.testResult()->text().toStdString(),
+              "成功: CPU 2 個\nインターフェース: lo, eth0\nマウント: /, /boot/efi, /tmp");
+
+    exporter.close();
+    page.testButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.testResult()->text().startsWith("失敗"); }, 5000))
+        << page.testResult()->text().toStdString();
+}
+
 // Every control of the four pages explains itself through the popup help.
 TEST(LivePages, EveryControlHasPopupHelp) {
     LiveRig rig;
     rig.Open<ClockPage>(OptionsPageId::Clock);
     for (OptionsPageId id : {OptionsPageId::Clock, OptionsPageId::Position, OptionsPageId::Window,
-                             OptionsPageId::Network}) {
+                             OptionsPageId::Network, OptionsPageId::RemoteHosts}) {
         QWidget* page = rig.dialog->Page(id);
         int controls = 0;
         for (QWidget* w : page->findChildren<QWidget*>()) {

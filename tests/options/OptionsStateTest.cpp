@@ -21,8 +21,8 @@ TEST(OptionsPages, InitialPageFollowsTheSettingOnlyForAPage) {
         std::int16_t last;
         int page;
     };
-    for (const Case& c : {Case{true, 7, 7}, Case{true, 12, 0}, Case{true, 9, 9}, Case{true, 10, 0},
-                          Case{true, -1, 0}, Case{false, 7, 0}, Case{1, 3, 3}}) {
+    for (const Case& c : {Case{true, 7, 7}, Case{true, 12, 0}, Case{true, 10, 10},
+                          Case{true, 11, 0}, Case{true, -1, 0}, Case{false, 7, 0}, Case{1, 3, 3}}) {
         SCOPED_TRACE(std::to_string(c.openLast) + "/" + std::to_string(c.last));
         Settings s;
         s.openLastOptionsPage = c.openLast;
@@ -32,7 +32,7 @@ TEST(OptionsPages, InitialPageFollowsTheSettingOnlyForAPage) {
 }
 
 TEST(OptionsPages, EachPageResetsItsOwnGroup) {
-    const int groups[kOptionsPageCount] = {0, 4, 5, 6, 7, 8, 2, 1, 3, 9};
+    const int groups[kOptionsPageCount] = {0, 4, 5, 6, 7, 8, 2, 1, 3, 9, 10};
     for (int page = 0; page < kOptionsPageCount; ++page) {
         const auto group = ResetGroupOfPage(static_cast<OptionsPageId>(page));
         EXPECT_EQ(static_cast<int>(group), groups[page]) << page;
@@ -56,7 +56,7 @@ TEST(OptionsPages, CaptionsAndIconsOfTheList) {
     EXPECT_EQ(OptionsPageIcon(OptionsPageId::Network), "OPT_118");
     // The older editor shares the tree's icon.
     EXPECT_EQ(OptionsPageIcon(OptionsPageId::OldLayout), "OPT_112");
-    EXPECT_EQ(OptionsPageIcon(static_cast<OptionsPageId>(10)), "");
+    EXPECT_EQ(OptionsPageIcon(static_cast<OptionsPageId>(kOptionsPageCount)), "");
 }
 
 // Whatever was edited, closing without applying brings back the whole record; the effects
@@ -163,7 +163,8 @@ TEST(OptionsDialogStateTest, ChangePageIsRememberedOnlyWhenAsked) {
         EXPECT_EQ(state.CurrentPage(), OptionsPageId::Window);
         EXPECT_EQ(host.record.lastOptionsPage,
                   openLast ? OptionsPageId::Window : OptionsPageId::Layout);
-        state.ChangePage(static_cast<OptionsPageId>(10)); // not a page: nothing changes
+        state.ChangePage(
+            static_cast<OptionsPageId>(kOptionsPageCount)); // not a page: nothing changes
         EXPECT_EQ(state.CurrentPage(), OptionsPageId::Window);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,7 @@ TEST_F(SettingsTest, KilledSaveNeverLosesTheSettings) {
         settings = Settings{};
         settings.skinFolder = appFolder;
         settings.snapStrength = 11;
+        settings.remoteHosts = {{"nas", "http://127.0.0.1:9/metrics", "", "secret", "", ""}};
         store->writeHook = nullptr;
         ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
 
@@ -72,6 +74,12 @@ TEST_F(SettingsTest, KilledSaveNeverLosesTheSettings) {
         // (restoring the backup is such a save already).
         const auto entries = FolderEntries(folder);
         EXPECT_EQ(entries.size(), killAt < WriteStep::RenameIntoPlace ? 2u : 1u);
+        // Whatever the kill left, no one else can read the token in it.
+        for (const std::string& name : entries) {
+            struct stat st {};
+            ASSERT_EQ(::stat((folder / name).c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 077, 0u) << name;
+        }
         ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
         EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"setting_tester.ini"});
     }

@@ -1,12 +1,14 @@
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
 #include "settings/IniFile.h"
+#include "settings/RemoteHostList.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
 #include "tests/settings/SettingsFixture.h"
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace trumbel {
 namespace {
@@ -102,6 +104,11 @@ Settings RichSettings(const std::string& skinFolder) {
     s.adjustEveryHours = 48;
     s.adjustWithOffset = -1;
     s.clockOffset = {1, -2, 30, 59};
+    s.remoteHosts = {{"nas", "http://192.0.2.7:9100/metrics", "", "", "", ""},
+                     {"ラボ", "https://prom.example:9090", "lab:9100", "t0k=n", "me", "p;w d"}};
+    s.remoteIntervalMs = 1500;
+    s.host[1] = {2, 0, 1, 0};
+    s.trayIcons[3].host = 1;
     return s;
 }
 
@@ -494,6 +501,78 @@ TEST_F(SettingsTest, TrayIconsBeyondTheFileStartZeroed) {
                   }),
                   c.icons);
     }
+}
+
+// Hosts a slot or icon names must exist; the interval has a floor; a file without the section
+// names no host. Credentials make the file the owner's alone, and a line break in a value does
+// not become a key of its own.
+TEST_F(SettingsTest, RemoteHostsReadOnlyWhatTheListHolds) {
+    const std::string head = "[バージョン情報]\nVelquorVer=1320083\n[リモートホスト設定]\n";
+    struct Case {
+        const char* what;
+        std::string section;
+        std::size_t hosts;
+        std::int32_t interval;
+        std::string slotHosts; // container 0's four slots, then tray icon 1
+    };
+    const Case cases[] = {
+        {"none", "", 0, 2000, "0000 0"},
+        {"two hosts", "ホスト数=2\nコンテナ0のホスト=2,1,0,2\nアイコン(1)のホスト=1\n", 2, 2000,
+         "2102 1"},
+        {"beyond the list", "ホスト数=1\nコンテナ0のホスト=2,-1,1,7\nアイコン(1)のホスト=3\n", 1,
+         2000, "0010 0"},
+        {"too many, short interval", "ホスト数=99999\n更新間隔=10\n", kRemoteHostMax, 1000,
+         "0000 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoadText(head + c.section);
+        EXPECT_EQ(settings.remoteHosts.size(), c.hosts);
+        EXPECT_EQ(settings.remoteIntervalMs, c.interval);
+        std::string shown;
+        for (int sl = 0; sl < kSlotCount; ++sl) {
+            shown += std::to_string(settings.host[0][sl]);
+        }
+        EXPECT_EQ(shown + " " + std::to_string(settings.trayIcons[1].host), c.slotHosts);
+    }
+    // The interface of another machine is no interface of this one.
+    LoadText(head + "ホスト数=1\nコンテナ0のホスト=1\n[Skin設定]\nコンテナ0の設定=0,4,7,0\n");
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(settings.device[0][0], 7);
+
+    struct stat st {};
+    settings.remoteHosts = {{"a", "http://127.0.0.1:1/metrics", "", "", "", ""}};
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    ASSERT_EQ(::stat(StandardPath().c_str(), &st), 0);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    EXPECT_EQ(st.st_mode & 0777, 0666u & ~mask) << "no secret: the usual permissions";
+    settings.remoteHosts[0].password = "pw\n[Skin設定]\nSkin名=x";
+    ASSERT_TRUE(store->SaveSettings(StandardPath()).ok);
+    ASSERT_EQ(::stat(StandardPath().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    const auto doc = LoadIniFile(StandardPath());
+    EXPECT_EQ(doc->Get("リモートホスト設定", "ホスト(1)のパスワード"), "pw[Skin設定]Skin名=x");
+    EXPECT_EQ(doc->Get("Skin設定", "Skin名"), settings.skinFileName);
+
+    // The page's reset leaves no slot or icon on a host that is gone.
+    settings.host[2][1] = 1;
+    settings.trayIcons[5].host = 1;
+    store->ResetSettings(SettingsGroup::RemoteHosts);
+    EXPECT_TRUE(settings.remoteHosts.empty());
+    EXPECT_EQ(settings.host[2][1] + settings.trayIcons[5].host, 0);
+}
+
+// Removing a host leaves every other slot and icon on the machine it showed.
+TEST(RemoteHostList, RemovingAHostKeepsTheOthersOnTheirMachine) {
+    Settings s;
+    s.remoteHosts.resize(3);
+    s.host[0] = {1, 2, 3, 0};
+    s.trayIcons[2].host = 3;
+    RemoveRemoteHost(s, 2);
+    EXPECT_EQ(s.remoteHosts.size(), 2u);
+    EXPECT_EQ(s.host[0], (std::array<std::int16_t, kSlotCount>{1, 0, 2, 0}));
+    EXPECT_EQ(s.trayIcons[2].host, 2);
 }
 
 // While auto-snap holds the window at another window's corner, the file keeps the place the

@@ -70,6 +70,30 @@ TEST(UpdateTrayIcon, CreateThenRefreshPicksTheImageOfThePercentage) {
     EXPECT_EQ(shown.At(0, 8) & 0xFFFFFFu, 7u);  // label of kind 2: column 48, upper half
 }
 
+// An icon of another machine reads that machine's values, and its tooltip says which machine
+// and why it shows nothing, once.
+TEST(UpdateTrayIcon, AnIconOfAnotherMachineReadsThatMachine) {
+    Fixture f;
+    FakeSource remote;
+    remote.percents[{2, 0, 1}] = 50;
+    TraySourceHooks remoteHooks = remote.Hooks();
+    remoteHooks.hostNote = [] { return "nas: [未接続] 接続できません"; };
+    f.source.ofHost = [&](int host) -> const TraySource& {
+        return host == 1 ? remoteHooks : f.source;
+    };
+    f.values.percents[{2, 0, 1}] = 8;
+    f.settings.trayIconCount = 2;
+    f.settings.trayIcons[1] = {2, 0, 0};
+    f.settings.trayIcons[2] = {2, 0, 1};
+    f.tray->CreateIconObjects();
+    f.tray->CreateIcon(1);
+    f.tray->CreateIcon(2);
+    EXPECT_EQ(f.ShownIndex(1), 1);
+    EXPECT_EQ(f.ShownIndex(2), 7);
+    EXPECT_EQ(f.journal.calls.back(),
+              "2 add 2 Velquor\r\nnas: [未接続] 接続できません\r\nCPU使用量\r\n<0>％/<0>％");
+}
+
 TEST(UpdateTrayIcon, ImagesAreComposedOnlyWhenCreatedForcedOrNotShown) {
     Fixture f;
     f.tray->CreateIconObjects();
