@@ -302,9 +302,10 @@ void RemoteHostValues::State::StepHistories(int sampleCounter) {
     const int stepEnd = settings.historyUpdateSpeed;
     const HistoryFold rateFold =
         settings.historySampleMode != 0 ? HistoryFold::Highest : HistoryFold::Mean;
-    // Levels keep the free share, rates the traffic, as this machine's values do.
+    // Levels keep the free share, rates the traffic, as this machine's values do. While the host
+    // cannot be read nothing is in use: a gap must not draw as a full load.
     const auto level = [&](ParamRecord& r) {
-        AdvanceHistory(r.Log, connected ? r.Free : 0.0f, sampleCounter, stepEnd,
+        AdvanceHistory(r.Log, connected ? r.Free : r.Max, sampleCounter, stepEnd,
                        HistoryFold::Lowest);
     };
     const auto rate = [&](ParamRecord& r, const LimitPair& limits) {

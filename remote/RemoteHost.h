@@ -44,7 +44,9 @@ public:
     // as absent until it comes back.
     int CpuCount() const;
     int DeviceCount(int paramId) const;
-    std::string DeviceName(int paramId, int deviceId) const; // "eth0", "/home", "k10temp Tctl"
+    // "eth0", "/home", "k10temp Tctl", "vda", "BAT0"; a processor by the kernel's name ("cpu3"),
+    // all processors and the kinds of one device "".
+    std::string DeviceName(int paramId, int deviceId) const;
     bool DevicePresent(int paramId, int deviceId) const;
 
     // As SystemInfo::GetSystemValue; a device never seen reads 0 instead of throwing.

@@ -134,6 +134,8 @@ TEST(RemoteHost, ResetsGapsAndGoneDevicesShowNoSpike) {
     EXPECT_EQ(host.Reason(), "タイムアウト");
     EXPECT_EQ(host.GetValue(kParamPhysicalMemory, 0, ShowParam::Total), 0.0f);
     EXPECT_EQ(host.NetworkStatus(1), kIfStatusDown);
+    host.RefreshParam(0); // the history of a level keeps the free share: the gap draws idle
+    EXPECT_EQ(host.GetValue(kParamCpu, 0, ShowParam::Log, 1), 100.0f);
     // Back after a minute, the counters having moved on: nothing is measured across the gap.
     const std::string later =
         Edited(third, {{"node_network_transmit_bytes_total{device=\"eth0\"} 600000",
