@@ -80,38 +80,9 @@ wait_for 10 curl -sfkm 1 "https://127.0.0.1:$tls/metrics" || fail "no https expo
   fail "a self-signed certificate was trusted"
 grep -q "https://127.0.0.1:$tls/metrics: SSL" "$home/err" || fail "self-signed: $(cat "$home/err")"
 
-# hostile.py MODE: a server on loopback that never answers (silent), sends 100 MB (huge) or
-# garbage (garbage); prints its port.
-cat >"$home/hostile.py" <<'EOF'
-import socket, sys, threading
-mode = sys.argv[1]
-server = socket.socket()
-server.bind(("127.0.0.1", 0))
-server.listen()
-print(server.getsockname()[1], flush=True)
-held = []
-def serve(c):
-    try:
-        c.recv(65536)
-        if mode == "huge":
-            c.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n")
-            line = b"node_cpu_seconds_total{cpu=\"0\",mode=\"idle\"} 1\n" * 1000
-            for _ in range(100_000_000 // len(line)):
-                c.sendall(line)
-        elif mode == "garbage":
-            c.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 4096\r\n\r\n" + bytes(range(256)) * 16)
-        c.close()
-    except OSError:
-        pass  # the reader gave up, as it should
-while True:
-    c, _ = server.accept()
-    held.append(c)
-    if mode != "silent":
-        threading.Thread(target=serve, args=(c,), daemon=True).start()
-EOF
 for mode_why in "silent:応答がありません" "huge:応答が大きすぎます" "garbage:ノードの測定値ではありません"; do
   mode=${mode_why%%:*}
-  exec {out}< <(exec python3 "$home/hostile.py" "$mode")
+  exec {out}< <(exec python3 "$(dirname "$0")/hostile_server.py" "$mode")
   pids+=($!)
   read -r -t 5 hport <&$out || fail "the $mode server did not start"
   address=http://127.0.0.1:$hport/metrics
