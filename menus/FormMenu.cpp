@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kBuiltInPrefix = "[内蔵] ";
 constexpr int kFirstDrive = 0;    // C
 constexpr int kDriveLetters = 24; // C to Z
 
@@ -171,12 +170,14 @@ void FormMenu::SetMenu(int mode) {
         MenuItem& run = *Item("MnuFunctionCommand");
         run.caption.clear();
         run.form.clear();
+        run.formArgumentContext.clear();
         if (settings_.functionId == -1) {
             ComposeCaption(run, QT_TRANSLATE_NOOP("Menu", "%1を実行"),
                            RemoveExtension(settings_.functionName));
         } else if (settings_.functionId >= 0 &&
                    static_cast<std::size_t>(settings_.functionId) < builtIns.size()) {
-            run.caption = builtIns[static_cast<std::size_t>(settings_.functionId)];
+            ComposeCaption(run, "%1", builtIns[static_cast<std::size_t>(settings_.functionId)]);
+            run.formArgumentContext = "Functions";
         }
         run.plainText = true;
         ComposeCaption(*Item("MnuAbout"), QT_TRANSLATE_NOOP("Menu", "%1について"),
@@ -211,7 +212,9 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
         const bool flagged =
             i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i];
         if (!favourites || flagged) {
-            AddEntry(list, std::string(kBuiltInPrefix) + builtIns[i], "icon_function");
+            MenuItem& entry = AddEntry(list, {}, "icon_function");
+            ComposeCaption(entry, QT_TRANSLATE_NOOP("Menu", "[内蔵] %1"), builtIns[i]);
+            entry.formArgumentContext = "Functions";
         }
     }
     for (const std::string& file : ListFilesByName(folder)) {

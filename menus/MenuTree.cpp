@@ -367,6 +367,7 @@ void ComposeCaption(MenuItem& item, std::string form, std::string argument) {
     }
     item.form = std::move(form);
     item.formArgument = std::move(argument);
+    item.formArgumentContext.clear();
 }
 
 std::string SensorListName(int kind) {

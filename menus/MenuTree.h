@@ -35,6 +35,9 @@ struct MenuItem {
     // standing for `formArgument`, so the caption can be made again in another language.
     std::string form;
     std::string formArgument;
+    // Where `formArgument` is one of our texts too: the context it is marked under, else "".
+    // ComposeCaption clears it.
+    std::string formArgumentContext;
     // For entries that stand for a file: the file, whose own icon an icon menu shows.
     std::string iconFile;
     // For entries of another machine's device list: that machine (Settings::host) and the

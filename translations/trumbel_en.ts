@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>Functions</name>
+    <message>
+        <source>Googleへアクセス</source>
+        <translation>Open Google</translation>
+    </message>
+    <message>
+        <source>エクスプローラ起動</source>
+        <translation>Open the file manager</translation>
+    </message>
+    <message>
+        <source>メモ帳起動</source>
+        <translation>Open the text editor</translation>
+    </message>
+    <message>
+        <source>電卓起動</source>
+        <translation>Open the calculator</translation>
+    </message>
+    <message>
+        <source>コマンドプロンプトを開く</source>
+        <translation>Open a terminal</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>(判別できません)</source>
@@ -385,6 +408,10 @@
     <message>
         <source>終端ユニット</source>
         <translation>End unit</translation>
+    </message>
+    <message>
+        <source>[内蔵] %1</source>
+        <translation>[built-in] %1</translation>
     </message>
 </context>
 </TS>

@@ -59,9 +59,13 @@ std::string Translated(const std::string& text) {
 MenuItem InProgramLanguage(const MenuItem& model) {
     MenuItem shown = model;
     if (!model.form.empty()) {
-        shown.caption = QCoreApplication::translate("Menu", model.form.c_str())
-                            .arg(Text(model.formArgument))
-                            .toStdString();
+        const QString argument =
+            model.formArgumentContext.empty()
+                ? Text(model.formArgument)
+                : QCoreApplication::translate(model.formArgumentContext.c_str(),
+                                              model.formArgument.c_str());
+        shown.caption =
+            QCoreApplication::translate("Menu", model.form.c_str()).arg(argument).toStdString();
     } else if (!model.plainText && !model.separator && !model.caption.empty()) {
         shown.caption = Translated(model.caption);
     }
