@@ -545,9 +545,11 @@ void FormMenu::SetHelpEnabled(bool enabled) {
 }
 
 std::string FormMenu::HelpPage() const {
-    for (const std::string& folder : {sources_.AppFolder(), sources_.DataFolder()}) {
-        if (!folder.empty() && FileExists(folder + "Trumbel.html")) {
-            return folder + "Trumbel.html";
+    for (const std::string& page : {preferredHelpPage_, std::string("Trumbel.html")}) {
+        for (const std::string& folder : {sources_.AppFolder(), sources_.DataFolder()}) {
+            if (!page.empty() && !folder.empty() && FileExists(folder + page)) {
+                return folder + page;
+            }
         }
     }
     return {};
