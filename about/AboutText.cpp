@@ -6,15 +6,31 @@
 
 namespace trumbel {
 
-std::string AboutCaption() {
-    return "バージョン情報 - " + std::string(kProductName);
+namespace {
+
+std::string Fill(std::string_view form, std::string_view argument) {
+    std::string text(form);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, argument);
+    }
+    return text;
 }
 
-std::string AboutVersionText(int major, int minor, int revision) {
+} // namespace
+
+std::string AboutCaption() {
+    return Fill(kAboutCaptionForm, kProductName);
+}
+
+std::string VersionNumberText(int major, int minor, int revision) {
     char version[64];
     std::snprintf(version, sizeof version, "%d.%02d  (Revision : %04d)", major + minor / 100,
                   minor % 100, revision);
-    return "バージョン " + std::string(version);
+    return version;
+}
+
+std::string AboutVersionText(int major, int minor, int revision) {
+    return Fill(kAboutVersionForm, VersionNumberText(major, minor, revision));
 }
 
 std::string PercentEncode(std::string_view text) {

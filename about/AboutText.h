@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UiLanguage.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -11,18 +13,27 @@ namespace trumbel {
 
 // "バージョン情報 - Velquor".
 std::string AboutCaption();
+inline constexpr const char* kAboutCaptionForm =
+    QT_TRANSLATE_NOOP("AboutBox", "バージョン情報 - %1");
 // "バージョン 1.32  (Revision : 0083)": the same version text as the window caption's.
 std::string AboutVersionText(int major, int minor, int revision);
+inline constexpr const char* kAboutVersionForm = QT_TRANSLATE_NOOP("AboutBox", "バージョン %1");
+// "1.32  (Revision : 0083)".
+std::string VersionNumberText(int major, int minor, int revision);
 
 // The description box's two lines; the first begins with an ideographic space.
 inline constexpr std::array<std::string_view, 2> kAboutDescription = {
-    "　このソフトは、ネットワーク通信量の他、メモリー残量・ページファイル残量・CPU使用率・ユーザー"
-    "リソース"
-    "残量計測を行い、その結果を履歴グラフ形式で表示を行うものです｡",
-    "  なお､バグなどがありましたら､ホームページのサポートコーナーへご連絡ください｡"};
+    QT_TRANSLATE_NOOP("AboutBox",
+                      "　このソフトは、ネットワーク通信量の他、メモリー残量・ページファイル残量・"
+                      "CPU使用率・ユーザーリソース残量計測を行い、その結果を履歴グラフ形式で表示"
+                      "を行うものです｡"),
+    QT_TRANSLATE_NOOP(
+        "AboutBox",
+        "  なお､バグなどがありましたら､ホームページのサポートコーナーへご連絡ください｡")};
 
 inline constexpr std::string_view kMailSubject = "Velquorについての報告および質問";
-inline constexpr std::string_view kNoSystemInfo = "現時点ではｼｽﾃﾑ情報を使用できません";
+inline constexpr std::string_view kNoSystemInfo =
+    QT_TRANSLATE_NOOP("AboutBox", "現時点ではｼｽﾃﾑ情報を使用できません");
 
 // Every byte outside the unreserved characters of a URI as %XX (UTF-8 bytes one by one).
 std::string PercentEncode(std::string_view text);

@@ -4,6 +4,7 @@
 #include "base/ErrorReport.h"
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
+#include "base/UiLanguage.h"
 #include "base/WebAddresses.h"
 
 #include <algorithm>
@@ -59,8 +60,11 @@ const std::vector<std::string> kEditors = {
 } // namespace
 
 std::array<std::string, kBuiltinFunctionCount> BuiltinFunctionNames() {
-    return {"Googleへアクセス", "エクスプローラ起動", "メモ帳起動", "電卓起動",
-            "コマンドプロンプトを開く"};
+    return {QT_TRANSLATE_NOOP("Functions", "Googleへアクセス"),
+            QT_TRANSLATE_NOOP("Functions", "エクスプローラ起動"),
+            QT_TRANSLATE_NOOP("Functions", "メモ帳起動"),
+            QT_TRANSLATE_NOOP("Functions", "電卓起動"),
+            QT_TRANSLATE_NOOP("Functions", "コマンドプロンプトを開く")};
 }
 
 std::optional<FunctionTarget>

@@ -4,6 +4,7 @@
 #include "base/AtomicFile.h"
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
+#include "base/UiLanguage.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kBuiltInPrefix = "[内蔵] ";
 constexpr int kFirstDrive = 0;    // C
 constexpr int kDriveLetters = 24; // C to Z
 
@@ -29,17 +29,17 @@ void EnsureFolder(const std::string& folder) {
 std::string DiskTypeText(int type) {
     switch (type) {
     case 0:
-        return "(判別できません)";
+        return QT_TRANSLATE_NOOP("Menu", "(判別できません)");
     case 2:
-        return "(リムーバブルディスク)";
+        return QT_TRANSLATE_NOOP("Menu", "(リムーバブルディスク)");
     case 3:
-        return "(ハードディスク･ローカルドライブ)";
+        return QT_TRANSLATE_NOOP("Menu", "(ハードディスク･ローカルドライブ)");
     case 4:
-        return "(リモート(ネットワーク)ドライブ)";
+        return QT_TRANSLATE_NOOP("Menu", "(リモート(ネットワーク)ドライブ)");
     case 5:
-        return "(CD-ROMドライブなど)";
+        return QT_TRANSLATE_NOOP("Menu", "(CD-ROMドライブなど)");
     case 6:
-        return "(RAMディスク)";
+        return QT_TRANSLATE_NOOP("Menu", "(RAMディスク)");
     default:
         return {};
     }
@@ -167,16 +167,21 @@ void FormMenu::SetMenu(int mode) {
     listsBuilt_ = true;
     if (mode == -1) {
         const std::vector<std::string> builtIns = sources_.BuiltInFunctionNames();
-        std::string command;
+        MenuItem& run = *Item("MnuFunctionCommand");
+        run.caption.clear();
+        run.form.clear();
+        run.formArgumentContext.clear();
         if (settings_.functionId == -1) {
-            command = RemoveExtension(settings_.functionName) + "を実行";
+            ComposeCaption(run, QT_TRANSLATE_NOOP("Menu", "%1を実行"),
+                           RemoveExtension(settings_.functionName));
         } else if (settings_.functionId >= 0 &&
                    static_cast<std::size_t>(settings_.functionId) < builtIns.size()) {
-            command = builtIns[static_cast<std::size_t>(settings_.functionId)];
+            ComposeCaption(run, "%1", builtIns[static_cast<std::size_t>(settings_.functionId)]);
+            run.formArgumentContext = "Functions";
         }
-        Item("MnuFunctionCommand")->caption = command;
-        Item("MnuFunctionCommand")->plainText = true;
-        Item("MnuAbout")->caption = std::string(kProductName) + "について";
+        run.plainText = true;
+        ComposeCaption(*Item("MnuAbout"), QT_TRANSLATE_NOOP("Menu", "%1について"),
+                       std::string(kProductName));
         Item("MnuSkinUseDefault")->checked = settings_.useBuiltInSkin;
         Item("MnuSkinDefaultSkinType", 0)->checked = settings_.builtInSkinType == 0;
         Item("MnuSkinDefaultSkinType", 1)->checked = settings_.builtInSkinType != 0;
@@ -207,7 +212,9 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
         const bool flagged =
             i < settings_.builtInFunctionFlags.size() && settings_.builtInFunctionFlags[i];
         if (!favourites || flagged) {
-            AddEntry(list, std::string(kBuiltInPrefix) + builtIns[i], "icon_function");
+            MenuItem& entry = AddEntry(list, {}, "icon_function");
+            ComposeCaption(entry, QT_TRANSLATE_NOOP("Menu", "[内蔵] %1"), builtIns[i]);
+            entry.formArgumentContext = "Functions";
         }
     }
     for (const std::string& file : ListFilesByName(folder)) {
@@ -218,7 +225,8 @@ void FormMenu::FillFunctionList(FunctionList which, int mode) {
     HidePlaceholderIfFilled(list);
     if (iconMenus_ == IconMenus::On) {
         MenuItem& submenu = *Item(favourites ? "MnuFunctionPickUp" : "MnuFunctionAll");
-        submenu.band = favourites ? " Function (お気に入り)" : " Function (一覧)";
+        submenu.band = favourites ? QT_TRANSLATE_NOOP("Menu", " Function (お気に入り)")
+                                  : QT_TRANSLATE_NOOP("Menu", " Function (一覧)");
         submenu.bandShown = std::abs(mode) != 0;
     }
 }
@@ -227,9 +235,11 @@ void FormMenu::FillSkinList() {
     std::vector<std::string> paths;
     const int n = sources_.FindSkinFiles(paths);
     if (n < 0) {
-        Item("MnuSkinUserSkinList", 0)->caption = "フォルダーが見つかりません";
+        Item("MnuSkinUserSkinList", 0)->caption =
+            QT_TRANSLATE_NOOP("Menu", "フォルダーが見つかりません");
     } else if (n == 0) {
-        Item("MnuSkinUserSkinList", 0)->caption = "スキンファイルが見つかりません";
+        Item("MnuSkinUserSkinList", 0)->caption =
+            QT_TRANSLATE_NOOP("Menu", "スキンファイルが見つかりません");
     } else {
         std::string folder = settings_.skinFolder;
         if (!folder.empty() && folder.back() != '/') {
@@ -249,7 +259,7 @@ void FormMenu::FillSkinList() {
     }
     if (iconMenus_ == IconMenus::On) {
         MenuItem& submenu = *Item("MnuSkinUserSkin");
-        submenu.band = " スキンファイル一覧";
+        submenu.band = QT_TRANSLATE_NOOP("Menu", " スキンファイル一覧");
         submenu.bandShown = true;
     }
 }
@@ -266,7 +276,7 @@ void FormMenu::FillOptionFiles() {
     HidePlaceholderIfFilled("MnuUserProfileList");
     if (iconMenus_ == IconMenus::On) {
         MenuItem& submenu = *Item("MnuChangeOption");
-        submenu.band = " 設定切り替え";
+        submenu.band = QT_TRANSLATE_NOOP("Menu", " 設定切り替え");
         submenu.bandShown = true;
     }
 }
@@ -326,7 +336,8 @@ void FormMenu::DeleteFileList() {
                              "MnuChangeOptionList", "MnuUserProfileList"}) {
         RemoveEntries(list);
     }
-    Item("MnuSkinUserSkinList", 0)->caption = "スキンファイルが見つかりません";
+    Item("MnuSkinUserSkinList", 0)->caption =
+        QT_TRANSLATE_NOOP("Menu", "スキンファイルが見つかりません");
     functionFileNames_.clear();
     favouriteFileNames_.clear();
     functionFileNames_.shrink_to_fit();
@@ -463,9 +474,10 @@ void FormMenu::SetMenuEnabled(int node) {
         Item("MnuSlotMoveDw")->enabled = !history && s + 1 != sources_.SkinSlotCount();
         const int style = settings_.graphStyle[uu][ss];
         const int inEffect = (style / 10 % 10) % 3;
-        Item("MnuUseLeft", 0)->caption = inEffect == 1   ? "規定値(残量)"
-                                         : inEffect == 2 ? "規定値(使用量)"
-                                                         : "規定値";
+        Item("MnuUseLeft", 0)->caption = inEffect == 1 ? QT_TRANSLATE_NOOP("Menu", "規定値(残量)")
+                                         : inEffect == 2
+                                             ? QT_TRANSLATE_NOOP("Menu", "規定値(使用量)")
+                                             : QT_TRANSLATE_NOOP("Menu", "規定値");
         const int kind = settings_.kind[uu][ss];
         MenuItem& useLeft = *Item("MnuUseLeftRoot");
         const bool choice = (kind >= 0 && kind <= 3) || kind == 8;
@@ -486,13 +498,14 @@ void FormMenu::SetMenuEnabled(int node) {
     MenuItem& logGraph = *Item("MnuUseLogGraph");
     if (clock) {
         logGraph.enabled = false;
-        logGraph.caption = "履歴グラフを使用する";
+        logGraph.caption = QT_TRANSLATE_NOOP("Menu", "履歴グラフを使用する");
     } else if (settings_.kind[uu][0] == 8) {
         logGraph.enabled = false;
-        logGraph.caption = "ディスク容量表示では履歴グラフは使用出来ません";
+        logGraph.caption =
+            QT_TRANSLATE_NOOP("Menu", "ディスク容量表示では履歴グラフは使用出来ません");
     } else {
         logGraph.enabled = true;
-        logGraph.caption = "履歴グラフを使用する";
+        logGraph.caption = QT_TRANSLATE_NOOP("Menu", "履歴グラフを使用する");
     }
     logGraph.checked = history;
     CheckRadio(*Item("MnuUnitShouModeRoot"), "MnuUnitShouMode", clock ? 1 : 0);
@@ -509,7 +522,11 @@ void FormMenu::SetUnitRadio(TopMenu which) {
 void FormMenu::SetSkinLink(const std::string& siteName, const std::string& url) {
     MenuItem& link = *Item("MnuSkinURL");
     const bool shown = !siteName.empty() && !url.empty() && !settings_.useBuiltInSkin;
-    link.caption = shown ? siteName + "へ行く" : std::string();
+    link.caption.clear();
+    link.form.clear();
+    if (shown) {
+        ComposeCaption(link, QT_TRANSLATE_NOOP("Menu", "%1へ行く"), siteName);
+    }
     link.plainText = true;
     link.visible = shown;
     skinUrl_ = shown ? url : std::string();
@@ -528,9 +545,11 @@ void FormMenu::SetHelpEnabled(bool enabled) {
 }
 
 std::string FormMenu::HelpPage() const {
-    for (const std::string& folder : {sources_.AppFolder(), sources_.DataFolder()}) {
-        if (!folder.empty() && FileExists(folder + "Trumbel.html")) {
-            return folder + "Trumbel.html";
+    for (const std::string& page : {preferredHelpPage_, std::string("Trumbel.html")}) {
+        for (const std::string& folder : {sources_.AppFolder(), sources_.DataFolder()}) {
+            if (!page.empty() && !folder.empty() && FileExists(folder + page)) {
+                return folder + page;
+            }
         }
     }
     return {};

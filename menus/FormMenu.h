@@ -86,7 +86,9 @@ public:
     void Run(const MenuCommand& command, MenuActions& actions);
 
     // The help page to open: in the program's folder, else the installed copy; "" for none.
+    // A preferred page (the one in the program's language) found in either folder comes first.
     std::string HelpPage() const;
+    void PreferHelpPage(std::string fileName) { preferredHelpPage_ = std::move(fileName); }
     // The web site of the file skin in use while its menu item is shown; "" otherwise.
     const std::string& SkinUrl() const { return skinUrl_; }
 
@@ -112,6 +114,7 @@ private:
     std::vector<std::string> favouriteFileNames_;
     int networkDeviceCount_ = 0;
     std::string skinUrl_;
+    std::string preferredHelpPage_;
 };
 
 // What a main-menu command works on when it runs: the item chosen, the menu it was chosen from

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
+#include "base/UiLanguage.h"
 #include "base/WebAddresses.h"
 #include "menus/FormMenu.h"
 
@@ -140,62 +141,72 @@ void OpenHelp(MenuCommandContext& c) {
 
 MenuItem MainMenu() {
     using C = MenuCommandContext&;
-    const std::string none = "リストは存在しません";
+    const std::string none = QT_TRANSLATE_NOOP("Menu", "リストは存在しません");
     return Submenu(
-        "MnuMenu", "メニュー(&M)", {},
-        {Command("MnuAbout", "バージョン情報", "icon_me", [](C c) { c.program.ShowAbout(); }),
+        "MnuMenu", QT_TRANSLATE_NOOP("Menu", "メニュー(&M)"), {},
+        {Command("MnuAbout", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "icon_me",
+                 [](C c) { c.program.ShowAbout(); }),
          Separator("MnuSeparator1"),
-         Submenu("MnuFunction", "ファンクション(&F)", "icon_function",
-                 {Command("MnuFunctionCommand", "を実行(&D)", {},
+         Submenu("MnuFunction", QT_TRANSLATE_NOOP("Menu", "ファンクション(&F)"), "icon_function",
+                 {Command("MnuFunctionCommand", QT_TRANSLATE_NOOP("Menu", "を実行(&D)"), {},
                           [](C c) { c.program.RunConfiguredFunction(); }),
-                  Submenu("MnuFunctionPickUp", "お気に入り(&A)", "icon_favorite",
+                  Submenu("MnuFunctionPickUp", QT_TRANSLATE_NOOP("Menu", "お気に入り(&A)"),
+                          "icon_favorite",
                           {Placeholder("MnuFunctionPickUpList", none,
                                        [](C c) {
                                            c.program.ChooseFunction(FunctionList::Favourites,
                                                                     c.item.index,
                                                                     c.menu.FavouriteFileNames());
                                        })}),
-                  Submenu("MnuFunctionAll", "全リスト(&L)", "icon_list",
+                  Submenu("MnuFunctionAll", QT_TRANSLATE_NOOP("Menu", "全リスト(&L)"), "icon_list",
                           {Placeholder("MnuFunctionAllList", none,
                                        [](C c) {
                                            c.program.ChooseFunction(FunctionList::All, c.item.index,
                                                                     c.menu.FunctionFileNames());
                                        })}),
                   Separator("MnuSeparator2"),
-                  Command("MnuOpenOption6", "設定画面を表示", "icon_tool",
-                          [](C c) { c.program.OpenOptions(OptionsPageId::Function); }),
-                  Command("MnuOpenFunctionDir", "Functionフォルダを開く", "icon_folder",
-                          [](C c) { c.program.OpenFunctionFolder(); })}),
+                  Command("MnuOpenOption6", QT_TRANSLATE_NOOP("Menu", "設定画面を表示"),
+                          "icon_tool", [](C c) { c.program.OpenOptions(OptionsPageId::Function); }),
+                  Command("MnuOpenFunctionDir", QT_TRANSLATE_NOOP("Menu", "Functionフォルダを開く"),
+                          "icon_folder", [](C c) { c.program.OpenFunctionFolder(); })}),
          Submenu(
-             "MnuSkin", "スキン(&S)", "icon_skin",
-             {Submenu("MnuSkinUserSkin", "スキン一覧", "icon_list",
-                      {Placeholder("MnuSkinUserSkinList", "スキンファイルのリストは存在しません",
-                                   ChooseSkinFile)}),
-              Disabled(Item("MnuSkinSearch", "スキンを探しに行く", "icon_gointernet")),
+             "MnuSkin", QT_TRANSLATE_NOOP("Menu", "スキン(&S)"), "icon_skin",
+             {Submenu(
+                  "MnuSkinUserSkin", QT_TRANSLATE_NOOP("Menu", "スキン一覧"), "icon_list",
+                  {Placeholder("MnuSkinUserSkinList",
+                               QT_TRANSLATE_NOOP("Menu", "スキンファイルのリストは存在しません"),
+                               ChooseSkinFile)}),
+              Disabled(Item("MnuSkinSearch", QT_TRANSLATE_NOOP("Menu", "スキンを探しに行く"),
+                            "icon_gointernet")),
               Separator("MnuSeparator3"),
-              Checked(Command("MnuSkinUseDefault", "内蔵のスキンを使用する(&D)", "icon_skin",
+              Checked(Command("MnuSkinUseDefault",
+                              QT_TRANSLATE_NOOP("Menu", "内蔵のスキンを使用する(&D)"), "icon_skin",
                               ToggleBuiltInSkin)),
               Submenu(
-                  "MnuSkinDefaultSkinSelect", "使用する内蔵スキンのタイプ(&T)", {},
-                  {Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 0, "横型を使用")),
-                   Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 1, "縦型を使用"))}),
+                  "MnuSkinDefaultSkinSelect",
+                  QT_TRANSLATE_NOOP("Menu", "使用する内蔵スキンのタイプ(&T)"), {},
+                  {Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 0,
+                                                      QT_TRANSLATE_NOOP("Menu", "横型を使用"))),
+                   Does(ChooseBuiltInSkinType, Member("MnuSkinDefaultSkinType", 1,
+                                                      QT_TRANSLATE_NOOP("Menu", "縦型を使用")))}),
               Separator("MnuSeparator4"),
-              Command("MnuOpenOption4", "設定画面を表示", "icon_tool",
+              Command("MnuOpenOption4", QT_TRANSLATE_NOOP("Menu", "設定画面を表示"), "icon_tool",
                       [](C c) { c.program.OpenOptions(OptionsPageId::Skin); })}),
-         Submenu("MnuChangeOption", "設定切り換え(&C)", "icon_profile",
-                 {Submenu("MnuUserProfile", "ユーザー別設定", "icon_pen",
+         Submenu("MnuChangeOption", QT_TRANSLATE_NOOP("Menu", "設定切り換え(&C)"), "icon_profile",
+                 {Submenu("MnuUserProfile", QT_TRANSLATE_NOOP("Menu", "ユーザー別設定"), "icon_pen",
                           {Placeholder("MnuUserProfileList", none, SwitchToProfile)}),
                   Separator("MnuSeparator5"),
-                  Placeholder("MnuChangeOptionList", "ファイルのリストは存在しません",
+                  Placeholder("MnuChangeOptionList",
+                              QT_TRANSLATE_NOOP("Menu", "ファイルのリストは存在しません"),
                               [](C c) { c.program.SwitchToOptionFile(c.item.caption); })}),
          Separator("MnuSeparator6"),
-         Command("MnuOption", "オプション(&O)", "icon_tool",
+         Command("MnuOption", QT_TRANSLATE_NOOP("Menu", "オプション(&O)"), "icon_tool",
                  [](C c) { c.program.OpenOptions(std::nullopt); }),
-         Command("mnuAdjustTime", "時計を合わせる(&T)", "icon_clock",
+         Command("mnuAdjustTime", QT_TRANSLATE_NOOP("Menu", "時計を合わせる(&T)"), "icon_clock",
                  [](C c) { c.program.AdjustClock(); }),
-         Command("mnuShowTopMost", "最前面表示" + std::string(16, ' ') + "Pause", "icon_topmost",
-                 [](C c) { c.program.ToggleTopMost(); }),
-         Command("mnuShowBigger", "2倍表示", "icon_zoom",
+         Command("mnuShowTopMost", QT_TRANSLATE_NOOP("Menu", "最前面表示                Pause"),
+                 "icon_topmost", [](C c) { c.program.ToggleTopMost(); }),
+         Command("mnuShowBigger", QT_TRANSLATE_NOOP("Menu", "2倍表示"), "icon_zoom",
                  [](C c) { c.program.SetDoubleSize(!c.item.checked); }),
          Separator("MnuSeparator7"),
          Hidden(Command("MnuSkinURL", "", "icon_gointernet",
@@ -204,69 +215,92 @@ MenuItem MainMenu() {
                                 c.program.Open(c.menu.SkinUrl());
                             }
                         })),
-         Command("MnuSupport", "サポートページを開く(&H)", "icon_gointernet",
+         Command("MnuSupport", QT_TRANSLATE_NOOP("Menu", "サポートページを開く(&H)"),
+                 "icon_gointernet",
                  [](C c) { c.program.Open(std::string(kWebAddresses.support)); }),
-         Command("MnuOpenAPPFolder", "exeフォルダーを開く(&E)", "icon_folder",
-                 [](C c) { c.program.Explore(c.sources.AppFolder()); }),
-         Command("MnuHelp", "ヘルプ(&H)", "icon_help", OpenHelp),
-         Command("MnuOnlineHelp", "オンラインヘルプ(&Web)", "icon_olhelp",
-                 [](C c) { c.program.Open(std::string(kWebAddresses.onlineHelp)); }),
+         Command("MnuOpenAPPFolder", QT_TRANSLATE_NOOP("Menu", "exeフォルダーを開く(&E)"),
+                 "icon_folder", [](C c) { c.program.Explore(c.sources.AppFolder()); }),
+         Command("MnuHelp", QT_TRANSLATE_NOOP("Menu", "ヘルプ(&H)"), "icon_help", OpenHelp),
+         Command("MnuOnlineHelp", QT_TRANSLATE_NOOP("Menu", "オンラインヘルプ(&Web)"),
+                 "icon_olhelp", [](C c) { c.program.Open(std::string(kWebAddresses.onlineHelp)); }),
          Separator("MnuSeparator8"),
-         Command("MnuEnd", "終了(&X)", {}, [](C c) { c.program.MenuEnd(); })});
+         Command("MnuEnd", QT_TRANSLATE_NOOP("Menu", "終了(&X)"), {},
+                 [](C c) { c.program.MenuEnd(); })});
 }
 
 // A sensor kind's entry: its devices are listed when the menu opens.
 MenuItem SensorKind(int kind, const char* caption, const char* icon) {
     return At(kind, Submenu("MnuSlotInfo", caption, icon,
-                            {Placeholder(SensorListName(kind), "デバイス一覧")}));
+                            {Placeholder(SensorListName(kind),
+                                         QT_TRANSLATE_NOOP("Menu", "デバイス一覧"))}));
 }
 
 MenuItem SlotMenu() {
-    const std::string devices = "ネットワークデバイス一覧";
+    const std::string devices = QT_TRANSLATE_NOOP("Menu", "ネットワークデバイス一覧");
     return Submenu(
-        "MnuSlotRoot", "スロットの設定", {},
+        "MnuSlotRoot", QT_TRANSLATE_NOOP("Menu", "スロットの設定"), {},
         {Submenu(
-             "MnuSlotInfoRoot", "表示項目(&K)", {},
-             {Member("MnuSlotInfo", 0, "物理メモリー情報", "icon_mem"),
-              Member("MnuSlotInfo", 1, "ページファイル情報", "icon_page"),
-              At(2, Submenu("MnuSlotInfo", "CPU情報", "icon_cpu",
-                            {Member("MnuCPUList", 0, "CPU（全体）", "icon_cpu")})),
-              Member("MnuSlotInfo", 3, "リソース情報", "icon_res"),
-              At(4, Submenu("MnuSlotInfo", "ネットワーク受信量(bps表示)", "icon_netdw",
-                            {Placeholder("MnuNetWorkDeviceList1", devices)})),
-              At(5, Submenu("MnuSlotInfo", "ネットワーク送信量(bps表示)", "icon_netup",
-                            {Placeholder("MnuNetWorkDeviceList2", devices)})),
-              At(6, Submenu("MnuSlotInfo", "ネットワーク受信量(B/S表示)", "icon_netdw",
-                            {Placeholder("MnuNetWorkDeviceList3", devices)})),
-              At(7, Submenu("MnuSlotInfo", "ネットワーク送信量(B/S表示)", "icon_netup",
-                            {Placeholder("MnuNetWorkDeviceList4", devices)})),
+             "MnuSlotInfoRoot", QT_TRANSLATE_NOOP("Menu", "表示項目(&K)"), {},
+             {Member("MnuSlotInfo", 0, QT_TRANSLATE_NOOP("Menu", "物理メモリー情報"), "icon_mem"),
+              Member("MnuSlotInfo", 1, QT_TRANSLATE_NOOP("Menu", "ページファイル情報"),
+                     "icon_page"),
+              At(2, Submenu("MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "CPU情報"), "icon_cpu",
+                            {Member("MnuCPUList", 0, QT_TRANSLATE_NOOP("Menu", "CPU（全体）"),
+                                    "icon_cpu")})),
+              Member("MnuSlotInfo", 3, QT_TRANSLATE_NOOP("Menu", "リソース情報"), "icon_res"),
+              At(4, Submenu("MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "ネットワーク受信量(bps表示)"),
+                            "icon_netdw", {Placeholder("MnuNetWorkDeviceList1", devices)})),
+              At(5, Submenu("MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "ネットワーク送信量(bps表示)"),
+                            "icon_netup", {Placeholder("MnuNetWorkDeviceList2", devices)})),
+              At(6, Submenu("MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "ネットワーク受信量(B/S表示)"),
+                            "icon_netdw", {Placeholder("MnuNetWorkDeviceList3", devices)})),
+              At(7, Submenu("MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "ネットワーク送信量(B/S表示)"),
+                            "icon_netup", {Placeholder("MnuNetWorkDeviceList4", devices)})),
               At(8,
                  Submenu(
-                     "MnuSlotInfo", "ディスク容量情報", "icon_hdd",
-                     {Placeholder("MnuDiskDriveList", "ドライブ一覧"), Separator("MnuSeparator15"),
-                      Submenu("MnuNoUseDriveRoot", "未使用ドライブ一覧", {},
-                              {Placeholder("MnuNoUseDriveList", "未使用ドライブ一覧リスト")})})),
-              SensorKind(9, "温度情報", "icon_cpu"), SensorKind(10, "ファン回転数", "icon_cpu"),
-              SensorKind(11, "ディスク読込量(B/S)", "icon_hdd"),
-              SensorKind(12, "ディスク書込量(B/S)", "icon_hdd"),
-              SensorKind(13, "バッテリー情報", "icon_res"), SensorKind(14, "GPU情報", "icon_cpu")}),
-         Submenu("MnuUseLeftRoot", "残量/使用量切り替え", {},
-                 {Radio(Member("MnuUseLeft", 0, "規定値", "icon_showdef")),
-                  Radio(Member("MnuUseLeft", 1, "残量表示", "icon_showleft")),
-                  Radio(Member("MnuUseLeft", 2, "使用量表示", "icon_showuse"))}),
-         Separator("MnuSeparator9"), Item("MnuSlotMoveUp", "上に移動", "icon_moveup"),
-         Item("MnuSlotMoveDw", "下に移動", "icon_movedw"), Separator("MnuSeparator10"),
-         Submenu("MnuUnitContainerRoot", "ユニットコンテナ", "icon_tray",
-                 {Submenu("MnuUnitShouModeRoot", "表示内容", {},
-                          {Radio(Member("MnuUnitShouMode", 0, "グラフを表示する", "icon_nrmgraph")),
-                           Radio(Member("MnuUnitShouMode", 1, "時計を表示する", "icon_clock")),
+                     "MnuSlotInfo", QT_TRANSLATE_NOOP("Menu", "ディスク容量情報"), "icon_hdd",
+                     {Placeholder("MnuDiskDriveList", QT_TRANSLATE_NOOP("Menu", "ドライブ一覧")),
+                      Separator("MnuSeparator15"),
+                      Submenu(
+                          "MnuNoUseDriveRoot", QT_TRANSLATE_NOOP("Menu", "未使用ドライブ一覧"), {},
+                          {Placeholder("MnuNoUseDriveList",
+                                       QT_TRANSLATE_NOOP("Menu", "未使用ドライブ一覧リスト"))})})),
+              SensorKind(9, QT_TRANSLATE_NOOP("Menu", "温度情報"), "icon_cpu"),
+              SensorKind(10, QT_TRANSLATE_NOOP("Menu", "ファン回転数"), "icon_cpu"),
+              SensorKind(11, QT_TRANSLATE_NOOP("Menu", "ディスク読込量(B/S)"), "icon_hdd"),
+              SensorKind(12, QT_TRANSLATE_NOOP("Menu", "ディスク書込量(B/S)"), "icon_hdd"),
+              SensorKind(13, QT_TRANSLATE_NOOP("Menu", "バッテリー情報"), "icon_res"),
+              SensorKind(14, QT_TRANSLATE_NOOP("Menu", "GPU情報"), "icon_cpu")}),
+         Submenu(
+             "MnuUseLeftRoot", QT_TRANSLATE_NOOP("Menu", "残量/使用量切り替え"), {},
+             {Radio(Member("MnuUseLeft", 0, QT_TRANSLATE_NOOP("Menu", "規定値"), "icon_showdef")),
+              Radio(
+                  Member("MnuUseLeft", 1, QT_TRANSLATE_NOOP("Menu", "残量表示"), "icon_showleft")),
+              Radio(Member("MnuUseLeft", 2, QT_TRANSLATE_NOOP("Menu", "使用量表示"),
+                           "icon_showuse"))}),
+         Separator("MnuSeparator9"),
+         Item("MnuSlotMoveUp", QT_TRANSLATE_NOOP("Menu", "上に移動"), "icon_moveup"),
+         Item("MnuSlotMoveDw", QT_TRANSLATE_NOOP("Menu", "下に移動"), "icon_movedw"),
+         Separator("MnuSeparator10"),
+         Submenu("MnuUnitContainerRoot", QT_TRANSLATE_NOOP("Menu", "ユニットコンテナ"), "icon_tray",
+                 {Submenu("MnuUnitShouModeRoot", QT_TRANSLATE_NOOP("Menu", "表示内容"), {},
+                          {Radio(Member("MnuUnitShouMode", 0,
+                                        QT_TRANSLATE_NOOP("Menu", "グラフを表示する"),
+                                        "icon_nrmgraph")),
+                           Radio(Member("MnuUnitShouMode", 1,
+                                        QT_TRANSLATE_NOOP("Menu", "時計を表示する"), "icon_clock")),
                            Separator("MnuSeparator11"),
-                           Item("MnuUseLogGraph", "履歴グラフを使用する", "icon_loggraph")}),
-                  Separator("MnuSeparator12"), Item("MnuUnitMoveUp", "上に移動", "icon_moveup"),
-                  Item("MnuUnitMoveDw", "下に移動", "icon_movedw"), Separator("MnuSeparator13"),
-                  Item("MnuUnitAddUp", "上に挿入", "icon_addup"),
-                  Item("MnuUnitAddDw", "下に挿入", "icon_adddw"), Separator("MnuSeparator14"),
-                  Item("MnuDeleteConteiner", "このコンテナを削除", "icon_delete")})});
+                           Item("MnuUseLogGraph", QT_TRANSLATE_NOOP("Menu", "履歴グラフを使用する"),
+                                "icon_loggraph")}),
+                  Separator("MnuSeparator12"),
+                  Item("MnuUnitMoveUp", QT_TRANSLATE_NOOP("Menu", "上に移動"), "icon_moveup"),
+                  Item("MnuUnitMoveDw", QT_TRANSLATE_NOOP("Menu", "下に移動"), "icon_movedw"),
+                  Separator("MnuSeparator13"),
+                  Item("MnuUnitAddUp", QT_TRANSLATE_NOOP("Menu", "上に挿入"), "icon_addup"),
+                  Item("MnuUnitAddDw", QT_TRANSLATE_NOOP("Menu", "下に挿入"), "icon_adddw"),
+                  Separator("MnuSeparator14"),
+                  Item("MnuDeleteConteiner", QT_TRANSLATE_NOOP("Menu", "このコンテナを削除"),
+                       "icon_delete")})});
 }
 
 template <typename Node> Node* Find(Node& root, std::string_view name, int index) {
@@ -284,14 +318,18 @@ template <typename Node> Node* Find(Node& root, std::string_view name, int index
 } // namespace
 
 std::array<MenuItem, 4> DesignTimeMenus() {
-    return {MainMenu(),
-            Submenu("MnuStartUnit", "始端ユニット", {},
-                    {Member("MnuShowStartUnit", 0, "表示(&V)", "icon_unittop"),
-                     Member("MnuShowStartUnit", 1, "非表示(&I)", "icon_unitnotop")}),
-            Submenu("MnuEndUnit", "終端ユニット", {},
-                    {Member("MnuShowEndUnit", 0, "表示(&V)", "icon_unitend"),
-                     Member("MnuShowEndUnit", 1, "非表示(&I)", "icon_unitnoend")}),
-            SlotMenu()};
+    return {
+        MainMenu(),
+        Submenu(
+            "MnuStartUnit", QT_TRANSLATE_NOOP("Menu", "始端ユニット"), {},
+            {Member("MnuShowStartUnit", 0, QT_TRANSLATE_NOOP("Menu", "表示(&V)"), "icon_unittop"),
+             Member("MnuShowStartUnit", 1, QT_TRANSLATE_NOOP("Menu", "非表示(&I)"),
+                    "icon_unitnotop")}),
+        Submenu("MnuEndUnit", QT_TRANSLATE_NOOP("Menu", "終端ユニット"), {},
+                {Member("MnuShowEndUnit", 0, QT_TRANSLATE_NOOP("Menu", "表示(&V)"), "icon_unitend"),
+                 Member("MnuShowEndUnit", 1, QT_TRANSLATE_NOOP("Menu", "非表示(&I)"),
+                        "icon_unitnoend")}),
+        SlotMenu()};
 }
 
 MenuItem* FindItem(MenuItem& root, std::string_view name, int index) {
@@ -320,6 +358,16 @@ MenuItem* FindParent(MenuItem& root, std::string_view name, int index) {
         }
     }
     return nullptr;
+}
+
+void ComposeCaption(MenuItem& item, std::string form, std::string argument) {
+    item.caption = form;
+    if (const std::size_t at = form.find("%1"); at != std::string::npos) {
+        item.caption.replace(at, 2, argument);
+    }
+    item.form = std::move(form);
+    item.formArgument = std::move(argument);
+    item.formArgumentContext.clear();
 }
 
 std::string SensorListName(int kind) {

@@ -31,6 +31,13 @@ struct MenuItem {
     // The caption is a name from outside (a file, a device, a skin's site), not one of ours: it
     // is shown as it reads, with no mnemonic and no shortcut column.
     bool plainText = false;
+    // A caption made from one of our texts and a name from outside: the text as written, "%1"
+    // standing for `formArgument`, so the caption can be made again in another language.
+    std::string form;
+    std::string formArgument;
+    // Where `formArgument` is one of our texts too: the context it is marked under, else "".
+    // ComposeCaption clears it.
+    std::string formArgumentContext;
     // For entries that stand for a file: the file, whose own icon an icon menu shows.
     std::string iconFile;
     // For entries of another machine's device list: that machine (Settings::host) and the
@@ -72,6 +79,9 @@ MenuItem* FindItem(MenuItem& root, std::string_view name, int index = kSingleIte
 const MenuItem* FindItem(const MenuItem& root, std::string_view name, int index = kSingleItem);
 // The submenu directly holding the named item; null when absent.
 MenuItem* FindParent(MenuItem& root, std::string_view name, int index = kSingleItem);
+
+// The item's caption made from `form` (one of our texts, "%1" standing for `argument`).
+void ComposeCaption(MenuItem& item, std::string form, std::string argument);
 
 // Checks the member of the radio group `name` within `group` at `position` and clears the
 // others.

@@ -5,6 +5,7 @@
 #include "resources/qt/ProgramIcons.h"
 #include "resources/qt/ProgramLook.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -24,6 +25,11 @@ Q_LOGGING_CATEGORY(lcAbout, "trumbel.about", QtWarningMsg)
 
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A text of ours, written as a literal (so it ends in a null), in the program's language.
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("AboutBox", text.data());
 }
 
 // A label that acts as a link: the hand cursor over it, `clicked` on a left click.
@@ -58,7 +64,7 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     : QDialog(parent), ui_(ui), desktop_(std::move(desktop)) {
     setFont(DialogFont());
     setModal(true);
-    setWindowTitle(Text(AboutCaption()));
+    setWindowTitle(Translated(kAboutCaptionForm).arg(Text(kProductName)));
 
     ImageSymbol = new QLabel(this);
     ImageSymbol->setPixmap(ProgramPixmap("symbol", 32));
@@ -70,12 +76,14 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
     bold.setPointSize(12);
     LabelName->setFont(bold);
     LabelVersion =
-        new QLabel(Text(AboutVersionText(kVersionMajor, kVersionMinor, kRevision)), this);
+        new QLabel(Translated(kAboutVersionForm)
+                       .arg(Text(VersionNumberText(kVersionMajor, kVersionMinor, kRevision))),
+                   this);
     TextDescription = new QPlainTextEdit(this);
     TextDescription->setReadOnly(true);
-    TextDescription->setPlainText(Text(kAboutDescription[0]) + QLatin1Char('\n') +
-                                  Text(kAboutDescription[1]));
-    TextDescription->setAccessibleName(QStringLiteral("説明"));
+    TextDescription->setPlainText(Translated(kAboutDescription[0]) + QLatin1Char('\n') +
+                                  Translated(kAboutDescription[1]));
+    TextDescription->setAccessibleName(QCoreApplication::translate("AboutBox", "説明"));
     TextDescription->setFixedSize(380, 96);
     const std::string home(kWebAddresses.homePage);
     const std::string mail(kWebAddresses.mail);
@@ -85,7 +93,8 @@ AboutBox::AboutBox(Ui& ui, AboutDesktop desktop, QWidget* parent)
         Text(mail), [this, mail] { desktop_.open(MailLink(mail)); }, this);
     CmdOk = new QPushButton(QStringLiteral("OK"), this);
     CmdOk->setDefault(true);
-    CmdSysInfo = new QPushButton(QStringLiteral("システム情報(&S)..."), this);
+    CmdSysInfo =
+        new QPushButton(QCoreApplication::translate("AboutBox", "システム情報(&S)..."), this);
     QObject::connect(CmdOk, &QPushButton::clicked, this, &QDialog::accept);
     QObject::connect(CmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
 
@@ -142,8 +151,8 @@ void AboutBox::StartSysInfo() {
         qCInfo(lcAbout, "system information: %s", tool->program.c_str());
         return;
     }
-    ui_.MessageBox(
-        {std::string(kProductName), std::string(kNoSystemInfo), MsgIcon::None, MsgButtons::Ok});
+    ui_.MessageBox({std::string(kProductName), Translated(kNoSystemInfo).toStdString(),
+                    MsgIcon::None, MsgButtons::Ok});
 }
 
 void QtAboutDialog::ShowModal() {

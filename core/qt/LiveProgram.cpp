@@ -9,6 +9,7 @@
 #include "platform/Connectivity.h"
 #include "platform/MonotonicClock.h"
 #include "resources/qt/ProgramIcons.h"
+#include "resources/qt/ProgramLook.h"
 #include "skin/qt/SearchProgressWindow.h"
 
 #include <QApplication>
@@ -133,6 +134,9 @@ LiveProgram::LiveProgram(Ui& ui, std::string appFolder, LiveRole role)
                         qCInfo(lcSettings, "settings saved to %s", path.c_str());
                     }),
       menuPort_(formMenu, menuPresenter, menuActions, program) {
+    if (ProgramLanguage() == UiLanguage::English) {
+        formMenu.PreferHelpPage("Trumbel-en.html");
+    }
     if (role == LiveRole::Window) {
         trayPort_ = std::make_unique<TrayAdapter>(tray);
         clockPort_ = std::make_unique<ClockAdapter>(clock);

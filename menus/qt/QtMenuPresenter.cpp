@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QLoggingCategory>
@@ -47,6 +48,34 @@ QString PlainCaption(const std::string& caption, const QFont& font) {
     text =
         metrics.elidedText(text, Qt::ElideMiddle, metrics.averageCharWidth() * kPlainCaptionChars);
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Our own texts are written in Japanese where the tree is built; the user reads them in the
+// program's language. Names from outside stay as they read.
+std::string Translated(const std::string& text) {
+    return QCoreApplication::translate("Menu", text.c_str()).toStdString();
+}
+
+MenuItem InProgramLanguage(const MenuItem& model) {
+    MenuItem shown = model;
+    if (!model.form.empty()) {
+        const QString argument =
+            model.formArgumentContext.empty()
+                ? Text(model.formArgument)
+                : QCoreApplication::translate(model.formArgumentContext.c_str(),
+                                              model.formArgument.c_str());
+        shown.caption =
+            QCoreApplication::translate("Menu", model.form.c_str()).arg(argument).toStdString();
+    } else if (!model.plainText && !model.separator && !model.caption.empty()) {
+        shown.caption = Translated(model.caption);
+    }
+    if (!model.band.empty()) {
+        shown.band = Translated(model.band);
+    }
+    for (MenuItem& item : shown.items) {
+        item = InProgramLanguage(item);
+    }
+    return shown;
 }
 
 QString CaptionOf(const MenuItem& item, const std::string& caption, const QFont& font) {
@@ -184,7 +213,8 @@ QtMenuPresenter::QtMenuPresenter(std::function<QWidget*()> owner) : owner_(std::
 
 QtMenuPresenter::~QtMenuPresenter() = default;
 
-std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenus iconMenus) {
+std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& tree, IconMenus iconMenus) {
+    const MenuItem model = InProgramLanguage(tree);
     QWidget* owner = owner_ ? owner_() : nullptr;
     // Owned here, not by the owner window: it goes with this call whatever the menu did.
     std::unique_ptr<QMenu> menu;
@@ -210,7 +240,7 @@ std::optional<MenuCommand> QtMenuPresenter::Show(const MenuItem& model, IconMenu
     }
     const QPoint at = QCursor::pos();
     // The menu runs its own event loop; the command runs after it has closed.
-    qCInfo(lcMenus, "menu opened: %s", model.caption.c_str());
+    qCInfo(lcMenus, "menu opened: %s", tree.caption.c_str());
     const QAction* chosen = menu->exec(at);
     std::optional<MenuCommand> command = CommandOf(chosen);
     menu.reset();

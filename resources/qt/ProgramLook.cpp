@@ -2,25 +2,43 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+#include <cstdlib>
 
 namespace trumbel {
 
 namespace {
 
-const QString kLanguage = QStringLiteral("ja");
 const QString kDialogFamily = QStringLiteral("ＭＳ Ｐゴシック");
 constexpr int kDialogPointSize = 9;
 
+void Install(QCoreApplication& app, const QString& file, const QString& folder) {
+    auto* texts = new QTranslator(&app);
+    if (texts->load(file, folder)) {
+        QCoreApplication::installTranslator(texts);
+    } else {
+        delete texts;
+    }
+}
+
 } // namespace
 
+UiLanguage ProgramLanguage() {
+    std::vector<std::string> desktop;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        desktop.push_back(language.toStdString());
+    }
+    return ChooseUiLanguage(desktop, std::getenv("TRUMBEL_LANG"));
+}
+
 void InstallProgramLanguage(QCoreApplication& app) {
-    auto* qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QStringLiteral("qtbase_") + kLanguage,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qtTexts);
+    // Japanese is the source text of our own; Qt speaks English unless told otherwise.
+    if (ProgramLanguage() == UiLanguage::Japanese) {
+        Install(app, QStringLiteral("qtbase_ja"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     } else {
-        delete qtTexts;
+        Install(app, QStringLiteral("trumbel_en"), QStringLiteral(":/translations"));
     }
 }
 

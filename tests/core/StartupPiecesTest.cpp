@@ -1,4 +1,5 @@
 #include "base/ErrorReport.h"
+#include "base/UiLanguage.h"
 #include "core/CommandLine.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
@@ -11,6 +12,40 @@
 
 namespace trumbel {
 namespace {
+
+TEST(UiLanguage, DesktopLanguageAndOverride) {
+    struct Case {
+        std::vector<std::string> desktop;
+        const char* override;
+        UiLanguage expected;
+    };
+    constexpr auto ja = UiLanguage::Japanese;
+    constexpr auto en = UiLanguage::English;
+    const std::vector<Case> cases = {
+        {{"ja-JP", "en-US"}, nullptr, ja},
+        {{"ja"}, nullptr, ja},
+        {{"C"}, nullptr, ja},
+        {{"POSIX"}, nullptr, ja},
+        {{}, nullptr, ja},
+        {{""}, nullptr, ja},
+        {{"en-US", "ja-JP"}, nullptr, en},
+        {{"de-DE"}, nullptr, en},
+        {{"fr"}, nullptr, en},
+        {{"jv-ID"}, nullptr, en},
+        {{"ja-JP"}, "en", en},
+        {{"C"}, "en", en},
+        {{"en-US"}, "ja", ja},
+        {{"de-DE"}, "", en},
+        {{"ja-JP"}, "fr", ja},
+        {{"en-US"}, "EN", en},
+        {{"C"}, "english", ja},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseUiLanguage(c.desktop, c.override), c.expected)
+            << (c.desktop.empty() ? "(none)" : c.desktop.front())
+            << " TRUMBEL_LANG=" << (c.override ? c.override : "(unset)");
+    }
+}
 
 TEST(ReadCommandLine, OptionsAreCaseSensitiveWholeWords) {
     struct Case {

@@ -15,6 +15,9 @@ need() {
 # neither the capability to set the time nor a system bus to ask timedated, so no test can
 # move this machine's clock. Scripts set trumbel=$1 before sourcing this file.
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/trumbel-test-system-bus
+# The tests read the Japanese texts whatever the locale of the machine running them; a test of
+# another language sets TRUMBEL_LANG itself.
+export TRUMBEL_LANG=${TRUMBEL_LANG:-ja}
 # The build folder of the program under test, for the programs built beside it (sumora).
 trumbel_build=$(dirname "${trumbel:-.}")
 clock_guard=

@@ -162,6 +162,10 @@ TEST_F(MenuCommandsTest, HelpOpensTheFirstPageFoundElseSaysWhereItLooked) {
     EXPECT_EQ(Run("MnuHelp"), (Strings{"open " + (data / "Trumbel.html").string()}));
     test::Touch(root / "Trumbel.html");
     EXPECT_EQ(Run("MnuHelp"), (Strings{"open " + sources.appFolder + "Trumbel.html"}));
+    menu.PreferHelpPage("Trumbel-en.html");
+    EXPECT_EQ(Run("MnuHelp"), (Strings{"open " + sources.appFolder + "Trumbel.html"}));
+    test::Touch(data / "Trumbel-en.html");
+    EXPECT_EQ(Run("MnuHelp"), (Strings{"open " + (data / "Trumbel-en.html").string()}));
 }
 
 TEST_F(MenuCommandsTest, SkinLinkOpensTheSkinsAddressOnlyWhileShown) {
