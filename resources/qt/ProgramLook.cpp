@@ -1,6 +1,9 @@
 #include "resources/qt/ProgramLook.h"
 
+#include "base/UiText.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -38,7 +41,15 @@ void InstallProgramLanguage(QCoreApplication& app) {
         Install(app, QStringLiteral("qtbase_ja"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     } else {
-        Install(app, QStringLiteral("trumbel_en"), QStringLiteral(":/translations"));
+        // One file per part of the program (translations/<part>_en.ts), so parts are
+        // translated without touching each other's files.
+        const QDir embedded(QStringLiteral(":/translations"));
+        for (const QString& file : embedded.entryList({QStringLiteral("*_en.qm")}, QDir::Files)) {
+            Install(app, file, embedded.path());
+        }
+        SetUiTranslator([](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        });
     }
 }
 

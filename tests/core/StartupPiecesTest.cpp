@@ -1,5 +1,6 @@
 #include "base/ErrorReport.h"
 #include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "core/CommandLine.h"
 #include "platform/AppFolder.h"
 #include "platform/Connectivity.h"
@@ -44,6 +45,24 @@ TEST(UiLanguage, DesktopLanguageAndOverride) {
         EXPECT_EQ(ChooseUiLanguage(c.desktop, c.override), c.expected)
             << (c.desktop.empty() ? "(none)" : c.desktop.front())
             << " TRUMBEL_LANG=" << (c.override ? c.override : "(unset)");
+    }
+}
+
+// A name from outside (a file, a host's answer) may hold "%2"; replacing it again would show
+// another argument in its place.
+TEST(UiFormat, ReplacesEachNumberOnceFromTheForm) {
+    const struct {
+        std::string_view form;
+        std::string expected;
+    } cases[] = {
+        {"%1 と %2", "C:%2.skn と 5"},
+        {"%2/%1", "5/C:%2.skn"},
+        {"100%", "100%"},
+        {"%3 は %1", "%3 は C:%2.skn"},
+        {"%", "%"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UiFormat(c.form, {"C:%2.skn", "5"}), c.expected) << c.form;
     }
 }
 
