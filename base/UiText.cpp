@@ -8,7 +8,9 @@ namespace {
 std::atomic<UiTranslator> g_translator{nullptr};
 } // namespace
 
-void SetUiTranslator(UiTranslator translator) { g_translator.store(translator); }
+void SetUiTranslator(UiTranslator translator) {
+    g_translator.store(translator);
+}
 
 std::string UiTr(const char* context, const char* text) {
     const UiTranslator translator = g_translator.load(std::memory_order_relaxed);
