@@ -6,7 +6,6 @@
 #include "skin/SkinEngine.h"
 #include "tests/support/TestFolder.h"
 #include "tools/pelmin/Addresses.h"
-#include "tools/sumora/Calculator.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -16,10 +15,6 @@
 
 namespace trumbel {
 namespace {
-
-std::string Shown(const char* context, std::string_view text) {
-    return QCoreApplication::translate(context, std::string(text).c_str()).toStdString();
-}
 
 // The skin box and the log's file line for a skin whose name holds "%2" and is missing.
 std::string SkinFailure(const std::string& folder) {
@@ -47,10 +42,8 @@ TEST(LanguageTexts, EnglishWhereShownJapaneseWhereStoredArgumentsIntact) {
         std::string japanese;
     };
     const Case cases[] = {
-        {"caption", [] { return Shown("ItemKinds", ItemKindCaption(8)); }, "Disk space",
+        {"caption", [] { return UiTr("ItemKinds", ItemKindCaption(8).data()); }, "Disk space",
          "ディスク容量情報"},
-        {"absent drive", [] { return Shown("ItemKinds", DriveTypeOptionsText(1)); },
-         "(Not present)", "(存在しません)"},
         {"stored device", [] { return NetworkDeviceCaption("eth0", kIfTypeEthernet, 2); },
          "[未接続] (LAN) eth0", "[未接続] (LAN) eth0"},
         {"shown device",
@@ -75,11 +68,6 @@ TEST(LanguageTexts, EnglishWhereShownJapaneseWhereStoredArgumentsIntact) {
          "previous settings file is left as it was.",
          "保存エラー - Velquor|設定ファイルを保存できませんでした｡\r\n/x/%2."
          "ini\r\ne\r\n以前の設定ファイルはそのまま残っています｡"},
-        {"calculator", [] { return sumora::ErrorText("1%2", 13, "%1"); },
-         "The expression you entered\r\n1%2\r\ncould not be calculated because of this "
-         "error:\r\n13 : %1\r\nEnter it again?",
-         "あなたの入力した式\r\n1%2は\r\n以下のエラーを起こし計算できませんでした｡\r\n13 : "
-         "%1\r\nもう一度入力しなおしますか｡"},
         {"address tool",
          [] { return pelmin::FetchErrorText(pelmin::FetchStage::LoadUrl, 5, "x%1"); },
          "An error occurred while loading the URL\r\nError : 5 (x%1)\r\nWhere : PrintParam "
