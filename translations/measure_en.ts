@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>スキンの画像ファイルが見つかりません。</source>
-        <translation>The skin's image file was not found.</translation>
+        <translation>The skin&apos;s image file was not found.</translation>
     </message>
     <message>
         <source>読み込みを中止し、デフォルトのスキンを読み込みます｡</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>「デフォルトスキンを使用」のオプションを切り、</source>
-        <translation>Turning off the "Use the default skin" option</translation>
+        <translation>Turning off the &quot;Use the default skin&quot; option</translation>
     </message>
     <message>
         <source>選択したスキンに切り換えます｡</source>

@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>なお、最後の「=」は不要です｡</source>
-        <translation>No "=" is needed at the end.</translation>
+        <translation>No &quot;=&quot; is needed at the end.</translation>
     </message>
     <message>
         <source>π =&gt; [pi]&#x3000;&#x3000;&#x3000;sin(60°) =&gt; sin(60deg)</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&apos;)&apos; がありません。</source>
-        <translation>Expected ')'.</translation>
+        <translation>Expected &apos;)&apos;.</translation>
     </message>
     <message>
         <source>ステートメントの末尾が必要です。</source>
