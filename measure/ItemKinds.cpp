@@ -1,35 +1,39 @@
 #include "measure/ItemKinds.h"
 
+#include "base/UiLanguage.h"
+
 #include <array>
 
 namespace trumbel {
 
 namespace {
 
-constexpr std::array<std::string_view, kItemKindCount> kCaptions{"物理メモリー情報",
-                                                                 "ページファイル情報",
-                                                                 "CPU情報",
-                                                                 "リソース情報",
-                                                                 "ネットワーク受信量(bps)",
-                                                                 "ネットワーク送信量(bps)",
-                                                                 "ネットワーク受信量(B/S)",
-                                                                 "ネットワーク送信量(B/S)",
-                                                                 "ディスク容量情報",
-                                                                 "温度情報",
-                                                                 "ファン回転数",
-                                                                 "ディスク読込量(B/S)",
-                                                                 "ディスク書込量(B/S)",
-                                                                 "バッテリー情報",
-                                                                 "GPU情報"};
+constexpr std::array<std::string_view, kItemKindCount> kCaptions{
+    QT_TRANSLATE_NOOP("ItemKinds", "物理メモリー情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ページファイル情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "CPU情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "リソース情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ネットワーク受信量(bps)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ネットワーク送信量(bps)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ネットワーク受信量(B/S)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ネットワーク送信量(B/S)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ディスク容量情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "温度情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ファン回転数"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ディスク読込量(B/S)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "ディスク書込量(B/S)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "バッテリー情報"),
+    QT_TRANSLATE_NOOP("ItemKinds", "GPU情報")};
 constexpr std::array<int, kItemKindCount> kParamIds{0, 1, 2, 3, 4, 5, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
-constexpr std::array<std::string_view, 7> kDriveTexts{"(判別できません)",
-                                                      "",
-                                                      "(リムーバブルディスク)",
-                                                      "(ハードディスク･ローカルドライブ)",
-                                                      "(リモート(ネットワーク)ドライブ)",
-                                                      "(CD-ROMドライブなど)",
-                                                      "(RAMディスク)"};
+constexpr std::array<std::string_view, 7> kDriveTexts{
+    QT_TRANSLATE_NOOP("ItemKinds", "(判別できません)"),
+    "",
+    QT_TRANSLATE_NOOP("ItemKinds", "(リムーバブルディスク)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "(ハードディスク･ローカルドライブ)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "(リモート(ネットワーク)ドライブ)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "(CD-ROMドライブなど)"),
+    QT_TRANSLATE_NOOP("ItemKinds", "(RAMディスク)")};
 constexpr std::array<std::string_view, 7> kDriveIcons{
     "icon_unknowndisk", "icon_nodisk", "icon_removable", "icon_hdd",
     "icon_netres",      "icon_cddvd",  "icon_ramdisk"};
@@ -64,7 +68,8 @@ std::string_view DriveTypeListText(int type) {
 }
 
 std::string_view DriveTypeOptionsText(int type) {
-    return type == 1 ? std::string_view("(存在しません)") : DriveTypeListText(type);
+    return type == 1 ? std::string_view(QT_TRANSLATE_NOOP("ItemKinds", "(存在しません)"))
+                     : DriveTypeListText(type);
 }
 
 std::string_view DriveTypeIcon(int type) {

@@ -30,7 +30,8 @@ static_assert(static_cast<int>(ItemKind::Gpu) + 1 == kItemKindCount);
 // The first kind a skin file written before the sensors need not describe.
 inline constexpr int kFirstSensorKind = static_cast<int>(ItemKind::Temperature);
 
-// The caption lists use for a kind; empty for a number that is no kind.
+// The caption lists use for a kind, in Japanese as stored; shown through
+// translate("ItemKinds", caption). Empty for a number that is no kind.
 std::string_view ItemKindCaption(int kind);
 // The ParamID a kind reads; -1 for a number that is no kind.
 int ParamIdOfKind(int kind);
@@ -41,6 +42,7 @@ bool HistoryKeepsUsed(int paramId);
 
 // Drive-type texts (codes 0..6). ListText is empty for code 1 (absent drives are listed apart);
 // OptionsText carries the options dialog's "(存在しません)" for it. Unknown codes get "".
+// Shown through translate("ItemKinds", text), like the captions.
 std::string_view DriveTypeListText(int type);
 std::string_view DriveTypeOptionsText(int type);
 std::string_view DriveTypeIcon(int type);

@@ -1,6 +1,8 @@
 #include "measure/SystemInfo.h"
 
 #include "base/RuntimeError.h"
+#include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "measure/History.h"
 #include "measure/ItemKinds.h"
 #include "measure/MemoryUsage.h"
@@ -10,6 +12,7 @@
 #include "platform/MonotonicClock.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace trumbel {
@@ -18,6 +21,11 @@ namespace {
 
 constexpr int kMaxDiskId = 23; // Z:
 constexpr float kResourcesUnavailable = -1.0f;
+
+constexpr const char* kUp = QT_TRANSLATE_NOOP("Devices", "[有効] ");
+constexpr const char* kDown = QT_TRANSLATE_NOOP("Devices", "[未接続] ");
+constexpr const char* kNameless =
+    QT_TRANSLATE_NOOP("Devices", "[名前の取得に失敗]ネットワークデバイス(%1)");
 
 // A failing step keeps what it would have written; the periodic pass never reports.
 template <typename F> void Guarded(F&& step) {
@@ -577,8 +585,7 @@ std::int32_t SystemInfo::GetNetWorkStatus(int index) const {
 }
 
 std::string SystemInfo::GetNetWorkDeviceName(int index) const {
-    const std::string failure =
-        "[名前の取得に失敗]ネットワークデバイス(" + std::to_string(index) + ")";
+    const std::string failure = UiFormat(kNameless, {std::to_string(index)});
     try {
         const std::string name = NetworkDeviceCaption(GetNetWorkName(index), GetNetWorkType(index),
                                                       GetNetWorkStatus(index));
@@ -598,7 +605,24 @@ std::string NetworkDeviceCaption(std::string name, std::int32_t type, std::int32
     } else if (type == kIfTypePpp) {
         name = "(PPP) " + name;
     }
-    return (status == 4 || status == kIfStatusOperational ? "[有効] " : "[未接続] ") + name;
+    return (status == 4 || status == kIfStatusOperational ? kUp : kDown) + name;
+}
+
+std::string ShownDeviceName(std::string_view name) {
+    for (const char* state : {kUp, kDown}) {
+        if (name.starts_with(state)) {
+            return UiTr("Devices", state) + std::string(name.substr(std::strlen(state)));
+        }
+    }
+    const std::string_view form(kNameless);
+    const std::string_view head = form.substr(0, form.find("%1"));
+    const std::string_view tail = form.substr(head.size() + 2);
+    if (name.starts_with(head) && name.ends_with(tail) && name.size() > head.size() + tail.size()) {
+        const std::string_view index =
+            name.substr(head.size(), name.size() - head.size() - tail.size());
+        return UiFormat(UiTr("Devices", kNameless), {index});
+    }
+    return std::string(name);
 }
 
 } // namespace trumbel

@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trumbel {
@@ -61,6 +62,11 @@ struct SystemInfoEnvironment {
 
 // An interface as the lists name it: "[有効] (LAN) eth0", "[未接続] ppp0"; empty for an empty name.
 std::string NetworkDeviceCaption(std::string name, std::int32_t type, std::int32_t status);
+
+// A device name as the user reads it: its state word, or the whole stand-in of a device without
+// a name, in the program's language. The names themselves stay Japanese, since --print-values
+// prints them for scripts and the settings compare them; only what is shown is translated.
+std::string ShownDeviceName(std::string_view name);
 
 // Every measured quantity of the program: memory, page file (swap), processor load, resources,
 // network rates with their scales, histories, and drives on demand. Used from the user-interface

@@ -5,6 +5,7 @@
 #include "base/FolderListing.h"
 #include "base/RuntimeError.h"
 #include "base/TextEncoding.h"
+#include "base/UiText.h"
 #include "settings/RemoteHostList.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SlotStyle.h"
@@ -292,9 +293,10 @@ std::vector<std::string> ListOptionFiles(const std::string& appFolder) {
 }
 
 MessageBoxRequest SaveFailedBox(const std::string& path, const WriteResult& result) {
-    return {BoxTitle("保存エラー"),
-            "設定ファイルを保存できませんでした｡" + std::string(kCrLf) + path + std::string(kCrLf) +
-                result.error + std::string(kCrLf) + "以前の設定ファイルはそのまま残っています｡",
+    return {BoxTitle(UiTr("Settings", "保存エラー")),
+            UiTr("Settings", "設定ファイルを保存できませんでした｡") + std::string(kCrLf) + path +
+                std::string(kCrLf) + result.error + std::string(kCrLf) +
+                UiTr("Settings", "以前の設定ファイルはそのまま残っています｡"),
             MsgIcon::Exclamation, MsgButtons::Ok};
 }
 
@@ -351,11 +353,14 @@ void SettingsStore::LoadSettings(const std::string& path, LoadMode mode) {
     }
     if (!doc) {
         // A file that is there but cannot be read is not "not found"; saving leaves it alone.
-        env_.ui().MessageBox({std::string(kProductName) + " - 確認",
-                              exists
-                                  ? readPath + "を読み込めませんでしたので標準の設定を適用します｡"
-                                  : path + "が見つかりませんでしたので標準の設定を適用します｡",
-                              MsgIcon::Exclamation, MsgButtons::Ok});
+        env_.ui().MessageBox(
+            {UiFormat(UiTr("Settings", "%1 - 確認"), {kProductName}),
+             exists
+                 ? UiFormat(UiTr("Settings", "%1を読み込めませんでしたので標準の設定を適用します｡"),
+                            {readPath})
+                 : UiFormat(UiTr("Settings", "%1が見つかりませんでしたので標準の設定を適用します｡"),
+                            {path}),
+             MsgIcon::Exclamation, MsgButtons::Ok});
         ResetSettings(SettingsGroup::All);
         NoticeIconMenu(mode);
         return;
@@ -444,9 +449,10 @@ void SettingsStore::ReadSkin(const IniDocument& doc) {
     s_.skinFolder = r.String(section::kSkin, "Skinフォルダー", env_.AppFolder());
     if (!FolderExists(s_.skinFolder)) {
         env_.ui().MessageBox(
-            {std::string(kProductName) + " - スキンフォルダーの設定",
+            {UiFormat(UiTr("Settings", "%1 - スキンフォルダーの設定"), {kProductName}),
              s_.skinFolder + std::string(kCrLf) +
-                 "このディレクトリーは見つからなかったためデフォルトのディレクトリーに変更します｡",
+                 UiTr("Settings", "このディレクトリーは見つからなかったためデフォルトのディレクトリ"
+                                  "ーに変更します｡"),
              MsgIcon::Information, MsgButtons::Ok});
         s_.skinFolder = env_.AppFolder();
     }
@@ -573,12 +579,14 @@ void SettingsStore::CheckSlotDevice(int c, int s) {
     if (const auto nul = name.find('\0'); nul != std::string::npos) {
         name.resize(nul);
     }
-    env_.ui().MessageBox({std::string(kProductName),
-                          "指定されたネットワークデバイス(ID=" + Str(device) +
-                              ")が見つからないため" + std::string(kCrLf) + name +
-                              std::string(kCrLf) + "の情報を表示します。" + std::string(kCrLf) +
-                              "ユニット番号 : " + Str(c) + " ,スロット番号 : " + Str(s),
-                          MsgIcon::Exclamation, MsgButtons::Ok});
+    env_.ui().MessageBox(
+        {std::string(kProductName),
+         UiFormat(UiTr("Settings", "指定されたネットワークデバイス(ID=%1)が見つからないため"),
+                  {Str(device)}) +
+             std::string(kCrLf) + name + std::string(kCrLf) +
+             UiTr("Settings", "の情報を表示します。") + std::string(kCrLf) +
+             UiFormat(UiTr("Settings", "ユニット番号 : %1 ,スロット番号 : %2"), {Str(c), Str(s)}),
+         MsgIcon::Exclamation, MsgButtons::Ok});
     s_.device[c][s] = 0;
 }
 
@@ -750,21 +758,26 @@ void SettingsStore::NoticeIconMenu(LoadMode mode) {
     if (s_.useIconMenu == *iconMenuInForce_ || !env_.SubclassAllowed()) {
         return;
     }
-    env_.ui().MessageBox({"アイコンメニューの設定変更 - " + std::string(kProductName),
-                          "この設定ファイルでアイコンメニューの使用の設定が" +
-                              std::string(s_.useIconMenu ? "有効" : "無効") + "にされましたが、" +
-                              std::string(kCrLf) + std::string(kProductName) +
-                              "の再起動後にこの設定は有効になります。",
-                          MsgIcon::Information, MsgButtons::Ok});
+    env_.ui().MessageBox(
+        {UiFormat(UiTr("Settings", "アイコンメニューの設定変更 - %1"), {kProductName}),
+         (s_.useIconMenu
+              ? UiTr("Settings",
+                     "この設定ファイルでアイコンメニューの使用の設定が有効にされましたが、")
+              : UiTr("Settings",
+                     "この設定ファイルでアイコンメニューの使用の設定が無効にされましたが、")) +
+             std::string(kCrLf) +
+             UiFormat(UiTr("Settings", "%1の再起動後にこの設定は有効になります。"), {kProductName}),
+         MsgIcon::Information, MsgButtons::Ok});
 }
 
 WriteResult SettingsStore::SaveSettings(const std::string& path) {
     if (writes_ == FileWrites::Forbidden) {
-        return {false, "この実行では設定ファイルを書き込みません"};
+        return {false, UiTr("Settings", "この実行では設定ファイルを書き込みません")};
     }
     // Replacing a file that cannot be read would lose what it holds without anyone seeing it.
     if (files_.Exists(path) && !files_.Readable(path)) {
-        return {false, path + ": 読み込めないファイルは上書きしません"};
+        return {false,
+                UiFormat(UiTr("Settings", "%1: 読み込めないファイルは上書きしません"), {path})};
     }
     return files_.Write(path, SettingsText(), BackupPath(path), writeHook,
                         HoldsCredentials(s_) ? FileAccess::OwnerOnly : FileAccess::AsBefore);
@@ -869,9 +882,11 @@ std::string SettingsStore::BackupBeforeRead(const std::string& path) {
     const bool backupThere = files_.Exists(backup);
     if (!fileThere && backupThere) {
         const MsgAnswer answer = env_.ui().MessageBox(
-            {BoxTitle("確認"),
-             path + "は見つかりませんでしたが、そのバックアップファイルを発見しました｡" +
-                 std::string(kCrLf) + "バックアップファイルを読み込みますか？",
+            {BoxTitle(UiTr("Settings", "確認")),
+             UiFormat(UiTr("Settings",
+                           "%1は見つかりませんでしたが、そのバックアップファイルを発見しました｡"),
+                      {path}) +
+                 std::string(kCrLf) + UiTr("Settings", "バックアップファイルを読み込みますか？"),
              MsgIcon::Question, MsgButtons::YesNo});
         if (answer != MsgAnswer::Yes) {
             return path;
@@ -1020,8 +1035,9 @@ bool SettingsStore::SwitchToOptionFile(const std::string& name) {
 
 bool SettingsStore::SwitchToFile(const std::string& path) {
     if (!files_.Exists(path)) {
-        env_.ui().MessageBox(
-            {BoxTitle("エラー"), path + " が見つかりません", MsgIcon::Exclamation, MsgButtons::Ok});
+        env_.ui().MessageBox({BoxTitle(UiTr("Settings", "エラー")),
+                              UiFormat(UiTr("Settings", "%1 が見つかりません"), {path}),
+                              MsgIcon::Exclamation, MsgButtons::Ok});
         return false;
     }
     OpenOptionFile(path);
@@ -1045,12 +1061,15 @@ WriteResult SettingsStore::SaveOptionFile(const std::string& path) {
 }
 
 bool SettingsStore::AskApplyNewDefaults() {
-    return env_.ui().MessageBox({std::string(kProductName),
-                                 "このINIファイルは古いバージョンの「" + std::string(kProductName) +
-                                     "」で書かれたファイルです。" + std::string(kCrLf) +
-                                     "今バージョンより新しい設定項目が加わりました。新しい設定項目"
-                                     "に標準の設定を適用してもよいですか？",
-                                 MsgIcon::Question, MsgButtons::YesNo}) == MsgAnswer::Yes;
+    return env_.ui().MessageBox(
+               {std::string(kProductName),
+                UiFormat(UiTr("Settings",
+                              "このINIファイルは古いバージョンの「%1」で書かれたファイルです。"),
+                         {kProductName}) +
+                    std::string(kCrLf) +
+                    UiTr("Settings", "今バージョンより新しい設定項目が加わりました。新しい設定項目"
+                                     "に標準の設定を適用してもよいですか？"),
+                MsgIcon::Question, MsgButtons::YesNo}) == MsgAnswer::Yes;
 }
 
 bool SettingsStore::ApplyNewDefaults() {

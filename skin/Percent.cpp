@@ -1,6 +1,7 @@
 #include "skin/Percent.h"
 
 #include "base/ErrorReport.h"
+#include "base/UiText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -77,11 +78,12 @@ std::int32_t GetPersent(MeasureView& measure, Ui& ui, int item, int device, Basi
         used = measure.Value(item, device, ShowParam::Used);
         total = measure.Value(item, device, ShowParam::Total);
     } catch (const std::exception& e) {
-        std::string extra = "パラメータ1 : " + std::to_string(item) + ", " +
-                            std::to_string(device) + ", " + std::to_string(static_cast<int>(basis));
+        std::string extra = UiFormat(UiTr("Skin", "パラメータ1 : %1, %2, %3"),
+                                     {std::to_string(item), std::to_string(device),
+                                      std::to_string(static_cast<int>(basis))});
         extra += kCrLf;
-        extra += "パラメータ2 : " + Text(free) + ", " + Text(used) + ", " + Text(total) + ", " +
-                 Text(max);
+        extra += UiFormat(UiTr("Skin", "パラメータ2 : %1, %2, %3, %4"),
+                          {Text(free), Text(used), Text(total), Text(max)});
         ReportRuntimeError(ui, ErrorCategory::InfoUpdate, AsRuntimeError(e), "GetPersent", extra);
     }
     return PersentOf(free, used, scale == ScaleBy::FullScale ? max : total, basis);

@@ -4,6 +4,8 @@
 #include "base/AtomicFile.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
+#include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "gfx/ImageDecode.h"
 #include "resources/Resources.h"
 #include "skin/SkinReader.h"
@@ -141,46 +143,46 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
         log += text;
         log += kCrLf;
     };
-    log = "Skinのロードを開始します｡";
+    log = UiTr("Skin", "Skinのロードを開始します｡");
     log += kCrLf;
-    line("対象ファイルは" + path + "です。");
+    line(UiFormat(UiTr("Skin", "対象ファイルは%1です。"), {path}));
     SkinData loaded;
     try {
         if (!FileExists(path)) {
             throw RuntimeError(ErrorNumber::FileNotFound);
         }
         std::string text = DecodeFileText(ReadFileBytes(path));
-        line("ファイルのオープンに成功しました｡");
+        line(UiTr("Skin", "ファイルのオープンに成功しました｡"));
         currentSkinPath_ = path;
         SkinFileParser parser(SplitLines(text), FolderOf(path));
         text.clear();
 
         parser.ReadImageLine(loaded);
-        line("使用する画像ファイルは" + loaded.imagePath + "です。");
+        line(UiFormat(UiTr("Skin", "使用する画像ファイルは%1です。"), {loaded.imagePath}));
         // The name is the skin's own, relative to its folder, and spelled as Windows reads it.
         const std::string folder = FolderOf(path);
         const std::string image =
             FindWindowsPath(folder, std::string_view(loaded.imagePath).substr(folder.size()));
         if (image.empty()) {
-            line("*****エラー発生*****");
-            log += "スキンの画像ファイルが見つかりません。";
-            line("読み込みを中止し、デフォルトのスキンを読み込みます｡");
+            line(UiTr("Skin", "*****エラー発生*****"));
+            log += UiTr("Skin", "スキンの画像ファイルが見つかりません。");
+            line(UiTr("Skin", "読み込みを中止し、デフォルトのスキンを読み込みます｡"));
             BuildBuiltInSkin(settings_.builtInSkinType + 1, SkinQuiet::No);
             return false;
         }
         loaded.imagePath = image;
 
-        line("画像ファイルの存在を確認しました｡");
+        line(UiTr("Skin", "画像ファイルの存在を確認しました｡"));
         parser.ReadHeader(loaded);
         switch (loaded.skinType) {
         case 1:
-            line("このスキンは可変タイプで高さ固定モードです。");
+            line(UiTr("Skin", "このスキンは可変タイプで高さ固定モードです。"));
             break;
         case 2:
-            line("このスキンは可変タイプで幅固定モードです。");
+            line(UiTr("Skin", "このスキンは可変タイプで幅固定モードです。"));
             break;
         case -1:
-            line("このスキンは固定タイプです。");
+            line(UiTr("Skin", "このスキンは固定タイプです。"));
             break;
         default:
             break;
@@ -188,36 +190,43 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
 
         // The sections in file order, each announced in the log before it is read.
         using Section = void (SkinFileParser::*)(SkinData&);
-        static constexpr std::pair<std::string_view, Section> kSections[] = {
-            {"先頭ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadStartUnit},
-            {"グラフ表示ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadGraphUnit},
-            {"時計ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadClockUnit},
-            {"終端ユニットデータの読み込みを開始します｡", &SkinFileParser::ReadEndUnit},
-            {"グラフデータの読み込みを開始します｡", &SkinFileParser::ReadGraphData},
-            {"数字データの読み込みを開始します｡", &SkinFileParser::ReadNumberFonts},
-            {"表示パラメータの読み込みを開始します｡", &SkinFileParser::ReadItemParams},
+        static constexpr std::pair<const char*, Section> kSections[] = {
+            {QT_TRANSLATE_NOOP("Skin", "先頭ユニットデータの読み込みを開始します｡"),
+             &SkinFileParser::ReadStartUnit},
+            {QT_TRANSLATE_NOOP("Skin", "グラフ表示ユニットデータの読み込みを開始します｡"),
+             &SkinFileParser::ReadGraphUnit},
+            {QT_TRANSLATE_NOOP("Skin", "時計ユニットデータの読み込みを開始します｡"),
+             &SkinFileParser::ReadClockUnit},
+            {QT_TRANSLATE_NOOP("Skin", "終端ユニットデータの読み込みを開始します｡"),
+             &SkinFileParser::ReadEndUnit},
+            {QT_TRANSLATE_NOOP("Skin", "グラフデータの読み込みを開始します｡"),
+             &SkinFileParser::ReadGraphData},
+            {QT_TRANSLATE_NOOP("Skin", "数字データの読み込みを開始します｡"),
+             &SkinFileParser::ReadNumberFonts},
+            {QT_TRANSLATE_NOOP("Skin", "表示パラメータの読み込みを開始します｡"),
+             &SkinFileParser::ReadItemParams},
         };
         for (const auto& [announcement, read] : kSections) {
-            line(announcement);
+            line(UiTr("Skin", announcement));
             (parser.*read)(loaded);
         }
 
-        line("データファイルの読み込みは正常に終了しました｡");
-        line("スキンのサイズを計算し、ウィンドウのサイズを変更します｡");
+        line(UiTr("Skin", "データファイルの読み込みは正常に終了しました｡"));
+        line(UiTr("Skin", "スキンのサイズを計算し、ウィンドウのサイズを変更します｡"));
         skin_ = std::move(loaded);
         Relayout();
 
-        line("画像ファイルの読み込みに移ります");
+        line(UiTr("Skin", "画像ファイルの読み込みに移ります"));
         if (LoadSkinImage(skin_.imagePath)) {
-            line("マスクの作成は正常に終了しました｡");
+            line(UiTr("Skin", "マスクの作成は正常に終了しました｡"));
         } else {
-            line("*****勧告*****");
-            line("マスクの作成に問題がありました｡");
-            line("正常に表示されない可能性があります｡");
+            line(UiTr("Skin", "*****勧告*****"));
+            line(UiTr("Skin", "マスクの作成に問題がありました｡"));
+            line(UiTr("Skin", "正常に表示されない可能性があります｡"));
         }
-        line("スキンの読み込みは正常に終了しました｡");
-        line("「デフォルトスキンを使用」のオプションを切り、");
-        log += "選択したスキンに切り換えます｡";
+        line(UiTr("Skin", "スキンの読み込みは正常に終了しました｡"));
+        line(UiTr("Skin", "「デフォルトスキンを使用」のオプションを切り、"));
+        log += UiTr("Skin", "選択したスキンに切り換えます｡");
         skinReady_ = true;
         settings_.useBuiltInSkin = false;
         if (quiet == SkinQuiet::No) {
@@ -225,13 +234,13 @@ bool SkinEngine::LoadSkinFile(std::string& log, SkinQuiet quiet) {
         }
         return true;
     } catch (const std::exception&) {
-        std::string text = "エラー発生";
+        std::string text = UiTr("Skin", "エラー発生");
         text += kCrLf;
-        text += "デフォルトスキンに切り換えます｡";
-        ui_.MessageBox(
-            {BoxTitle("Skin読み込みエラー"), text, MsgIcon::Exclamation, MsgButtons::Ok});
-        line("*****エラー発生*****");
-        line("読み込みを中止し、デフォルトのスキンを読み込みます｡");
+        text += UiTr("Skin", "デフォルトスキンに切り換えます｡");
+        ui_.MessageBox({BoxTitle(UiTr("Skin", "Skin読み込みエラー")), text, MsgIcon::Exclamation,
+                        MsgButtons::Ok});
+        line(UiTr("Skin", "*****エラー発生*****"));
+        line(UiTr("Skin", "読み込みを中止し、デフォルトのスキンを読み込みます｡"));
         SwitchToBuiltIn();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "skin/SkinReader.h"
 
 #include "base/RuntimeError.h"
+#include "base/UiText.h"
 #include "measure/ItemKinds.h"
 #include "skin/TextDecode.h"
 
@@ -238,7 +239,8 @@ SkinFileParser::SkinFileParser(std::vector<std::string> lines, std::string folde
 
 const std::string& SkinFileParser::Next() {
     if (next_ >= lines_.size()) {
-        throw RuntimeError(kInputPastEndOfFile, "ファイルの終わりを超えて入力しようとしました。");
+        throw RuntimeError(kInputPastEndOfFile,
+                           UiTr("Skin", "ファイルの終わりを超えて入力しようとしました。"));
     }
     return lines_[next_++];
 }

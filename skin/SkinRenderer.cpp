@@ -1,6 +1,8 @@
 #include "skin/SkinRenderer.h"
 
 #include "base/RuntimeError.h"
+#include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "gfx/Painter.h"
 #include "measure/ItemKinds.h"
 #include "skin/SkinEngine.h"
@@ -16,7 +18,7 @@ namespace trumbel {
 
 namespace {
 
-constexpr std::string_view kSwitchNotice = "デフォルトスキンに切り換えます｡";
+constexpr const char* kSwitchNotice = QT_TRANSLATE_NOOP("Skin", "デフォルトスキンに切り換えます｡");
 
 constexpr int kLoopbackType = 24;
 constexpr int kCellDot = 10;
@@ -154,7 +156,7 @@ void SkinRenderer::SkinStep(const char* routine, Retry retry, StepFn&& step) {
         return;
     } catch (const std::exception& e) {
         ReportRuntimeError(ui_, ErrorCategory::SkinRuntime, AsRuntimeError(e), routine,
-                           kSwitchNotice);
+                           UiTr("Skin", kSwitchNotice));
         if (!SwitchToBuiltIn() || retry == Retry::Never) {
             return;
         }
@@ -164,7 +166,7 @@ void SkinRenderer::SkinStep(const char* routine, Retry retry, StepFn&& step) {
         step();
     } catch (const std::exception& e) {
         ReportRuntimeError(ui_, ErrorCategory::SkinRuntime, AsRuntimeError(e), routine,
-                           kSwitchNotice);
+                           UiTr("Skin", kSwitchNotice));
     }
 }
 

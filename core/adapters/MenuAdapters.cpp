@@ -19,7 +19,8 @@ int MeasureMenuDevices::NetworkCount() const {
 }
 
 std::string MeasureMenuDevices::NetworkName(int index) const {
-    return measure_.Info() ? measure_.Info()->GetNetWorkDeviceName(index) : std::string();
+    return measure_.Info() ? ShownDeviceName(measure_.Info()->GetNetWorkDeviceName(index))
+                           : std::string();
 }
 
 int MeasureMenuDevices::NetworkStatus(int index) const {
@@ -56,8 +57,9 @@ int RemoteMenuDevices::NetworkCount() const {
 
 // As this machine's: "[有効] (LAN) eth0", and "[未接続] …" while the host cannot be read.
 std::string RemoteMenuDevices::NetworkName(int index) const {
-    return NetworkDeviceCaption(values_.DeviceName(kParamNetReceive, index),
-                                values_.NetworkType(index), values_.NetworkStatus(index));
+    return ShownDeviceName(NetworkDeviceCaption(values_.DeviceName(kParamNetReceive, index),
+                                                values_.NetworkType(index),
+                                                values_.NetworkStatus(index)));
 }
 
 std::string RemoteMenuDevices::DiskMountPoint(int diskId) {

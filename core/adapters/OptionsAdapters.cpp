@@ -89,7 +89,7 @@ int ProgramOptionsHost::NetworkDeviceCount() const {
 
 std::string ProgramOptionsHost::NetworkDeviceName(int index) const {
     const SystemInfo* info = p_.measure.Info();
-    return info ? info->GetNetWorkDeviceName(index) : std::string();
+    return info ? ShownDeviceName(info->GetNetWorkDeviceName(index)) : std::string();
 }
 
 void ProgramOptionsHost::SetSystemValue(int paramId, int deviceId, int showParamInfo, float value) {

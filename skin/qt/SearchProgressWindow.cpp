@@ -13,8 +13,8 @@ SearchProgressWindow::SearchProgressWindow()
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
     const QString title =
-        QStringLiteral("只今検索中 - ") +
-        QString::fromUtf8(kProductName.data(), static_cast<int>(kProductName.size()));
+        QCoreApplication::translate("Skin", "只今検索中 - %1")
+            .arg(QString::fromUtf8(kProductName.data(), static_cast<int>(kProductName.size())));
     setWindowTitle(title);
     LabelTitle->setText(title);
     LabelCurrentDir->setMinimumWidth(360);

@@ -1,5 +1,7 @@
 #include "tools/dorvik/Search.h"
 
+#include "base/UiLanguage.h"
+
 #include <algorithm>
 
 namespace dorvik {
@@ -7,15 +9,17 @@ namespace dorvik {
 namespace {
 
 constexpr std::array<TargetInfo, 9> kTargets = {{
-    {Target::Kokugo, "国語辞典(大辞林) (&2)", "/kokugo", true},
-    {Target::Eiwa, "英和辞典(EXCEED) (&3)", "/eiwa", true},
-    {Target::Waei, "和英辞典(EXCEED) (&4)", "/waei", true},
-    {Target::Katakana, "カタカナ語辞典(コンサイス) (&5)", "/katakana", true},
-    {Target::Kanji, "漢字辞典 (&6)", "/kanji", false},
-    {Target::Digital, "デジタル用語辞典 (アスキー) (&7)", "/digital", false},
-    {Target::It, "IT用語辞典 (e-Words) (&8)", "/it", true},
-    {Target::Map, "地図検索 (Yahoo) (&9)", "/map", false},
-    {Target::Google, "そのまま検索 (Google) (&0)", "/google", false},
+    {Target::Kokugo, QT_TRANSLATE_NOOP("Dorvik", "国語辞典(大辞林) (&2)"), "/kokugo", true},
+    {Target::Eiwa, QT_TRANSLATE_NOOP("Dorvik", "英和辞典(EXCEED) (&3)"), "/eiwa", true},
+    {Target::Waei, QT_TRANSLATE_NOOP("Dorvik", "和英辞典(EXCEED) (&4)"), "/waei", true},
+    {Target::Katakana, QT_TRANSLATE_NOOP("Dorvik", "カタカナ語辞典(コンサイス) (&5)"), "/katakana",
+     true},
+    {Target::Kanji, QT_TRANSLATE_NOOP("Dorvik", "漢字辞典 (&6)"), "/kanji", false},
+    {Target::Digital, QT_TRANSLATE_NOOP("Dorvik", "デジタル用語辞典 (アスキー) (&7)"), "/digital",
+     false},
+    {Target::It, QT_TRANSLATE_NOOP("Dorvik", "IT用語辞典 (e-Words) (&8)"), "/it", true},
+    {Target::Map, QT_TRANSLATE_NOOP("Dorvik", "地図検索 (Yahoo) (&9)"), "/map", false},
+    {Target::Google, QT_TRANSLATE_NOOP("Dorvik", "そのまま検索 (Google) (&0)"), "/google", false},
 }};
 
 std::vector<std::string> SplitAtBlanks(const std::vector<std::string>& words) {

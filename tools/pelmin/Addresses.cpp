@@ -1,8 +1,13 @@
 #include "tools/pelmin/Addresses.h"
 
+#include "base/UiText.h"
+
 #include <regex>
 
 namespace pelmin {
+
+using trumbel::UiFormat;
+using trumbel::UiTr;
 
 std::string EchoUrl(std::string_view host) {
     std::string base(host);
@@ -119,22 +124,23 @@ std::array<std::string, 4> CopyForms(const std::string& address, const std::stri
 std::string StageText(FetchStage stage) {
     switch (stage) {
     case FetchStage::CreateObject:
-        return "IEオブジェクト作成";
+        return UiTr("Pelmin", "IEオブジェクト作成");
     case FetchStage::Configure:
-        return "IEオブジェクト設定";
+        return UiTr("Pelmin", "IEオブジェクト設定");
     case FetchStage::LoadUrl:
-        return "IEオブジェクトURL読み込み";
+        return UiTr("Pelmin", "IEオブジェクトURL読み込み");
     case FetchStage::ExtractHtml:
-        return "IEオブジェクトからHTML抽出";
+        return UiTr("Pelmin", "IEオブジェクトからHTML抽出");
     case FetchStage::Search:
-        return "正規表現による検索";
+        return UiTr("Pelmin", "正規表現による検索");
     }
     return {};
 }
 
 std::string FetchErrorText(FetchStage stage, int number, const std::string& description) {
-    return StageText(stage) + "時にエラー発生\r\nエラー名 : " + std::to_string(number) + " (" +
-           description + ")\r\nエラー発生個所 : PrintParamプロシージャ";
+    return UiFormat(UiTr("Pelmin", "%1時にエラー発生"), {StageText(stage)}) + "\r\n" +
+           UiFormat(UiTr("Pelmin", "エラー名 : %1 (%2)"), {std::to_string(number), description}) +
+           "\r\n" + UiTr("Pelmin", "エラー発生個所 : PrintParamプロシージャ");
 }
 
 GlobalResult GlobalFromPage(std::string_view page) {
@@ -149,18 +155,19 @@ GlobalResult GlobalFromPage(std::string_view page) {
 }
 
 std::vector<std::string> HeaderLines() {
-    return {"---------------", "検索されたＩＰ一覧", "---------------", "グローバルＩＰ？"};
+    return {"---------------", UiTr("Pelmin", "検索されたＩＰ一覧"), "---------------",
+            UiTr("Pelmin", "グローバルＩＰ？")};
 }
 
 std::vector<std::string> ListLines(const GlobalResult& global,
                                    const std::vector<std::string>& local) {
     std::vector<std::string> lines = HeaderLines();
     if (global.failed)
-        lines.emplace_back(kSearchFailed);
+        lines.push_back(UiTr("Pelmin", kSearchFailed));
     else
         lines.insert(lines.end(), global.addresses.begin(), global.addresses.end());
     lines.emplace_back();
-    lines.emplace_back("ローカルＩＰ");
+    lines.push_back(UiTr("Pelmin", "ローカルＩＰ"));
     lines.insert(lines.end(), local.begin(), local.end());
     return lines;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UiLanguage.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -12,7 +14,7 @@ namespace pelmin {
 inline constexpr const char* kTitle = "Pelmin";
 inline constexpr const char* kEchoPath = "/cgi-bin/getip.cgi";
 inline constexpr const char* kDefaultEchoHost = "http://checkip.dyndns.org";
-inline constexpr const char* kSearchFailed = "検索失敗";
+inline constexpr const char* kSearchFailed = QT_TRANSLATE_NOOP("Pelmin", "検索失敗");
 
 // The echo page's URL from a host given as "scheme://host[:port]"; a bare host gets "http://".
 std::string EchoUrl(std::string_view host);

@@ -1,11 +1,15 @@
 #include "tools/sumora/Calculator.h"
 
+#include "base/UiText.h"
 #include "tools/sumora/Evaluator.h"
 
 #include <array>
 #include <utility>
 
 namespace sumora {
+
+using trumbel::UiFormat;
+using trumbel::UiTr;
 
 namespace {
 
@@ -19,8 +23,10 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
 } // namespace
 
 std::string InputPrompt() {
-    return std::string("数式を入力してください｡") + kCrLf + "なお、最後の「=」は不要です｡" + kCrLf +
-           "π => [pi]　　　sin(60°) => sin(60deg)" + kCrLf + "常用対数 => [log10(X)]";
+    return UiTr("Sumora", "数式を入力してください｡") + kCrLf +
+           UiTr("Sumora", "なお、最後の「=」は不要です｡") + kCrLf +
+           UiTr("Sumora", "π => [pi]　　　sin(60°) => sin(60deg)") + kCrLf +
+           UiTr("Sumora", "常用対数 => [log10(X)]");
 }
 
 std::string Substitute(std::string expression) {
@@ -48,14 +54,18 @@ Calculation Calculate(const std::string& expression) {
 }
 
 std::string ResultText(const std::string& expression, double result) {
-    return expression + "の結果は" + kCrLf + FormatDouble(result) + "です｡" + kCrLf + kCrLf +
-           "クリップボードにコピーしますか？" + kCrLf + "[キャンセル]でもう1度やり直し";
+    return UiFormat(UiTr("Sumora", "%1の結果は"), {expression}) + kCrLf +
+           UiFormat(UiTr("Sumora", "%1です｡"), {FormatDouble(result)}) + kCrLf + kCrLf +
+           UiTr("Sumora", "クリップボードにコピーしますか？") + kCrLf +
+           UiTr("Sumora", "[キャンセル]でもう1度やり直し");
 }
 
 std::string ErrorText(const std::string& expression, int number, const std::string& description) {
-    return std::string("あなたの入力した式") + kCrLf + expression + "は" + kCrLf +
-           "以下のエラーを起こし計算できませんでした｡" + kCrLf + std::to_string(number) + " : " +
-           description + kCrLf + "もう一度入力しなおしますか｡";
+    return UiTr("Sumora", "あなたの入力した式") + kCrLf +
+           UiFormat(UiTr("Sumora", "%1は"), {expression}) + kCrLf +
+           UiTr("Sumora", "以下のエラーを起こし計算できませんでした｡") + kCrLf +
+           std::to_string(number) + " : " + description + kCrLf +
+           UiTr("Sumora", "もう一度入力しなおしますか｡");
 }
 
 void RunCalculator(CalculatorUi& ui) {

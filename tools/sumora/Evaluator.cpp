@@ -1,5 +1,7 @@
 #include "tools/sumora/Evaluator.h"
 
+#include "base/UiText.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -12,32 +14,35 @@
 
 namespace sumora {
 
+using trumbel::UiTr;
+
 std::string ErrorDescription(ScriptErrorNumber number) {
     switch (number) {
     case ScriptErrorNumber::InvalidArgument:
-        return "プロシージャの呼び出し、または引数が不正です。";
+        return UiTr("Sumora", "プロシージャの呼び出し、または引数が不正です。");
     case ScriptErrorNumber::Overflow:
-        return "オーバーフローしました。";
+        return UiTr("Sumora", "オーバーフローしました。");
     case ScriptErrorNumber::DivisionByZero:
-        return "0 で除算しました。";
+        return UiTr("Sumora", "0 で除算しました。");
     case ScriptErrorNumber::TypeMismatch:
-        return "型が一致しません。";
+        return UiTr("Sumora", "型が一致しません。");
     case ScriptErrorNumber::OutOfStackSpace:
-        return "スタック領域が不足しています。";
+        return UiTr("Sumora", "スタック領域が不足しています。");
     case ScriptErrorNumber::WrongArgumentCount:
-        return "引数の数が一致していないか、または不正なプロパティを指定しています。";
+        return UiTr("Sumora",
+                    "引数の数が一致していないか、または不正なプロパティを指定しています。");
     case ScriptErrorNumber::VariableUndefined:
-        return "変数が定義されていません。";
+        return UiTr("Sumora", "変数が定義されていません。");
     case ScriptErrorNumber::SyntaxError:
-        return "構文エラーです。";
+        return UiTr("Sumora", "構文エラーです。");
     case ScriptErrorNumber::ExpectedRightParen:
-        return "')' がありません。";
+        return UiTr("Sumora", "')' がありません。");
     case ScriptErrorNumber::ExpectedEndOfStatement:
-        return "ステートメントの末尾が必要です。";
+        return UiTr("Sumora", "ステートメントの末尾が必要です。");
     case ScriptErrorNumber::InvalidCharacter:
-        return "無効な文字です。";
+        return UiTr("Sumora", "無効な文字です。");
     }
-    return "エラー";
+    return UiTr("Sumora", "エラー");
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,27 +30,31 @@ UrlOpener DefaultOpener() {
 DorvikWindow::DorvikWindow(const Startup& start, UrlOpener opener)
     : opener_(std::move(opener)), keyword_(new QLineEdit(this)),
       targetGroup_(new QButtonGroup(this)),
-      fullText_(new QCheckBox(QStringLiteral("全文検索を行う(&A)"), this)) {
+      fullText_(new QCheckBox(QCoreApplication::translate("Dorvik", "全文検索を行う(&A)"), this)) {
     setWindowTitle(QString::fromUtf8(kTitle));
 
     auto* keywordRow = new QHBoxLayout;
-    keywordRow->addWidget(new QLabel(QStringLiteral("キーワード"), this));
+    keywordRow->addWidget(new QLabel(QCoreApplication::translate("Dorvik", "キーワード"), this));
     keywordRow->addWidget(keyword_, 1);
     auto* cmdClear = new QPushButton(QStringLiteral("&CL"), this); // Command3
     cmdClear->setAutoDefault(false);
     keywordRow->addWidget(cmdClear);
 
-    auto* targetBox = new QGroupBox(QStringLiteral("検索場所"), this); // Frame1
+    auto* targetBox =
+        new QGroupBox(QCoreApplication::translate("Dorvik", "検索場所"), this); // Frame1
     auto* options = new QVBoxLayout(targetBox);
     for (const TargetInfo& t : Targets()) {
-        auto* option = new QRadioButton(QString::fromUtf8(t.caption), targetBox);
+        auto* option =
+            new QRadioButton(QCoreApplication::translate("Dorvik", t.caption), targetBox);
         targetGroup_->addButton(option, static_cast<int>(t.target));
         options->addWidget(option);
     }
     options->addWidget(fullText_);
 
-    auto* cmdSearch = new QPushButton(QStringLiteral("検索"), this);           // Command1
-    auto* cmdCancel = new QPushButton(QStringLiteral("やっぱりやめる"), this); // Command2
+    auto* cmdSearch =
+        new QPushButton(QCoreApplication::translate("Dorvik", "検索"), this); // Command1
+    auto* cmdCancel =
+        new QPushButton(QCoreApplication::translate("Dorvik", "やっぱりやめる"), this); // Command2
     cmdSearch->setDefault(true);
     cmdCancel->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "tools/pelmin/qt/EchoFetch.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -35,7 +36,9 @@ void EchoFetch::Start(const std::string& url, int timeoutMs,
         FetchOutcome outcome;
         outcome.stage = FetchStage::Configure;
         outcome.errorNumber = static_cast<int>(QNetworkReply::ProtocolUnknownError);
-        outcome.description = "URL が不正です: " + url;
+        outcome.description = QCoreApplication::translate("Pelmin", "URL が不正です: %1")
+                                  .arg(QString::fromStdString(url))
+                                  .toStdString();
         // Through the event loop like every other outcome, so the caller has returned from
         // Start (and is listening) before it arrives; a later Start or Cancel drops it.
         QMetaObject::invokeMethod(
@@ -86,7 +89,9 @@ void EchoFetch::Finish(QNetworkReply* reply) {
     if (tooLarge_) {
         outcome.stage = FetchStage::LoadUrl;
         outcome.errorNumber = static_cast<int>(QNetworkReply::UnknownContentError);
-        outcome.description = "応答が 1 MiB を超えたので読み込みを止めました";
+        outcome.description =
+            QCoreApplication::translate("Pelmin", "応答が 1 MiB を超えたので読み込みを止めました")
+                .toStdString();
     } else if (reply->error() == QNetworkReply::NoError) {
         outcome.ok = true;
         outcome.page = page_.toStdString();
@@ -96,8 +101,10 @@ void EchoFetch::Finish(QNetworkReply* reply) {
         const bool timedOut = reply->error() == QNetworkReply::OperationCanceledError;
         outcome.errorNumber =
             static_cast<int>(timedOut ? QNetworkReply::TimeoutError : reply->error());
-        outcome.description = timedOut ? std::string("応答がないまま時間切れになりました")
-                                       : reply->errorString().toStdString();
+        outcome.description =
+            (timedOut ? QCoreApplication::translate("Pelmin", "応答がないまま時間切れになりました")
+                      : reply->errorString())
+                .toStdString();
     }
     page_.clear();
     tooLarge_ = false;

@@ -32,7 +32,8 @@ PelminOptions DefaultOptions() {
     };
     options.warn = [](QWidget* window, const std::string& text) {
         QMessageBox::warning(
-            window, QStringLiteral("エラー - ") + QString::fromUtf8(kTitle),
+            window,
+            QCoreApplication::translate("Pelmin", "エラー - %1").arg(QString::fromUtf8(kTitle)),
             QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     };
     return options;
@@ -41,17 +42,21 @@ PelminOptions DefaultOptions() {
 PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     : QWidget(parent), options_(std::move(options)), addressList_(new QListWidget(this)),
       userName_(new QLineEdit(QStringLiteral("user"), this)), copyPanel_(new QWidget(this)),
-      notAddressLabel_(new QLabel(QStringLiteral("それ･･････ＩＰアドレスじゃないし･･････"), this)),
+      notAddressLabel_(new QLabel(
+          QCoreApplication::translate("Pelmin", "それ･･････ＩＰアドレスじゃないし･･････"), this)),
       fetch_(new EchoFetch(this)) {
     setWindowTitle(QString::fromUtf8(kTitle));
 
-    static constexpr std::array<const char*, 4> kCaptions = {"(&1) すっぴんアドレス",
-                                                             "(&2) ＨＴＴＰ用", "(&3) ＦＴＰ用",
-                                                             "(&4) ＦＴＰ用（ユーザー名付き）"};
+    static constexpr std::array<const char*, 4> kCaptions = {
+        QT_TRANSLATE_NOOP("Pelmin", "(&1) すっぴんアドレス"),
+        QT_TRANSLATE_NOOP("Pelmin", "(&2) ＨＴＴＰ用"),
+        QT_TRANSLATE_NOOP("Pelmin", "(&3) ＦＴＰ用"),
+        QT_TRANSLATE_NOOP("Pelmin", "(&4) ＦＴＰ用（ユーザー名付き）")};
     auto* panel = new QVBoxLayout(copyPanel_);
     panel->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 4; ++i) {
-        cmdAddress_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), copyPanel_);
+        cmdAddress_[i] =
+            new QPushButton(QCoreApplication::translate("Pelmin", kCaptions[i]), copyPanel_);
         cmdAddress_[i]->setObjectName(QStringLiteral("CmdAddress%1").arg(i));
         panel->addWidget(cmdAddress_[i]);
         connect(cmdAddress_[i], &QPushButton::clicked, this, [this, i] { Copy(i); });
@@ -69,18 +74,22 @@ PelminWindow::PelminWindow(PelminOptions options, QWidget* parent)
     userName_->setObjectName(QStringLiteral("UserName"));
     userName_->installEventFilter(this);
 
-    auto* cmdRefetch = new QPushButton(QStringLiteral("再取得 (&R)"), this);        // Command4
-    auto* cmdEchoPage = new QPushButton(QStringLiteral("IP取得元ページ"), this);    // Command2
-    auto* cmdQuit = new QPushButton(QStringLiteral("(&Q) 何もせず終了する"), this); // Command3
+    auto* cmdRefetch =
+        new QPushButton(QCoreApplication::translate("Pelmin", "再取得 (&R)"), this); // Command4
+    auto* cmdEchoPage =
+        new QPushButton(QCoreApplication::translate("Pelmin", "IP取得元ページ"), this); // Command2
+    auto* cmdQuit = new QPushButton(QCoreApplication::translate("Pelmin", "(&Q) 何もせず終了する"),
+                                    this); // Command3
     cmdRefetch->setObjectName(QStringLiteral("CmdRefetch"));
     cmdEchoPage->setObjectName(QStringLiteral("CmdEchoPage"));
     cmdQuit->setObjectName(QStringLiteral("CmdQuit"));
 
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        new QLabel(QStringLiteral("選択したアドレスをクリップボードにコピーします"), this));
+    right->addWidget(new QLabel(
+        QCoreApplication::translate("Pelmin", "選択したアドレスをクリップボードにコピーします"),
+        this));
     right->addWidget(place_);
-    right->addWidget(new QLabel(QStringLiteral("ユーザー名(FTP用)"), this));
+    right->addWidget(new QLabel(QCoreApplication::translate("Pelmin", "ユーザー名(FTP用)"), this));
     right->addWidget(userName_);
     right->addStretch();
     right->addWidget(cmdRefetch);

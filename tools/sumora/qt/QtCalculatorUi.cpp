@@ -23,7 +23,7 @@ std::optional<std::string> QtCalculatorUi::InputBox(const std::string& prompt,
     dialog.setLabelText(Shown(prompt));
     dialog.setTextValue(QString::fromStdString(defaultText));
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setCancelButtonText(QCoreApplication::translate("Sumora", "キャンセル"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
@@ -39,14 +39,16 @@ BoxAnswer QtCalculatorUi::MessageBox(BoxIcon icon, BoxButtons buttons, const std
     };
     std::vector<Choice> choices;
     if (buttons == BoxButtons::YesNoCancel)
-        choices = {{QMessageBox::Yes, "はい(&Y)", BoxAnswer::Yes},
-                   {QMessageBox::No, "いいえ(&N)", BoxAnswer::No},
-                   {QMessageBox::Cancel, "キャンセル", BoxAnswer::Cancel}};
+        choices = {
+            {QMessageBox::Yes, QT_TRANSLATE_NOOP("Sumora", "はい(&Y)"), BoxAnswer::Yes},
+            {QMessageBox::No, QT_TRANSLATE_NOOP("Sumora", "いいえ(&N)"), BoxAnswer::No},
+            {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Sumora", "キャンセル"), BoxAnswer::Cancel}};
     else
-        choices = {{QMessageBox::Retry, "再試行(&R)", BoxAnswer::Retry},
-                   {QMessageBox::Cancel, "キャンセル", BoxAnswer::Cancel}};
+        choices = {
+            {QMessageBox::Retry, QT_TRANSLATE_NOOP("Sumora", "再試行(&R)"), BoxAnswer::Retry},
+            {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Sumora", "キャンセル"), BoxAnswer::Cancel}};
     for (const Choice& c : choices)
-        box.addButton(c.button)->setText(QString::fromUtf8(c.caption));
+        box.addButton(c.button)->setText(QCoreApplication::translate("Sumora", c.caption));
     box.setDefaultButton(choices.front().button);
     box.setEscapeButton(QMessageBox::Cancel);
     const int clicked = box.exec();

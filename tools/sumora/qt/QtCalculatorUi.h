@@ -7,7 +7,7 @@
 
 namespace sumora {
 
-// Real boxes: an input dialog and message boxes with Japanese button captions.
+// Real boxes: an input dialog and message boxes with button captions in the program's language.
 class QtCalculatorUi final : public CalculatorUi {
 public:
     std::optional<std::string> InputBox(const std::string& prompt,

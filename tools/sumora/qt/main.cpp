@@ -1,3 +1,4 @@
+#include "resources/qt/ProgramLook.h"
 #include "tools/clipboard/KeepClipboard.h"
 #include "tools/sumora/qt/QtCalculatorUi.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The menu entry this window belongs to, for desktops that match windows by it (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velquor.sumora"));
+    trumbel::InstallProgramLanguage(app);
     QApplication::setQuitOnLastWindowClosed(false);
     sumora::QtCalculatorUi ui;
     sumora::RunCalculator(ui);
