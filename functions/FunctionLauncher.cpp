@@ -305,7 +305,8 @@ FunctionPage FunctionLauncher::FillFunctionPage() {
     const auto names = BuiltinFunctionNames();
     for (int i = 0; i < kBuiltinFunctionCount; ++i) {
         page.entries.push_back(
-            {std::string(kBuiltinCaptionPrefix) + names[static_cast<std::size_t>(i)],
+            {UiFormat(UiTr("Functions", "[内蔵] %1"),
+                      {UiTr("Functions", names[static_cast<std::size_t>(i)].c_str())}),
              i,
              {},
              settings_.builtInFunctionFlags[static_cast<std::size_t>(i)]});

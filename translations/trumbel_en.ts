@@ -31,6 +31,10 @@
         <source>システム情報(&amp;S)...</source>
         <translation>&amp;System Info...</translation>
     </message>
+    <message>
+        <source>Velquorについての報告および質問</source>
+        <translation>Report or question about Velquor</translation>
+    </message>
 </context>
 <context>
     <name>Clock</name>
@@ -429,6 +433,37 @@ Mounts: %3</translation>
     <message>
         <source>終了コード %1</source>
         <translation>exit code %1</translation>
+    </message>
+    <message>
+        <source>[内蔵] %1</source>
+        <translation>[built-in] %1</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeys</name>
+    <message>
+        <source>左Windows</source>
+        <translation>Left Windows</translation>
+    </message>
+    <message>
+        <source>右Windows</source>
+        <translation>Right Windows</translation>
+    </message>
+    <message>
+        <source>変換</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>無変換</source>
+        <translation>Muhenkan</translation>
+    </message>
+    <message>
+        <source>カタカナ/ひらがな</source>
+        <translation>Katakana/Hiragana</translation>
+    </message>
+    <message>
+        <source>半角/全角</source>
+        <translation>Hankaku/Zenkaku</translation>
     </message>
 </context>
 <context>
