@@ -1,6 +1,7 @@
 #include "about/AboutText.h"
 
 #include "base/AppInfo.h"
+#include "base/UiText.h"
 
 #include <cstdio>
 
@@ -53,7 +54,8 @@ std::string PercentEncode(std::string_view text) {
 }
 
 std::string MailLink(std::string_view address) {
-    return "mailto:" + std::string(address) + "?Subject=" + PercentEncode(kMailSubject);
+    return "mailto:" + std::string(address) +
+           "?Subject=" + PercentEncode(UiTr("AboutBox", kMailSubject));
 }
 
 const std::vector<SystemInfoTool>& SystemInfoTools() {

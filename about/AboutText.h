@@ -31,7 +31,8 @@ inline constexpr std::array<std::string_view, 2> kAboutDescription = {
         "AboutBox",
         "  なお､バグなどがありましたら､ホームページのサポートコーナーへご連絡ください｡")};
 
-inline constexpr std::string_view kMailSubject = "Velquorについての報告および質問";
+inline constexpr const char* kMailSubject =
+    QT_TRANSLATE_NOOP("AboutBox", "Velquorについての報告および質問");
 inline constexpr std::string_view kNoSystemInfo =
     QT_TRANSLATE_NOOP("AboutBox", "現時点ではｼｽﾃﾑ情報を使用できません");
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "base/UiLanguage.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace trumbel {
 
-// A key the hot-key list offers: its Windows virtual-key code (the stored form) and its text.
+// A key the hot-key list offers: its Windows virtual-key code (the stored form) and its text;
+// the names in words are ours, shown through UiTr("HotKeys", name).
 struct HotKeyChoice {
     std::int32_t virtualKey;
     std::string_view name;
@@ -14,6 +17,7 @@ struct HotKeyChoice {
 // The keys the options dialog offers for the hot key, in the list's order. Punctuation keys
 // carry the character of a US keyboard; "\" (102) is the extra key left of Z on ISO boards and
 // the "ろ" key on Japanese ones.
+// clang-format off
 inline constexpr HotKeyChoice kHotKeyChoices[] = {
     {0x41, "A"},         {0x42, "B"},        {0x43, "C"},           {0x44, "D"},
     {0x45, "E"},         {0x46, "F"},        {0x47, "G"},           {0x48, "H"},
@@ -38,13 +42,19 @@ inline constexpr HotKeyChoice kHotKeyChoices[] = {
     {0x2D, "Insert"},    {0x2E, "Delete"},   {0x24, "Home"},        {0x23, "End"},
     {0x21, "PageUp"},    {0x22, "PageDown"}, {0x25, "←"},           {0x26, "↑"},
     {0x27, "→"},         {0x28, "↓"},        {0x2C, "PrintScreen"}, {0x91, "ScrollLock"},
-    {0x13, "Pause"},     {0x90, "NumLock"},  {0x5B, "左Windows"},   {0x5C, "右Windows"},
+    {0x13, "Pause"},     {0x90, "NumLock"},
+    {0x5B, QT_TRANSLATE_NOOP("HotKeys", "左Windows")},
+    {0x5C, QT_TRANSLATE_NOOP("HotKeys", "右Windows")},
     {0x5D, "Apps"},      {0xBA, ";"},        {0xBB, "="},           {0xBC, ","},
     {0xBD, "-"},         {0xBE, "."},        {0xBF, "/"},           {0xC0, "`"},
     {0xDB, "["},         {0xDC, "\\"},       {0xDD, "]"},           {0xDE, "'"},
-    {0xE2, "\\ (102)"},  {0x1C, "変換"},     {0x1D, "無変換"},      {0xF2, "カタカナ/ひらがな"},
-    {0xF3, "半角/全角"},
+    {0xE2, "\\ (102)"},
+    {0x1C, QT_TRANSLATE_NOOP("HotKeys", "変換")},
+    {0x1D, QT_TRANSLATE_NOOP("HotKeys", "無変換")},
+    {0xF2, QT_TRANSLATE_NOOP("HotKeys", "カタカナ/ひらがな")},
+    {0xF3, QT_TRANSLATE_NOOP("HotKeys", "半角/全角")},
 };
+// clang-format on
 
 // A hot key is grabbed from every program on the desktop: a key that types or edits text (letters,
 // digits, Space, Enter, Tab, BackSpace, Esc, punctuation, arrows, the IME keys) needs Ctrl, Alt

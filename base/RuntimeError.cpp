@@ -1,5 +1,7 @@
 #include "base/RuntimeError.h"
 
+#include "base/UiText.h"
+
 #include <limits>
 #include <new>
 
@@ -7,20 +9,34 @@ namespace trumbel {
 
 std::string ErrorDescription(int number) {
     switch (number) {
-    case 5: return "プロシージャの呼び出し、または引数が不正です。";
-    case 6: return "オーバーフローしました。";
-    case 7: return "メモリが不足しています。";
-    case 9: return "インデックスが有効範囲にありません。";
-    case 11: return "0 で除算しました。";
-    case 13: return "型が一致しません。";
-    case 52: return "ファイル名または番号が不正です。";
-    case 53: return "ファイルが見つかりません。";
-    case 61: return "ディスクの空き容量が不足しています。";
-    case 75: return "パス名が無効です。";
-    case 76: return "パスが見つかりません。";
-    case 91: return "オブジェクト変数または With ブロック変数が設定されていません。";
-    case 380: return "プロパティの値が不正です。";
-    default: return "アプリケーション定義またはオブジェクト定義のエラーです。";
+    case 5:
+        return UiTr("Errors", "プロシージャの呼び出し、または引数が不正です。");
+    case 6:
+        return UiTr("Errors", "オーバーフローしました。");
+    case 7:
+        return UiTr("Errors", "メモリが不足しています。");
+    case 9:
+        return UiTr("Errors", "インデックスが有効範囲にありません。");
+    case 11:
+        return UiTr("Errors", "0 で除算しました。");
+    case 13:
+        return UiTr("Errors", "型が一致しません。");
+    case 52:
+        return UiTr("Errors", "ファイル名または番号が不正です。");
+    case 53:
+        return UiTr("Errors", "ファイルが見つかりません。");
+    case 61:
+        return UiTr("Errors", "ディスクの空き容量が不足しています。");
+    case 75:
+        return UiTr("Errors", "パス名が無効です。");
+    case 76:
+        return UiTr("Errors", "パスが見つかりません。");
+    case 91:
+        return UiTr("Errors", "オブジェクト変数または With ブロック変数が設定されていません。");
+    case 380:
+        return UiTr("Errors", "プロパティの値が不正です。");
+    default:
+        return UiTr("Errors", "アプリケーション定義またはオブジェクト定義のエラーです。");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "clock/ClockAdjustment.h"
 
 #include "base/AppInfo.h"
+#include "base/UiText.h"
 #include "settings/TimeServerPort.h"
 
 #include <cinttypes>
@@ -36,7 +37,7 @@ std::string Seconds(std::int64_t micros) {
 } // namespace
 
 std::string TimeInfoCaption() {
-    return BoxTitle("時計の調節");
+    return BoxTitle(UiTr("Clock", "時計の調節"));
 }
 
 CivilTime LocalCivil(UtcTime t) {
@@ -95,15 +96,15 @@ void ClockAdjustment::Start() {
     const Settings& s = context_.settings;
     const ConnectedState connected = context_.connected ? context_.connected() : ConnectedState{};
     if ((connected.flags & kConnectionOffline) != 0) {
-        Fail(StatusIcon::NotPossible, clock_text::kOffline, 3);
+        Fail(StatusIcon::NotPossible, UiTr("Clock", clock_text::kOffline), 3);
         return;
     }
     if (s.timeServer.empty()) {
-        Fail(StatusIcon::NotPossible, clock_text::kNoServer, 3);
+        Fail(StatusIcon::NotPossible, UiTr("Clock", clock_text::kNoServer), 3);
         return;
     }
     Report(StatusIcon::Working,
-           std::string(clock_text::kWorking) + kLineBreak + kLineBreak + s.timeServer, 1);
+           UiTr("Clock", clock_text::kWorking) + kLineBreak + kLineBreak + s.timeServer, 1);
     stage_ = Stage::Asking;
     sntp_.Query(ServerHost(s.timeServer), TimeServerPortOrStandard(s.timeServerPort), kLocalNtpPort,
                 [this](const SntpReply& reply) { OnReply(reply); });
@@ -134,15 +135,16 @@ void ClockAdjustment::OnSet(const SetOutcome& outcome, const std::string& gap) {
     }
     stage_ = Stage::Done;
     Report(StatusIcon::Adjusted,
-           JapaneseDateTime(LocalCivil(setter_.Now())) + kLineBreak + clock_text::kAdjusted +
-               kLineBreak + gap,
+           ShownDateTime(LocalCivil(setter_.Now())) + kLineBreak +
+               UiTr("Clock", clock_text::kAdjusted) + kLineBreak + gap,
            1);
     view_.CloseAfter(kCloseAfterAdjustedMs);
 }
 
 void ClockAdjustment::Fail(StatusIcon icon, const std::string& reason, int balloonIcon) {
     stage_ = Stage::Done;
-    Report(icon, std::string(clock_text::kCannot) + kLineBreak + kLineBreak + reason, balloonIcon);
+    Report(icon, UiTr("Clock", clock_text::kCannot) + kLineBreak + kLineBreak + reason,
+           balloonIcon);
     view_.CloseAfter(kCloseAfterFailureMs);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Ui.h"
+#include "base/UiLanguage.h"
 #include "clock/DateValue.h"
 #include "clock/SntpClient.h"
 #include "platform/Connectivity.h"
@@ -20,13 +21,18 @@ inline constexpr int kCloseAfterFailureMs = 10000;
 inline constexpr int kLocalNtpPort = 1024;
 
 namespace clock_text {
-inline constexpr const char* kWorking = "以下のサーバーへ時間を取得中";
-inline constexpr const char* kCannot = "以下の理由で時間を合わせることができませんでした。";
-inline constexpr const char* kOffline = "インターネットに接続されていません";
-inline constexpr const char* kNoServer = "サーバー名が記入されていません";
-inline constexpr const char* kAdjusted = "に調節しました。";
-inline constexpr const char* kNoPrivilege = "時刻を設定する権限がありません";
-inline constexpr const char* kAutomaticSync = "自動時刻同期が有効なため設定できません";
+inline constexpr const char* kWorking = QT_TRANSLATE_NOOP("Clock", "以下のサーバーへ時間を取得中");
+inline constexpr const char* kCannot =
+    QT_TRANSLATE_NOOP("Clock", "以下の理由で時間を合わせることができませんでした。");
+inline constexpr const char* kOffline =
+    QT_TRANSLATE_NOOP("Clock", "インターネットに接続されていません");
+inline constexpr const char* kNoServer =
+    QT_TRANSLATE_NOOP("Clock", "サーバー名が記入されていません");
+inline constexpr const char* kAdjusted = QT_TRANSLATE_NOOP("Clock", "に調節しました。");
+inline constexpr const char* kNoPrivilege =
+    QT_TRANSLATE_NOOP("Clock", "時刻を設定する権限がありません");
+inline constexpr const char* kAutomaticSync =
+    QT_TRANSLATE_NOOP("Clock", "自動時刻同期が有効なため設定できません");
 } // namespace clock_text
 
 // "時計の調節 - Velquor"

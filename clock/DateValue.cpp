@@ -1,7 +1,10 @@
 #include "clock/DateValue.h"
 
+#include "base/UiText.h"
+
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 
 namespace trumbel {
 
@@ -139,7 +142,7 @@ UtcTime ApplyOffset(UtcTime t, OffsetDirection direction, const std::array<std::
 
 std::string GapText(std::int64_t secondsAhead) {
     if (secondsAhead == 0) {
-        return "時計はずれていませんでした";
+        return UiTr("Clock", "時計はずれていませんでした");
     }
     std::int64_t a = std::llabs(secondsAhead);
     const std::int64_t days = a / kSecondsPerDay;
@@ -150,17 +153,18 @@ std::string GapText(std::int64_t secondsAhead) {
     const std::int64_t seconds = a - minutes * 60;
     std::string text;
     if (days != 0) {
-        text += std::to_string(days) + "日と";
+        text += UiFormat(UiTr("Clock", "%1日と"), {std::to_string(days)});
     }
     if (hours != 0) {
-        text += std::to_string(hours) + "時間";
+        text += UiFormat(UiTr("Clock", "%1時間"), {std::to_string(hours)});
     }
     if (minutes != 0) {
-        text += std::to_string(minutes) + "分";
+        text += UiFormat(UiTr("Clock", "%1分"), {std::to_string(minutes)});
     }
-    text += std::to_string(seconds) + "秒";
-    text += secondsAhead > 0 ? "進んでいました" : "遅れていました";
-    return text;
+    text += UiFormat(UiTr("Clock", "%1秒"), {std::to_string(seconds)});
+    return UiFormat(secondsAhead > 0 ? UiTr("Clock", "%1進んでいました")
+                                     : UiTr("Clock", "%1遅れていました"),
+                    {text});
 }
 
 std::string MakeGapTimeStr(UtcTime adjustTime, UtcTime now) {
@@ -175,6 +179,22 @@ std::string JapaneseDateTime(const CivilTime& c) {
     return std::to_string(c.year) + "年" + std::to_string(c.month) + "月" + std::to_string(c.day) +
            "日" + std::to_string(c.hour) + "時" + std::to_string(c.minute) + "分" +
            std::to_string(c.second) + "秒";
+}
+
+std::string ShownDateTime(const CivilTime& c) {
+    // A strftime form, so a language chooses its order and its leading zeros; "%-m" is glibc's
+    // month without one.
+    const std::string form = UiTr("Clock", "%Y年%-m月%-d日%-H時%-M分%-S秒");
+    std::tm t{};
+    t.tm_year = c.year - 1900;
+    t.tm_mon = c.month - 1;
+    t.tm_mday = c.day;
+    t.tm_hour = c.hour;
+    t.tm_min = c.minute;
+    t.tm_sec = c.second;
+    char text[128];
+    const std::size_t length = std::strftime(text, sizeof text, form.c_str(), &t);
+    return length > 0 ? std::string(text, length) : JapaneseDateTime(c);
 }
 
 namespace {

@@ -65,6 +65,8 @@ std::string GapText(std::int64_t secondsAhead);
 
 // "2024年1月5日9時3分7秒": numbers without leading zeros.
 std::string JapaneseDateTime(const CivilTime& c);
+// The same moment in the program's language; an English one reads "2024-01-05 09:03:07".
+std::string ShownDateTime(const CivilTime& c);
 
 // The host of a time-server setting: the text after the first "(" up to the last ")" when it
 // has a "(", else the whole setting; without the blanks round it either way.

@@ -1,5 +1,7 @@
 #include "clock/SntpClient.h"
 
+#include "base/UiText.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -73,12 +75,12 @@ std::uint64_t RandomTimestamp() {
 
 std::string SecondsText(std::int64_t micros) {
     char text[48];
-    std::snprintf(text, sizeof text, "%.6f秒", static_cast<double>(micros) / 1e6);
-    return text;
+    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(micros) / 1e6);
+    return UiFormat(UiTr("Clock", "%1秒"), {text});
 }
 
 std::string ReceiveFailure(const std::string& reason) {
-    return std::string(sntp_text::kReceive) + "\r\n" + reason;
+    return UiTr("Clock", sntp_text::kReceive) + "\r\n" + reason;
 }
 
 } // namespace
@@ -94,45 +96,47 @@ ReplyVerdict CheckReply(const NtpPacket& reply, std::size_t length, std::uint64_
         return ReplyVerdict{ReplyVerdict::Refused, std::move(reason)};
     };
     if (length < sizeof(NtpPacket)) {
-        return refuse("応答が短すぎます（" + std::to_string(length) +
-                      "バイト、48バイト以上が必要）");
+        return refuse(UiFormat(UiTr("Clock", "応答が短すぎます（%1バイト、48バイト以上が必要）"),
+                               {std::to_string(length)}));
     }
     if (Timestamp(reply.originateSeconds, reply.originateFraction) != sentTransmit) {
         return {ReplyVerdict::NotOurs, {}};
     }
     const int mode = Mode(reply.livnmode);
     if (mode != kNtpModeServer) {
-        return refuse("応答がサーバの応答（モード4）ではありません（モード" + std::to_string(mode) +
-                      "）");
+        return refuse(
+            UiFormat(UiTr("Clock", "応答がサーバの応答（モード4）ではありません（モード%1）"),
+                     {std::to_string(mode)}));
     }
     const int version = Version(reply.livnmode);
     if (version < 1 || version > 4) {
-        return refuse("応答のバージョンが1から4の範囲にありません（" + std::to_string(version) +
-                      "）");
+        return refuse(UiFormat(UiTr("Clock", "応答のバージョンが1から4の範囲にありません（%1）"),
+                               {std::to_string(version)}));
     }
     if (reply.stratum == 0) {
         // A kiss-o'-death: the server asks us to go away or slow down; asking again at once
         // would only make it worse. It usually comes with leap indicator 3 as well.
-        return refuse("サーバが時刻の提供を断りました（キスオブデス " +
-                      KissCode(reply.referenceId) + "）");
+        return refuse(UiFormat(UiTr("Clock", "サーバが時刻の提供を断りました（キスオブデス %1）"),
+                               {KissCode(reply.referenceId)}));
     }
     if (LeapIndicator(reply.livnmode) == 3) {
-        return refuse("サーバの時計が同期していません（閏秒指示子3）");
+        return refuse(UiTr("Clock", "サーバの時計が同期していません（閏秒指示子3）"));
     }
     if (reply.stratum > 15) {
-        return refuse("サーバの階層（stratum）が1から15の範囲にありません（" +
-                      std::to_string(reply.stratum) + "）");
+        return refuse(
+            UiFormat(UiTr("Clock", "サーバの階層（stratum）が1から15の範囲にありません（%1）"),
+                     {std::to_string(reply.stratum)}));
     }
     if (reply.receiveSeconds == 0 && reply.receiveFraction == 0) {
-        return refuse("応答の受信時刻が0です");
+        return refuse(UiTr("Clock", "応答の受信時刻が0です"));
     }
     if (reply.transmitSeconds == 0 && reply.transmitFraction == 0) {
-        return refuse("応答の送信時刻が0です");
+        return refuse(UiTr("Clock", "応答の送信時刻が0です"));
     }
     const UtcTime received = NtpToUtc(ntohl(reply.receiveSeconds), ntohl(reply.receiveFraction));
     const UtcTime sent = NtpToUtc(ntohl(reply.transmitSeconds), ntohl(reply.transmitFraction));
     if (sent.micros < received.micros) {
-        return refuse("応答の送信時刻が受信時刻より前です");
+        return refuse(UiTr("Clock", "応答の送信時刻が受信時刻より前です"));
     }
     return {};
 }
@@ -200,7 +204,7 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
     SntpReply reply;
     Socket socket;
     if (socket.fd() < 0) {
-        reply.state = sntp_text::kSocket;
+        reply.state = UiTr("Clock", sntp_text::kSocket);
         return reply;
     }
     sockaddr_in local{};
@@ -209,11 +213,11 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
     local.sin_port = htons(static_cast<std::uint16_t>(localPort));
     if (::bind(socket.fd(), reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
         // Not fatal: sending picks a free port instead.
-        reply.state = sntp_text::kBind;
+        reply.state = UiTr("Clock", sntp_text::kBind);
     }
     const std::optional<std::uint32_t> address = ResolveAddress(server, timeOut);
     if (!address) {
-        reply.state = sntp_text::kAddress;
+        reply.state = UiTr("Clock", sntp_text::kAddress);
         return reply;
     }
     sockaddr_in destination{};
@@ -230,18 +234,18 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
     request.transmitFraction = htonl(static_cast<std::uint32_t>(sentTransmit));
 
     if (!SetTimeout(socket.fd(), SO_SNDTIMEO, timeOut)) {
-        reply.state = sntp_text::kSendTimeout;
+        reply.state = UiTr("Clock", sntp_text::kSendTimeout);
         return reply;
     }
     if (!SetTimeout(socket.fd(), SO_RCVTIMEO, timeOut)) {
-        reply.state = sntp_text::kReceiveTimeout;
+        reply.state = UiTr("Clock", sntp_text::kReceiveTimeout);
         return reply;
     }
     const UtcTime t1 = clock();
     if (::sendto(socket.fd(), &request, sizeof request, 0,
                  reinterpret_cast<const sockaddr*>(&destination),
                  sizeof destination) != static_cast<ssize_t>(sizeof request)) {
-        reply.state = sntp_text::kSend;
+        reply.state = UiTr("Clock", sntp_text::kSend);
         return reply;
     }
     // The socket listens on every address: anyone may send to it. A datagram that is not the
@@ -259,9 +263,12 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
             continue;
         }
         if (polled <= 0) {
-            reply.state = dropped == 0 ? std::string(sntp_text::kReceive)
-                                       : ReceiveFailure("この問い合わせへの応答でないものを" +
-                                                        std::to_string(dropped) + "個捨てました");
+            reply.state =
+                dropped == 0
+                    ? UiTr("Clock", sntp_text::kReceive)
+                    : ReceiveFailure(UiFormat(
+                          UiTr("Clock", "この問い合わせへの応答でないものを%1個捨てました"),
+                          {std::to_string(dropped)}));
             return reply;
         }
         unsigned char buffer[kReceiveBuffer];
@@ -274,7 +281,7 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
             if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
                 continue;
             }
-            reply.state = sntp_text::kReceive;
+            reply.state = UiTr("Clock", sntp_text::kReceive);
             return reply;
         }
         if (from.sin_family != AF_INET || from.sin_addr.s_addr != destination.sin_addr.s_addr ||
@@ -303,15 +310,16 @@ SntpReply SntpClient::Query(const std::string& server, int port, int localPort) 
     // The server cannot have held the request longer than we waited for it. (A trip longer than
     // the wait would need a transmit before the receive, which CheckReply has refused.)
     if (reply.delayMicros < 0) {
-        reply.state = ReceiveFailure("往復時間が負です（" + SecondsText(reply.delayMicros) +
-                                     "、待った時間" + SecondsText(waited) + "）");
+        reply.state =
+            ReceiveFailure(UiFormat(UiTr("Clock", "往復時間が負です（%1、待った時間%2）"),
+                                    {SecondsText(reply.delayMicros), SecondsText(waited)}));
         return reply;
     }
     reply.localReceive = t4;
     reply.serverTime = {t4.micros + reply.offsetMicros};
     reply.stratum = packet.stratum;
     reply.ok = true;
-    reply.state = sntp_text::kSuccess;
+    reply.state = UiTr("Clock", sntp_text::kSuccess);
     return reply;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/UiLanguage.h"
 #include "clock/DateValue.h"
 #include "clock/NtpPacket.h"
 
@@ -14,14 +15,19 @@ inline constexpr int kDefaultTimeOutMs = 3000;
 
 // State texts of one exchange.
 namespace sntp_text {
-inline constexpr const char* kSuccess = "正常に終了しました。";
-inline constexpr const char* kSocket = "Socket作成に失敗しました";
-inline constexpr const char* kBind = "受信ポート番号の指定に失敗しました。";
-inline constexpr const char* kAddress = "IPアドレスの指定が間違っている可能性があります。";
-inline constexpr const char* kSendTimeout = "送信タイムアウトを設定に失敗しました。";
-inline constexpr const char* kReceiveTimeout = "受信タイムアウトを設定に失敗しました。";
-inline constexpr const char* kSend = "サーバへの送信に失敗しました。";
-inline constexpr const char* kReceive = "サーバからの受信に失敗しました。";
+inline constexpr const char* kSuccess = QT_TRANSLATE_NOOP("Clock", "正常に終了しました。");
+inline constexpr const char* kSocket = QT_TRANSLATE_NOOP("Clock", "Socket作成に失敗しました");
+inline constexpr const char* kBind =
+    QT_TRANSLATE_NOOP("Clock", "受信ポート番号の指定に失敗しました。");
+inline constexpr const char* kAddress =
+    QT_TRANSLATE_NOOP("Clock", "IPアドレスの指定が間違っている可能性があります。");
+inline constexpr const char* kSendTimeout =
+    QT_TRANSLATE_NOOP("Clock", "送信タイムアウトを設定に失敗しました。");
+inline constexpr const char* kReceiveTimeout =
+    QT_TRANSLATE_NOOP("Clock", "受信タイムアウトを設定に失敗しました。");
+inline constexpr const char* kSend = QT_TRANSLATE_NOOP("Clock", "サーバへの送信に失敗しました。");
+inline constexpr const char* kReceive =
+    QT_TRANSLATE_NOOP("Clock", "サーバからの受信に失敗しました。");
 } // namespace sntp_text
 
 // What one exchange learnt. `serverTime` is the server's time at the moment the reply arrived

@@ -1,6 +1,7 @@
 #include "core/CommandLine.h"
 
 #include "base/AppInfo.h"
+#include "base/UiText.h"
 
 #include <charconv>
 
@@ -71,7 +72,7 @@ CommandLineFlags ReadCommandLine(const std::vector<std::string>& words, Ui& ui) 
     for (std::size_t i = 0; i < words.size(); ++i) {
         line += (i ? " " : "") + words[i];
     }
-    const std::string title = std::string(kProductName) + " - 起動オプション";
+    const std::string title = UiFormat(UiTr("Core", "%1 - 起動オプション"), {kProductName});
     std::size_t start = 0;
     while (start <= line.size()) {
         std::size_t end = line.find(' ', start);
@@ -80,12 +81,12 @@ CommandLineFlags ReadCommandLine(const std::vector<std::string>& words, Ui& ui) 
         }
         const std::string piece = line.substr(start, end - start);
         if (piece == "/nosubclass") {
-            ui.MessageBox({title, "サブクラス不許可モードが指定されました｡", MsgIcon::Information,
-                           MsgButtons::Ok});
+            ui.MessageBox({title, UiTr("Core", "サブクラス不許可モードが指定されました｡"),
+                           MsgIcon::Information, MsgButtons::Ok});
             flags.subclassAllowed = false;
         } else if (piece == "/checksubclass") {
-            if (ui.MessageBox({title, "サブクラス化を許可しますか｡", MsgIcon::Question,
-                               MsgButtons::YesNo}) != MsgAnswer::Yes) {
+            if (ui.MessageBox({title, UiTr("Core", "サブクラス化を許可しますか｡"),
+                               MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
                 flags.subclassAllowed = false;
             }
         } else if (piece == "/noballoon") {

@@ -5,6 +5,7 @@
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
 #include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "base/WebAddresses.h"
 
 #include <algorithm>
@@ -21,6 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCr(kCrLf);
+
+// "エラー - Velquor"
+std::string FailureTitle() {
+    return BoxTitle(UiTr("Functions", "エラー"));
+}
 
 bool Exists(const std::string& path) {
     std::error_code ec;
@@ -116,10 +122,10 @@ void FunctionLauncher::RunConfiguredFunction() {
     }
     const std::string path = FunctionFolder() + settings_.functionName;
     if (!IsPlainFileName(settings_.functionName) || !Exists(path)) {
-        ui_.MessageBox(
-            {BoxTitle("エラー"),
-             "ファンクションに設定されていたファイル" + kCr + path + kCr + "が見つかりません",
-             MsgIcon::Exclamation, MsgButtons::Ok});
+        ui_.MessageBox({FailureTitle(),
+                        UiTr("Functions", "ファンクションに設定されていたファイル") + kCr + path +
+                            kCr + UiTr("Functions", "が見つかりません"),
+                        MsgIcon::Exclamation, MsgButtons::Ok});
         return;
     }
     StartFile(path);
@@ -141,14 +147,14 @@ void FunctionLauncher::RunBuiltinFunction(int index) {
             }
         }
         if (!editor) {
-            ReportFailure("text/plain", "テキストエディタが見つかりません");
+            ReportFailure("text/plain", UiTr("Functions", "テキストエディタが見つかりません"));
             return;
         }
         std::vector<std::string> command = editor->command;
         if (editor->terminal) {
             const std::optional<std::string> terminal = Terminal();
             if (!terminal) {
-                ReportFailure(command.front(), "端末が見つかりません");
+                ReportFailure(command.front(), UiTr("Functions", "端末が見つかりません"));
                 return;
             }
             command.insert(command.begin(), {*terminal, "-e"});
@@ -165,7 +171,7 @@ void FunctionLauncher::RunBuiltinFunction(int index) {
             calculator = FindProgram("sumora", paths_.path);
         }
         if (!calculator) {
-            ReportFailure("sumora", "電卓が見つかりません");
+            ReportFailure("sumora", UiTr("Functions", "電卓が見つかりません"));
             return;
         }
         StartCommand({*calculator}, {}, *calculator);
@@ -174,7 +180,7 @@ void FunctionLauncher::RunBuiltinFunction(int index) {
     case 4: {
         const std::optional<std::string> terminal = Terminal();
         if (!terminal) {
-            ReportFailure("x-terminal-emulator", "端末が見つかりません");
+            ReportFailure("x-terminal-emulator", UiTr("Functions", "端末が見つかりません"));
             return;
         }
         StartCommand({*terminal}, {}, *terminal);
@@ -209,8 +215,9 @@ void FunctionLauncher::Run(const FunctionTarget& target) {
         return;
     }
     if (!Exists(target.file)) {
-        ui_.MessageBox({BoxTitle("エラー"), target.file + " が見つかりません", MsgIcon::Exclamation,
-                        MsgButtons::Ok});
+        ui_.MessageBox({FailureTitle(),
+                        UiFormat(UiTr("Functions", "%1 が見つかりません"), {target.file}),
+                        MsgIcon::Exclamation, MsgButtons::Ok});
         return;
     }
     StartFile(target.file);
@@ -240,7 +247,8 @@ void FunctionLauncher::StartCommand(const std::vector<std::string>& command,
 }
 
 void FunctionLauncher::ReportFailure(const std::string& what, const std::string& reason) {
-    ui_.MessageBox({BoxTitle("エラー"), what + kCr + "を起動できませんでした｡" + kCr + reason,
+    ui_.MessageBox({FailureTitle(),
+                    what + kCr + UiTr("Functions", "を起動できませんでした｡") + kCr + reason,
                     MsgIcon::Exclamation, MsgButtons::Ok});
 }
 
@@ -250,8 +258,9 @@ void FunctionLauncher::RegisterDroppedFile(const std::string& path) {
     if (name.empty()) {
         return;
     }
-    if (ui_.MessageBox({"ファンクション登録の確認" + std::string(kProductName),
-                        "ファンクション一覧に" + kCr + name + kCr + "を加えてもよろしいですか？",
+    if (ui_.MessageBox({UiFormat(UiTr("Functions", "ファンクション登録の確認%1"), {kProductName}),
+                        UiTr("Functions", "ファンクション一覧に") + kCr + name + kCr +
+                            UiTr("Functions", "を加えてもよろしいですか？"),
                         MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
         return;
     }
@@ -262,23 +271,25 @@ void FunctionLauncher::RegisterDroppedFile(const std::string& path) {
         // The same text, or the same file reached another way: copying would empty it.
         if (fs::path(target).lexically_normal() == fs::path(path).lexically_normal() ||
             fs::equivalent(target, path, ec)) {
-            ui_.MessageBox({"エラー",
-                            "このファイルをコピーできません｡" + kCr +
-                                "送り側と受け取り側のファイルが同じです｡",
+            ui_.MessageBox({UiTr("Functions", "エラー"),
+                            UiTr("Functions", "このファイルをコピーできません｡") + kCr +
+                                UiTr("Functions", "送り側と受け取り側のファイルが同じです｡"),
                             MsgIcon::Critical, MsgButtons::Ok});
             return;
         }
-        if (ui_.MessageBox({"上書きの確認" + std::string(kProductName),
-                            "ファイル " + name + " はすでに存在します｡" + kCr + "上書きしますか？",
+        if (ui_.MessageBox({UiFormat(UiTr("Functions", "上書きの確認%1"), {kProductName}),
+                            UiFormat(UiTr("Functions", "ファイル %1 はすでに存在します｡"), {name}) +
+                                kCr + UiTr("Functions", "上書きしますか？"),
                             MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
             return;
         }
     }
     fs::copy_file(path, target, fs::copy_options::overwrite_existing, ec);
     if (ec) {
-        ui_.MessageBox({BoxTitle("エラー"),
-                        name + kCr + "をコピーできませんでした｡" + kCr + ec.message(),
-                        MsgIcon::Exclamation, MsgButtons::Ok});
+        ui_.MessageBox(
+            {FailureTitle(),
+             name + kCr + UiTr("Functions", "をコピーできませんでした｡") + kCr + ec.message(),
+             MsgIcon::Exclamation, MsgButtons::Ok});
     }
 }
 
@@ -294,7 +305,8 @@ FunctionPage FunctionLauncher::FillFunctionPage() {
     const auto names = BuiltinFunctionNames();
     for (int i = 0; i < kBuiltinFunctionCount; ++i) {
         page.entries.push_back(
-            {std::string(kBuiltinCaptionPrefix) + names[static_cast<std::size_t>(i)],
+            {UiFormat(UiTr("Functions", "[内蔵] %1"),
+                      {UiTr("Functions", names[static_cast<std::size_t>(i)].c_str())}),
              i,
              {},
              settings_.builtInFunctionFlags[static_cast<std::size_t>(i)]});

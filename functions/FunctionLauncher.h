@@ -18,7 +18,6 @@ inline constexpr int kBuiltinFunctionCount = 5;
 // The settings file keeps one favourite flag per built-in.
 using BuiltinFunctionFlags = std::array<bool, kBuiltinFunctionCount>;
 static_assert(std::is_same_v<decltype(Settings::builtInFunctionFlags), BuiltinFunctionFlags>);
-inline constexpr std::string_view kBuiltinCaptionPrefix = "[内蔵] ";
 
 // The built-in functions in table order.
 std::array<std::string, kBuiltinFunctionCount> BuiltinFunctionNames();

@@ -5,6 +5,7 @@
 #include "base/FolderListing.h"
 #include "base/TextEncoding.h"
 #include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -29,17 +30,17 @@ void EnsureFolder(const std::string& folder) {
 std::string DiskTypeText(int type) {
     switch (type) {
     case 0:
-        return QT_TRANSLATE_NOOP("Menu", "(判別できません)");
+        return UiTr("Menu", "(判別できません)");
     case 2:
-        return QT_TRANSLATE_NOOP("Menu", "(リムーバブルディスク)");
+        return UiTr("Menu", "(リムーバブルディスク)");
     case 3:
-        return QT_TRANSLATE_NOOP("Menu", "(ハードディスク･ローカルドライブ)");
+        return UiTr("Menu", "(ハードディスク･ローカルドライブ)");
     case 4:
-        return QT_TRANSLATE_NOOP("Menu", "(リモート(ネットワーク)ドライブ)");
+        return UiTr("Menu", "(リモート(ネットワーク)ドライブ)");
     case 5:
-        return QT_TRANSLATE_NOOP("Menu", "(CD-ROMドライブなど)");
+        return UiTr("Menu", "(CD-ROMドライブなど)");
     case 6:
-        return QT_TRANSLATE_NOOP("Menu", "(RAMディスク)");
+        return UiTr("Menu", "(RAMディスク)");
     default:
         return {};
     }
@@ -271,7 +272,9 @@ void FormMenu::FillOptionFiles() {
     }
     HidePlaceholderIfFilled("MnuChangeOptionList");
     for (const std::string& profile : ListProfiles(app)) {
-        AddEntry("MnuUserProfileList", profile + std::string(kProfileSuffix), "icon_tool2");
+        // Composed, so the model keeps the caption SwitchToProfile reads the name back from.
+        ComposeCaption(AddEntry("MnuUserProfileList", {}, "icon_tool2"),
+                       QT_TRANSLATE_NOOP("Menu", "%1の設定"), profile);
     }
     HidePlaceholderIfFilled("MnuUserProfileList");
     if (iconMenus_ == IconMenus::On) {
@@ -353,7 +356,8 @@ void FormMenu::SetNetWorkDevice(MenuDevices& devices) {
     const int cpus = devices.CpuCount();
     if (cpus > 1) {
         for (int i = 1; i <= cpus; ++i) {
-            AddEntry("MnuCPUList", "CPU : " + std::to_string(i) + "番", "icon_cpu");
+            ComposeCaption(AddEntry("MnuCPUList", {}, "icon_cpu"),
+                           QT_TRANSLATE_NOOP("Menu", "CPU : %1番"), std::to_string(i));
         }
     }
     const int count = devices.NetworkCount();
@@ -411,10 +415,10 @@ void FormMenu::AddRemoteDevices(int host, const std::string& prefix, MenuDevices
         entry.host = host;
         entry.hostDevice = device;
     };
-    add("MnuCPUList", "CPU（全体）", "icon_cpu", 0);
+    add("MnuCPUList", UiTr("Menu", "CPU（全体）"), "icon_cpu", 0);
     const int cpus = devices.CpuCount();
     for (int i = 1; cpus > 1 && i <= cpus; ++i) {
-        add("MnuCPUList", "CPU : " + std::to_string(i) + "番", "icon_cpu", i);
+        add("MnuCPUList", UiFormat(UiTr("Menu", "CPU : %1番"), {std::to_string(i)}), "icon_cpu", i);
     }
     for (int i = 0; i < devices.NetworkCount(); ++i) {
         const int status = devices.NetworkStatus(i);

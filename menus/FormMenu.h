@@ -89,6 +89,10 @@ public:
     // A preferred page (the one in the program's language) found in either folder comes first.
     std::string HelpPage() const;
     void PreferHelpPage(std::string fileName) { preferredHelpPage_ = std::move(fileName); }
+    // The page a missing help names: the preferred one when there is one.
+    std::string HelpPageName() const {
+        return preferredHelpPage_.empty() ? "Trumbel.html" : preferredHelpPage_;
+    }
     // The web site of the file skin in use while its menu item is shown; "" otherwise.
     const std::string& SkinUrl() const { return skinUrl_; }
 

@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/UiLanguage.h"
+#include "base/UiText.h"
 #include "base/WebAddresses.h"
 #include "menus/FormMenu.h"
 
@@ -132,10 +133,10 @@ void OpenHelp(MenuCommandContext& c) {
         c.program.Open(page);
         return;
     }
-    c.ui.MessageBox({"エラー  - " + std::string(kProductName),
-                     std::string(kProductName) + "のヘルプファイル" + std::string(kCrLf) +
-                         c.sources.AppFolder() + "Trumbel.html" + std::string(kCrLf) +
-                         "が見つかりませんでした",
+    c.ui.MessageBox({UiFormat(UiTr("Menu", "エラー  - %1"), {kProductName}),
+                     UiFormat(UiTr("Menu", "%1のヘルプファイル"), {kProductName}) +
+                         std::string(kCrLf) + c.sources.AppFolder() + c.menu.HelpPageName() +
+                         std::string(kCrLf) + UiTr("Menu", "が見つかりませんでした"),
                      MsgIcon::Information, MsgButtons::Ok});
 }
 

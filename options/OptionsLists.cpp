@@ -1,6 +1,7 @@
 #include "options/OptionsLists.h"
 
 #include "base/HotKeyList.h"
+#include "base/UiText.h"
 #include "measure/ItemKinds.h"
 
 #include <iterator>
@@ -58,7 +59,7 @@ std::string DriveListEntry(int diskId, int type, std::string_view mountPoint) {
 std::vector<std::string> HotKeyList() {
     std::vector<std::string> names;
     for (const HotKeyChoice& c : kHotKeyChoices) {
-        names.emplace_back(c.name);
+        names.emplace_back(UiTr("HotKeys", c.name.data()));
     }
     return names;
 }

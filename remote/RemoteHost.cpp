@@ -1,5 +1,6 @@
 #include "remote/RemoteHost.h"
 
+#include "base/UiText.h"
 #include "measure/CpuUsage.h"
 #include "measure/History.h"
 #include "measure/MemoryUsage.h"
@@ -353,9 +354,10 @@ ScrapeOutcome RemoteHostValues::Accept(std::string_view body, std::int64_t nowMs
     State& s = *state_;
     const NodeReading r = ReadNodeMetrics(body);
     if (!r.HoldsNodeMetrics()) {
-        std::string reason = "応答にnode exporterの値がありません";
+        std::string reason = UiTr("Remote", "応答にnode exporterの値がありません");
         if (r.malformedLines > 0) {
-            reason += "（読めない行 " + std::to_string(r.malformedLines) + "）";
+            reason +=
+                UiFormat(UiTr("Remote", "（読めない行 %1）"), {std::to_string(r.malformedLines)});
         }
         Fail(reason);
         return {false, s.reason};
@@ -403,7 +405,7 @@ ScrapeOutcome RemoteHostValues::Accept(std::string_view body, std::int64_t nowMs
 void RemoteHostValues::Fail(std::string reason) {
     State& s = *state_;
     s.connected = false;
-    s.reason = reason.empty() ? "応答がありません" : std::move(reason);
+    s.reason = reason.empty() ? UiTr("Remote", "応答がありません") : std::move(reason);
     // The rates measured before the gap would stand again after it otherwise.
     for (std::vector<RateDevice>* list : {&s.interfaces, &s.disks}) {
         for (RateDevice& d : *list) {

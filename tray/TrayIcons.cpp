@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
 #include "base/RuntimeError.h"
+#include "base/UiText.h"
 #include "tray/TrayImages.h"
 
 namespace trumbel {
@@ -160,7 +161,7 @@ void TrayIcons::ShowBalloon(const std::string& text, int icon, const std::string
         if (!notice) {
             notice = host_.MakeIcon();
             notice->CreateTrayIcon(kNoticeIconNumber, host_.Symbol(),
-                                   std::string(kProductName) + "通知");
+                                   UiFormat(UiTr("Tray", "%1通知"), {kProductName}));
         }
         target = notice.get();
     }

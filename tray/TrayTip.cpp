@@ -2,6 +2,8 @@
 
 #include "base/AppInfo.h"
 #include "base/ErrorReport.h"
+#include "base/UiLanguage.h"
+#include "base/UiText.h"
 
 #include <cmath>
 
@@ -12,17 +14,17 @@ namespace {
 std::string Label(int paramId) {
     switch (paramId) {
     case 0:
-        return "物理メモリー";
+        return UiTr("Tray", "物理メモリー");
     case 1:
-        return "ページファイル";
+        return UiTr("Tray", "ページファイル");
     case 2:
         return "CPU";
     case 3:
-        return "リソース";
+        return UiTr("Tray", "リソース");
     case 4:
-        return "ネットワーク受信量\r\n";
+        return UiTr("Tray", "ネットワーク受信量") + std::string(kCrLf);
     case 5:
-        return "ネットワーク送信量\r\n";
+        return UiTr("Tray", "ネットワーク送信量") + std::string(kCrLf);
     default:
         return {};
     }
@@ -35,13 +37,13 @@ std::string Unit(int kind) {
         return "B";
     case 2:
     case 3:
-        return "％";
+        return UiTr("Tray", "％");
     case 4:
     case 5:
         return "bps";
     case 6:
     case 7:
-        return "B/秒";
+        return UiTr("Tray", "B/秒");
     default:
         return {};
     }
@@ -54,18 +56,21 @@ constexpr int kBatteryParam = 11;
 std::string SensorLine(const TrayItem& item, const TraySource& source) {
     const int p = item.paramId;
     const int d = item.device;
-    static constexpr const char* kNames[] = {"温度",         "ファン",     "ディスク読込",
-                                             "ディスク書込", "バッテリー", "GPU"};
-    std::string text = kNames[p - kFirstSensorParam];
+    static constexpr const char* kNames[] = {
+        QT_TRANSLATE_NOOP("Tray", "温度"),         QT_TRANSLATE_NOOP("Tray", "ファン"),
+        QT_TRANSLATE_NOOP("Tray", "ディスク読込"), QT_TRANSLATE_NOOP("Tray", "ディスク書込"),
+        QT_TRANSLATE_NOOP("Tray", "バッテリー"),   "GPU"};
+    std::string text = UiTr("Tray", kNames[p - kFirstSensorParam]);
     if (!source.SensorPresent(p, d)) {
         // Named as an unplugged interface is, and without a figure it does not have.
         const std::string caption = source.SensorCaption(p, d);
-        return text + " [未接続]" + (caption.empty() ? "" : " " + caption);
+        return text + " " + UiTr("Tray", "[未接続]") + (caption.empty() ? "" : " " + caption);
     }
     const double used = source.SystemValue(p, d, 2);
     const std::string whole = std::to_string(static_cast<long long>(std::lround(used)));
     if (p == kBatteryParam) {
-        return text + " " + whole + "%" + (source.Charging(p, d) ? " 充電中" : "");
+        return text + " " + whole + "%" +
+               (source.Charging(p, d) ? " " + UiTr("Tray", "充電中") : std::string());
     }
     text += " " + source.SensorCaption(p, d) + ": ";
     switch (p) {
@@ -75,7 +80,7 @@ std::string SensorLine(const TrayItem& item, const TraySource& source) {
         return text + whole + "rpm";
     case kFirstSensorParam + 2:
     case kFirstSensorParam + 3:
-        return text + source.TransParam(static_cast<float>(used)) + "B/秒";
+        return text + source.TransParam(static_cast<float>(used)) + UiTr("Tray", "B/秒");
     default:
         return text + whole + "%";
     }
@@ -105,15 +110,17 @@ std::string TrayTipText(const TrayItem& item, const TraySource& source) {
     if (p >= kFirstSensorParam && p <= kFirstSensorParam + 5) {
         return text + SensorLine(item, source);
     }
-    text += Label(p);
     if (p < 4) {
-        text += item.remaining ? "残量" : "使用量";
+        text += UiFormat(item.remaining ? UiTr("Tray", "%1残量") : UiTr("Tray", "%1使用量"),
+                         {Label(p)});
         text += kCrLf;
+    } else {
+        text += Label(p);
     }
     const int style = source.StandardStyle(p);
     if (style >= 4) {
         text += std::to_string(source.Persent(p, d, item.Basis()));
-        text += "％";
+        text += UiTr("Tray", "％");
         return text;
     }
     const float factor = (item.kind == 4 || item.kind == 5) ? 8.0f : 1.0f;

@@ -1,5 +1,6 @@
 #include "clock/qt/LiveClockSetter.h"
 
+#include "base/UiText.h"
 #include "clock/qt/TimeInfoWindows.h"
 
 #include <QDBusConnection>
@@ -18,7 +19,7 @@ namespace {
 constexpr int kAuthorisationTimeoutMs = 120'000;
 
 std::string Because(const std::string& detail) {
-    return std::string(clock_text::kNoPrivilege) + "（" + detail + "）";
+    return UiFormat(UiTr("Clock", "%1（%2）"), {UiTr("Clock", clock_text::kNoPrivilege), detail});
 }
 
 // The set that waits for timedated, and whom to tell its outcome. It outlives the window that
@@ -52,22 +53,22 @@ void Settle(const SetOutcome& outcome) {
 
 std::string TimedatedRefusal(const std::string& errorName, const std::string& message) {
     if (errorName == "org.freedesktop.timedate1.AutomaticTimeSyncEnabled") {
-        return clock_text::kAutomaticSync;
+        return UiTr("Clock", clock_text::kAutomaticSync);
     }
     if (errorName == "org.freedesktop.DBus.Error.AccessDenied" ||
         errorName == "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired" ||
         errorName.rfind("org.freedesktop.PolicyKit1.Error.", 0) == 0) {
-        return Because("認証されませんでした");
+        return Because(UiTr("Clock", "認証されませんでした"));
     }
     if (errorName == "org.freedesktop.DBus.Error.ServiceUnknown" ||
         errorName == "org.freedesktop.DBus.Error.NameHasNoOwner" ||
         errorName == "org.freedesktop.DBus.Error.UnknownObject" ||
         errorName == "org.freedesktop.DBus.Error.Spawn.ServiceNotFound") {
-        return Because("時刻設定サービス timedated がありません");
+        return Because(UiTr("Clock", "時刻設定サービス timedated がありません"));
     }
     if (errorName == "org.freedesktop.DBus.Error.NoReply" ||
         errorName == "org.freedesktop.DBus.Error.Timeout") {
-        return Because("時刻設定サービスが応答しません");
+        return Because(UiTr("Clock", "時刻設定サービスが応答しません"));
     }
     return Because(message.empty() ? errorName : message);
 }
@@ -75,7 +76,7 @@ std::string TimedatedRefusal(const std::string& errorName, const std::string& me
 void AskTimedated(std::int64_t correctionMicros, std::function<void(const SetOutcome&)> settle) {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        settle({false, Because("システムバスに接続できません")});
+        settle({false, Because(UiTr("Clock", "システムバスに接続できません"))});
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -115,7 +116,8 @@ void LiveClockSetter::Step(std::int64_t correctionMicros,
         return;
     }
     if (error != EPERM) {
-        done({false, std::string("時刻を設定できませんでした（") + std::strerror(error) + "）"});
+        done({false,
+              UiFormat(UiTr("Clock", "時刻を設定できませんでした（%1）"), {std::strerror(error)})});
         return;
     }
     PendingSet& pending = ThePendingSet();

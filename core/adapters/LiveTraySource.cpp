@@ -1,6 +1,7 @@
 #include "core/adapters/LiveTraySource.h"
 
 #include "base/RuntimeError.h"
+#include "base/UiText.h"
 #include "core/adapters/RemoteHostView.h"
 #include "gfx/ImageDecode.h"
 #include "measure/SystemMeasure.h"
@@ -95,7 +96,8 @@ TraySourceHooks RemoteTraySource(RemoteHostValues& values, std::string name, con
             GetPersent(*view, ui, p, d, static_cast<Basis>(basis), ScaleBy::FullScale));
     };
     h.hostNote = [&values, name = std::move(name)] {
-        return values.Connected() ? name : name + ": [未接続] " + values.Reason();
+        return values.Connected() ? name
+                                  : name + ": " + UiTr("Devices", "[未接続] ") + values.Reason();
     };
     return h;
 }

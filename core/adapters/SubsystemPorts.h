@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppInfo.h"
+#include "base/UiText.h"
 #include "clock/ClockWindows.h"
 #include "core/Ports.h"
 #include "measure/SystemMeasure.h"
@@ -37,8 +38,8 @@ public:
         if (const SystemInfo* info = measure_.Info()) {
             for (const int d : info->TemperaturesAtLimit()) {
                 const SensorDevice* t = info->Sensor(kParamTemperature, d);
-                texts.push_back("温度 " + t->caption + " が限界の " +
-                                std::to_string(std::lround(t->values.Max)) + "°C に達しました");
+                texts.push_back(UiFormat(UiTr("Tray", "温度 %1 が限界の %2°C に達しました"),
+                                         {t->caption, std::to_string(std::lround(t->values.Max))}));
             }
         }
         return texts;

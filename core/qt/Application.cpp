@@ -119,9 +119,12 @@ int RunWindow(const CommandLine& cl) {
     QtUi ui;
     InstanceLock lock(InstanceLockPath());
     if (lock.TryAcquire() == LockResult::HeldByOther) {
-        ui.MessageBox({"エラー - " + std::string(kProductName),
-                       "二重起動です。\r\nプログラムを終了します｡", MsgIcon::Exclamation,
-                       MsgButtons::Ok});
+        ui.MessageBox(
+            {BoxTitle(QCoreApplication::translate("Core", "エラー").toStdString()),
+             (QCoreApplication::translate("Core", "二重起動です。") + QStringLiteral("\r\n") +
+              QCoreApplication::translate("Core", "プログラムを終了します｡"))
+                 .toStdString(),
+             MsgIcon::Exclamation, MsgButtons::Ok});
         return 1;
     }
     InstallSignalPipe();

@@ -1,7 +1,9 @@
 #include "core/qt/PrintHostValues.h"
 
+#include "base/UiText.h"
 #include "platform/AppFolder.h"
 #include "remote/qt/HostFetcher.h"
+#include "resources/qt/ProgramLook.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -76,6 +78,11 @@ int RunPrintHostValues(const CommandLine& cl) {
     char name[] = "trumbel";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
+    // The failures printed are the fetcher's reasons: English ones under English. Japanese
+    // runs keep Qt's own texts as they always printed them.
+    if (ProgramLanguage() == UiLanguage::English) {
+        InstallProgramLanguage(app);
+    }
     // The failure is printed once below; the fetcher's log line would repeat it.
     QLoggingCategory::setFilterRules(QStringLiteral("trumbel.remote.info=false"));
 
@@ -102,8 +109,8 @@ int RunPrintHostValues(const CommandLine& cl) {
         }
     };
     QTimer::singleShot(kRunLimitMs, &app, [&] {
-        fail("応答がありません: " + ShownAddress(*host) + ": " +
-             std::to_string(kRunLimitMs / 1000) + " 秒以内に読み終わりませんでした");
+        fail(UiFormat(UiTr("Remote", "応答がありません: %1: %2 秒以内に読み終わりませんでした"),
+                      {ShownAddress(*host), std::to_string(kRunLimitMs / 1000)}));
     });
     fetcher.Start();
     const int rc = QCoreApplication::exec();

@@ -1,5 +1,6 @@
 #include "core/qt/RemoteReaders.h"
 
+#include "base/UiText.h"
 #include "measure/SystemInfo.h"
 #include "settings/RemoteHostList.h"
 
@@ -42,7 +43,7 @@ void RemoteReaders::Apply() {
         } else if (!shown && h.fetcher) {
             h.fetcher.reset();
             // Values nobody reads go stale; when the host is shown again it starts afresh.
-            h.values->Fail("読んでいません");
+            h.values->Fail(UiTr("Core", "読んでいません"));
         }
     }
 }
@@ -119,17 +120,18 @@ void RemoteReaders::Test(const RemoteHostSetting& host,
 
 std::string DescribeTestAnswer(const RemoteHostValues& values, const ScrapeOutcome& outcome) {
     if (!outcome.ok) {
-        return "失敗: " + outcome.reason;
+        return UiFormat(UiTr("Core", "失敗: %1"), {outcome.reason});
     }
     const auto names = [&](int paramId) {
         std::string list;
         for (int d = 0; d < values.DeviceCount(paramId); ++d) {
             list += (list.empty() ? "" : ", ") + values.DeviceName(paramId, d);
         }
-        return list.empty() ? std::string("なし") : list;
+        return list.empty() ? UiTr("Core", "なし") : list;
     };
-    return "成功: CPU " + std::to_string(values.CpuCount()) +
-           " 個\nインターフェース: " + names(kParamNetReceive) + "\nマウント: " + names(kParamDisk);
+    return UiFormat(
+        UiTr("Core", "成功: CPU %1 個\nインターフェース: %2\nマウント: %3"),
+        {std::to_string(values.CpuCount()), names(kParamNetReceive), names(kParamDisk)});
 }
 
 } // namespace trumbel

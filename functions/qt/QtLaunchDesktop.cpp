@@ -2,6 +2,7 @@
 
 #include "platform/Processes.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 namespace trumbel {
@@ -19,7 +20,10 @@ bool Unreserved(unsigned char c) {
 }
 
 std::string OpenerFailure(const std::string& detail) {
-    return "既定のアプリケーションで開けませんでした (" + kOpener + ": " + detail + ")";
+    return QCoreApplication::translate("Functions",
+                                       "既定のアプリケーションで開けませんでした (%1: %2)")
+        .arg(QString::fromStdString(kOpener), QString::fromStdString(detail))
+        .toStdString();
 }
 
 } // namespace
@@ -81,7 +85,8 @@ void QtLaunchDesktop::CollectOpeners() {
         } else {
             qCWarning(lcLaunch, "could not open %s: %s ended with %d", opening.target.c_str(),
                       kOpener.c_str(), code);
-            opening.failed(OpenerFailure("終了コード " + std::to_string(code)));
+            opening.failed(OpenerFailure(
+                QCoreApplication::translate("Functions", "終了コード %1").arg(code).toStdString()));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "remote/qt/HostFetcher.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -25,6 +26,10 @@ QString PromQlString(const std::string& text) {
 
 QString Seconds(int ms) {
     return QString::number(ms / 1000.0, 'g', 3);
+}
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
 } // namespace
@@ -111,7 +116,9 @@ void HostFetcher::Stop() {
 void HostFetcher::Request() {
     if (!url_.isValid() || url_.host().isEmpty() ||
         (url_.scheme() != u"http" && url_.scheme() != u"https")) {
-        Conclude({false, "アドレスが正しくありません: " + shown_});
+        Conclude({false, QCoreApplication::translate("Remote", "アドレスが正しくありません: %1")
+                             .arg(Text(shown_))
+                             .toStdString()});
         return;
     }
     QNetworkRequest request(url_);
@@ -177,24 +184,36 @@ void HostFetcher::Finish(QNetworkReply* reply) {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     ScrapeOutcome outcome;
     if (stopped_ == Stopped::TimeLimit) {
-        outcome.reason = "応答がありません: " + shown_ + ": " +
-                         Seconds(timeLimitMs_).toStdString() + " 秒以内に返事がありませんでした";
+        outcome.reason = QCoreApplication::translate(
+                             "Remote", "応答がありません: %1: %2 秒以内に返事がありませんでした")
+                             .arg(Text(shown_), Seconds(timeLimitMs_))
+                             .toStdString();
     } else if (stopped_ == Stopped::TooLarge) {
-        outcome.reason = "応答が大きすぎます: " + shown_ + ": " +
-                         std::to_string(kMaxScrapeBytes >> 20) +
-                         " MiB を超えたので読むのを止めました";
+        outcome.reason =
+            QCoreApplication::translate(
+                "Remote", "応答が大きすぎます: %1: %2 MiB を超えたので読むのを止めました")
+                .arg(Text(shown_), QString::number(kMaxScrapeBytes >> 20))
+                .toStdString();
     } else if (status >= 300) {
         // Qt's text for a refusal repeats the whole address; the status says it shorter.
         const QString phrase =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        outcome.reason = "読み込めません: " + shown_ + ": HTTP " + std::to_string(status) +
-                         (phrase.isEmpty() ? "" : " " + phrase.toStdString());
+        outcome.reason = QCoreApplication::translate("Remote", "読み込めません: %1: %2")
+                             .arg(Text(shown_),
+                                  QStringLiteral("HTTP %1").arg(status) +
+                                      (phrase.isEmpty() ? QString() : QStringLiteral(" ") + phrase))
+                             .toStdString();
     } else if (reply->error() != QNetworkReply::NoError) {
-        outcome.reason = "接続できません: " + shown_ + ": " + reply->errorString().toStdString();
+        outcome.reason = QCoreApplication::translate("Remote", "接続できません: %1: %2")
+                             .arg(Text(shown_), reply->errorString())
+                             .toStdString();
     } else {
         outcome = values_.Accept(std::string_view(body_.constData(), body_.size()), nowMs);
         if (!outcome.ok)
-            outcome.reason = "ノードの測定値ではありません: " + shown_ + ": " + outcome.reason;
+            outcome.reason =
+                QCoreApplication::translate("Remote", "ノードの測定値ではありません: %1: %2")
+                    .arg(Text(shown_), Text(outcome.reason))
+                    .toStdString();
     }
     body_.clear();
     Conclude(std::move(outcome));
