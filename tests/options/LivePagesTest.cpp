@@ -595,7 +595,7 @@ struct EnglishProgram {
 };
 
 // Under English the shared lists and the texts composed around a figure read in English, and a
-// host's answer reaches the page as it came: its figures, and an interface named "%2".
+// host's answer reaches the page as it came: its processor count, and an interface named "%2".
 TEST(LivePages, InEnglishListsAndAnswersKeepTheirFiguresAndNames) {
     const EnglishProgram english;
     LiveRig rig;
@@ -609,19 +609,15 @@ TEST(LivePages, InEnglishListsAndAnswersKeepTheirFiguresAndNames) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return hosts.testResult()->text() != connecting; }, 5000));
     const QString answer = hosts.testResult()->text();
 
-    const struct {
-        QString shown;
-        const char* english;
-    } texts[] = {
+    const std::pair<QString, const char*> texts[] = {
         {tray.clickList(0)->itemText(16), "Show the program folder"},
         {function.keyList()->itemText(HotKeyListIndex(0x5B).value_or(0)), "Left Windows"},
         {network.peakLabel()->text(), "Highest so far: 0Kbps"},
         {connecting, "Connecting…"},
     };
-    for (const auto& t : texts) {
-        EXPECT_EQ(t.shown.toStdString(), t.english);
+    for (const auto& [shown, english] : texts) {
+        EXPECT_EQ(shown.toStdString(), english);
     }
-    // The processor count 2, and the interface as the host named it.
     EXPECT_TRUE(answer.contains(QRegularExpression(QStringLiteral("[^%]2\\b"))) &&
                 answer.contains(QStringLiteral("lo, %2\n")))
         << answer.toStdString();
