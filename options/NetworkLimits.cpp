@@ -1,5 +1,6 @@
 #include "options/NetworkLimits.h"
 
+#include "base/UiText.h"
 #include "measure/SystemInfo.h"
 
 #include <array>
@@ -74,8 +75,9 @@ std::string PeakLabel(float pastMaxBytesPerSecond, RateUnit rate) {
         v /= kKilo;
         ++prefix;
     }
-    return "過去最高記録は " + TwoDecimalText(v) + kPrefix[prefix] +
-           (rate == RateUnit::Bits ? "bps" : "B/s");
+    return UiFormat(
+        UiTr("NetworkLimits", "過去最高記録は %1"),
+        {TwoDecimalText(v) + kPrefix[prefix] + (rate == RateUnit::Bits ? "bps" : "B/s")});
 }
 
 std::optional<ScaleWrite> ChooseScaleMode(LimitPair& pair, LimitHalf half, int device, int scale,

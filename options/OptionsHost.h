@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Ui.h"
+#include "base/UiText.h"
 #include "settings/Settings.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SlotStyle.h"
@@ -101,7 +102,7 @@ public:
     // host answered (processors, interfaces, mounts) or why it could not be read.
     virtual void TestRemoteHost(const RemoteHostSetting& /*host*/,
                                 std::function<void(const std::string&)> done) {
-        done("この実行ではリモートホストを読めません");
+        done(UiTr("OptionsHost", "この実行ではリモートホストを読めません"));
     }
 
     // --- clock ---

@@ -9,26 +9,40 @@
 namespace trumbel {
 
 const std::array<std::string_view, kTrayActionCount> kTrayActionList{
-    "動作なし",
-    "ポップアップニューを表示",
-    "ファンクションを実行",
-    "ファンクションの一覧を表示",
-    "ファンクションのお気に入りを表示",
-    "スキンファイルの一覧を表示",
-    "オプションを開く",
-    "オプション[基本設定]を開く",
-    "オプション[ウィンドウ表示設定]を開く",
-    "オプション[位置情報設定]を開く",
-    "オプション[Skin設定]を開く",
-    "オプション[拡張Skin設定]を開く",
-    "オプション[タスクアイコンの設定]を開く",
-    "オプション[｢FN｣ボタンの設定]を開く",
-    "オプション[ネットワーク関連]を開く",
-    "外部保存設定の一覧を表示",
-    "exeフォルダを表示",
-    "Functionフォルダを表示",
-    "Skinフォルダを表示",
+    QT_TRANSLATE_NOOP("OptionsLists", "動作なし"),
+    QT_TRANSLATE_NOOP("OptionsLists", "ポップアップニューを表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "ファンクションを実行"),
+    QT_TRANSLATE_NOOP("OptionsLists", "ファンクションの一覧を表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "ファンクションのお気に入りを表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "スキンファイルの一覧を表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプションを開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[基本設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[ウィンドウ表示設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[位置情報設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[Skin設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[拡張Skin設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[タスクアイコンの設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[｢FN｣ボタンの設定]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "オプション[ネットワーク関連]を開く"),
+    QT_TRANSLATE_NOOP("OptionsLists", "外部保存設定の一覧を表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "exeフォルダを表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "Functionフォルダを表示"),
+    QT_TRANSLATE_NOOP("OptionsLists", "Skinフォルダを表示"),
 };
+
+namespace {
+
+// The hot-key list's names that are not the same in every language; the page shows each name
+// through the "OptionsLists" translation, and these marks put them in the translation file.
+[[maybe_unused]] constexpr std::array<const char*, 6> kLanguageKeyNames{
+    QT_TRANSLATE_NOOP("OptionsLists", "左Windows"),
+    QT_TRANSLATE_NOOP("OptionsLists", "右Windows"),
+    QT_TRANSLATE_NOOP("OptionsLists", "変換"),
+    QT_TRANSLATE_NOOP("OptionsLists", "無変換"),
+    QT_TRANSLATE_NOOP("OptionsLists", "カタカナ/ひらがな"),
+    QT_TRANSLATE_NOOP("OptionsLists", "半角/全角")};
+
+} // namespace
 
 std::vector<std::string> ItemKindList() {
     std::vector<std::string> kinds;
@@ -52,7 +66,7 @@ std::string DriveListEntry(int diskId, int type, std::string_view mountPoint) {
     if (type != 1) {
         entry += mountPoint;
     }
-    entry += DriveTypeOptionsText(type);
+    entry += UiTr("ItemKinds", std::string(DriveTypeOptionsText(type)).c_str());
     return entry;
 }
 

@@ -27,35 +27,35 @@ struct OffsetPart {
     const char* word;
     int max;
 };
-constexpr std::array<OffsetPart, 4> kOffsetParts{
-    {{"日と", 365}, {"時間", 23}, {"分", 59}, {"秒", 59}}};
+constexpr std::array<OffsetPart, 4> kOffsetParts{{{QT_TRANSLATE_NOOP("ClockPage", "日と"), 365},
+                                                  {QT_TRANSLATE_NOOP("ClockPage", "時間"), 23},
+                                                  {QT_TRANSLATE_NOOP("ClockPage", "分"), 59},
+                                                  {QT_TRANSLATE_NOOP("ClockPage", "秒"), 59}}};
 
 } // namespace
 
 ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Clock, parent) {
-    auto* serverBox =
-        new QGroupBox(QStringLiteral("タイムサーバーの指定 (IPアドレス指定可)"), this);
+    auto* serverBox = new QGroupBox(tr("タイムサーバーの指定 (IPアドレス指定可)"), this);
     auto* serverRow = new QHBoxLayout(serverBox);
     server_ = new QComboBox(serverBox);
     server_->setEditable(true);
-    server_->setAccessibleName(QStringLiteral("タイムサーバー"));
+    server_->setAccessibleName(tr("タイムサーバー"));
     for (const TimeServerEntry& entry : kPublicTimeServers) {
         server_->addItem(QString::fromStdString(TimeServerCaption(entry)));
     }
     server_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    adjustNow_ = new QPushButton(QStringLiteral("時計を合わせる"), serverBox);
+    adjustNow_ = new QPushButton(tr("時計を合わせる"), serverBox);
     adjustNow_->setAutoDefault(false);
     serverRow->addWidget(server_, 1);
     serverRow->addWidget(adjustNow_);
     body()->addWidget(serverBox);
 
-    atStart_ = new QCheckBox(
-        QStringLiteral("「") + Qs(kProductName) + QStringLiteral("」起動時に時計を合わせる"), this);
+    atStart_ = new QCheckBox(tr("「%1」起動時に時計を合わせる").arg(Qs(kProductName)), this);
     body()->addWidget(atStart_);
 
     auto* portRow = new QHBoxLayout();
-    auto* portCaption = new QLabel(QStringLiteral("使用するポート(標準：123)"), this);
+    auto* portCaption = new QLabel(tr("使用するポート(標準：123)"), this);
     port_ = new QLineEdit(this);
     port_->setAccessibleName(portCaption->text());
     port_->setMaximumWidth(port_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
@@ -67,23 +67,25 @@ ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     body()->addLayout(portRow);
 
     auto* everyRow = new QHBoxLayout();
-    every_ = new QCheckBox(QStringLiteral("一定時間ごとに時計を合わせる( 1-72時間 )"), this);
+    every_ = new QCheckBox(tr("一定時間ごとに時計を合わせる( 1-72時間 )"), this);
     everyHours_ = new QSpinBox(this);
     everyHours_->setRange(kEveryHoursMin, kEveryHoursMax);
-    everyHours_->setAccessibleName(QStringLiteral("時間ごと"));
+    everyHours_->setAccessibleName(tr("時間ごと", "the field's name"));
     everyRow->addWidget(every_);
     everyRow->addWidget(everyHours_);
-    everyRow->addWidget(new QLabel(QStringLiteral("時間ごと"), this));
+    everyRow->addWidget(new QLabel(tr("時間ごと"), this));
     everyRow->addStretch(1);
     body()->addLayout(everyRow);
 
-    offset_ = new QCheckBox(QStringLiteral("指定した時間だけ時間をずらして合わせる"), this);
+    offset_ = new QCheckBox(tr("指定した時間だけ時間をずらして合わせる"), this);
     body()->addWidget(offset_);
     auto* directionRow = new QHBoxLayout();
     direction_ = new QButtonGroup(this);
     int id = 0;
-    for (const char* caption : {"何もしない", "進ませる", "遅らせる"}) {
-        auto* b = new QRadioButton(QString::fromUtf8(caption), this);
+    for (const char* caption :
+         {QT_TRANSLATE_NOOP("ClockPage", "何もしない"), QT_TRANSLATE_NOOP("ClockPage", "進ませる"),
+          QT_TRANSLATE_NOOP("ClockPage", "遅らせる")}) {
+        auto* b = new QRadioButton(tr(caption), this);
         direction_->addButton(b, id++);
         directionRow->addWidget(b);
     }
@@ -93,10 +95,10 @@ ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
     for (std::size_t i = 0; i < kOffsetParts.size(); ++i) {
         auto* field = new QSpinBox(this);
         field->setRange(0, kOffsetParts[i].max);
-        field->setAccessibleName(QString::fromUtf8(kOffsetParts[i].word));
+        field->setAccessibleName(tr(kOffsetParts[i].word));
         offsetParts_[i] = field;
         partsRow->addWidget(field);
-        partsRow->addWidget(new QLabel(QString::fromUtf8(kOffsetParts[i].word), this));
+        partsRow->addWidget(new QLabel(tr(kOffsetParts[i].word), this));
     }
     partsRow->addStretch(1);
     body()->addLayout(partsRow);
@@ -146,23 +148,23 @@ ClockPage::ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent
         });
     }
 
-    Help(server_, QStringLiteral("時刻を問い合わせるタイムサーバーです。一覧から選ぶか、"
-                                 "ホスト名やIPアドレスを直接入力します。"));
-    Help(adjustNow_, QStringLiteral("いま指定のタイムサーバーに問い合わせて、パソコンの時計を"
-                                    "合わせます。"));
-    Help(atStart_, QStringLiteral("起動するたびに一度、時計を合わせます。"));
-    Help(port_, QStringLiteral("タイムサーバーに問い合わせるポート番号です。空欄や0以下は"
-                               "標準の123になります。"));
-    Help(every_, QStringLiteral("起動している間、指定した時間おきに時計を合わせ直します。"));
-    Help(everyHours_, QStringLiteral("時計を合わせ直す間隔です(1～72時間)。"));
-    Help(offset_, QStringLiteral("タイムサーバーの時刻から、下で指定した時間だけずらした時刻に"
-                                 "合わせます。"));
+    Help(server_, tr("時刻を問い合わせるタイムサーバーです。一覧から選ぶか、"
+                     "ホスト名やIPアドレスを直接入力します。"));
+    Help(adjustNow_, tr("いま指定のタイムサーバーに問い合わせて、パソコンの時計を"
+                        "合わせます。"));
+    Help(atStart_, tr("起動するたびに一度、時計を合わせます。"));
+    Help(port_, tr("タイムサーバーに問い合わせるポート番号です。空欄や0以下は"
+                   "標準の123になります。"));
+    Help(every_, tr("起動している間、指定した時間おきに時計を合わせ直します。"));
+    Help(everyHours_, tr("時計を合わせ直す間隔です(1～72時間)。"));
+    Help(offset_, tr("タイムサーバーの時刻から、下で指定した時間だけずらした時刻に"
+                     "合わせます。"));
     for (QAbstractButton* b : direction_->buttons()) {
-        Help(b, QStringLiteral("ずらす向きです。「進ませる」は指定した時間だけ先に、"
-                               "「遅らせる」は後に合わせます。"));
+        Help(b, tr("ずらす向きです。「進ませる」は指定した時間だけ先に、"
+                   "「遅らせる」は後に合わせます。"));
     }
     for (QSpinBox* field : offsetParts_) {
-        Help(field, QStringLiteral("ずらす時間を日・時間・分・秒で指定します。"));
+        Help(field, tr("ずらす時間を日・時間・分・秒で指定します。"));
     }
 }
 

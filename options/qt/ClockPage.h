@@ -2,6 +2,7 @@
 
 #include "options/qt/OptionsPage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QAbstractButton;
@@ -16,6 +17,8 @@ class QSpinBox;
 namespace trumbel {
 
 class ClockPage final : public OptionsPage {
+    Q_DECLARE_TR_FUNCTIONS(ClockPage)
+
 public:
     ClockPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;

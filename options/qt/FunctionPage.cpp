@@ -26,16 +26,16 @@ constexpr int kComboCaptionChars = 40;
 
 FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Function, parent) {
-    auto* hotKeyGroup = new QGroupBox(QStringLiteral("ホットキー"), this);
+    auto* hotKeyGroup = new QGroupBox(tr("ホットキー"), this);
     auto* hotKeyLayout = new QHBoxLayout(hotKeyGroup);
-    hotKey_ = new QCheckBox(QStringLiteral("ホットキーを使用する"), hotKeyGroup);
+    hotKey_ = new QCheckBox(tr("ホットキーを使用する"), hotKeyGroup);
     ctrl_ = new QCheckBox(QStringLiteral("Ctrl"), hotKeyGroup);
     alt_ = new QCheckBox(QStringLiteral("Alt"), hotKeyGroup);
     shift_ = new QCheckBox(QStringLiteral("Shift"), hotKeyGroup);
     key_ = new QComboBox(hotKeyGroup);
-    key_->setAccessibleName(QStringLiteral("キー"));
+    key_->setAccessibleName(tr("キー"));
     for (const std::string& name : HotKeyList()) {
-        key_->addItem(Qs(name));
+        key_->addItem(QCoreApplication::translate("OptionsLists", name.c_str()));
     }
     hotKeyLayout->addWidget(hotKey_);
     hotKeyLayout->addWidget(ctrl_);
@@ -44,42 +44,42 @@ FunctionButtonPage::FunctionButtonPage(OptionsDialogState& state, PopupHelp& hel
     hotKeyLayout->addWidget(key_, 1);
     body()->addWidget(hotKeyGroup);
 
-    auto* fnGroup = new QGroupBox(QStringLiteral("「FN」(ファンクション)ボタンの動作設定"), this);
+    auto* fnGroup = new QGroupBox(tr("「FN」(ファンクション)ボタンの動作設定"), this);
     auto* fnLayout = new QGridLayout(fnGroup);
     function_ = new QComboBox(fnGroup);
-    function_->setAccessibleName(QStringLiteral("左クリック時に実行するファンクション"));
-    fnLayout->addWidget(new QLabel(QStringLiteral("左クリック時"), fnGroup), 0, 0);
+    function_->setAccessibleName(tr("左クリック時に実行するファンクション"));
+    fnLayout->addWidget(new QLabel(tr("左クリック時"), fnGroup), 0, 0);
     fnLayout->addWidget(function_, 0, 1);
-    fnLayout->addWidget(new QLabel(QStringLiteral("を実行"), fnGroup), 0, 2);
+    fnLayout->addWidget(new QLabel(tr("を実行"), fnGroup), 0, 2);
     fnLayout->setColumnStretch(1, 1);
     auto* listHeader = new QHBoxLayout();
-    listHeader->addWidget(new QLabel(QStringLiteral("全ファンクション一覧"), fnGroup), 1);
-    explore_ = new QPushButton(QStringLiteral("参照"), fnGroup);
+    listHeader->addWidget(new QLabel(tr("全ファンクション一覧"), fnGroup), 1);
+    explore_ = new QPushButton(tr("参照"), fnGroup);
     explore_->setAutoDefault(false);
     listHeader->addWidget(explore_);
     fnLayout->addLayout(listHeader, 1, 0, 1, 3);
     list_ = new QListWidget(fnGroup);
-    list_->setAccessibleName(QStringLiteral("全ファンクション一覧"));
+    list_->setAccessibleName(tr("全ファンクション一覧"));
     fnLayout->addWidget(list_, 2, 0, 1, 3);
-    auto* note = new QLabel(QStringLiteral("チェックボックスをONにすると「FN」ボタン右クリック時に"
-                                           "チェックした項目のみのリストを表示します"),
+    auto* note = new QLabel(tr("チェックボックスをONにすると「FN」ボタン右クリック時に"
+                               "チェックした項目のみのリストを表示します"),
                             fnGroup);
     note->setWordWrap(true);
     fnLayout->addWidget(note, 3, 0, 1, 3);
     body()->addWidget(fnGroup, 1);
 
-    Help(hotKey_, QStringLiteral("どのウィンドウを使っていても、下のキーの組み合わせで"
-                                 "「FN」ボタンの左クリックと同じ動作をします。"));
-    Help(ctrl_, QStringLiteral("ホットキーにCtrlキーを含めます。"));
-    Help(alt_, QStringLiteral("ホットキーにAltキーを含めます。"));
-    Help(shift_, QStringLiteral("ホットキーにShiftキーを含めます。"));
-    Help(key_, QStringLiteral("ホットキーに使うキーです。"));
-    Help(function_, QStringLiteral("「FN」ボタンを左クリックしたとき（とホットキー）に実行する"
-                                   "ファンクションを選びます。"));
-    Help(list_, QStringLiteral("Functionフォルダーのファイルと内蔵機能の一覧です。チェックした"
-                               "ものが「FN」ボタンの右クリックで出るお気に入りになります。"));
-    Help(explore_, QStringLiteral("Functionフォルダーを開きます。ここにファイルを置くと"
-                                  "ファンクションとして使えます。"));
+    Help(hotKey_, tr("どのウィンドウを使っていても、下のキーの組み合わせで"
+                     "「FN」ボタンの左クリックと同じ動作をします。"));
+    Help(ctrl_, tr("ホットキーにCtrlキーを含めます。"));
+    Help(alt_, tr("ホットキーにAltキーを含めます。"));
+    Help(shift_, tr("ホットキーにShiftキーを含めます。"));
+    Help(key_, tr("ホットキーに使うキーです。"));
+    Help(function_, tr("「FN」ボタンを左クリックしたとき（とホットキー）に実行する"
+                       "ファンクションを選びます。"));
+    Help(list_, tr("Functionフォルダーのファイルと内蔵機能の一覧です。チェックした"
+                   "ものが「FN」ボタンの右クリックで出るお気に入りになります。"));
+    Help(explore_, tr("Functionフォルダーを開きます。ここにファイルを置くと"
+                      "ファンクションとして使えます。"));
 
     for (QCheckBox* box : {hotKey_, ctrl_, alt_, shift_}) {
         connect(box, &QCheckBox::toggled, this, [this] { HotKeyEdited(); });
@@ -130,9 +130,10 @@ void FunctionButtonPage::HotKeyEdited() {
     const bool bare = !ctrl_->isChecked() && !alt_->isChecked() && !shift_->isChecked();
     const int code = key_->currentIndex() >= 0 ? HotKeyCodeAt(key_->currentIndex()) : s.hotKeyCode;
     if (hotKey_->isChecked() && bare && HotKeyNeedsModifier(code)) {
-        host().ui().MessageBox({"ホットキー - " + std::string(kProductName),
-                                std::string(kHotKeyNeedsModifierText), MsgIcon::Exclamation,
-                                MsgButtons::Ok});
+        host().ui().MessageBox(
+            {Std(tr("ホットキー - %1").arg(Qs(kProductName))),
+             Std(QCoreApplication::translate("OptionsLists", kHotKeyNeedsModifierText.data())),
+             MsgIcon::Exclamation, MsgButtons::Ok});
         // The combination in force stays, and the controls say so.
         state().Filling([this] { ShowHotKey(); });
         return;

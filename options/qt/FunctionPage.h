@@ -3,6 +3,8 @@
 #include "functions/FunctionLauncher.h"
 #include "options/qt/OptionsPage.h"
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QComboBox;
 class QListWidget;
@@ -13,6 +15,8 @@ namespace trumbel {
 // Page 3: the hot key and the function button's action; the check list chooses the
 // favourites, kept when the settings are applied.
 class FunctionButtonPage final : public OptionsPage {
+    Q_DECLARE_TR_FUNCTIONS(FunctionButtonPage)
+
 public:
     FunctionButtonPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;

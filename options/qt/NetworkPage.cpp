@@ -24,8 +24,10 @@ struct ScaleText {
     const char* help;
 };
 constexpr std::array<ScaleText, 2> kScaleTexts{{
-    {"数字表示の最大値", "数字で表示するときの最大値(満量)の決め方です。"},
-    {"グラフの１００％に相当する値", "グラフがいっぱいになる値の決め方です。"},
+    {QT_TRANSLATE_NOOP("NetworkPage", "数字表示の最大値"),
+     QT_TRANSLATE_NOOP("NetworkPage", "数字で表示するときの最大値(満量)の決め方です。")},
+    {QT_TRANSLATE_NOOP("NetworkPage", "グラフの１００％に相当する値"),
+     QT_TRANSLATE_NOOP("NetworkPage", "グラフがいっぱいになる値の決め方です。")},
 }};
 
 // Writes while `flag` is set are the page's own.
@@ -45,8 +47,7 @@ private:
 
 NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Network, parent) {
-    auto* adapterBox =
-        new QGroupBox(QStringLiteral("検出されたネットワークアダプタとディスク"), this);
+    auto* adapterBox = new QGroupBox(tr("検出されたネットワークアダプタとディスク"), this);
     auto* adapterColumn = new QVBoxLayout(adapterBox);
     adapter_ = new QComboBox(adapterBox);
     adapter_->setAccessibleName(adapterBox->title());
@@ -55,8 +56,8 @@ NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* pa
     adapterColumn->addWidget(adapter_);
     auto* halfRow = new QHBoxLayout();
     half_ = new QButtonGroup(this);
-    auto* receive = new QRadioButton(QStringLiteral("受信量"), adapterBox);
-    auto* send = new QRadioButton(QStringLiteral("送信量"), adapterBox);
+    auto* receive = new QRadioButton(tr("受信量"), adapterBox);
+    auto* send = new QRadioButton(tr("送信量"), adapterBox);
     half_->addButton(receive, static_cast<int>(LimitHalf::Receive));
     half_->addButton(send, static_cast<int>(LimitHalf::Send));
     receive->setChecked(true);
@@ -68,25 +69,25 @@ NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* pa
     adapterColumn->addWidget(peak_);
 
     for (std::size_t i = 0; i < scales_.size(); ++i) {
-        auto* box = new QGroupBox(QString::fromUtf8(kScaleTexts[i].caption), adapterBox);
+        auto* box = new QGroupBox(tr(kScaleTexts[i].caption), adapterBox);
         auto* row = new QHBoxLayout(box);
         ScaleControls& c = scales_[i];
         c.mode = new QComboBox(box);
-        c.mode->setAccessibleName(box->title() + QStringLiteral(" 値の指定"));
-        c.mode->addItem(QStringLiteral("過去%1サンプルの最大値").arg(kLogSize - 1));
-        c.mode->addItem(QStringLiteral("今までに記録した最大値"));
-        c.mode->addItem(QStringLiteral("数値を指定"));
+        c.mode->setAccessibleName(tr("%1 値の指定").arg(box->title()));
+        c.mode->addItem(tr("過去%1サンプルの最大値").arg(kLogSize - 1));
+        c.mode->addItem(tr("今までに記録した最大値"));
+        c.mode->addItem(tr("数値を指定"));
         c.value = new QLineEdit(box);
         c.value->setAccessibleName(box->title());
         c.value->setMaximumWidth(
             c.value->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
         MakeDigitOnly(c.value);
         c.unit = new QComboBox(box);
-        c.unit->setAccessibleName(box->title() + QStringLiteral(" 単位"));
+        c.unit->setAccessibleName(tr("%1 単位").arg(box->title()));
         for (const char* unit : {"Kbps", "Mbps", "Gbps"}) {
             c.unit->addItem(QString::fromUtf8(unit));
         }
-        row->addWidget(new QLabel(QStringLiteral("値の指定"), box));
+        row->addWidget(new QLabel(tr("値の指定"), box));
         row->addWidget(c.mode);
         row->addWidget(c.value);
         row->addWidget(c.unit);
@@ -98,17 +99,17 @@ NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* pa
         connect(c.value, &QLineEdit::textChanged, this, [this, scale] { ValueTyped(scale); });
         connect(c.unit, &QComboBox::currentIndexChanged, this,
                 [this, scale] { ValueTyped(scale); });
-        Help(c.mode, QString::fromUtf8(kScaleTexts[i].help) +
-                         QStringLiteral("「過去…サンプル」は履歴に残っている値の最大、"
-                                        "「今までに記録した最大値」は過去最高記録、"
-                                        "「数値を指定」は右の欄の値を使います。"));
-        Help(c.value, QStringLiteral("「数値を指定」のときの最大値です。"));
-        Help(c.unit, QStringLiteral("指定した最大値の単位です(1K = 1024)。"));
+        Help(c.mode, tr("%1「過去…サンプル」は履歴に残っている値の最大、"
+                        "「今までに記録した最大値」は過去最高記録、"
+                        "「数値を指定」は右の欄の値を使います。")
+                         .arg(tr(kScaleTexts[i].help)));
+        Help(c.value, tr("「数値を指定」のときの最大値です。"));
+        Help(c.unit, tr("指定した最大値の単位です(1K = 1024)。"));
     }
     body()->addWidget(adapterBox);
 
-    auto* fixedBox = new QGroupBox(
-        QStringLiteral("固定スキンの場合は以下のネットワークアダプタの状態を調べます"), this);
+    auto* fixedBox =
+        new QGroupBox(tr("固定スキンの場合は以下のネットワークアダプタの状態を調べます"), this);
     auto* fixedColumn = new QVBoxLayout(fixedBox);
     fixedSkin_ = new QComboBox(fixedBox);
     fixedSkin_->setAccessibleName(fixedBox->title());
@@ -129,12 +130,12 @@ NetworkPage::NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* pa
         }
     });
 
-    Help(adapter_, QStringLiteral("設定するネットワークアダプタまたはディスクを選びます。"));
-    Help(receive, QStringLiteral("受信量(ディスクでは読込量)の最大値を設定します。"));
-    Help(send, QStringLiteral("送信量(ディスクでは書込量)の最大値を設定します。"));
-    Help(peak_, QStringLiteral("このアダプタでこれまでに記録した一番大きな転送量です。"));
-    Help(fixedSkin_, QStringLiteral("項目を選べない固定タイプのスキンで、状態を表示する"
-                                    "ネットワークアダプタです。"));
+    Help(adapter_, tr("設定するネットワークアダプタまたはディスクを選びます。"));
+    Help(receive, tr("受信量(ディスクでは読込量)の最大値を設定します。"));
+    Help(send, tr("送信量(ディスクでは書込量)の最大値を設定します。"));
+    Help(peak_, tr("このアダプタでこれまでに記録した一番大きな転送量です。"));
+    Help(fixedSkin_, tr("項目を選べない固定タイプのスキンで、状態を表示する"
+                        "ネットワークアダプタです。"));
 }
 
 QRadioButton* NetworkPage::halfButton(LimitHalf half) {
@@ -186,11 +187,11 @@ void NetworkPage::FillAdapterNames() {
             list->removeItem(list->count() - 1);
         }
         for (int i = 0; i < count; ++i) {
-            const QString name =
-                i < adapters
-                    ? QString::fromStdString(host().NetworkDeviceName(i))
-                    : QStringLiteral("ディスク ") +
-                          QString::fromStdString(disks_[static_cast<std::size_t>(i - adapters)]);
+            const QString name = i < adapters
+                                     ? QString::fromStdString(host().NetworkDeviceName(i))
+                                     : tr("ディスク %1")
+                                           .arg(QString::fromStdString(
+                                               disks_[static_cast<std::size_t>(i - adapters)]));
             if (i < list->count()) {
                 list->setItemText(i, name);
             } else {
@@ -230,10 +231,8 @@ void NetworkPage::ShowLimits() {
     const LimitPair* pair = Pair();
     const RateUnit rate = Rate();
     const bool disk = rate == RateUnit::Bytes;
-    halfButton(LimitHalf::Receive)
-        ->setText(disk ? QStringLiteral("読込量") : QStringLiteral("受信量"));
-    halfButton(LimitHalf::Send)
-        ->setText(disk ? QStringLiteral("書込量") : QStringLiteral("送信量"));
+    halfButton(LimitHalf::Receive)->setText(disk ? tr("読込量") : tr("受信量"));
+    halfButton(LimitHalf::Send)->setText(disk ? tr("書込量") : tr("送信量"));
     peak_->setText(QString::fromStdString(PeakLabel(pair ? pair->pastMax : 0.0f, rate)));
     for (std::size_t i = 0; i < scales_.size(); ++i) {
         ScaleControls& c = scales_[i];

@@ -3,6 +3,7 @@
 #include "options/NetworkLimits.h"
 #include "options/qt/OptionsPage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QButtonGroup;
@@ -14,6 +15,8 @@ class QRadioButton;
 namespace trumbel {
 
 class NetworkPage final : public OptionsPage {
+    Q_DECLARE_TR_FUNCTIONS(NetworkPage)
+
 public:
     NetworkPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;

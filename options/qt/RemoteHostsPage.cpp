@@ -26,26 +26,37 @@ struct FieldText {
     bool secret;
 };
 constexpr std::array<FieldText, RemoteHostsPage::kFieldCount> kFields{{
-    {"名前", "スロットやメニューでの呼び名です(例: nas)。", &RemoteHostSetting::name, false},
-    {"アドレス",
-     "node exporterのアドレス(例: http://nas:9100/metrics)、またはPrometheusサーバーのアドレス"
-     "(例: http://prom:9090)です。",
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "名前"),
+     QT_TRANSLATE_NOOP("RemoteHostsPage", "スロットやメニューでの呼び名です(例: nas)。"),
+     &RemoteHostSetting::name, false},
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "アドレス"),
+     QT_TRANSLATE_NOOP(
+         "RemoteHostsPage",
+         "node exporterのアドレス(例: http://nas:9100/metrics)、またはPrometheusサーバーのアドレス"
+         "(例: http://prom:9090)です。"),
      &RemoteHostSetting::address, false},
-    {"インスタンス",
-     "Prometheusサーバーから読むときの instance ラベル(例: nas:9100)。exporterを直接読むときは空に"
-     "します。",
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "インスタンス"),
+     QT_TRANSLATE_NOOP("RemoteHostsPage",
+                       "Prometheusサーバーから読むときの instance ラベル(例: nas:9100)。"
+                       "exporterを直接読むときは空にします。"),
      &RemoteHostSetting::instance, false},
-    {"トークン", "Bearerトークン。設定ファイルは所有者だけが読めるように書かれます。",
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "トークン"),
+     QT_TRANSLATE_NOOP("RemoteHostsPage",
+                       "Bearerトークン。設定ファイルは所有者だけが読めるように書かれます。"),
      &RemoteHostSetting::bearerToken, true},
-    {"ユーザー", "Basic認証のユーザー名。", &RemoteHostSetting::user, false},
-    {"パスワード", "Basic認証のパスワード。設定ファイルは所有者だけが読めるように書かれます。",
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "ユーザー"),
+     QT_TRANSLATE_NOOP("RemoteHostsPage", "Basic認証のユーザー名。"), &RemoteHostSetting::user,
+     false},
+    {QT_TRANSLATE_NOOP("RemoteHostsPage", "パスワード"),
+     QT_TRANSLATE_NOOP("RemoteHostsPage",
+                       "Basic認証のパスワード。設定ファイルは所有者だけが読めるように書かれます。"),
      &RemoteHostSetting::password, true},
 }};
 
 constexpr int kIntervalMaxMs = 3'600'000;
 
 QString ListCaption(const RemoteHostSetting& h) {
-    const QString name = h.name.empty() ? QStringLiteral("(名前なし)") : Qs(h.name);
+    const QString name = h.name.empty() ? RemoteHostsPage::tr("(名前なし)") : Qs(h.name);
     return h.address.empty() ? name : name + QStringLiteral(" — ") + Qs(h.address);
 }
 
@@ -53,41 +64,40 @@ QString ListCaption(const RemoteHostSetting& h) {
 
 RemoteHostsPage::RemoteHostsPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::RemoteHosts, parent) {
-    auto* listBox =
-        new QGroupBox(QStringLiteral("リモートホスト (node exporter / Prometheus)"), this);
+    auto* listBox = new QGroupBox(tr("リモートホスト (node exporter / Prometheus)"), this);
     auto* listColumn = new QVBoxLayout(listBox);
     list_ = new QListWidget(listBox);
-    list_->setAccessibleName(QStringLiteral("リモートホスト"));
+    list_->setAccessibleName(tr("リモートホスト"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     listColumn->addWidget(list_);
     auto* buttonRow = new QHBoxLayout();
-    add_ = new QPushButton(QStringLiteral("追加"), listBox);
-    remove_ = new QPushButton(QStringLiteral("削除"), listBox);
-    test_ = new QPushButton(QStringLiteral("接続テスト"), listBox);
+    add_ = new QPushButton(tr("追加"), listBox);
+    remove_ = new QPushButton(tr("削除"), listBox);
+    test_ = new QPushButton(tr("接続テスト"), listBox);
     for (QPushButton* b : {add_, remove_, test_}) {
         b->setAutoDefault(false);
         buttonRow->addWidget(b);
     }
     buttonRow->addStretch(1);
     listColumn->addLayout(buttonRow);
-    Help(list_, QStringLiteral("スロットやタスクアイコンに表示できる他のコンピューターです。"
-                               "選んだホストの設定を下で編集します。"));
-    Help(add_, QStringLiteral("ホストを追加します。"));
-    Help(remove_, QStringLiteral("選んだホストを削除します。それを表示していたスロットと"
-                                 "アイコンはこのコンピューターを表示します。"));
-    Help(test_, QStringLiteral("選んだホストを一度読み、CPUの数・インターフェース・マウントか、"
-                               "読めなかった理由を表示します。"));
+    Help(list_, tr("スロットやタスクアイコンに表示できる他のコンピューターです。"
+                   "選んだホストの設定を下で編集します。"));
+    Help(add_, tr("ホストを追加します。"));
+    Help(remove_, tr("選んだホストを削除します。それを表示していたスロットと"
+                     "アイコンはこのコンピューターを表示します。"));
+    Help(test_, tr("選んだホストを一度読み、CPUの数・インターフェース・マウントか、"
+                   "読めなかった理由を表示します。"));
     body()->addWidget(listBox);
 
     auto* form = new QFormLayout();
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         auto* edit = new QLineEdit(this);
-        const QString caption = QString::fromUtf8(kFields[i].caption);
+        const QString caption = tr(kFields[i].caption);
         edit->setAccessibleName(caption);
         if (kFields[i].secret) {
             edit->setEchoMode(QLineEdit::Password);
         }
-        Help(edit, QString::fromUtf8(kFields[i].help));
+        Help(edit, tr(kFields[i].help));
         form->addRow(caption, edit);
         fields_[i] = edit;
         connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
@@ -110,15 +120,15 @@ RemoteHostsPage::RemoteHostsPage(OptionsDialogState& state, PopupHelp& help, QWi
     interval_->setRange(kRemoteIntervalMinMs, kIntervalMaxMs);
     interval_->setSingleStep(500);
     interval_->setSuffix(QStringLiteral(" ms"));
-    interval_->setAccessibleName(QStringLiteral("更新間隔"));
-    Help(interval_, QStringLiteral("リモートホストを読む間隔です(1000ms以上)。"));
-    form->addRow(QStringLiteral("更新間隔"), interval_);
+    interval_->setAccessibleName(tr("更新間隔"));
+    Help(interval_, tr("リモートホストを読む間隔です(1000ms以上)。"));
+    form->addRow(tr("更新間隔"), interval_);
     body()->addLayout(form);
 
     result_ = new QLabel(this);
     result_->setWordWrap(true);
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    result_->setAccessibleName(QStringLiteral("接続テストの結果"));
+    result_->setAccessibleName(tr("接続テストの結果"));
     body()->addWidget(result_);
     body()->addStretch(1);
 
@@ -211,7 +221,7 @@ void RemoteHostsPage::StartTest() {
         return;
     }
     const int round = ++testRound_;
-    result_->setText(QStringLiteral("接続しています…"));
+    result_->setText(tr("接続しています…"));
     QPointer<RemoteHostsPage> self(this);
     host().TestRemoteHost(settings().remoteHosts[static_cast<std::size_t>(index)],
                           [self, round](const std::string& answer) {

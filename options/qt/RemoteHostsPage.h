@@ -2,6 +2,7 @@
 
 #include "options/qt/OptionsPage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QLabel;
@@ -15,6 +16,8 @@ namespace trumbel {
 // The machines read through a node exporter or a Prometheus server: the list, the selected
 // host's fields, the interval, and a connection test that never waits on the network.
 class RemoteHostsPage final : public OptionsPage {
+    Q_DECLARE_TR_FUNCTIONS(RemoteHostsPage)
+
 public:
     RemoteHostsPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;

@@ -33,24 +33,24 @@ bool IsNetworkKind(int kind) {
 
 TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Tray, parent) {
-    show_ = new QCheckBox(QStringLiteral("タスクトレイにアイコンを表示する"), this);
+    show_ = new QCheckBox(tr("タスクトレイにアイコンを表示する"), this);
     body()->addWidget(show_);
 
-    auto* items = new QGroupBox(QStringLiteral("アイコンに表示する項目"), this);
+    auto* items = new QGroupBox(tr("アイコンに表示する項目"), this);
     auto* itemsLayout = new QGridLayout(items);
     icons_ = new QListWidget(items);
-    icons_->setAccessibleName(QStringLiteral("アイコン一覧"));
-    add_ = new QPushButton(QStringLiteral("追加"), items);
-    remove_ = new QPushButton(QStringLiteral("削除"), items);
+    icons_->setAccessibleName(tr("アイコン一覧"));
+    add_ = new QPushButton(tr("追加"), items);
+    remove_ = new QPushButton(tr("削除"), items);
     add_->setAutoDefault(false);
     remove_->setAutoDefault(false);
     kind_ = new QComboBox(items);
-    kind_->setAccessibleName(QStringLiteral("アイコンに表示する項目"));
+    kind_->setAccessibleName(tr("アイコンに表示する項目"));
     for (const std::string& k : ItemKindList()) {
-        kind_->addItem(Qs(k));
+        kind_->addItem(QCoreApplication::translate("ItemKinds", k.c_str()));
     }
     device_ = new QComboBox(items);
-    device_->setAccessibleName(QStringLiteral("表示デバイス"));
+    device_->setAccessibleName(tr("表示デバイス"));
     auto* buttons = new QVBoxLayout();
     buttons->addWidget(add_);
     buttons->addWidget(remove_);
@@ -65,36 +65,50 @@ TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     auto* pictureRow = new QGridLayout();
     image_ = new QComboBox(this);
     image_->setEditable(true);
-    image_->setAccessibleName(QStringLiteral("アイコン表示に使用する画像"));
+    image_->setAccessibleName(tr("アイコン表示に使用する画像"));
     interval_ = new QComboBox(this);
-    interval_->setAccessibleName(QStringLiteral("アイコン表示更新間隔"));
+    interval_->setAccessibleName(tr("アイコン表示更新間隔"));
     for (std::string_view s : kTrayIntervalList) {
-        interval_->addItem(Qs(s));
+        interval_->addItem(QCoreApplication::translate("OptionsLists", s.data()));
     }
-    pictureRow->addWidget(new QLabel(QStringLiteral("アイコン表示に使用する画像"), this), 0, 0);
+    pictureRow->addWidget(new QLabel(tr("アイコン表示に使用する画像"), this), 0, 0);
     pictureRow->addWidget(image_, 0, 1);
-    pictureRow->addWidget(new QLabel(QStringLiteral("アイコン表示更新間隔"), this), 1, 0);
+    pictureRow->addWidget(new QLabel(tr("アイコン表示更新間隔"), this), 1, 0);
     pictureRow->addWidget(interval_, 1, 1);
     pictureRow->setColumnStretch(1, 1);
     body()->addLayout(pictureRow);
 
-    auto* actions = new QGroupBox(QStringLiteral("タスクアイコンの動作設定"), this);
+    auto* actions = new QGroupBox(tr("タスクアイコンの動作設定"), this);
     auto* actionsLayout = new QGridLayout(actions);
-    static constexpr std::array<const char*, 4> kClickCaptions{
-        "左クリック時の動作", "ダブルクリック時の動作", "右クリック時の動作",
-        "右ダブルクリック時の動作"};
+    struct ClickText {
+        const char* caption;
+        const char* help;
+    };
+    static constexpr std::array<ClickText, 4> kClickTexts{{
+        {QT_TRANSLATE_NOOP("TrayPage", "左クリック時の動作"),
+         QT_TRANSLATE_NOOP("TrayPage",
+                           "トレイのアイコンを左クリックしたときに行う動作を選びます。")},
+        {QT_TRANSLATE_NOOP("TrayPage", "ダブルクリック時の動作"),
+         QT_TRANSLATE_NOOP("TrayPage",
+                           "トレイのアイコンをダブルクリックしたときに行う動作を選びます。")},
+        {QT_TRANSLATE_NOOP("TrayPage", "右クリック時の動作"),
+         QT_TRANSLATE_NOOP("TrayPage",
+                           "トレイのアイコンを右クリックしたときに行う動作を選びます。")},
+        {QT_TRANSLATE_NOOP("TrayPage", "右ダブルクリック時の動作"),
+         QT_TRANSLATE_NOOP("TrayPage",
+                           "トレイのアイコンを右ダブルクリックしたときに行う動作を選びます。")},
+    }};
     for (std::size_t i = 0; i < clicks_.size(); ++i) {
         auto* combo = new QComboBox(actions);
-        const QString caption = QString::fromUtf8(kClickCaptions[i]);
+        const QString caption = tr(kClickTexts[i].caption);
         combo->setAccessibleName(caption);
         for (std::string_view a : kTrayActionList) {
-            combo->addItem(Qs(a));
+            combo->addItem(QCoreApplication::translate("OptionsLists", a.data()));
         }
         actionsLayout->addWidget(new QLabel(caption, actions), static_cast<int>(i), 0);
         actionsLayout->addWidget(combo, static_cast<int>(i), 1);
         clicks_[i] = combo;
-        Help(combo, QStringLiteral("トレイのアイコンを%1したときに行う動作を選びます。")
-                        .arg(caption.left(caption.size() - 4)));
+        Help(combo, tr(kClickTexts[i].help));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int index) {
             if (!Filling() && index >= 0) {
                 settings().trayClickActions[i] = static_cast<std::int16_t>(index);
@@ -104,18 +118,18 @@ TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     actionsLayout->setColumnStretch(1, 1);
     body()->addWidget(actions);
 
-    Help(show_, QStringLiteral("通知領域（タスクトレイ）に、測った値を小さな棒で表すアイコンを"
-                               "出します。"));
-    Help(icons_, QStringLiteral("表示するアイコンの一覧です（最大8個）。選んだアイコンの項目を"
-                                "下で変えられます。"));
-    Help(add_, QStringLiteral("アイコンを1つ増やします。"));
-    Help(remove_, QStringLiteral("選んだアイコンを取り除きます。"));
-    Help(kind_, QStringLiteral("選んだアイコンが表示する項目です。"));
-    Help(device_, QStringLiteral("CPU・ネットワーク・ディスクでは、どの装置の値を表示するかを"
-                                 "選びます。"));
-    Help(image_, QStringLiteral("Iconフォルダーにあるアイコン用の画像ファイルです。空欄なら"
-                                "組み込みの画像を使います。"));
-    Help(interval_, QStringLiteral("アイコンの表示を何秒ごとに新しくするかを選びます。"));
+    Help(show_, tr("通知領域（タスクトレイ）に、測った値を小さな棒で表すアイコンを"
+                   "出します。"));
+    Help(icons_, tr("表示するアイコンの一覧です（最大8個）。選んだアイコンの項目を"
+                    "下で変えられます。"));
+    Help(add_, tr("アイコンを1つ増やします。"));
+    Help(remove_, tr("選んだアイコンを取り除きます。"));
+    Help(kind_, tr("選んだアイコンが表示する項目です。"));
+    Help(device_, tr("CPU・ネットワーク・ディスクでは、どの装置の値を表示するかを"
+                     "選びます。"));
+    Help(image_, tr("Iconフォルダーにあるアイコン用の画像ファイルです。空欄なら"
+                    "組み込みの画像を使います。"));
+    Help(interval_, tr("アイコンの表示を何秒ごとに新しくするかを選びます。"));
 
     connect(show_, &QCheckBox::toggled, this, [this](bool on) {
         if (Filling()) {
@@ -153,8 +167,7 @@ TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
 
 QString TrayPage::DeviceCaption(int kind, int device) {
     if (kind == kCpuKind) {
-        return device == 0 ? QStringLiteral("CPU（全体）")
-                           : QStringLiteral("CPU : %1番").arg(device);
+        return device == 0 ? tr("CPU（全体）") : tr("CPU : %1番").arg(device);
     }
     if (IsNetworkKind(kind)) {
         return Qs(host().NetworkDeviceName(device));
@@ -176,7 +189,8 @@ QString TrayPage::IconCaption(int n) {
     const std::vector<std::string> kinds = ItemKindList();
     QString caption = QString::number(n) + QStringLiteral(": ");
     if (icon.kind >= 0 && icon.kind < kItemKindCount) {
-        caption += Qs(kinds[static_cast<std::size_t>(icon.kind)]);
+        caption += QCoreApplication::translate("ItemKinds",
+                                               kinds[static_cast<std::size_t>(icon.kind)].c_str());
     }
     QString device = DeviceCaption(icon.kind, icon.device);
     if (icon.host != 0) {

@@ -2,6 +2,7 @@
 
 #include "options/qt/OptionsPage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QCheckBox;
@@ -14,6 +15,8 @@ namespace trumbel {
 // Page 4: the tray icons, what each shows, their pictures and update interval, and what the
 // four kinds of click do.
 class TrayPage final : public OptionsPage {
+    Q_DECLARE_TR_FUNCTIONS(TrayPage)
+
 public:
     TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent = nullptr);
     void Fill() override;

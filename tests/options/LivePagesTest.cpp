@@ -1,3 +1,4 @@
+#include "base/UiText.h"
 #include "clock/qt/ClockAdjustWindow.h"
 #include "core/qt/LiveProgram.h"
 #include "measure/SystemInfo.h"
@@ -10,7 +11,9 @@
 #include "options/qt/OptionsDialog.h"
 #include "options/qt/PositionPage.h"
 #include "options/qt/RemoteHostsPage.h"
+#include "options/qt/TrayPage.h"
 #include "options/qt/WindowPage.h"
+#include "resources/qt/ProgramLook.h"
 #include "tests/support/TestFolder.h"
 
 #include <QAbstractSpinBox>
@@ -26,11 +29,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -518,41 +524,103 @@ TEST(LivePages, EachControlWritesOnlyItsField) {
     }
 }
 
+// A node exporter on the loopback that answers every request with the recorded reply, its
+// interface eth0 renamed to `eth0`.
+struct LoopbackExporter {
+    QTcpServer server;
+    std::string body;
+    explicit LoopbackExporter(const std::string& eth0 = "eth0") {
+        std::ifstream file(TRUMBEL_TEST_DATA "/remote/node-reply.prom");
+        body.assign(std::istreambuf_iterator<char>(file), {});
+        for (std::size_t at = 0; (at = body.find("\"eth0\"", at)) != std::string::npos;) {
+            body.replace(++at, 4, eth0);
+        }
+        EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] {
+                socket->readAll();
+                socket->write(("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                               "\r\n\r\n" + body)
+                                  .c_str());
+            });
+        });
+    }
+};
+
+// Adds a host whose address is typed key by key and starts its connection test.
+void TestNewHost(RemoteHostsPage& page, const LoopbackExporter& exporter) {
+    page.addButton()->click();
+    QLineEdit* address = page.field(RemoteHostsPage::Address);
+    address->selectAll();
+    QTest::keyClicks(
+        address, QStringLiteral("http://127.0.0.1:%1/metrics").arg(exporter.server.serverPort()));
+    page.testButton()->click();
+}
+
 // A host typed in key by key is tested in the background: the page says it is connecting at
 // once and shows what a node exporter answered, or why a host that refuses could not be read.
 TEST(LivePages, ConnectionTestShowsWhatTheHostAnswered) {
     LiveRig rig;
-    std::ifstream file(TRUMBEL_TEST_DATA "/remote/node-reply.prom");
-    const std::string body{std::istreambuf_iterator<char>(file), {}};
-    QTcpServer exporter;
-    ASSERT_TRUE(exporter.listen(QHostAddress::LocalHost));
-    QObject::connect(&exporter, &QTcpServer::newConnection, [&] {
-        QTcpSocket* socket = exporter.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, [socket, &body] {
-            socket->readAll();
-            socket->write(("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-                           "\r\n\r\n" + body)
-                              .c_str());
-        });
-    });
+    LoopbackExporter exporter;
     auto& page = rig.Open<RemoteHostsPage>(OptionsPageId::RemoteHosts);
-    page.addButton()->click();
-    QLineEdit* address = page.field(RemoteHostsPage::Address);
-    address->selectAll();
-    QTest::keyClicks(address,
-                     QStringLiteral("http://127.0.0.1:%1/metrics").arg(exporter.serverPort()));
+    TestNewHost(page, exporter);
     ASSERT_EQ(rig.settings().remoteHosts.size(), 1u);
-    page.testButton()->click();
     EXPECT_EQ(page.testResult()->text(), QStringLiteral("接続しています…"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return page.testResult()->text().startsWith("成功"); }, 5000))
         << page.testResult()->text().toStdString();
     EXPECT_EQ(page.testResult()->text().toStdString(),
               "成功: CPU 2 個\nインターフェース: lo, eth0\nマウント: /, /boot/efi, /tmp");
 
-    exporter.close();
+    exporter.server.close();
     page.testButton()->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return page.testResult()->text().startsWith("失敗"); }, 5000))
         << page.testResult()->text().toStdString();
+}
+
+// The program's English, installed as an English desktop gets it, for one test.
+struct EnglishProgram {
+    EnglishProgram() {
+        setenv("TRUMBEL_LANG", "en", 1);
+        InstallProgramLanguage(*QCoreApplication::instance());
+        unsetenv("TRUMBEL_LANG");
+    }
+    ~EnglishProgram() {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        SetUiTranslator(nullptr);
+    }
+};
+
+// Under English the shared lists and the texts composed around a figure read in English, and a
+// host's answer reaches the page as it came: its processor count, and an interface named "%2".
+TEST(LivePages, InEnglishListsAndAnswersKeepTheirFiguresAndNames) {
+    const EnglishProgram english;
+    LiveRig rig;
+    LoopbackExporter exporter("%2");
+    auto& tray = rig.Open<TrayPage>(OptionsPageId::Tray);
+    auto& function = rig.Open<FunctionButtonPage>(OptionsPageId::Function);
+    auto& network = rig.Open<NetworkPage>(OptionsPageId::Network);
+    auto& hosts = rig.Open<RemoteHostsPage>(OptionsPageId::RemoteHosts);
+    TestNewHost(hosts, exporter);
+    const QString connecting = hosts.testResult()->text();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hosts.testResult()->text() != connecting; }, 5000));
+    const QString answer = hosts.testResult()->text();
+
+    const std::pair<QString, const char*> texts[] = {
+        {tray.clickList(0)->itemText(16), "Show the program folder"},
+        {function.keyList()->itemText(HotKeyListIndex(0x5B).value_or(0)), "Left Windows"},
+        {network.peakLabel()->text(), "Highest so far: 0Kbps"},
+        {connecting, "Connecting…"},
+    };
+    for (const auto& [shown, english] : texts) {
+        EXPECT_EQ(shown.toStdString(), english);
+    }
+    EXPECT_TRUE(answer.contains(QRegularExpression(QStringLiteral("[^%]2\\b"))) &&
+                answer.contains(QStringLiteral("lo, %2\n")))
+        << answer.toStdString();
 }
 
 // Every control of the four pages explains itself through the popup help.
