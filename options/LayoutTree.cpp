@@ -1,5 +1,6 @@
 #include "options/LayoutTree.h"
 
+#include "base/UiText.h"
 #include "measure/ItemKinds.h"
 #include "menus/LayoutCommands.h"
 #include "menus/MenuHost.h"
@@ -34,7 +35,17 @@ bool AdapterUp(int status) {
 }
 
 std::string CpuName(int device) {
-    return device == 0 ? std::string("CPU（全体）") : "CPU : " + std::to_string(device) + "番";
+    return device == 0 ? UiTr("LayoutTree", "CPU（全体）")
+                       : UiFormat(UiTr("LayoutTree", "CPU : %1番"), {std::to_string(device)});
+}
+
+// The drive-type text of a device the host does not have, shared with the drive lists.
+std::string Missing() {
+    return UiTr("ItemKinds", std::string(DriveTypeOptionsText(1)).c_str());
+}
+
+std::string KindCaption(int kind) {
+    return UiTr("ItemKinds", std::string(ItemKindCaption(kind)).c_str());
 }
 
 const char* KindIcon(int kind) {
@@ -51,14 +62,15 @@ const char* KindIcon(int kind) {
 }
 
 std::string ContainerText(const Settings& s, int u) {
-    std::string text = "ユニットコンテナ[" + std::to_string(u + 1) + "]";
+    const std::string text =
+        UiFormat(UiTr("LayoutTree", "ユニットコンテナ[%1]"), {std::to_string(u + 1)});
     if (s.clockContainer[static_cast<std::size_t>(u)]) {
-        return text + " (時計表示)";
+        return text + UiTr("LayoutTree", " (時計表示)");
     }
     if (s.historyContainer[static_cast<std::size_t>(u)]) {
-        return text + " (履歴グラフ表示)";
+        return text + UiTr("LayoutTree", " (履歴グラフ表示)");
     }
-    return text + " (棒グラフ表示)";
+    return text + UiTr("LayoutTree", " (棒グラフ表示)");
 }
 
 const char* ContainerIcon(const Settings& s, int u) {
@@ -105,16 +117,14 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
     const auto ss = static_cast<std::size_t>(s);
     const int kind = settings.kind[uu][ss];
     const int device = settings.device[uu][ss];
-    LayoutTreeNode node{SlotKey(u, s), ContainerKey(u), std::string(ItemKindCaption(kind)),
-                        KindIcon(kind)};
+    LayoutTreeNode node{SlotKey(u, s), ContainerKey(u), KindCaption(kind), KindIcon(kind)};
     if (const int h = settings.host[uu][ss]; h != 0) {
         node.text += " : " + RemoteHostCaption(settings, h);
         if (MenuDevices* remote = host.RemoteDevices(h)) {
             const std::vector<std::string> names = RemoteDeviceNames(kind, *remote);
             const bool known = device >= 0 && device < static_cast<int>(names.size());
             if (!names.empty()) {
-                node.text += ": " + (known ? names[static_cast<std::size_t>(device)]
-                                           : std::string("(存在しません)"));
+                node.text += ": " + (known ? names[static_cast<std::size_t>(device)] : Missing());
             }
             if (NetworkKind(kind)) {
                 const bool up = known && AdapterUp(remote->NetworkStatus(device));
@@ -128,8 +138,7 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
         node.text += " : " + CpuName(device);
     } else if (NetworkKind(kind)) {
         const bool known = device >= 0 && device < host.NetworkDeviceCount();
-        node.text +=
-            " : " + (known ? host.NetworkDeviceName(device) : std::string("(存在しません)"));
+        node.text += " : " + (known ? host.NetworkDeviceName(device) : Missing());
         const bool up = known && AdapterUp(host.NetworkDeviceStatus(device));
         if (ReceiveKind(kind)) {
             node.icon = up ? "icon_netdw" : "icon_netnodw";
@@ -140,27 +149,28 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
         const bool letter = device >= 0 && device < kDriveListCount;
         const int type = letter ? host.DiskType(device) : 1;
         node.text += " : " + (letter ? DriveListEntry(device, type, host.DiskMountPoint(device))
-                                     : std::string("(存在しません)"));
+                                     : Missing());
         node.icon = DriveTypeIcon(type);
     } else if (kind >= kFirstSensorKind) {
         const std::vector<std::string> names = host.SensorNames(kind);
         const bool known = device >= 0 && device < static_cast<int>(names.size());
-        node.text += " : " + (known ? names[static_cast<std::size_t>(device)]
-                                    : std::string("(存在しません)"));
+        node.text += " : " + (known ? names[static_cast<std::size_t>(device)] : Missing());
     }
     return node;
 }
 
 std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSlotCount,
                                             OptionsHost& host) {
-    const std::string shown = "[表示]";
-    const std::string hidden = "[非表示]";
+    const std::string shown = UiTr("LayoutTree", "[表示]");
+    const std::string hidden = UiTr("LayoutTree", "[非表示]");
     std::vector<LayoutTreeNode> nodes;
-    nodes.push_back({"skinroot", "", "メインウィンドウ", "icon_me"});
+    nodes.push_back({"skinroot", "", UiTr("LayoutTree", "メインウィンドウ"), "icon_me"});
     const bool start = settings.showStartUnit;
-    nodes.push_back({"firstunit", "skinroot", (start ? shown : hidden) + "始端ユニット",
+    nodes.push_back({"firstunit", "skinroot",
+                     (start ? shown : hidden) + UiTr("LayoutTree", "始端ユニット"),
                      start ? "icon_unittop" : "icon_unitnotop"});
-    nodes.push_back({"rootunit", "skinroot", "データ表示領域(ユニットコンテナ)", "icon_tray"});
+    nodes.push_back({"rootunit", "skinroot", UiTr("LayoutTree", "データ表示領域(ユニットコンテナ)"),
+                     "icon_tray"});
     const int count = std::clamp<int>(settings.containerCount, 0, kContainerCount);
     const int slots = std::clamp(skinSlotCount, 0, kSlotCount);
     for (int u = 0; u < count; ++u) {
@@ -175,7 +185,8 @@ std::vector<LayoutTreeNode> BuildLayoutTree(const Settings& settings, int skinSl
         }
     }
     const bool end = settings.showEndUnit;
-    nodes.push_back({"endunit", "skinroot", (end ? shown : hidden) + "終端ユニット",
+    nodes.push_back({"endunit", "skinroot",
+                     (end ? shown : hidden) + UiTr("LayoutTree", "終端ユニット"),
                      end ? "icon_unitend" : "icon_unitnoend"});
     return nodes;
 }
@@ -185,7 +196,7 @@ std::vector<DeviceChoice> HostDeviceChoices(const Settings& settings, int kind, 
     const std::vector<std::string> local = DeviceChoices(kind, host);
     const int hosts = static_cast<int>(settings.remoteHosts.size());
     if (local.empty() && hosts > 0) {
-        choices.push_back({"このコンピューター", 0, 0});
+        choices.push_back({UiTr("LayoutTree", "このコンピューター"), 0, 0});
     }
     for (std::size_t i = 0; i < local.size(); ++i) {
         choices.push_back({local[i], 0, static_cast<int>(i)});

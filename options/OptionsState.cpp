@@ -1,5 +1,7 @@
 #include "options/OptionsState.h"
 
+#include "base/UiLanguage.h"
+
 namespace trumbel {
 
 namespace {
@@ -39,17 +41,24 @@ OptionsPageId InitialOptionsPage(const Settings& settings) {
 
 PageCaption OptionsPageCaption(OptionsPageId page) {
     static constexpr std::array<PageCaption, kOptionsPageCount> kCaptions{{
-        {"基本機能", ""},
-        {"Skin設定", ""},
-        {"拡張Skin設定", ""},
-        {"「FN」ボタン", "の設定"},
-        {"タスクアイコン", "設定"},
-        {"時計合わせ", "の設定"},
-        {"位置情報", "の設定"},
-        {"ウィンドウ", "表示設定"},
-        {"ネットワーク", "関連"},
-        {"拡張Skin設定", "(旧式)"},
-        {"リモートホスト", ""},
+        {QT_TRANSLATE_NOOP("OptionsPages", "基本機能"), ""},
+        {QT_TRANSLATE_NOOP("OptionsPages", "Skin設定"), ""},
+        {QT_TRANSLATE_NOOP("OptionsPages", "拡張Skin設定"), ""},
+        {QT_TRANSLATE_NOOP("OptionsPages", "「FN」ボタン"),
+         QT_TRANSLATE_NOOP("OptionsPages", "の設定")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "タスクアイコン"),
+         QT_TRANSLATE_NOOP("OptionsPages", "設定")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "時計合わせ"),
+         QT_TRANSLATE_NOOP("OptionsPages", "の設定")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "位置情報"),
+         QT_TRANSLATE_NOOP("OptionsPages", "の設定")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "ウィンドウ"),
+         QT_TRANSLATE_NOOP("OptionsPages", "表示設定")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "ネットワーク"),
+         QT_TRANSLATE_NOOP("OptionsPages", "関連")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "拡張Skin設定"),
+         QT_TRANSLATE_NOOP("OptionsPages", "(旧式)")},
+        {QT_TRANSLATE_NOOP("OptionsPages", "リモートホスト"), ""},
     }};
     if (!IsOptionsPage(page)) {
         return {};

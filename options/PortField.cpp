@@ -1,5 +1,6 @@
 #include "options/PortField.h"
 
+#include "base/UiText.h"
 #include "settings/TimeServerPort.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ std::int32_t WholeFromField(std::string_view text) {
 }
 
 std::string PortLabel(std::int32_t port) {
-    return "現在：" + std::to_string(port);
+    return UiFormat(UiTr("PortField", "現在：%1"), {std::to_string(port)});
 }
 
 } // namespace trumbel

@@ -1,5 +1,7 @@
 #include "options/SnapTitles.h"
 
+#include "base/UiLanguage.h"
+
 #include <utility>
 
 namespace trumbel {
@@ -26,10 +28,11 @@ void EnsurePlaceholder(std::vector<std::string>& titles) {
 
 std::string_view SnapTitleRefusal(const std::string& title) {
     if (title.find('|') != std::string::npos) {
-        return "タイトルに「|」は使えません（設定ファイルで区切りに使われます）。";
+        return QT_TRANSLATE_NOOP(
+            "SnapTitles", "タイトルに「|」は使えません（設定ファイルで区切りに使われます）。");
     }
     if (title.find_first_of("\r\n") != std::string::npos) {
-        return "タイトルに改行は使えません。";
+        return QT_TRANSLATE_NOOP("SnapTitles", "タイトルに改行は使えません。");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"
+#include "base/UiText.h"
 
 #include <filesystem>
 #include <system_error>
@@ -82,9 +83,17 @@ std::string StartupEntryText(std::string_view executable, std::string_view worki
     return text;
 }
 
+namespace {
+
+std::string RegisterTitle() {
+    return UiFormat(UiTr("StartupEntry", "スタートアップに登録 - %1"), {kProductName});
+}
+
+} // namespace
+
 void StartupEntry::Failed(const std::string& reason) {
-    ui_.MessageBox({"スタートアップに登録 - " + std::string(kProductName), path_ + "\r\n" + reason,
-                    MsgIcon::Exclamation, MsgButtons::Ok});
+    ui_.MessageBox(
+        {RegisterTitle(), path_ + "\r\n" + reason, MsgIcon::Exclamation, MsgButtons::Ok});
 }
 
 bool StartupEntry::Exists() const {
@@ -104,10 +113,11 @@ StartupChange StartupEntry::Apply(bool checked, std::string_view executable,
             Failed(written.error);
             return StartupChange::Failed;
         }
-        ui_.MessageBox({"スタートアップに登録 - " + std::string(kProductName),
-                        "スタートアップにショートカットを作成しました｡\r\n"
-                        "オプションでチェックを外すかスタートアップから削除することによって"
-                        "「スタートアップに登録」を解除することが出来ます｡",
+        ui_.MessageBox({RegisterTitle(),
+                        UiTr("StartupEntry",
+                             "スタートアップにショートカットを作成しました｡\r\n"
+                             "オプションでチェックを外すかスタートアップから削除することによって"
+                             "「スタートアップに登録」を解除することが出来ます｡"),
                         MsgIcon::Information, MsgButtons::Ok});
         return StartupChange::Created;
     }
@@ -117,9 +127,10 @@ StartupChange StartupEntry::Apply(bool checked, std::string_view executable,
             Failed(ec.message());
             return StartupChange::Failed;
         }
-        ui_.MessageBox({"スタートアップに登録を解除 - " + std::string(kProductName),
-                        "スタートアップからショートカットを削除しました｡", MsgIcon::Information,
-                        MsgButtons::Ok});
+        ui_.MessageBox(
+            {UiFormat(UiTr("StartupEntry", "スタートアップに登録を解除 - %1"), {kProductName}),
+             UiTr("StartupEntry", "スタートアップからショートカットを削除しました｡"),
+             MsgIcon::Information, MsgButtons::Ok});
         return StartupChange::Removed;
     }
     return StartupChange::None;

@@ -5,6 +5,7 @@
 #include "resources/qt/ProgramIcons.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -57,9 +58,11 @@ LayoutPage::LayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     tree_->setMinimumHeight(kTreeMinimumHeight);
-    tree_->setAccessibleName(QStringLiteral("ユニットとスロットの構成"));
-    auto* note = new QLabel(QStringLiteral("設定したい項目を右クリックしてください"), this);
-    refresh_ = new QPushButton(QStringLiteral("最新の情報に更新(&R)"), this);
+    tree_->setAccessibleName(QCoreApplication::translate("LayoutPage", "ユニットとスロットの構成"));
+    auto* note = new QLabel(
+        QCoreApplication::translate("LayoutPage", "設定したい項目を右クリックしてください"), this);
+    refresh_ =
+        new QPushButton(QCoreApplication::translate("LayoutPage", "最新の情報に更新(&R)"), this);
     refresh_->setAutoDefault(false);
 
     body()->addWidget(tree_, 1);
@@ -68,7 +71,8 @@ LayoutPage::LayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
     row->addWidget(refresh_);
     body()->addLayout(row);
     // The tree's own right click opens the layout menus, so it has no popup help.
-    Help(refresh_, QStringLiteral("アダプタやドライブの今の状態で表示し直します。"));
+    Help(refresh_, QCoreApplication::translate("LayoutPage",
+                                               "アダプタやドライブの今の状態で表示し直します。"));
 
     connect(tree_, &QTreeWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OpenMenu(tree_->itemAt(pos)); });

@@ -2,11 +2,13 @@
 
 #include "options/LayoutTree.h"
 #include "options/OptionsLists.h"
+#include "options/qt/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,19 +22,22 @@ namespace trumbel {
 
 namespace {
 
-const QString kNotSettable = QStringLiteral("この項目は設定できません");
+QString NotSettable() {
+    return QCoreApplication::translate("OldLayoutPage", "この項目は設定できません");
+}
 
 QString ContainerCaption(const Settings& s, int u) {
     const auto uu = static_cast<std::size_t>(u);
-    QString text = QStringLiteral("ユニットコンテナ[%1]").arg(u + 1);
+    QString text = QCoreApplication::translate("OldLayoutPage", "ユニットコンテナ[%1]").arg(u + 1);
     if (u >= s.containerCount) {
-        return text + QStringLiteral(" (非表示)");
+        return text + QCoreApplication::translate("OldLayoutPage", " (非表示)");
     }
     if (s.clockContainer[uu]) {
-        return text + QStringLiteral(" (時計表示)");
+        return text + QCoreApplication::translate("OldLayoutPage", " (時計表示)");
     }
-    return text + (s.historyContainer[uu] ? QStringLiteral(" (履歴グラフ表示)")
-                                          : QStringLiteral(" (棒グラフ表示)"));
+    return text + (s.historyContainer[uu]
+                       ? QCoreApplication::translate("OldLayoutPage", " (履歴グラフ表示)")
+                       : QCoreApplication::translate("OldLayoutPage", " (棒グラフ表示)"));
 }
 
 // The kinds whose slots choose a device: CPU, the network kinds and disk space.
@@ -45,7 +50,9 @@ bool HasDevices(int kind) {
 OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::OldLayout, parent), dialog_(state) {
     fixedNote_ = new QLabel(
-        QStringLiteral("今使っているスキンは固定タイプなので拡張設定は使用できません"), this);
+        QCoreApplication::translate("OldLayoutPage",
+                                    "今使っているスキンは固定タイプなので拡張設定は使用できません"),
+        this);
     fixedNote_->setWordWrap(true);
     body()->addWidget(fixedNote_);
 
@@ -55,12 +62,12 @@ OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget
     body()->addWidget(editor_);
 
     list_ = new QListWidget(editor_);
-    list_->setAccessibleName(QStringLiteral("ユニットコンテナ"));
+    list_->setAccessibleName(QCoreApplication::translate("OldLayoutPage", "ユニットコンテナ"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    insert_ = new QPushButton(QStringLiteral("上に挿入"), editor_);
-    add_ = new QPushButton(QStringLiteral("下に追加"), editor_);
-    delete_ = new QPushButton(QStringLiteral("削除"), editor_);
-    up_ = new QPushButton(QStringLiteral("上に移動"), editor_);
+    insert_ = new QPushButton(QCoreApplication::translate("OldLayoutPage", "上に挿入"), editor_);
+    add_ = new QPushButton(QCoreApplication::translate("OldLayoutPage", "下に追加"), editor_);
+    delete_ = new QPushButton(QCoreApplication::translate("OldLayoutPage", "削除"), editor_);
+    up_ = new QPushButton(QCoreApplication::translate("OldLayoutPage", "上に移動"), editor_);
     auto* buttons = new QVBoxLayout();
     for (QPushButton* b : {insert_, add_, delete_, up_}) {
         b->setAutoDefault(false);
@@ -72,13 +79,17 @@ OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget
     top->addLayout(buttons);
     column->addLayout(top);
 
-    graph_ = new QRadioButton(QStringLiteral("グラフを表示する"), editor_);
-    clock_ = new QRadioButton(QStringLiteral("時計を表示する"), editor_);
+    graph_ =
+        new QRadioButton(QCoreApplication::translate("OldLayoutPage", "グラフを表示する"), editor_);
+    clock_ =
+        new QRadioButton(QCoreApplication::translate("OldLayoutPage", "時計を表示する"), editor_);
     auto* mode = new QButtonGroup(this);
     mode->addButton(graph_, 0);
     mode->addButton(clock_, 1);
-    history_ = new QCheckBox(QStringLiteral("履歴グラフを使用する"), editor_);
-    shown_ = new QCheckBox(QStringLiteral("このユニットを表示する"), editor_);
+    history_ = new QCheckBox(QCoreApplication::translate("OldLayoutPage", "履歴グラフを使用する"),
+                             editor_);
+    shown_ = new QCheckBox(QCoreApplication::translate("OldLayoutPage", "このユニットを表示する"),
+                           editor_);
     auto* modes = new QHBoxLayout();
     modes->addWidget(graph_);
     modes->addWidget(clock_);
@@ -88,19 +99,26 @@ OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget
     column->addWidget(shown_);
 
     auto* grid = new QGridLayout();
-    grid->addWidget(new QLabel(QStringLiteral("表示項目"), editor_), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("表示デバイス"), editor_), 0, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("OldLayoutPage", "表示項目"), editor_),
+                    0, 1);
+    grid->addWidget(
+        new QLabel(QCoreApplication::translate("OldLayoutPage", "表示デバイス"), editor_), 0, 2);
     const std::vector<std::string> kindNames = ItemKindList();
     for (int s = 0; s < kSlotCount; ++s) {
         const auto ss = static_cast<std::size_t>(s);
-        grid->addWidget(new QLabel(QStringLiteral("スロット%1").arg(s + 1), editor_), s + 1, 0);
+        grid->addWidget(
+            new QLabel(QCoreApplication::translate("OldLayoutPage", "スロット%1").arg(s + 1),
+                       editor_),
+            s + 1, 0);
         kinds_[ss] = new QComboBox(editor_);
-        kinds_[ss]->setAccessibleName(QStringLiteral("表示項目%1").arg(s + 1));
+        kinds_[ss]->setAccessibleName(
+            QCoreApplication::translate("OldLayoutPage", "表示項目%1").arg(s + 1));
         for (const std::string& name : kindNames) {
-            kinds_[ss]->addItem(QString::fromStdString(name));
+            kinds_[ss]->addItem(Tr("ItemKinds", name));
         }
         devices_[ss] = new QComboBox(editor_);
-        devices_[ss]->setAccessibleName(QStringLiteral("表示デバイス%1").arg(s + 1));
+        devices_[ss]->setAccessibleName(
+            QCoreApplication::translate("OldLayoutPage", "表示デバイス%1").arg(s + 1));
         grid->addWidget(kinds_[ss], s + 1, 1);
         grid->addWidget(devices_[ss], s + 1, 2, 1, 1);
         connect(kinds_[ss], &QComboBox::activated, this, [this, s](int k) { ChooseKind(s, k); });
@@ -110,20 +128,28 @@ OldLayoutPage::OldLayoutPage(OptionsDialogState& state, PopupHelp& help, QWidget
     grid->setColumnStretch(2, 1);
     column->addLayout(grid);
 
-    Help(list_, QStringLiteral("表示するユニットコンテナの並びです。選んだコンテナを下で設定"
-                               "します。"));
-    Help(shown_, QStringLiteral("選んだコンテナまでを表示します。外すと、このコンテナから後ろを"
-                                "表示しません。"));
+    Help(list_, QCoreApplication::translate(
+                    "OldLayoutPage", "表示するユニットコンテナの並びです。選んだコンテナを下で設定"
+                                     "します。"));
+    Help(shown_,
+         QCoreApplication::translate(
+             "OldLayoutPage", "選んだコンテナまでを表示します。外すと、このコンテナから後ろを"
+                              "表示しません。"));
 
-    Help(graph_, QStringLiteral("選んだコンテナにスロットのグラフを表示します。"));
-    Help(clock_, QStringLiteral("選んだコンテナに時計を表示します。"));
-    Help(history_, QStringLiteral("グラフを棒グラフではなく履歴グラフにします。履歴グラフは最初の"
-                                  "スロットだけを表示します。"));
+    Help(graph_, QCoreApplication::translate("OldLayoutPage",
+                                             "選んだコンテナにスロットのグラフを表示します。"));
+    Help(clock_,
+         QCoreApplication::translate("OldLayoutPage", "選んだコンテナに時計を表示します。"));
+    Help(history_,
+         QCoreApplication::translate(
+             "OldLayoutPage", "グラフを棒グラフではなく履歴グラフにします。履歴グラフは最初の"
+                              "スロットだけを表示します。"));
     for (int s = 0; s < kSlotCount; ++s) {
         Help(kinds_[static_cast<std::size_t>(s)],
-             QStringLiteral("このスロットに表示する項目です。"));
+             QCoreApplication::translate("OldLayoutPage", "このスロットに表示する項目です。"));
         Help(devices_[static_cast<std::size_t>(s)],
-             QStringLiteral("CPU、ネットワークアダプタ、ドライブのどれを表示するかです。"));
+             QCoreApplication::translate(
+                 "OldLayoutPage", "CPU、ネットワークアダプタ、ドライブのどれを表示するかです。"));
     }
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -234,7 +260,7 @@ void OldLayoutPage::ShowContainer(int u) {
         choices = HasDevices(kind) || !s.remoteHosts.empty() ? HostDeviceChoices(s, kind, host())
                                                              : std::vector<DeviceChoice>{};
         if (slot >= editable || choices.empty()) {
-            devices->addItem(kNotSettable);
+            devices->addItem(NotSettable());
             devices->setEnabled(false);
             continue;
         }

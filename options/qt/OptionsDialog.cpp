@@ -8,6 +8,7 @@
 #include "options/qt/NetworkPage.h"
 #include "options/qt/OldLayoutPage.h"
 #include "options/qt/PositionPage.h"
+#include "options/qt/QtText.h"
 #include "options/qt/RemoteHostsPage.h"
 #include "options/qt/SkinPage.h"
 #include "options/qt/TrayPage.h"
@@ -16,6 +17,7 @@
 #include "resources/qt/ProgramLook.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,18 +41,21 @@ QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString kFileFilter = QStringLiteral("設定ファイル (*.ini)");
+QString FileFilter() {
+    return QCoreApplication::translate("OptionsDialog", "設定ファイル (*.ini)");
+}
 
 } // namespace
 
 OptionsDialog::OptionsDialog(OptionsHost& host, QWidget* parent)
     : QDialog(parent), state_(host), help_(this) {
-    setWindowTitle(Utf8(kProductName) + QStringLiteral("のオプション"));
+    setWindowTitle(
+        QCoreApplication::translate("OptionsDialog", "%1のオプション").arg(Utf8(kProductName)));
     setModal(false);
     setFont(DialogFont());
 
     list_ = new QListWidget(this);
-    list_->setAccessibleName(QStringLiteral("ページ"));
+    list_->setAccessibleName(QCoreApplication::translate("OptionsDialog", "ページ"));
     list_->setIconSize(QSize(kPageIconSize, kPageIconSize));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -66,23 +71,25 @@ OptionsDialog::OptionsDialog(OptionsHost& host, QWidget* parent)
     for (int i = 0; i < kOptionsPageCount; ++i) {
         const auto page = static_cast<OptionsPageId>(i);
         const PageCaption c = OptionsPageCaption(page);
-        QString caption = Utf8(c.first);
-        if (!c.second.empty()) {
-            caption += QLatin1Char('\n') + Utf8(c.second);
-        }
+        const QString first = Tr("OptionsPages", c.first);
+        const QString second = c.second.empty() ? QString() : Tr("OptionsPages", c.second);
+        const QString caption = second.isEmpty() ? first : first + QLatin1Char('\n') + second;
         auto* item = new QListWidgetItem(ProgramIcon(OptionsPageIcon(page)), caption, list_);
         item->setSizeHint(QSize(0, kPageIconSize + 16));
-        listWidth = std::max(listWidth, list_->fontMetrics().horizontalAdvance(Utf8(c.first)));
+        for (const QString& line : {first, second}) {
+            listWidth = std::max(listWidth, list_->fontMetrics().horizontalAdvance(line));
+        }
         stack_->addWidget(pages_[static_cast<std::size_t>(i)]);
     }
     list_->setFixedWidth(listWidth + kPageIconSize + 40);
 
-    auto* ok = new QPushButton(QStringLiteral("決定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    auto* apply = new QPushButton(QStringLiteral("適用"), this);
-    resetButton_ = new QPushButton(QStringLiteral("このページをリセット"), this);
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    auto* open = new QPushButton(QStringLiteral("読込"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("OptionsDialog", "決定"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("OptionsDialog", "取消"), this);
+    auto* apply = new QPushButton(QCoreApplication::translate("OptionsDialog", "適用"), this);
+    resetButton_ =
+        new QPushButton(QCoreApplication::translate("OptionsDialog", "このページをリセット"), this);
+    auto* save = new QPushButton(QCoreApplication::translate("OptionsDialog", "保存"), this);
+    auto* open = new QPushButton(QCoreApplication::translate("OptionsDialog", "読込"), this);
     // Return anywhere in the dialog is "決定".
     ok->setDefault(true);
     for (QPushButton* b : {cancel, apply, resetButton_, save, open}) {
@@ -228,8 +235,11 @@ void OptionsDialog::ResetPage() {
 
 void OptionsDialog::ResetAll() {
     const MsgAnswer answer = state_.host().ui().MessageBox(
-        {"確認", "すべてのデータをリセットします｡\r\nよろしいですか？", MsgIcon::Question,
-         MsgButtons::YesNo});
+        {QCoreApplication::translate("OptionsDialog", "確認").toStdString(),
+         QCoreApplication::translate("OptionsDialog",
+                                     "すべてのデータをリセットします｡\r\nよろしいですか？")
+             .toStdString(),
+         MsgIcon::Question, MsgButtons::YesNo});
     if (answer != MsgAnswer::Yes) {
         return;
     }
@@ -239,8 +249,8 @@ void OptionsDialog::ResetAll() {
 
 void OptionsDialog::PopupResetMenu(const QPoint& globalPos) {
     QMenu menu(this);
-    menu.setTitle(QStringLiteral("リセット"));
-    QAction* all = menu.addAction(QStringLiteral("全設定をリセット"));
+    menu.setTitle(QCoreApplication::translate("OptionsDialog", "リセット"));
+    QAction* all = menu.addAction(QCoreApplication::translate("OptionsDialog", "全設定をリセット"));
     QAction* chosen = execResetMenu ? execResetMenu(menu, globalPos) : menu.exec(globalPos);
     if (chosen == all) {
         ResetAll();
@@ -254,12 +264,12 @@ QString OptionsDialog::OptionFolder() {
 }
 
 void OptionsDialog::SaveOptionFile() {
-    const QString title = QStringLiteral("設定ファイルの保存");
+    const QString title = QCoreApplication::translate("OptionsDialog", "設定ファイルの保存");
     QString path;
     if (fileDialogs.save) {
-        path = fileDialogs.save(this, title, OptionFolder(), kFileFilter);
+        path = fileDialogs.save(this, title, OptionFolder(), FileFilter());
     } else {
-        QFileDialog dialog(this, title, OptionFolder(), kFileFilter);
+        QFileDialog dialog(this, title, OptionFolder(), FileFilter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("ini"));
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
@@ -279,10 +289,10 @@ void OptionsDialog::SaveOptionFile() {
 }
 
 void OptionsDialog::OpenOptionFile() {
-    const QString title = QStringLiteral("設定ファイルを開く");
+    const QString title = QCoreApplication::translate("OptionsDialog", "設定ファイルを開く");
     const QString path =
-        fileDialogs.open ? fileDialogs.open(this, title, OptionFolder(), kFileFilter)
-                         : QFileDialog::getOpenFileName(this, title, OptionFolder(), kFileFilter);
+        fileDialogs.open ? fileDialogs.open(this, title, OptionFolder(), FileFilter())
+                         : QFileDialog::getOpenFileName(this, title, OptionFolder(), FileFilter());
     if (path.isEmpty()) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "options/qt/OptionsPage.h"
 
 #include "options/qt/PopupHelp.h"
+#include "options/qt/QtText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,9 +13,12 @@ namespace {
 
 QString TitleOf(OptionsPageId id) {
     const PageCaption c = OptionsPageCaption(id);
-    QString title = QString::fromUtf8(c.first.data(), static_cast<qsizetype>(c.first.size()));
-    title += QString::fromUtf8(c.second.data(), static_cast<qsizetype>(c.second.size()));
-    return title;
+    if (c.second.empty()) {
+        return Tr("OptionsPages", c.first);
+    }
+    // The list's two lines make one title: run together in Japanese, apart in English.
+    return QCoreApplication::translate("OptionsPages", "%1%2")
+        .arg(Tr("OptionsPages", c.first), Tr("OptionsPages", c.second));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "options/qt/PopupHelp.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWhatsThis>
 #include <QWidget>
@@ -16,8 +17,8 @@ void PopupHelp::Attach(QWidget* control, const QString& explanation) {
 
 void PopupHelp::Popup(QWidget* control, const QPoint& globalPos) {
     QMenu menu(control);
-    menu.setTitle(QStringLiteral("ポップアップヘルプ"));
-    QAction* help = menu.addAction(QStringLiteral("ヘルプ(&W)"));
+    menu.setTitle(QCoreApplication::translate("PopupHelp", "ポップアップヘルプ"));
+    QAction* help = menu.addAction(QCoreApplication::translate("PopupHelp", "ヘルプ(&W)"));
     QAction* chosen = exec ? exec(menu, globalPos) : menu.exec(globalPos);
     if (chosen != help || control->whatsThis().isEmpty()) {
         return;

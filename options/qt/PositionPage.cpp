@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,14 +41,16 @@ public:
     void done(int result) override {
         const std::string_view refusal = SnapTitleRefusal(textValue().toStdString());
         if (result == Accepted && !refusal.empty()) {
-            setLabelText(kTitlePrompt + QLatin1Char('\n') + Qs(refusal));
+            setLabelText(Prompt() + QLatin1Char('\n') + Tr("SnapTitles", refusal));
             return;
         }
         QInputDialog::done(result);
     }
 
-    inline static const QString kTitlePrompt =
-        QStringLiteral("タイトルに含まれる文字列を入力してください。");
+    static QString Prompt() {
+        return QCoreApplication::translate("PositionPage",
+                                           "タイトルに含まれる文字列を入力してください。");
+    }
 };
 
 template <std::size_t N>
@@ -56,7 +59,7 @@ QComboBox* FixedList(QWidget* parent, const std::array<std::string_view, N>& ent
     auto* list = new QComboBox(parent);
     list->setAccessibleName(name);
     for (std::string_view e : entries) {
-        list->addItem(Qs(e));
+        list->addItem(Tr("OptionsLists", e));
     }
     return list;
 }
@@ -66,16 +69,20 @@ QComboBox* FixedList(QWidget* parent, const std::array<std::string_view, N>& ent
 PositionPage::PositionPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Position, parent) {
     // Where the strip starts.
-    auto* startBox = new QGroupBox(QStringLiteral("起動時の位置設定"), this);
+    auto* startBox =
+        new QGroupBox(QCoreApplication::translate("PositionPage", "起動時の位置設定"), this);
     auto* startRow = new QHBoxLayout(startBox);
     mode_ = new QButtonGroup(this);
-    auto* atExit = new QRadioButton(QStringLiteral("終了時の位置"), startBox);
-    auto* fixed = new QRadioButton(QStringLiteral("位置指定"), startBox);
+    auto* atExit =
+        new QRadioButton(QCoreApplication::translate("PositionPage", "終了時の位置"), startBox);
+    auto* fixed =
+        new QRadioButton(QCoreApplication::translate("PositionPage", "位置指定"), startBox);
     mode_->addButton(atExit, 0);
     mode_->addButton(fixed, 1);
     startX_ = NumberField(startBox, QStringLiteral("X"));
     startY_ = NumberField(startBox, QStringLiteral("Y"));
-    takePosition_ = new QPushButton(QStringLiteral("位置取得"), startBox);
+    takePosition_ =
+        new QPushButton(QCoreApplication::translate("PositionPage", "位置取得"), startBox);
     takePosition_->setAutoDefault(false);
     startRow->addWidget(atExit);
     startRow->addWidget(fixed);
@@ -88,55 +95,69 @@ PositionPage::PositionPage(OptionsDialogState& state, PopupHelp& help, QWidget* 
     body()->addWidget(startBox);
 
     // Auto-snap.
-    auto* snapBox = new QGroupBox(QStringLiteral("自動吸着設定"), this);
+    auto* snapBox =
+        new QGroupBox(QCoreApplication::translate("PositionPage", "自動吸着設定"), this);
     auto* snapGrid = new QGridLayout(snapBox);
-    autoSnap_ = FixedList(snapBox, kAutoSnapList, QStringLiteral("自動吸着設定"));
+    autoSnap_ = FixedList(snapBox, kAutoSnapList,
+                          QCoreApplication::translate("PositionPage", "自動吸着設定"));
     snapGrid->addWidget(autoSnap_, 0, 0, 1, 6);
-    anchor1_ = FixedList(snapBox, kAnchorList, QStringLiteral("吸着先ウィンドウの基準位置"));
-    anchor2_ = FixedList(snapBox, kAnchorList, QStringLiteral("このウィンドウの基準位置"));
-    snapGrid->addWidget(new QLabel(QStringLiteral("吸着先ウィンドウの"), snapBox), 1, 0);
+    anchor1_ = FixedList(snapBox, kAnchorList,
+                         QCoreApplication::translate("PositionPage", "吸着先ウィンドウの基準位置"));
+    anchor2_ = FixedList(snapBox, kAnchorList,
+                         QCoreApplication::translate("PositionPage", "このウィンドウの基準位置"));
+    snapGrid->addWidget(
+        new QLabel(QCoreApplication::translate("PositionPage", "吸着先ウィンドウの"), snapBox), 1,
+        0);
     snapGrid->addWidget(anchor1_, 1, 1);
-    snapGrid->addWidget(new QLabel(QStringLiteral("に、このウィンドウの"), snapBox), 1, 2);
+    snapGrid->addWidget(
+        new QLabel(QCoreApplication::translate("PositionPage", "に、このウィンドウの"), snapBox), 1,
+        2);
     snapGrid->addWidget(anchor2_, 1, 3);
-    snapGrid->addWidget(new QLabel(QStringLiteral("を合わせる"), snapBox), 1, 4);
-    offsetX_ = NumberField(snapBox, QStringLiteral("吸着位置X"));
-    offsetY_ = NumberField(snapBox, QStringLiteral("吸着位置Y"));
+    snapGrid->addWidget(
+        new QLabel(QCoreApplication::translate("PositionPage", "を合わせる"), snapBox), 1, 4);
+    offsetX_ = NumberField(snapBox, QCoreApplication::translate("PositionPage", "吸着位置X"));
+    offsetY_ = NumberField(snapBox, QCoreApplication::translate("PositionPage", "吸着位置Y"));
     auto* offsetRow = new QHBoxLayout();
-    offsetRow->addWidget(new QLabel(QStringLiteral("ずらす量 X"), snapBox));
+    offsetRow->addWidget(
+        new QLabel(QCoreApplication::translate("PositionPage", "ずらす量 X"), snapBox));
     offsetRow->addWidget(offsetX_);
     offsetRow->addWidget(new QLabel(QStringLiteral("Y"), snapBox));
     offsetRow->addWidget(offsetY_);
     offsetRow->addStretch(1);
     snapGrid->addLayout(offsetRow, 2, 0, 1, 6);
-    exclusion_ = new QCheckBox(QStringLiteral("ある程度以上小さな"), snapBox);
-    exclusionWidth_ = NumberField(snapBox, QStringLiteral("幅"));
-    exclusionHeight_ = NumberField(snapBox, QStringLiteral("高さ"));
+    exclusion_ =
+        new QCheckBox(QCoreApplication::translate("PositionPage", "ある程度以上小さな"), snapBox);
+    exclusionWidth_ = NumberField(snapBox, QCoreApplication::translate("PositionPage", "幅"));
+    exclusionHeight_ = NumberField(snapBox, QCoreApplication::translate("PositionPage", "高さ"));
     auto* exclusionRow = new QHBoxLayout();
     exclusionRow->addWidget(exclusion_);
-    exclusionRow->addWidget(new QLabel(QStringLiteral("幅"), snapBox));
+    exclusionRow->addWidget(new QLabel(QCoreApplication::translate("PositionPage", "幅"), snapBox));
     exclusionRow->addWidget(exclusionWidth_);
-    exclusionRow->addWidget(new QLabel(QStringLiteral("×高さ"), snapBox));
+    exclusionRow->addWidget(
+        new QLabel(QCoreApplication::translate("PositionPage", "×高さ"), snapBox));
     exclusionRow->addWidget(exclusionHeight_);
-    exclusionRow->addWidget(new QLabel(QStringLiteral("ウインドウには吸着しない"), snapBox));
+    exclusionRow->addWidget(new QLabel(
+        QCoreApplication::translate("PositionPage", "ウインドウには吸着しない"), snapBox));
     exclusionRow->addStretch(1);
     snapGrid->addLayout(exclusionRow, 3, 0, 1, 6);
     snapGrid->setColumnStretch(5, 1);
     body()->addWidget(snapBox);
 
     // The title patterns of "指定したウィンドウにのみ吸着".
-    auto* titleBox = new QGroupBox(QStringLiteral("吸着させるウィンドウのタイトル"), this);
+    auto* titleBox = new QGroupBox(
+        QCoreApplication::translate("PositionPage", "吸着させるウィンドウのタイトル"), this);
     auto* titleRow = new QHBoxLayout(titleBox);
     titles_ = new QListWidget(titleBox);
     titles_->setAccessibleName(titleBox->title());
     titles_->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* titleButtons = new QVBoxLayout();
-    add_ = new QPushButton(QStringLiteral("追加"), titleBox);
-    edit_ = new QPushButton(QStringLiteral("編集"), titleBox);
-    remove_ = new QPushButton(QStringLiteral("削除"), titleBox);
+    add_ = new QPushButton(QCoreApplication::translate("PositionPage", "追加"), titleBox);
+    edit_ = new QPushButton(QCoreApplication::translate("PositionPage", "編集"), titleBox);
+    remove_ = new QPushButton(QCoreApplication::translate("PositionPage", "削除"), titleBox);
     up_ = new QPushButton(QStringLiteral("↑"), titleBox);
     down_ = new QPushButton(QStringLiteral("↓"), titleBox);
-    up_->setAccessibleName(QStringLiteral("上へ"));
-    down_->setAccessibleName(QStringLiteral("下へ"));
+    up_->setAccessibleName(QCoreApplication::translate("PositionPage", "上へ"));
+    down_->setAccessibleName(QCoreApplication::translate("PositionPage", "下へ"));
     for (QPushButton* b : {add_, edit_, remove_, up_, down_}) {
         b->setAutoDefault(false);
         titleButtons->addWidget(b);
@@ -230,27 +251,43 @@ PositionPage::PositionPage(OptionsDialogState& state, PopupHelp& help, QWidget* 
     connect(up_, &QPushButton::clicked, this, [move] { move(MoveDirection::Up); });
     connect(down_, &QPushButton::clicked, this, [move] { move(MoveDirection::Down); });
 
-    Help(atExit, QStringLiteral("終了したときの位置に次回も表示します。"));
-    Help(fixed, QStringLiteral("右の X・Y で指定した位置に起動します。"));
-    Help(startX_, QStringLiteral("起動時の左端の位置(ピクセル)です。"));
-    Help(startY_, QStringLiteral("起動時の上端の位置(ピクセル)です。"));
-    Help(takePosition_, QStringLiteral("いまのウィンドウの位置を X・Y に入れます。"));
-    Help(autoSnap_, QStringLiteral("ほかのウィンドウに自動でくっつくかどうかと、くっつく"
-                                   "相手の選び方です。"));
-    Help(anchor1_, QStringLiteral("吸着先のウィンドウのどの角を基準にするかです。"));
-    Help(anchor2_, QStringLiteral("このウィンドウのどの角を基準の角に合わせるかです。"));
-    Help(offsetX_, QStringLiteral("基準の角から横にずらす量(ピクセル)です。"));
-    Help(offsetY_, QStringLiteral("基準の角から縦にずらす量(ピクセル)です。"));
-    Help(exclusion_, QStringLiteral("指定した大きさより小さなウィンドウには吸着しません。"));
-    Help(exclusionWidth_, QStringLiteral("吸着の対象にするウィンドウの最小の幅です。"));
-    Help(exclusionHeight_, QStringLiteral("吸着の対象にするウィンドウの最小の高さです。"));
-    Help(titles_, QStringLiteral("「指定したウィンドウにのみ吸着」で、タイトルにこの文字列を"
-                                 "含むウィンドウに上から順に探して吸着します。"));
-    Help(add_, QStringLiteral("タイトルを一覧に加えます。"));
-    Help(edit_, QStringLiteral("選んだタイトルを書き換えます。"));
-    Help(remove_, QStringLiteral("選んだタイトルを一覧から消します。"));
-    Help(up_, QStringLiteral("選んだタイトルを一つ上へ移し、先に探すようにします。"));
-    Help(down_, QStringLiteral("選んだタイトルを一つ下へ移します。"));
+    Help(atExit,
+         QCoreApplication::translate("PositionPage", "終了したときの位置に次回も表示します。"));
+    Help(fixed,
+         QCoreApplication::translate("PositionPage", "右の X・Y で指定した位置に起動します。"));
+    Help(startX_,
+         QCoreApplication::translate("PositionPage", "起動時の左端の位置(ピクセル)です。"));
+    Help(startY_,
+         QCoreApplication::translate("PositionPage", "起動時の上端の位置(ピクセル)です。"));
+    Help(takePosition_,
+         QCoreApplication::translate("PositionPage", "いまのウィンドウの位置を X・Y に入れます。"));
+    Help(autoSnap_, QCoreApplication::translate(
+                        "PositionPage", "ほかのウィンドウに自動でくっつくかどうかと、くっつく"
+                                        "相手の選び方です。"));
+    Help(anchor1_, QCoreApplication::translate("PositionPage",
+                                               "吸着先のウィンドウのどの角を基準にするかです。"));
+    Help(anchor2_, QCoreApplication::translate(
+                       "PositionPage", "このウィンドウのどの角を基準の角に合わせるかです。"));
+    Help(offsetX_,
+         QCoreApplication::translate("PositionPage", "基準の角から横にずらす量(ピクセル)です。"));
+    Help(offsetY_,
+         QCoreApplication::translate("PositionPage", "基準の角から縦にずらす量(ピクセル)です。"));
+    Help(exclusion_, QCoreApplication::translate(
+                         "PositionPage", "指定した大きさより小さなウィンドウには吸着しません。"));
+    Help(exclusionWidth_,
+         QCoreApplication::translate("PositionPage", "吸着の対象にするウィンドウの最小の幅です。"));
+    Help(exclusionHeight_, QCoreApplication::translate(
+                               "PositionPage", "吸着の対象にするウィンドウの最小の高さです。"));
+    Help(titles_, QCoreApplication::translate(
+                      "PositionPage", "「指定したウィンドウにのみ吸着」で、タイトルにこの文字列を"
+                                      "含むウィンドウに上から順に探して吸着します。"));
+    Help(add_, QCoreApplication::translate("PositionPage", "タイトルを一覧に加えます。"));
+    Help(edit_, QCoreApplication::translate("PositionPage", "選んだタイトルを書き換えます。"));
+    Help(remove_,
+         QCoreApplication::translate("PositionPage", "選んだタイトルを一覧から消します。"));
+    Help(up_, QCoreApplication::translate("PositionPage",
+                                          "選んだタイトルを一つ上へ移し、先に探すようにします。"));
+    Help(down_, QCoreApplication::translate("PositionPage", "選んだタイトルを一つ下へ移します。"));
 }
 
 QRadioButton* PositionPage::modeButton(int mode) {
@@ -314,8 +351,9 @@ std::optional<QString> PositionPage::AskTitle(const QString& current) {
         return askTitle(this, current);
     }
     TitleDialog box(this);
-    box.setWindowTitle(QStringLiteral("吸着させるウィンドウのタイトル"));
-    box.setLabelText(TitleDialog::kTitlePrompt);
+    box.setWindowTitle(
+        QCoreApplication::translate("PositionPage", "吸着させるウィンドウのタイトル"));
+    box.setLabelText(TitleDialog::Prompt());
     box.setTextValue(current);
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;

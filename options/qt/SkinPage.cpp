@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,25 +35,26 @@ constexpr int kFolderPauseMs = 500;
 
 SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Skin, parent) {
-    body()->addWidget(new QLabel(QStringLiteral("スキンフォルダー"), this));
+    body()->addWidget(
+        new QLabel(QCoreApplication::translate("SkinPage", "スキンフォルダー"), this));
     auto* folderRow = new QHBoxLayout();
     folder_ = new QLineEdit(this);
-    folder_->setAccessibleName(QStringLiteral("スキンフォルダー"));
+    folder_->setAccessibleName(QCoreApplication::translate("SkinPage", "スキンフォルダー"));
     browse_ = new QPushButton(QStringLiteral("..."), this);
-    browse_->setAccessibleName(QStringLiteral("フォルダを選択"));
+    browse_->setAccessibleName(QCoreApplication::translate("SkinPage", "フォルダを選択"));
     browse_->setAutoDefault(false);
     folderRow->addWidget(folder_, 1);
     folderRow->addWidget(browse_);
     body()->addLayout(folderRow);
 
-    body()->addWidget(new QLabel(QStringLiteral("使用するSkin"), this));
+    body()->addWidget(new QLabel(QCoreApplication::translate("SkinPage", "使用するSkin"), this));
     list_ = new QListWidget(this);
-    list_->setAccessibleName(QStringLiteral("使用するSkin"));
+    list_->setAccessibleName(QCoreApplication::translate("SkinPage", "使用するSkin"));
     body()->addWidget(list_, 1);
 
-    body()->addWidget(new QLabel(QStringLiteral("Skin情報"), this));
+    body()->addWidget(new QLabel(QCoreApplication::translate("SkinPage", "Skin情報"), this));
     log_ = new QPlainTextEdit(this);
-    log_->setAccessibleName(QStringLiteral("Skin情報"));
+    log_->setAccessibleName(QCoreApplication::translate("SkinPage", "Skin情報"));
     log_->setReadOnly(true);
     log_->setTabChangesFocus(true);
     log_->setMaximumHeight(log_->fontMetrics().lineSpacing() * 6);
@@ -60,9 +62,10 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
 
     auto* builtInGroup = new QGroupBox(this);
     auto* builtInLayout = new QHBoxLayout(builtInGroup);
-    builtIn_ = new QCheckBox(QStringLiteral("内蔵のスキンを使用する"), builtInGroup);
-    horizontal_ = new QRadioButton(QStringLiteral("横型"), builtInGroup);
-    vertical_ = new QRadioButton(QStringLiteral("たて型"), builtInGroup);
+    builtIn_ = new QCheckBox(QCoreApplication::translate("SkinPage", "内蔵のスキンを使用する"),
+                             builtInGroup);
+    horizontal_ = new QRadioButton(QCoreApplication::translate("SkinPage", "横型"), builtInGroup);
+    vertical_ = new QRadioButton(QCoreApplication::translate("SkinPage", "たて型"), builtInGroup);
     auto* types = new QButtonGroup(builtInGroup);
     types->addButton(horizontal_, 0);
     types->addButton(vertical_, 1);
@@ -72,15 +75,22 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     builtInLayout->addWidget(vertical_);
     body()->addWidget(builtInGroup);
 
-    Help(folder_, QStringLiteral("スキンファイル（*.skn）を探すフォルダーです。サブフォルダーの"
-                                 "スキンも一覧に出ます。"));
-    Help(browse_, QStringLiteral("スキンフォルダーをダイアログで選びます。"));
-    Help(list_, QStringLiteral("使うスキンを選ぶと、すぐにメイン画面が切り替わります。"));
-    Help(log_, QStringLiteral("最後に読み込んだスキンファイルの読み込み結果です。"));
-    Help(builtIn_, QStringLiteral("プログラムに組み込まれたスキンを使います。外すと一覧で"
-                                  "選んだスキンファイルに戻ります。"));
-    Help(horizontal_, QStringLiteral("組み込みスキンを横長の形で表示します。"));
-    Help(vertical_, QStringLiteral("組み込みスキンを縦長の形で表示します。"));
+    Help(folder_, QCoreApplication::translate(
+                      "SkinPage", "スキンファイル（*.skn）を探すフォルダーです。サブフォルダーの"
+                                  "スキンも一覧に出ます。"));
+    Help(browse_,
+         QCoreApplication::translate("SkinPage", "スキンフォルダーをダイアログで選びます。"));
+    Help(list_, QCoreApplication::translate(
+                    "SkinPage", "使うスキンを選ぶと、すぐにメイン画面が切り替わります。"));
+    Help(log_, QCoreApplication::translate("SkinPage",
+                                           "最後に読み込んだスキンファイルの読み込み結果です。"));
+    Help(builtIn_, QCoreApplication::translate(
+                       "SkinPage", "プログラムに組み込まれたスキンを使います。外すと一覧で"
+                                   "選んだスキンファイルに戻ります。"));
+    Help(horizontal_,
+         QCoreApplication::translate("SkinPage", "組み込みスキンを横長の形で表示します。"));
+    Help(vertical_,
+         QCoreApplication::translate("SkinPage", "組み込みスキンを縦長の形で表示します。"));
 
     // A folder is taken when editing ends, never per keystroke: each take searches the whole
     // tree below it, and "/" is on the way to every absolute path.
@@ -91,7 +101,8 @@ SkinPage::SkinPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     connect(folder_, &QLineEdit::textEdited, folderPause_, qOverload<>(&QTimer::start));
     connect(folder_, &QLineEdit::editingFinished, this, [this] { TakeFolder(); });
     connect(browse_, &QPushButton::clicked, this, [this] {
-        const QString prompt = QStringLiteral("フォルダを選択してください。");
+        const QString prompt =
+            QCoreApplication::translate("SkinPage", "フォルダを選択してください。");
         const QString chosen =
             chooseFolder ? chooseFolder(this, prompt, folder_->text())
                          : QFileDialog::getExistingDirectory(this, prompt, folder_->text());
@@ -173,7 +184,7 @@ void SkinPage::TakeFolder() {
 
 void SkinPage::ShowNoFolder() {
     list_->clear();
-    list_->addItem(QStringLiteral("フォルダーが見つかりません！"));
+    list_->addItem(QCoreApplication::translate("SkinPage", "フォルダーが見つかりません！"));
     list_->setEnabled(false);
 }
 
@@ -186,7 +197,7 @@ void SkinPage::FillSkinList() {
         return;
     }
     if (n == 0) {
-        list_->addItem(QStringLiteral("Skinファイルが見つかりません！"));
+        list_->addItem(QCoreApplication::translate("SkinPage", "Skinファイルが見つかりません！"));
         list_->setEnabled(false);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -20,31 +21,43 @@ struct Rule {
     const char* help;
 };
 
-constexpr Rule kToggle{&Settings::toggleButton, "Pauseキーで切り替え",
-                       "Pauseキーを押すたびに、通常表示と最前面表示を切り替えます。"};
+constexpr Rule kToggle{
+    &Settings::toggleButton, QT_TRANSLATE_NOOP("WindowPage", "Pauseキーで切り替え"),
+    QT_TRANSLATE_NOOP("WindowPage", "Pauseキーを押すたびに、通常表示と最前面表示を切り替えます。")};
 
 constexpr std::array<Rule, 4> kNormalRules{{
-    {&Settings::showOnMouseOver, "マウスが近づいたら最前面表示",
-     "ほかのウィンドウの後ろにあるとき、マウスが近づくと手前に出します。"},
-    {&Settings::showNeedsShift, "↑  Shiftキーを押しながらでないと無効である",
-     "マウスを近づけたときに手前に出すのを、Shiftキーを押しているときだけにします。"},
-    {&Settings::showByButton, "「Ctrl」キーと「Shift」キーを押している間は最前面表示",
-     "CtrlキーとShiftキーを一緒に押している間、手前に出します。"},
-    {&Settings::backWhenMouseAway, "マウスが外に出ると背後へ移動",
-     "マウスが離れたら、ほかのウィンドウの後ろへ戻します。"},
+    {&Settings::showOnMouseOver, QT_TRANSLATE_NOOP("WindowPage", "マウスが近づいたら最前面表示"),
+     QT_TRANSLATE_NOOP("WindowPage",
+                       "ほかのウィンドウの後ろにあるとき、マウスが近づくと手前に出します。")},
+    {&Settings::showNeedsShift,
+     QT_TRANSLATE_NOOP("WindowPage", "↑  Shiftキーを押しながらでないと無効である"),
+     QT_TRANSLATE_NOOP(
+         "WindowPage",
+         "マウスを近づけたときに手前に出すのを、Shiftキーを押しているときだけにします。")},
+    {&Settings::showByButton,
+     QT_TRANSLATE_NOOP("WindowPage", "「Ctrl」キーと「Shift」キーを押している間は最前面表示"),
+     QT_TRANSLATE_NOOP("WindowPage", "CtrlキーとShiftキーを一緒に押している間、手前に出します。")},
+    {&Settings::backWhenMouseAway, QT_TRANSLATE_NOOP("WindowPage", "マウスが外に出ると背後へ移動"),
+     QT_TRANSLATE_NOOP("WindowPage", "マウスが離れたら、ほかのウィンドウの後ろへ戻します。")},
 }};
 
 constexpr std::array<Rule, 5> kTopmostRules{{
-    {&Settings::hideOnMouseOver, "マウスが近づいたら自動的に隠す",
-     "マウスが近づくとウィンドウを隠し、離れるとまた表示します。"},
-    {&Settings::shiftKeepsVisible, "Shiftキーを押しながら近づけた場合は隠さない",
-     "Shiftキーを押しながらマウスを近づけたときは隠さず、ボタンを押せるようにします。"},
-    {&Settings::hideByButton, "「Ctrl」キーと「Shift」キーを押している間は故意に隠す",
-     "CtrlキーとShiftキーを一緒に押している間、ウィンドウを隠します。"},
-    {&Settings::normallyHidden, "最前面表示でない場合は隠しておく",
-     "最前面に出ていないときはウィンドウを隠しておきます。"},
-    {&Settings::hideWhenNotSnapped, "非吸着時は表示しない",
-     "自動吸着でほかのウィンドウにくっついていないときは表示しません。"},
+    {&Settings::hideOnMouseOver, QT_TRANSLATE_NOOP("WindowPage", "マウスが近づいたら自動的に隠す"),
+     QT_TRANSLATE_NOOP("WindowPage", "マウスが近づくとウィンドウを隠し、離れるとまた表示します。")},
+    {&Settings::shiftKeepsVisible,
+     QT_TRANSLATE_NOOP("WindowPage", "Shiftキーを押しながら近づけた場合は隠さない"),
+     QT_TRANSLATE_NOOP(
+         "WindowPage",
+         "Shiftキーを押しながらマウスを近づけたときは隠さず、ボタンを押せるようにします。")},
+    {&Settings::hideByButton,
+     QT_TRANSLATE_NOOP("WindowPage", "「Ctrl」キーと「Shift」キーを押している間は故意に隠す"),
+     QT_TRANSLATE_NOOP("WindowPage",
+                       "CtrlキーとShiftキーを一緒に押している間、ウィンドウを隠します。")},
+    {&Settings::normallyHidden, QT_TRANSLATE_NOOP("WindowPage", "最前面表示でない場合は隠しておく"),
+     QT_TRANSLATE_NOOP("WindowPage", "最前面に出ていないときはウィンドウを隠しておきます。")},
+    {&Settings::hideWhenNotSnapped, QT_TRANSLATE_NOOP("WindowPage", "非吸着時は表示しない"),
+     QT_TRANSLATE_NOOP("WindowPage",
+                       "自動吸着でほかのウィンドウにくっついていないときは表示しません。")},
 }};
 
 } // namespace
@@ -52,10 +65,10 @@ constexpr std::array<Rule, 5> kTopmostRules{{
 WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
     : OptionsPage(state, help, OptionsPageId::Window, parent) {
     auto addRule = [this](QWidget* box, QVBoxLayout* column, const Rule& rule) {
-        auto* check = new QCheckBox(QString::fromUtf8(rule.caption), box);
+        auto* check = new QCheckBox(QCoreApplication::translate("WindowPage", rule.caption), box);
         column->addWidget(check);
         rules_.emplace_back(rule.field, check);
-        Help(check, QString::fromUtf8(rule.help));
+        Help(check, QCoreApplication::translate("WindowPage", rule.help));
         connect(check, &QCheckBox::toggled, this, [this, field = rule.field](bool on) {
             if (Filling()) {
                 return;
@@ -69,25 +82,27 @@ WindowPage::WindowPage(OptionsDialogState& state, PopupHelp& help, QWidget* pare
 
     display_ = new QButtonGroup(this);
     auto* row = new QHBoxLayout();
-    auto* normal = new QRadioButton(QStringLiteral("通常表示"), this);
-    auto* topmost = new QRadioButton(QStringLiteral("最前面表示"), this);
+    auto* normal = new QRadioButton(QCoreApplication::translate("WindowPage", "通常表示"), this);
+    auto* topmost = new QRadioButton(QCoreApplication::translate("WindowPage", "最前面表示"), this);
     display_->addButton(normal, kNormalDisplay);
     display_->addButton(topmost, kTopmostDisplay);
     row->addWidget(normal);
     row->addWidget(topmost);
     row->addStretch(1);
     body()->addLayout(row);
-    Help(normal, QStringLiteral("ほかのウィンドウと同じように重なって表示します。"));
-    Help(topmost, QStringLiteral("いつもほかのウィンドウより手前に表示します。"));
+    Help(normal, QCoreApplication::translate("WindowPage",
+                                             "ほかのウィンドウと同じように重なって表示します。"));
+    Help(topmost,
+         QCoreApplication::translate("WindowPage", "いつもほかのウィンドウより手前に表示します。"));
     addRule(this, body(), kToggle);
 
-    normal_ = new QGroupBox(QStringLiteral("通常表示"), this);
+    normal_ = new QGroupBox(QCoreApplication::translate("WindowPage", "通常表示"), this);
     auto* normalColumn = new QVBoxLayout(normal_);
     for (const Rule& r : kNormalRules) {
         addRule(normal_, normalColumn, r);
     }
     body()->addWidget(normal_);
-    topmost_ = new QGroupBox(QStringLiteral("最前面表示"), this);
+    topmost_ = new QGroupBox(QCoreApplication::translate("WindowPage", "最前面表示"), this);
     auto* topmostColumn = new QVBoxLayout(topmost_);
     for (const Rule& r : kTopmostRules) {
         addRule(topmost_, topmostColumn, r);
