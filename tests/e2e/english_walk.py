@@ -19,16 +19,19 @@ JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uff00-\uffef]")
 # letter. They are the user's data, in whatever language; the words around them are ours.
 INTERFACES = os.listdir("/sys/class/net")
 with open("/proc/self/mounts", encoding="utf-8") as mounts:
-    MOUNTS = [line.split()[1].replace("\\040", " ") for line in mounts]
+    MOUNTS = [re.sub(r"\\([0-7]{3})", lambda m: chr(int(m[1], 8)), line.split()[1])
+              for line in mounts]
+WORD_EDGE = "A-Za-z0-9_-"
 
 
 def without_machine_names(text):
     for name in sorted(INTERFACES, key=len, reverse=True):
-        text = re.sub(rf"(?<![A-Za-z0-9_-]){re.escape(name)}(?![A-Za-z0-9_-])", "<interface>", text)
+        text = re.sub(rf"(?<![{WORD_EDGE}]){re.escape(name)}(?![{WORD_EDGE}])", "<interface>", text)
     for mount in sorted(MOUNTS, key=len, reverse=True):
         text = re.sub(rf"\b([A-Z]): {re.escape(mount)}(?=\()", r"\1: <mount>", text)
     text = text.replace(os.environ["HOME_DIR"], "<home>")
-    return re.sub(rf"(?<![A-Za-z0-9_-]){re.escape(os.environ['USER_NAME'])}(?![A-Za-z0-9_-])", "<user>", text)
+    user = re.escape(os.environ["USER_NAME"])
+    return re.sub(rf"(?<![{WORD_EDGE}]){user}(?![{WORD_EDGE}])", "<user>", text)
 
 
 ctx = GLib.MainContext.default()
@@ -167,7 +170,8 @@ def walk():
     for page, caption in enumerate(captions):
         if page:
             xdo("key", "Down")
-        wait(f"page {page}", lambda: states(page_list.getChildAtIndex(page)).contains(pyatspi.STATE_SELECTED))
+        item = page_list.getChildAtIndex(page)
+        wait(f"page {page}", lambda: states(item).contains(pyatspi.STATE_SELECTED))
         pump(0.5)
         where = f"options {page} {caption.splitlines()[0]}"
         rows += [(where, *r) for r in texts_of(dialog, only_showing=True)]
@@ -198,7 +202,8 @@ def main():
             sys.exit(f"FAIL: {len(bad)} texts in Japanese under English")
         print(f"PASS: {len(rows)} texts, none Japanese")
         return
-    texts = sorted({f"{role}\t{normalised(text)}".replace("\n", "\\n") for _, role, _, text in rows})
+    texts = sorted({f"{role}\t{normalised(text)}".replace("\n", "\\n")
+                    for _, role, _, text in rows})
     if "--write" in sys.argv:
         with open(golden, "w", encoding="utf-8") as f:
             f.write("".join(t + "\n" for t in texts))

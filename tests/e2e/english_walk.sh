@@ -24,7 +24,10 @@ for p in python3 /usr/bin/python3; do
     break
   fi
 done
-[ -n "$python" ] || { echo "SKIP: pyatspi is not installed (scripts/setup --tests installs it)"; exit 77; }
+if [ -z "$python" ]; then
+  echo "SKIP: pyatspi is not installed (scripts/setup --tests installs it)"
+  exit 77
+fi
 [ "$mode" = ja ] && unset TRUMBEL_LANG
 start_session
 start_window_manager
@@ -46,6 +49,7 @@ write=()
 [ -n "${TRUMBEL_WALK_WRITE:-}" ] && write=(--write)
 dbus-run-session -- bash -c '
   pids=()
+  trap '"'"'kill "${pids[@]}" 2>/dev/null'"'"' EXIT
   start_trumbel "$home/trumbel.log" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     QT_LOGGING_RULES="trumbel.window.info=true;trumbel.menus.info=true"
   wait_for 10 grep -q "button 2 at" "$home/trumbel.log" || fail "the skin has no option button"
@@ -62,6 +66,5 @@ dbus-run-session -- bash -c '
     "$python" "$here/english_walk.py" "$mode" "$here/english_walk_ja.txt" "$@"
   rc=$?
   [ $rc -eq 0 ] || grep -v "button . at" "$home/trumbel.log"
-  kill "$app"
   exit $rc
 ' walk "${write[@]}"
