@@ -10,6 +10,7 @@
 #include <QMetaObject>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <xcb/xcb.h>
 
 namespace trumbel {
@@ -76,7 +77,8 @@ ClockAdjustWindow::~ClockAdjustWindow() = default;
 
 void ClockAdjustWindow::Load() {
     setFont(DialogFont());
-    setFixedSize(kWindowSize);
+    // The size is the one of 96 DPI; the text grows with the font DPI and the window with it.
+    setFixedSize(kWindowSize * std::max(1.0, logicalDpiY() / 96.0));
     PlaceAtWorkAreaCorner();
     EnableCloseCommand(false);
     setWindowTitle(QString::fromStdString(TimeInfoCaption()));
