@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>いま指定のタイムサーバーに問い合わせて、パソコンの時計を合わせます。</source>
-        <translation>Asks the time server now and sets the computer's clock.</translation>
+        <translation>Asks the time server now and sets the computer&apos;s clock.</translation>
     </message>
     <message>
         <source>起動するたびに一度、時計を合わせます。</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>タイムサーバーの時刻から、下で指定した時間だけずらした時刻に合わせます。</source>
-        <translation>Sets the clock to the time server's time shifted by the amount given below.</translation>
+        <translation>Sets the clock to the time server&apos;s time shifted by the amount given below.</translation>
     </message>
     <message>
         <source>ずらす向きです。「進ませる」は指定した時間だけ先に、「遅らせる」は後に合わせます。</source>
@@ -550,7 +550,7 @@ Combine it with Ctrl, Alt or Shift.</translation>
     </message>
     <message>
         <source>スロットやタスクアイコンに表示できる他のコンピューターです。選んだホストの設定を下で編集します。</source>
-        <translation>Other computers that slots and tray icons can show. The selected host's settings are edited below.</translation>
+        <translation>Other computers that slots and tray icons can show. The selected host&apos;s settings are edited below.</translation>
     </message>
     <message>
         <source>ホストを追加します。</source>
@@ -673,7 +673,7 @@ Combine it with Ctrl, Alt or Shift.</translation>
     </message>
     <message>
         <source>CPU・ネットワーク・ディスクでは、どの装置の値を表示するかを選びます。</source>
-        <translation>For CPU, network and disk: choose which device's value is shown.</translation>
+        <translation>For CPU, network and disk: choose which device&apos;s value is shown.</translation>
     </message>
     <message>
         <source>Iconフォルダーにあるアイコン用の画像ファイルです。空欄なら組み込みの画像を使います。</source>
