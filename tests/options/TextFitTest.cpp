@@ -128,6 +128,14 @@ TEST_F(TextFit, EveryOptionsPage) {
         dialog.ShowPage(id);
         QApplication::processEvents();
         cut << CutTexts(dialog, QStringLiteral("options page %1").arg(i));
+        // Popup help reaches no screen reader, so the accessibility walk never reads it.
+        for (const QWidget* w : dialog.Page(id)->findChildren<QWidget*>()) {
+            const QString help = w->whatsThis();
+            if (ProgramLanguage() == UiLanguage::English &&
+                std::any_of(help.begin(), help.end(), [](QChar c) { return c >= QChar(0x3000); })) {
+                cut << QStringLiteral("options page %1 | popup help | %2").arg(i).arg(help);
+            }
+        }
     }
     cut.removeDuplicates();
     ExpectNoneCut(cut);
