@@ -15,6 +15,10 @@ namespace trumbel {
 using UiTranslator = std::string (*)(const char* context, const char* text);
 void SetUiTranslator(UiTranslator translator);
 std::string UiTr(const char* context, const char* text);
+// For the tables that keep their marked texts as string_view.
+inline std::string UiTr(const char* context, std::string_view text) {
+    return UiTr(context, std::string(text).c_str());
+}
 
 // `form` with %1 … %9 replaced by `arguments` in one pass, so an argument that holds "%2" (a
 // file name, a host's answer) is never replaced again. A number without an argument stays.

@@ -34,18 +34,13 @@ bool AdapterUp(int status) {
     return status == 4 || status == 5;
 }
 
-std::string CpuName(int device) {
-    return device == 0 ? UiTr("LayoutTree", "CPU（全体）")
-                       : UiFormat(UiTr("LayoutTree", "CPU : %1番"), {std::to_string(device)});
-}
-
 // The drive-type text of a device the host does not have, shared with the drive lists.
 std::string Missing() {
-    return UiTr("ItemKinds", std::string(DriveTypeOptionsText(1)).c_str());
+    return UiTr("ItemKinds", DriveTypeOptionsText(1));
 }
 
 std::string KindCaption(int kind) {
-    return UiTr("ItemKinds", std::string(ItemKindCaption(kind)).c_str());
+    return UiTr("ItemKinds", ItemKindCaption(kind));
 }
 
 const char* KindIcon(int kind) {
@@ -84,9 +79,9 @@ const char* ContainerIcon(const Settings& s, int u) {
 std::vector<std::string> RemoteDeviceNames(int kind, MenuDevices& devices) {
     std::vector<std::string> names;
     if (kind == kCpuKind) {
-        names.push_back(CpuName(0));
+        names.push_back(CpuDeviceName(0));
         for (int i = 1; devices.CpuCount() > 1 && i <= devices.CpuCount(); ++i) {
-            names.push_back(CpuName(i));
+            names.push_back(CpuDeviceName(i));
         }
     } else if (NetworkKind(kind)) {
         for (int i = 0; i < devices.NetworkCount(); ++i) {
@@ -135,7 +130,7 @@ LayoutTreeNode SlotNode(const Settings& settings, int u, int s, OptionsHost& hos
         return node;
     }
     if (kind == kCpuKind) {
-        node.text += " : " + CpuName(device);
+        node.text += " : " + CpuDeviceName(device);
     } else if (NetworkKind(kind)) {
         const bool known = device >= 0 && device < host.NetworkDeviceCount();
         node.text += " : " + (known ? host.NetworkDeviceName(device) : Missing());
@@ -220,10 +215,10 @@ std::vector<std::string> DeviceChoices(int kind, OptionsHost& host) {
     std::vector<std::string> choices;
     if (kind == kCpuKind) {
         const int cpus = host.CpuCount();
-        choices.push_back(CpuName(0));
+        choices.push_back(CpuDeviceName(0));
         // A single processor is the whole processor.
         for (int i = 1; cpus > 1 && i <= cpus; ++i) {
-            choices.push_back(CpuName(i));
+            choices.push_back(CpuDeviceName(i));
         }
     } else if (NetworkKind(kind)) {
         for (int i = 0; i < host.NetworkDeviceCount(); ++i) {

@@ -66,14 +66,19 @@ std::string DriveListEntry(int diskId, int type, std::string_view mountPoint) {
     if (type != 1) {
         entry += mountPoint;
     }
-    entry += UiTr("ItemKinds", std::string(DriveTypeOptionsText(type)).c_str());
+    entry += UiTr("ItemKinds", DriveTypeOptionsText(type));
     return entry;
+}
+
+std::string CpuDeviceName(int device) {
+    return device == 0 ? UiTr("OptionsLists", "CPU（全体）")
+                       : UiFormat(UiTr("OptionsLists", "CPU : %1番"), {std::to_string(device)});
 }
 
 std::vector<std::string> HotKeyList() {
     std::vector<std::string> names;
     for (const HotKeyChoice& c : kHotKeyChoices) {
-        names.emplace_back(UiTr("HotKeys", c.name.data()));
+        names.emplace_back(UiTr("HotKeys", c.name));
     }
     return names;
 }

@@ -32,6 +32,8 @@ inline constexpr int kDriveListCount = 24;
 // "C: /(ハードディスク･ローカルドライブ)"; a drive the table lacks (type 1) has no mount
 // point: "E: (存在しません)".
 std::string DriveListEntry(int diskId, int type, std::string_view mountPoint);
+// A processor as the device lists name it: 0 "CPU（全体）", n "CPU : n番".
+std::string CpuDeviceName(int device);
 
 // Auto-snap modes, index = autoSnapMode.
 inline constexpr std::array<std::string_view, 3> kAutoSnapList{

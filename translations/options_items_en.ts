@@ -473,6 +473,14 @@ Combine it with Ctrl, Alt or Shift.</translation>
         <source>半角/全角</source>
         <translation>Hankaku/Zenkaku</translation>
     </message>
+    <message>
+        <source>CPU（全体）</source>
+        <translation>CPU (all)</translation>
+    </message>
+    <message>
+        <source>CPU : %1番</source>
+        <translation>CPU : #%1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteHostsPage</name>
@@ -682,14 +690,6 @@ Combine it with Ctrl, Alt or Shift.</translation>
     <message>
         <source>アイコンの表示を何秒ごとに新しくするかを選びます。</source>
         <translation>Choose how often the icons are updated.</translation>
-    </message>
-    <message>
-        <source>CPU（全体）</source>
-        <translation>CPU (all)</translation>
-    </message>
-    <message>
-        <source>CPU : %1番</source>
-        <translation>CPU : #%1</translation>
     </message>
 </context>
 </TS>

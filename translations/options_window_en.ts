@@ -162,14 +162,6 @@
 <context>
     <name>LayoutTree</name>
     <message>
-        <source>CPU（全体）</source>
-        <translation>CPU (all)</translation>
-    </message>
-    <message>
-        <source>CPU : %1番</source>
-        <translation>CPU : #%1</translation>
-    </message>
-    <message>
         <source>ユニットコンテナ[%1]</source>
         <translation>Unit container [%1]</translation>
     </message>

@@ -167,7 +167,7 @@ TrayPage::TrayPage(OptionsDialogState& state, PopupHelp& help, QWidget* parent)
 
 QString TrayPage::DeviceCaption(int kind, int device) {
     if (kind == kCpuKind) {
-        return device == 0 ? tr("CPU（全体）") : tr("CPU : %1番").arg(device);
+        return Qs(CpuDeviceName(device));
     }
     if (IsNetworkKind(kind)) {
         return Qs(host().NetworkDeviceName(device));
